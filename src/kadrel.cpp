@@ -1,0 +1,31 @@
+#include "kadrel.h"
+
+#include "kadrel_uir.h"
+
+Settings settings;
+
+float ratio;
+float diagonal;
+float angle;
+float dmin;
+float pixelsize;
+float dh;
+float dof;
+
+int panelHandle;
+
+int KadrelMain(int, char* argv[]) {
+    if (InitCVIRTE(nullptr, argv, nullptr) == 0) {
+        return -1;
+    }
+    RegisterPanelCallbacks();
+    panelHandle = LoadPanel(0, "kadrel.uir", PANEL);
+    if (panelHandle < 0) {
+        return -1;
+    }
+    DisplayPanel(panelHandle);
+    InitPanel();
+    RunUserInterface();
+    DiscardPanel(panelHandle);
+    return 0;
+}

@@ -1,0 +1,60 @@
+// kadrel: what a camera and lens frame and hold sharp.
+//
+// Data flows one way. A committed geometry input (sensor size, resolution,
+// focal length, d max) runs Redraw: the controls are copied into `settings`,
+// the derived values recomputed, the indicators, the scale line and the two
+// remarks rewritten, and then Cursor runs. Cursor (also run by the aperture
+// field and by moving the graph cursor) puts the cursor back on the line and
+// writes the depth-of-field report for its distance. The input controls are
+// the master copy of the settings; kadrel.ini keeps six of them between runs.
+//
+// The arithmetic lives in core/ (no user interface); the procedures here read
+// controls, call it, and write controls.
+#pragma once
+
+#include <cstdio>
+
+#include "core/optics.h"
+#include "ui/userint.h"
+
+// The seven user settings; the input controls are their master copy.
+extern Settings settings;
+
+// Derived values, rewritten at every recalculation.
+extern float ratio;      // sensor width over height
+extern float diagonal;   // mm
+extern float angle;      // diagonal angle of view, degrees
+extern float dmin;       // near end of the scale line, m
+extern float pixelsize;  // mm per pixel, the circle of confusion
+extern float dh;         // hyperfocal distance, m
+extern float dof;        // total depth of field, m
+
+extern int panelHandle;
+extern char projectPath[MAX_PATHNAME_LEN];
+extern char iniFullPath[MAX_PATHNAME_LEN];
+
+// Start-up to exit: 0 after a normal end, -1 when the window cannot be set up.
+int KadrelMain(int argc, char* argv[]);
+
+// Settings file, start-up values, first recalculation.
+int InitPanel();
+
+// Control callbacks; each acts on the commit event only and returns 0.
+int Redraw(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
+int Cursor(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
+int ResetCallback(int panel, int control, int event, void* callbackData, int eventData1,
+                  int eventData2);
+int HelpCallback(int panel, int control, int event, void* callbackData, int eventData1,
+                 int eventData2);
+int SavePanelButtonCallback(int panel, int control, int event, void* callbackData,
+                            int eventData1, int eventData2);
+int QuitCallback(int panel, int control, int event, void* callbackData, int eventData1,
+                 int eventData2);
+
+// kadrel.ini beside the program.
+void LocateSettingsFile();
+void ReadSettingsFile();
+void WriteSettingsFile();
+// The next line of the file that holds something, comment and outer blanks
+// removed; null at the end. Valid until the next call.
+char* GetLine(FILE* file);

@@ -1,0 +1,98 @@
+// Start-up values and the four command buttons.
+#include "core/text_format.h"
+#include "kadrel.h"
+#include "kadrel_uir.h"
+
+namespace {
+
+constexpr double kVersion = 1.2;
+constexpr const char* kVersionDate = "Feb 28 2005";
+
+const char kVersionFormat[] = "kadrel v%.1f - %s\nhttps://kadrel.example.org";
+
+const char kHelpText[] =
+    "(c) kadrel contributors, some rights reserved - https://kadrel.example.org\n"
+    "kadrel - 2005 - kadrel contributors\n"
+    "\n"
+    "1) set the sensor size of your digital camera\n"
+    "2) set the sensor resolution (see the camera documentation)\n"
+    "3) set the focal length of your lens\n"
+    "4) select an aperture\n"
+    "5) play with the distance cursor\n"
+    "\n"
+    "The program provides:\n"
+    "- the hyperfocal distance\n"
+    "- the optimal object distance\n"
+    "- the scale expressed in mm by pixel and\n"
+    "- the dimensions WxH of the field located at the object distance\n"
+    "- the rear, front and total depth of field\n"
+    "\n"
+    "button [COPY] stores the panel in the clipboard";
+
+}  // namespace
+
+int InitPanel() {
+    LocateSettingsFile();
+    ReadSettingsFile();
+    SetCtrlVal(panelHandle, PANEL_COPYRIGHT, TextFormat(kVersionFormat, kVersion, kVersionDate).c_str());
+    SetCtrlVal(panelHandle, PANEL_XMM, static_cast<double>(settings.xsize));
+    SetCtrlVal(panelHandle, PANEL_YMM, static_cast<double>(settings.ysize));
+    SetCtrlVal(panelHandle, PANEL_XPIX, settings.xresol);
+    SetCtrlVal(panelHandle, PANEL_YPIX, settings.yresol);
+    SetCtrlVal(panelHandle, PANEL_FOCAL, static_cast<double>(settings.focal));
+    SetCtrlVal(panelHandle, PANEL_DMAX, static_cast<double>(settings.dmax));
+    // Redraw reads the fields back, so what a field makes of a value is what
+    // the calculations and the next save use.
+    return Redraw(panelHandle, 0, EVENT_COMMIT, nullptr, 0, 0);
+}
+
+int ResetCallback(int, int, int event, void*, int, int) {
+    if (event != EVENT_COMMIT) {
+        return 0;
+    }
+    const Settings& f = kFactorySettings;
+    SetCtrlVal(panelHandle, PANEL_XMM, static_cast<double>(f.xsize));
+    SetCtrlVal(panelHandle, PANEL_YMM, static_cast<double>(f.ysize));
+    SetCtrlVal(panelHandle, PANEL_XPIX, f.xresol);
+    SetCtrlVal(panelHandle, PANEL_YPIX, f.yresol);
+    SetCtrlVal(panelHandle, PANEL_FOCAL, static_cast<double>(f.focal));
+    SetCtrlVal(panelHandle, PANEL_APERTURE, static_cast<double>(f.aperture));
+    SetCtrlVal(panelHandle, PANEL_DMAX, static_cast<double>(f.dmax));
+    Redraw(panelHandle, 0, EVENT_COMMIT, nullptr, 0, 0);
+    return 0;
+}
+
+int HelpCallback(int, int, int event, void*, int, int) {
+    if (event != EVENT_COMMIT) {
+        return 0;
+    }
+    SetCtrlAttribute(panelHandle, PANEL_DOFPICTURE, ATTR_ZPLANE_POSITION, 0);
+    SetCtrlAttribute(panelHandle, PANEL_DOFPICTURE, ATTR_VISIBLE, 1);
+    MessagePopup("kadrel", kHelpText);
+    SetCtrlAttribute(panelHandle, PANEL_DOFPICTURE, ATTR_VISIBLE, 0);
+    return 0;
+}
+
+// The button hides itself while the panel's picture is taken.
+int SavePanelButtonCallback(int panel, int control, int event, void*, int, int) {
+    if (event != EVENT_COMMIT) {
+        return 0;
+    }
+    SetCtrlAttribute(panel, control, ATTR_VISIBLE, 0);
+    int bitmap = 0;
+    if (GetPanelDisplayBitmap(panel, 0, MakeRect(0, 0, -1, -1), &bitmap) >= 0 && bitmap > 0) {
+        ClipboardPutBitmap(bitmap);
+        DiscardBitmap(bitmap);
+    }
+    SetCtrlAttribute(panel, control, ATTR_VISIBLE, 1);
+    return 0;
+}
+
+int QuitCallback(int, int, int event, void*, int, int) {
+    if (event != EVENT_COMMIT) {
+        return 0;
+    }
+    WriteSettingsFile();
+    QuitUserInterface(0);
+    return 0;
+}

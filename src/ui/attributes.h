@@ -1,0 +1,50 @@
+// What each attribute holds, which controls take it, and the name it has in a
+// panel file. Internal to src/ui.
+#pragma once
+
+#include <string>
+#include <variant>
+
+#include "ui/userint.h"
+
+namespace ui {
+
+using AttrValue = std::variant<int, double, std::string, CtrlCallbackPtr>;
+
+enum class AttrType {
+    Int,
+    Double,  // also takes an int
+    Text,
+    Callback,
+    Value,  // the control's own value type: a number, or text for text messages
+};
+
+// Which objects take an attribute.
+enum : unsigned {
+    ON_PANEL = 1u << 0,
+    ON_NUMERIC = 1u << CTRL_NUMERIC,
+    ON_BUTTON = 1u << CTRL_COMMAND_BUTTON,
+    ON_BOX = 1u << CTRL_BOX,
+    ON_TEXT = 1u << CTRL_TEXT_MSG,
+    ON_GRAPH = 1u << CTRL_GRAPH,
+    ON_PICTURE = 1u << CTRL_PICTURE,
+    ON_LABELLED = ON_NUMERIC | ON_GRAPH,
+    ON_CONTROLS = ON_NUMERIC | ON_BUTTON | ON_BOX | ON_TEXT | ON_GRAPH | ON_PICTURE,
+};
+
+struct AttrInfo {
+    int id;
+    const char* name;
+    AttrType type;
+    unsigned on;
+};
+
+// Attributes in the order a panel file replays them: types before ranges,
+// ranges before values, fonts before sizes.
+const AttrInfo* attributeTable(int* count);
+const AttrInfo* attributeInfo(int id);
+const AttrInfo* attributeByName(const std::string& name);
+
+inline unsigned kindBit(int kind) { return 1u << kind; }
+
+}  // namespace ui

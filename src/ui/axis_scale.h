@@ -1,0 +1,27 @@
+// Round axis ranges and tick labels for graphs: 1, 2 or 5 times a power of ten
+// per division. Free of Qt so that it is tested on its own.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace ui {
+
+struct AxisScale {
+    double min;
+    double max;
+    double step;  // distance between ticks; ticks start at min
+};
+
+// The round range around [lo, hi]. Non-finite or reversed bounds are taken in
+// their finite order; an empty span is widened so the axis has a length.
+AxisScale RoundScale(double lo, double hi);
+// A scale for a range kept as it is, with round ticks inside it.
+AxisScale FixedScale(double min, double max);
+
+// The tick values of a scale; never more than a few dozen.
+std::vector<double> Ticks(const AxisScale& scale);
+// A tick's label with just the decimals the step needs: "0.5", "10", "2e+08".
+std::string TickLabel(double value, double step);
+
+}  // namespace ui

@@ -1,0 +1,142 @@
+// Bitmaps behind handles: from SVG text, from a panel as shown, to and from
+// the system clipboard, and into picture controls.
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include "ui/model.h"
+#include "ui/picture_widget.h"
+
+namespace ui {
+
+void setPicture(Control& control, const QImage& image) {
+    static_cast<PictureWidget*>(control.widget)->setImage(image);
+}
+
+QImage pictureOf(const Control& control) {
+    return static_cast<const PictureWidget*>(control.widget)->image();
+}
+
+namespace {
+
+int Keep(const QImage& image, int* bitmap) {
+    Runtime& rt = runtime();
+    *bitmap = rt.nextBitmap++;
+    rt.bitmaps[*bitmap] = image;
+    return 0;
+}
+
+int FindBitmap(int bitmap, QImage** image) {
+    auto it = runtime().bitmaps.find(bitmap);
+    if (it == runtime().bitmaps.end()) {
+        return fail(UIEBadBitmap, "no bitmap " + std::to_string(bitmap));
+    }
+    *image = &it->second;
+    return 0;
+}
+
+}  // namespace
+}  // namespace ui
+
+using namespace ui;
+
+Rect MakeRect(int top, int left, int height, int width) { return {top, left, height, width}; }
+
+// The image is drawn at the size the document gives, on a transparent ground.
+int GetUserBitmapFromText(const char* text, int version, int* bitmap) {
+    *bitmap = 0;
+    if (version != VAL_SVG_IMAGE_TEXT || text == nullptr) {
+        return fail(UIEBadBitmap, "image text of an unknown encoding");
+    }
+    if (!runtime().app) {
+        return fail(UIENotInitialized, "GetUserBitmapFromText before InitCVIRTE");
+    }
+    QSvgRenderer renderer{QByteArray(text)};
+    const QSize size = renderer.defaultSize();
+    if (!renderer.isValid() || size.isEmpty()) {
+        return fail(UIEBadBitmap, "image text is no SVG document");
+    }
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    renderer.render(&painter);
+    painter.end();
+    return Keep(image, bitmap);
+}
+
+int GetPanelDisplayBitmap(int panel, int, Rect area, int* bitmap) {
+    *bitmap = 0;
+    Panel* p = findPanel(panel);
+    if (p == nullptr) {
+        return fail(UIEBadPanelHandle, "no panel " + std::to_string(panel));
+    }
+    const QSize size = p->widget->size();
+    const int height = area.height < 0 ? size.height() - area.top : area.height;
+    const int width = area.width < 0 ? size.width() - area.left : area.width;
+    if (area.top < 0 || area.left < 0 || height <= 0 || width <= 0) {
+        return fail(UIEBadValue, "rectangle outside the panel");
+    }
+    const QImage image = p->widget->grab(QRect(area.left, area.top, width, height)).toImage();
+    if (image.isNull()) {
+        return fail(UIEBadBitmap, "the panel cannot be drawn");
+    }
+    return Keep(image, bitmap);
+}
+
+int GetBitmapSize(int bitmap, int* width, int* height) {
+    QImage* image;
+    if (int status = FindBitmap(bitmap, &image); status < 0) {
+        return status;
+    }
+    *width = image->width();
+    *height = image->height();
+    return 0;
+}
+
+int SetCtrlBitmap(int panel, int control, int, int bitmap) {
+    Panel* p;
+    Control* c;
+    if (int status = lookup(panel, control, &p, &c); status < 0) {
+        return status;
+    }
+    if (c->kind != CTRL_PICTURE) {
+        return fail(UIEBadControlId, "control " + std::to_string(control) + " is no picture");
+    }
+    QImage* image;
+    if (int status = FindBitmap(bitmap, &image); status < 0) {
+        return status;
+    }
+    setPicture(*c, *image);
+    return 0;
+}
+
+int ClipboardPutBitmap(int bitmap) {
+    QImage* image;
+    if (int status = FindBitmap(bitmap, &image); status < 0) {
+        return status;
+    }
+    QGuiApplication::clipboard()->setImage(*image);
+    return 0;
+}
+
+int ClipboardGetBitmap(int* bitmap, int* available) {
+    *bitmap = 0;
+    *available = 0;
+    if (!runtime().app) {
+        return fail(UIENotInitialized, "ClipboardGetBitmap before InitCVIRTE");
+    }
+    const QImage image = QGuiApplication::clipboard()->image();
+    if (image.isNull()) {
+        return 0;
+    }
+    *available = 1;
+    return Keep(image, bitmap);
+}
+
+int DiscardBitmap(int bitmap) {
+    if (runtime().bitmaps.erase(bitmap) == 0) {
+        return fail(UIEBadBitmap, "no bitmap " + std::to_string(bitmap));
+    }
+    return 0;
+}

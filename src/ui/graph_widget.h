@@ -1,0 +1,89 @@
+// A graph of straight plots over an x axis and two y axes, with free cursors
+// that the user drags with the mouse or moves with the arrow keys. Positions
+// are in axis units; a cursor never lies outside the axes' visible range.
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "ui/axis_scale.h"
+
+namespace ui {
+
+class GraphWidget : public QWidget {
+    Q_OBJECT
+
+public:
+    struct Axis {
+        int mode;  // VAL_MANUAL or VAL_AUTOSCALE
+        double min;
+        double max;
+    };
+    struct Cursor {
+        double x = 0;
+        double y = 0;
+        QColor color = Qt::yellow;
+        int yAxis = 1;  // VAL_LEFT_YAXIS
+        bool enabled = true;
+    };
+
+    explicit GraphWidget(QWidget* parent);
+
+    void setPlotAreaColor(QColor color);
+    void setGridColor(QColor color);
+    void setSurroundColor(QColor color);
+    void setAxisNames(const QString& x, const QString& y);
+    void setAxis(int axis, const Axis& settings);
+    Axis axis(int axis) const { return axes_[axis]; }
+    AxisScale visibleScale(int axis) const;
+
+    int addLine(double x1, double y1, double x2, double y2, QColor color);
+    bool deletePlot(int plot);  // false when there is no such plot
+    void deleteAllPlots();
+
+    void setCursorCount(int count);
+    int cursorCount() const { return static_cast<int>(cursors_.size()); }
+    Cursor& cursor(int index) { return cursors_[index]; }  // 0-based
+    void moveCursor(int index, double x, double y);
+
+signals:
+    // The user moved a cursor: during a drag, on release, or by a key.
+    void cursorMoved(int index);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    struct Line {
+        double x1, y1, x2, y2;
+        QColor color;
+    };
+
+    QRectF plotArea() const;
+    int activeCursor() const;  // -1 when none is enabled
+    void dragTo(QPointF point);
+    void clampCursors();
+    void dataRange(int axis, double* lo, double* hi) const;
+
+    Axis axes_[3];
+    std::map<int, Line> lines_;
+    int nextPlot_ = 1;
+    std::vector<Cursor> cursors_;
+    QColor plotAreaColor_{0xE0E0E0};
+    QColor gridColor_{Qt::white};
+    QColor surroundColor_{0xF0F0F0};
+    QString xName_;
+    QString yName_;
+    bool dragging_ = false;
+    bool moved_ = false;
+};
+
+}  // namespace ui

@@ -1,0 +1,91 @@
+// The runtime's own bookkeeping: panels, controls and bitmaps behind their
+// integer handles. Internal to src/ui.
+#pragma once
+
+#include <QImage>
+#include <QPointer>
+#include <QWidget>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "ui/attributes.h"
+#include "ui/panel_widget.h"
+#include "ui/userint.h"
+
+class QApplication;
+class QLabel;
+
+namespace ui {
+
+struct Control {
+    int id = 0;
+    int kind = 0;
+    // Every attribute as last set, in the order the panel file replays them.
+    std::map<int, AttrValue> attributes;
+    QWidget* widget = nullptr;  // owned by the panel's widget
+    QLabel* label = nullptr;    // a separate caption: numeric fields and graphs
+    int width = 0;              // the size asked for; text messages may grow past it
+    int height = 0;
+};
+
+struct Panel {
+    int handle = 0;
+    int parent = 0;
+    std::map<int, AttrValue> attributes;
+    // A top-level panel owns its window; a child's widget belongs to its parent.
+    std::unique_ptr<PanelWidget> window;
+    QPointer<PanelWidget> widget;
+    std::vector<std::unique_ptr<Control>> controls;  // creation order
+    std::vector<int> frontToBack;                    // control ids, frontmost first
+    std::vector<int> tabOrder;                       // focusable control ids
+
+    Control* find(int id) const;
+};
+
+struct Runtime {
+    std::unique_ptr<QApplication> app;
+    std::map<int, std::unique_ptr<Panel>> panels;
+    std::map<int, QImage> bitmaps;
+    std::vector<CallbackName> callbacks;
+    int nextPanel = 1;
+    int nextBitmap = 1;
+    int breakOnLibraryErrors = 1;
+    int breakOnProtectionErrors = 1;
+    int resolutionAdjustment = 0;
+    int monitorWidth = 0;  // 0: ask the screen
+    int monitorHeight = 0;
+    std::string lastFailure;
+};
+
+Runtime& runtime();
+
+// Records and logs a failure; returns status so callers can `return fail(...)`.
+int fail(int status, const std::string& what);
+
+Panel* findPanel(int handle);
+// Looks up panel and control, recording a failure when either is unknown.
+int lookup(int panel, int control, Panel** p, Control** c);
+
+const char* callbackName(CtrlCallbackPtr function);
+CtrlCallbackPtr callbackByName(const std::string& name);
+
+// Raises the commit event of a control, if it has a callback.
+void commit(int panel, int control, int eventData1 = 0, int eventData2 = 0);
+
+// Sizes a control from its attributes (text messages grow to fit their text)
+// and places its caption.
+void layout(Control& control);
+
+// Re-stacks widgets and re-chains focus after the orders changed.
+void applyFrontToBack(Panel& panel);
+void applyTabOrder(Panel& panel);
+
+// Puts a new image into a picture control; kept in the control for saving.
+void setPicture(Control& control, const QImage& image);
+QImage pictureOf(const Control& control);
+
+}  // namespace ui

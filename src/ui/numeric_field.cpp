@@ -1,0 +1,173 @@
+#include "ui/numeric_field.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+
+#include "ui/userint.h"
+
+namespace ui {
+
+// QAbstractSpinBox, unlike QDoubleSpinBox, accepts every keystroke: the text
+// is judged only when it is committed.
+NumericField::NumericField(QWidget* parent) : QAbstractSpinBox(parent) {
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    setKeyboardTracking(false);
+    setDataType(VAL_DOUBLE);
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this] { edited_ = true; });
+}
+
+void NumericField::setDataType(int type) {
+    type_ = type;
+    value_ = settle(value_);
+    show();
+}
+
+void NumericField::setMinimum(double min) {
+    min_ = min;
+    value_ = settle(value_);
+    show();
+}
+
+void NumericField::setMaximum(double max) {
+    max_ = max;
+    value_ = settle(value_);
+    show();
+}
+
+void NumericField::setCoerce(bool coerce) {
+    coerce_ = coerce;
+    value_ = settle(value_);
+    show();
+}
+
+void NumericField::setPrecision(int decimals) {
+    precision_ = decimals;
+    show();
+}
+
+void NumericField::setIndicator(bool indicator) {
+    setReadOnly(indicator);
+    setButtonSymbols(indicator ? NoButtons : UpDownArrows);
+    setFocusPolicy(indicator ? Qt::NoFocus : Qt::WheelFocus);
+}
+
+void NumericField::setValue(double value) {
+    if (std::isnan(value)) {
+        return;
+    }
+    value_ = settle(value);
+    edited_ = false;
+    show();
+}
+
+double NumericField::settle(double value) const {
+    if (coerce_) {
+        if (value < min_) {
+            value = min_;
+        }
+        if (value > max_) {
+            value = max_;
+        }
+    }
+    switch (type_) {
+        case VAL_INTEGER: {
+            // Saturate rather than overflow: the field holds a 32-bit int.
+            const double rounded = std::nearbyint(value);
+            if (rounded >= INT32_MAX) {
+                return INT32_MAX;
+            }
+            if (rounded <= INT32_MIN) {
+                return INT32_MIN;
+            }
+            return rounded;
+        }
+        case VAL_FLOAT:
+            return static_cast<float>(value);
+        default:
+            return value;
+    }
+}
+
+void NumericField::show() {
+    const QString text = type_ == VAL_INTEGER
+                             ? QString::number(static_cast<qint64>(value_))
+                             : QString::number(value_, 'f', precision_);
+    lineEdit()->setText(text);
+}
+
+bool NumericField::takeTypedValue() {
+    const QByteArray text = lineEdit()->text().trimmed().toUtf8();
+    if (text.isEmpty()) {
+        return false;
+    }
+    // The process keeps the C numeric locale, so a decimal point is a point.
+    char* end = nullptr;
+    const double typed = std::strtod(text.constData(), &end);
+    if (end == text.constData() || *end != '\0' || std::isnan(typed)) {
+        return false;
+    }
+    value_ = settle(typed);
+    return true;
+}
+
+void NumericField::commitTyped() {
+    const bool accepted = takeTypedValue();
+    edited_ = false;
+    show();
+    if (accepted) {
+        emit committed();
+    }
+}
+
+void NumericField::keyPressEvent(QKeyEvent* event) {
+    if (!isReadOnly() && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        commitTyped();
+        lineEdit()->selectAll();
+        event->accept();
+        return;
+    }
+    QAbstractSpinBox::keyPressEvent(event);
+}
+
+void NumericField::focusOutEvent(QFocusEvent* event) {
+    if (edited_) {
+        commitTyped();
+    }
+    QAbstractSpinBox::focusOutEvent(event);
+}
+
+void NumericField::stepBy(int steps) {
+    if (isReadOnly()) {
+        return;
+    }
+    if (edited_) {
+        takeTypedValue();
+        edited_ = false;
+    }
+    const double before = value_;
+    value_ = settle(value_ + steps * step_);
+    show();
+    if (value_ != before) {
+        emit committed();
+    }
+}
+
+QAbstractSpinBox::StepEnabled NumericField::stepEnabled() const {
+    if (isReadOnly()) {
+        return StepNone;
+    }
+    StepEnabled enabled = StepNone;
+    if (!coerce_ || value_ < max_) {
+        enabled |= StepUpEnabled;
+    }
+    if (!coerce_ || value_ > min_) {
+        enabled |= StepDownEnabled;
+    }
+    return enabled;
+}
+
+}  // namespace ui

@@ -1,0 +1,59 @@
+// A numeric field that accepts whatever the user types and settles it on
+// commit: out-of-range numbers become the nearer bound, text that is no number
+// brings the last value back. Decimals are display only; the value keeps the
+// full precision of its data type.
+#pragma once
+
+#include <QAbstractSpinBox>
+
+#include <limits>
+
+namespace ui {
+
+class NumericField : public QAbstractSpinBox {
+    Q_OBJECT
+
+public:
+    explicit NumericField(QWidget* parent);
+
+    void setDataType(int type);  // VAL_INTEGER, VAL_FLOAT or VAL_DOUBLE
+    int dataType() const { return type_; }
+    void setMinimum(double min);
+    void setMaximum(double max);
+    void setCoerce(bool coerce);
+    void setStep(double step) { step_ = step; }
+    void setPrecision(int decimals);
+    void setIndicator(bool indicator);
+
+    // The program's write: settled like a typed value, no event; NaN is ignored.
+    void setValue(double value);
+    double value() const { return value_; }
+
+    void stepBy(int steps) override;
+
+signals:
+    // The user confirmed a value: Enter, leaving after an edit, or a step.
+    void committed();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    StepEnabled stepEnabled() const override;
+
+private:
+    double settle(double value) const;  // range rule, then the data type
+    void show();
+    bool takeTypedValue();  // false when the text is no number
+    void commitTyped();
+
+    double value_ = 0.0;
+    double min_ = -std::numeric_limits<double>::infinity();
+    double max_ = std::numeric_limits<double>::infinity();
+    double step_ = 1.0;
+    int precision_ = 2;
+    int type_ = 0;
+    bool coerce_ = true;
+    bool edited_ = false;
+};
+
+}  // namespace ui

@@ -1,0 +1,460 @@
+// Panel files: a panel and its controls as JSON, written by SavePanel and
+// rebuilt by LoadPanel through the same operations a builder calls.
+//
+// A file holds panels by resource number. Each has its window attributes, its
+// controls in creation order (kind, attributes, value, graph axes and cursors,
+// picture as PNG), the front-to-back and tab orders and the close control.
+// Numbers that JSON cannot hold (infinities, NaN) are written as text.
+#include <QBuffer>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QSaveFile>
+
+#include <cmath>
+#include <set>
+
+#include "ui/graph_widget.h"
+#include "ui/model.h"
+#include "ui/numeric_field.h"
+
+using namespace ui;
+
+namespace {
+
+constexpr const char* kFormat = "kadrel-ui-panel";
+constexpr int kVersion = 1;
+
+const char* const kKindNames[] = {"", "numeric", "button", "box", "text", "graph", "picture"};
+
+// Attributes that travel outside the attribute list.
+bool KeptApart(int attribute) {
+    return attribute == ATTR_TITLE || attribute == ATTR_CLOSE_CTRL ||
+           attribute == ATTR_ZPLANE_POSITION || attribute == ATTR_CTRL_TAB_POSITION;
+}
+
+QJsonValue Number(double v) {
+    if (std::isfinite(v)) {
+        return v;
+    }
+    return std::isnan(v) ? "nan" : (v > 0 ? "inf" : "-inf");
+}
+
+bool ReadNumber(const QJsonValue& json, double* v) {
+    if (json.isDouble()) {
+        *v = json.toDouble();
+        return true;
+    }
+    const QString text = json.toString();
+    if (text == "inf" || text == "-inf" || text == "nan") {
+        *v = text == "nan" ? NAN : (text == "inf" ? INFINITY : -INFINITY);
+        return true;
+    }
+    return false;
+}
+
+bool ReadInt(const QJsonValue& json, int* v) {
+    const double d = json.toDouble(NAN);
+    if (!json.isDouble() || d != std::floor(d) || d < INT32_MIN || d > INT32_MAX) {
+        return false;
+    }
+    *v = static_cast<int>(d);
+    return true;
+}
+
+// ---- writing --------------------------------------------------------------
+
+int AttributesToJson(const std::map<int, AttrValue>& attributes, QJsonObject* out) {
+    for (const auto& [id, value] : attributes) {
+        const AttrInfo* info = attributeInfo(id);
+        if (info == nullptr || KeptApart(id)) {
+            continue;
+        }
+        if (auto* i = std::get_if<int>(&value)) {
+            (*out)[info->name] = *i;
+        } else if (auto* d = std::get_if<double>(&value)) {
+            (*out)[info->name] = Number(*d);
+        } else if (auto* s = std::get_if<std::string>(&value)) {
+            (*out)[info->name] = QString::fromStdString(*s);
+        } else {
+            const char* name = callbackName(std::get<CtrlCallbackPtr>(value));
+            if (name == nullptr) {
+                return fail(UIEUnknownCallback, std::string("unregistered callback in ") + info->name);
+            }
+            (*out)[info->name] = name;
+        }
+    }
+    return 0;
+}
+
+QJsonObject GraphToJson(GraphWidget& graph) {
+    QJsonArray axes;
+    for (int axis = VAL_XAXIS; axis <= VAL_RIGHT_YAXIS; ++axis) {
+        const GraphWidget::Axis a = graph.axis(axis);
+        axes.append(QJsonObject{{"mode", a.mode}, {"min", Number(a.min)}, {"max", Number(a.max)}});
+    }
+    QJsonArray cursors;
+    for (int i = 0; i < graph.cursorCount(); ++i) {
+        const GraphWidget::Cursor& c = graph.cursor(i);
+        cursors.append(QJsonObject{{"x", Number(c.x)},
+                                   {"y", Number(c.y)},
+                                   {"color", static_cast<int>(c.color.rgb() & 0xFFFFFF)},
+                                   {"yAxis", c.yAxis},
+                                   {"enabled", c.enabled ? 1 : 0}});
+    }
+    return {{"axes", axes}, {"cursors", cursors}};
+}
+
+int ControlToJson(const Control& c, QJsonObject* out) {
+    QJsonObject attributes;
+    if (int status = AttributesToJson(c.attributes, &attributes); status < 0) {
+        return status;
+    }
+    (*out)["id"] = c.id;
+    (*out)["kind"] = kKindNames[c.kind];
+    (*out)["attributes"] = attributes;
+    if (auto* field = qobject_cast<NumericField*>(c.widget)) {
+        (*out)["value"] = Number(field->value());
+    } else if (auto* text = qobject_cast<QLabel*>(c.widget)) {
+        (*out)["value"] = text->text();
+    } else if (auto* graph = qobject_cast<GraphWidget*>(c.widget)) {
+        (*out)["graph"] = GraphToJson(*graph);
+    } else if (c.kind == CTRL_PICTURE && !pictureOf(c).isNull()) {
+        QBuffer png;
+        png.open(QIODevice::WriteOnly);
+        pictureOf(c).save(&png, "PNG");
+        (*out)["image"] = QString::fromLatin1(png.data().toBase64());
+    }
+    return 0;
+}
+
+QJsonArray Ids(const std::vector<int>& ids) {
+    QJsonArray array;
+    for (int id : ids) {
+        array.append(id);
+    }
+    return array;
+}
+
+// ---- reading --------------------------------------------------------------
+
+// A failure while reading; the panel built so far is discarded.
+struct Broken {
+    int status;
+};
+
+[[noreturn]] void Bad(const QString& what) {
+    fail(UIEBadPanelFile, what.toStdString());
+    throw Broken{UIEBadPanelFile};
+}
+
+void Check(int status) {
+    if (status < 0) {
+        throw Broken{status};
+    }
+}
+
+int RequireInt(const QJsonValue& json, const QString& what) {
+    int v;
+    if (!ReadInt(json, &v)) {
+        Bad(what + " is not a whole number");
+    }
+    return v;
+}
+
+double RequireNumber(const QJsonValue& json, const QString& what) {
+    double v;
+    if (!ReadNumber(json, &v)) {
+        Bad(what + " is not a number");
+    }
+    return v;
+}
+
+AttrValue Decode(const AttrInfo& info, const QJsonValue& json, bool textValue) {
+    const QString what = QString("attribute ") + info.name;
+    AttrType type = info.type;
+    if (type == AttrType::Value) {
+        type = textValue ? AttrType::Text : AttrType::Double;
+    }
+    switch (type) {
+        case AttrType::Int:
+            return RequireInt(json, what);
+        case AttrType::Double:
+            return RequireNumber(json, what);
+        case AttrType::Text:
+            if (!json.isString()) {
+                Bad(what + " is not text");
+            }
+            return json.toString().toStdString();
+        default: {
+            CtrlCallbackPtr function = callbackByName(json.toString().toStdString());
+            if (function == nullptr) {
+                fail(UIEUnknownCallback, "no callback named " + json.toString().toStdString());
+                throw Broken{UIEUnknownCallback};
+            }
+            return function;
+        }
+    }
+}
+
+// Calls apply(id, value) for each attribute in the table's order: types before
+// ranges, ranges before values. Unknown or misplaced attributes are refused.
+template <typename Apply>
+void ReplayAttributes(const QJsonValue& json, unsigned on, bool textValue, Apply apply) {
+    if (!json.isObject()) {
+        Bad("attributes are not an object");
+    }
+    const QJsonObject object = json.toObject();
+    int count;
+    const AttrInfo* table = attributeTable(&count);
+    int used = 0;
+    for (int i = 0; i < count; ++i) {
+        const QJsonValue value = object.value(table[i].name);
+        if (value.isUndefined()) {
+            continue;
+        }
+        if (!(table[i].on & on) || KeptApart(table[i].id)) {
+            Bad(QString("attribute %1 does not belong here").arg(table[i].name));
+        }
+        ++used;
+        Check(apply(table[i].id, Decode(table[i], value, textValue)));
+    }
+    if (used != object.size()) {
+        Bad("unknown attribute");
+    }
+}
+
+template <typename... Overloads>
+struct Visitor : Overloads... {
+    using Overloads::operator()...;
+};
+template <typename... Overloads>
+Visitor(Overloads...) -> Visitor<Overloads...>;
+
+int SetControl(int panel, int control, int attribute, const AttrValue& value) {
+    return std::visit(
+        Visitor{[&](const std::string& v) {
+                    return SetCtrlAttribute(panel, control, attribute, v.c_str());
+                },
+                [&](auto v) { return SetCtrlAttribute(panel, control, attribute, v); }},
+        value);
+}
+
+int SetPanel(int panel, int attribute, const AttrValue& value) {
+    if (auto* text = std::get_if<std::string>(&value)) {
+        return SetPanelAttribute(panel, attribute, text->c_str());
+    }
+    if (auto* number = std::get_if<int>(&value)) {
+        return SetPanelAttribute(panel, attribute, *number);
+    }
+    Bad("panel attributes are whole numbers or text");
+}
+
+int KindOf(const QJsonValue& json) {
+    for (int kind = CTRL_NUMERIC; kind <= CTRL_PICTURE; ++kind) {
+        if (json.toString() == kKindNames[kind]) {
+            return kind;
+        }
+    }
+    Bad("unknown control kind " + json.toString());
+}
+
+void ReadGraph(int panel, int id, const QJsonObject& json) {
+    const QJsonArray axes = json.value("axes").toArray();
+    if (axes.size() != 3) {
+        Bad("a graph has three axes");
+    }
+    for (int axis = VAL_XAXIS; axis <= VAL_RIGHT_YAXIS; ++axis) {
+        const QJsonObject a = axes[axis].toObject();
+        Check(SetAxisScalingMode(panel, id, axis, RequireInt(a.value("mode"), "axis mode"),
+                                 RequireNumber(a.value("min"), "axis minimum"),
+                                 RequireNumber(a.value("max"), "axis maximum")));
+    }
+    const QJsonArray cursors = json.value("cursors").toArray();
+    Check(SetCtrlAttribute(panel, id, ATTR_NUM_CURSORS, static_cast<int>(cursors.size())));
+    for (int i = 0; i < cursors.size(); ++i) {
+        const QJsonObject c = cursors[i].toObject();
+        Check(SetCursorAttribute(panel, id, i + 1, ATTR_CURSOR_COLOR,
+                                 RequireInt(c.value("color"), "cursor colour")));
+        Check(SetCursorAttribute(panel, id, i + 1, ATTR_CURSOR_YAXIS,
+                                 RequireInt(c.value("yAxis"), "cursor axis")));
+        Check(SetCursorAttribute(panel, id, i + 1, ATTR_CURSOR_ENABLED,
+                                 RequireInt(c.value("enabled"), "cursor switch")));
+        Check(SetGraphCursor(panel, id, i + 1, RequireNumber(c.value("x"), "cursor x"),
+                             RequireNumber(c.value("y"), "cursor y")));
+    }
+}
+
+void ReadControl(int panel, const QJsonValue& json) {
+    const QJsonObject c = json.toObject();
+    const int kind = KindOf(c.value("kind"));
+    const int id = NewCtrl(panel, kind, "", 0, 0);
+    Check(id);
+    if (RequireInt(c.value("id"), "control id") != id) {
+        Bad(QString("control ids must follow creation order; expected %1").arg(id));
+    }
+    ReplayAttributes(c.value("attributes"), kindBit(kind), kind == CTRL_TEXT_MSG,
+                     [&](int attribute, const AttrValue& value) {
+                         return SetControl(panel, id, attribute, value);
+                     });
+    const QJsonValue value = c.value("value");
+    if (kind == CTRL_NUMERIC) {
+        Check(SetCtrlVal(panel, id, RequireNumber(value, "a field's value")));
+    } else if (kind == CTRL_TEXT_MSG) {
+        Check(SetCtrlVal(panel, id, value.toString().toUtf8().constData()));
+    } else if (kind == CTRL_GRAPH) {
+        ReadGraph(panel, id, c.value("graph").toObject());
+    } else if (kind == CTRL_PICTURE && c.contains("image")) {
+        const QImage image = QImage::fromData(
+            QByteArray::fromBase64(c.value("image").toString().toLatin1()), "PNG");
+        if (image.isNull()) {
+            Bad("a picture's image is no PNG");
+        }
+        Panel* p;
+        Control* control;
+        Check(lookup(panel, id, &p, &control));
+        setPicture(*control, image);
+    }
+}
+
+// An order must name each control once.
+std::vector<int> ReadOrder(const QJsonValue& json, const Panel& panel, const char* what) {
+    std::vector<int> order;
+    std::set<int> seen;
+    for (const QJsonValue& v : json.toArray()) {
+        const int id = RequireInt(v, what);
+        if (panel.find(id) == nullptr || !seen.insert(id).second) {
+            Bad(QString("%1 names control %2 wrongly").arg(what).arg(id));
+        }
+        order.push_back(id);
+    }
+    if (order.size() != panel.controls.size()) {
+        Bad(QString("%1 does not name every control").arg(what));
+    }
+    return order;
+}
+
+void ReadPanel(int parent, const QJsonObject& json, int* handle) {
+    *handle = NewPanel(parent, json.value("title").toString().toUtf8().constData(),
+                       RequireInt(json.value("top"), "panel top"),
+                       RequireInt(json.value("left"), "panel left"),
+                       RequireInt(json.value("height"), "panel height"),
+                       RequireInt(json.value("width"), "panel width"));
+    Check(*handle);
+    const int panel = *handle;
+    ReplayAttributes(json.value("attributes"), ON_PANEL, false,
+                     [&](int attribute, const AttrValue& value) {
+                         return SetPanel(panel, attribute, value);
+                     });
+    for (const QJsonValue& control : json.value("controls").toArray()) {
+        ReadControl(panel, control);
+    }
+    Panel* p = findPanel(panel);
+    p->frontToBack = ReadOrder(json.value("frontToBack"), *p, "front-to-back order");
+    p->tabOrder = ReadOrder(json.value("tabOrder"), *p, "tab order");
+    applyFrontToBack(*p);
+    applyTabOrder(*p);
+    Check(SetPanelAttribute(panel, ATTR_CLOSE_CTRL,
+                            RequireInt(json.value("closeControl"), "close control")));
+}
+
+}  // namespace
+
+int SavePanel(int panel, const char* fileName, int resourceId) {
+    Panel* p = findPanel(panel);
+    if (p == nullptr) {
+        return fail(UIEBadPanelHandle, "no panel " + std::to_string(panel));
+    }
+    QJsonObject attributes;
+    std::map<int, AttrValue> panelAttributes = p->attributes;
+    for (int apart : {ATTR_TOP, ATTR_LEFT, ATTR_HEIGHT, ATTR_WIDTH}) {
+        panelAttributes.erase(apart);
+    }
+    if (int status = AttributesToJson(panelAttributes, &attributes); status < 0) {
+        return status;
+    }
+    QJsonArray controls;
+    for (const auto& c : p->controls) {
+        QJsonObject control;
+        if (int status = ControlToJson(*c, &control); status < 0) {
+            return status;
+        }
+        controls.append(control);
+    }
+    int top, left, height, width, closeControl;
+    GetPanelAttribute(panel, ATTR_TOP, &top);
+    GetPanelAttribute(panel, ATTR_LEFT, &left);
+    GetPanelAttribute(panel, ATTR_HEIGHT, &height);
+    GetPanelAttribute(panel, ATTR_WIDTH, &width);
+    GetPanelAttribute(panel, ATTR_CLOSE_CTRL, &closeControl);
+    const QJsonObject json{
+        {"resource", resourceId},
+        {"title", p->widget->windowTitle()},
+        {"top", top},
+        {"left", left},
+        {"height", height},
+        {"width", width},
+        {"attributes", attributes},
+        {"controls", controls},
+        {"frontToBack", Ids(p->frontToBack)},
+        {"tabOrder", Ids(p->tabOrder)},
+        {"closeControl", closeControl},
+    };
+    const QJsonObject document{
+        {"format", kFormat}, {"version", kVersion}, {"panels", QJsonArray{json}}};
+    QSaveFile file(QString::fromUtf8(fileName));
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(QJsonDocument(document).toJson()) < 0 || !file.commit()) {
+        return fail(UIEFileWrite, std::string("cannot write ") + fileName);
+    }
+    return 0;
+}
+
+int LoadPanel(int parent, const char* fileName, int resourceId) {
+    if (!runtime().app) {
+        return fail(UIENotInitialized, "LoadPanel before InitCVIRTE");
+    }
+    char path[MAX_PATHNAME_LEN];
+    const bool relative = fileName[0] != '/';
+    if (relative) {
+        char directory[MAX_PATHNAME_LEN];
+        if (int status = GetProjectDir(directory); status < 0) {
+            return status;
+        }
+        if (int status = MakePathname(directory, fileName, path); status < 0) {
+            return status;
+        }
+    }
+    QFile file(QString::fromUtf8(relative ? path : fileName));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return fail(UIEFileNotFound, std::string("cannot open ") + file.fileName().toStdString());
+    }
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
+    if (document.isNull()) {
+        return fail(UIEBadPanelFile, "not JSON: " + error.errorString().toStdString());
+    }
+    const QJsonObject root = document.object();
+    if (root.value("format").toString() != kFormat || root.value("version").toInt() != kVersion) {
+        return fail(UIEBadPanelFile, "not a panel file of this version");
+    }
+    for (const QJsonValue& entry : root.value("panels").toArray()) {
+        const QJsonObject json = entry.toObject();
+        if (json.value("resource").toInt(-1) != resourceId) {
+            continue;
+        }
+        int handle = 0;
+        try {
+            ReadPanel(parent, json, &handle);
+        } catch (const Broken& broken) {
+            if (handle > 0) {
+                DiscardPanel(handle);
+            }
+            return broken.status;
+        }
+        return handle;
+    }
+    return fail(UIEResourceNotFound, "no panel " + std::to_string(resourceId) + " in file");
+}

@@ -1,0 +1,20 @@
+// The window (or child frame) of a panel. Its close box raises the commit
+// event of the panel's close control; nothing else closes it.
+#pragma once
+
+#include <QFrame>
+
+namespace ui {
+
+class PanelWidget : public QFrame {
+public:
+    PanelWidget(int handle, QWidget* parent);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    int handle_;
+};
+
+}  // namespace ui

@@ -1,0 +1,253 @@
+// Panels: creation, display, attributes, and scaling of their contents.
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+
+#include <cmath>
+
+#include "ui/model.h"
+#include "ui/panel_widget.h"
+
+namespace ui {
+
+PanelWidget::PanelWidget(int handle, QWidget* parent) : QFrame(parent), handle_(handle) {
+    setAutoFillBackground(true);
+}
+
+void PanelWidget::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    int closeControl = 0;
+    if (GetPanelAttribute(handle_, ATTR_CLOSE_CTRL, &closeControl) == 0 && closeControl != 0) {
+        commit(handle_, closeControl);
+    }
+}
+
+namespace {
+
+int PanelInt(const Panel& panel, int attribute, int fallback) {
+    auto it = panel.attributes.find(attribute);
+    return it == panel.attributes.end() ? fallback : std::get<int>(it->second);
+}
+
+void PlaceWindow(Panel& panel) {
+    panel.widget->setGeometry(PanelInt(panel, ATTR_LEFT, 0), PanelInt(panel, ATTR_TOP, 0),
+                              PanelInt(panel, ATTR_WIDTH, 100), PanelInt(panel, ATTR_HEIGHT, 100));
+    if (panel.window) {
+        panel.window->setFixedSize(panel.window->size());
+    }
+}
+
+int Scaled(int value, double factor) { return static_cast<int>(std::lround(value * factor)); }
+
+// Moves and resizes every control by the panel's change of size.
+void ScaleContents(Panel& panel, double fx, double fy) {
+    for (auto& control : panel.controls) {
+        for (int attribute : {ATTR_TOP, ATTR_HEIGHT, ATTR_LABEL_TOP, ATTR_LEFT, ATTR_WIDTH,
+                              ATTR_LABEL_LEFT}) {
+            auto it = control->attributes.find(attribute);
+            const bool vertical =
+                attribute == ATTR_TOP || attribute == ATTR_HEIGHT || attribute == ATTR_LABEL_TOP;
+            if (it != control->attributes.end()) {
+                SetCtrlAttribute(panel.handle, control->id, attribute,
+                                 Scaled(std::get<int>(it->second), vertical ? fy : fx));
+            } else if (attribute == ATTR_WIDTH || attribute == ATTR_HEIGHT) {
+                const int size = vertical ? control->widget->height() : control->widget->width();
+                SetCtrlAttribute(panel.handle, control->id, attribute,
+                                 Scaled(size, vertical ? fy : fx));
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace ui
+
+using namespace ui;
+
+int NewPanel(int parent, const char* title, int top, int left, int height, int width) {
+    Runtime& rt = runtime();
+    if (!rt.app) {
+        return fail(UIENotInitialized, "NewPanel before InitCVIRTE");
+    }
+    Panel* parentPanel = nullptr;
+    if (parent != 0 && (parentPanel = findPanel(parent)) == nullptr) {
+        return fail(UIEBadPanelHandle, "no parent panel " + std::to_string(parent));
+    }
+    if (height <= 0 || width <= 0) {
+        return fail(UIEBadValue, "a panel needs a positive size");
+    }
+    auto panel = std::make_unique<Panel>();
+    panel->handle = rt.nextPanel++;
+    panel->parent = parent;
+    if (parentPanel) {
+        panel->widget = new PanelWidget(panel->handle, parentPanel->widget);
+    } else {
+        panel->window = std::make_unique<PanelWidget>(panel->handle, nullptr);
+        panel->widget = panel->window.get();
+    }
+    panel->attributes[ATTR_TOP] = top;
+    panel->attributes[ATTR_LEFT] = left;
+    panel->attributes[ATTR_HEIGHT] = height;
+    panel->attributes[ATTR_WIDTH] = width;
+    panel->attributes[ATTR_TITLE] = std::string(title);
+    panel->widget->setWindowTitle(QString::fromUtf8(title));
+    PlaceWindow(*panel);
+    const int handle = panel->handle;
+    rt.panels[handle] = std::move(panel);
+    return handle;
+}
+
+int DisplayPanel(int panel) {
+    Panel* p = findPanel(panel);
+    if (p == nullptr) {
+        return fail(UIEBadPanelHandle, "no panel " + std::to_string(panel));
+    }
+    p->widget->show();
+    p->widget->raise();
+    p->widget->activateWindow();
+    return 0;
+}
+
+int HidePanel(int panel) {
+    Panel* p = findPanel(panel);
+    if (p == nullptr) {
+        return fail(UIEBadPanelHandle, "no panel " + std::to_string(panel));
+    }
+    p->widget->hide();
+    return 0;
+}
+
+int DiscardPanel(int panel) {
+    Runtime& rt = runtime();
+    auto it = rt.panels.find(panel);
+    if (it == rt.panels.end()) {
+        return fail(UIEBadPanelHandle, "no panel " + std::to_string(panel));
+    }
+    // Children first: their widgets die with this panel's.
+    std::vector<int> children;
+    for (const auto& [handle, p] : rt.panels) {
+        if (p->parent == panel) {
+            children.push_back(handle);
+        }
+    }
+    for (int child : children) {
+        DiscardPanel(child);
+    }
+    it = rt.panels.find(panel);
+    std::unique_ptr<Panel> doomed = std::move(it->second);
+    rt.panels.erase(it);
+    if (!doomed->window) {
+        delete doomed->widget.data();
+    }
+    return 0;
+}
+
+int SetPanelAttribute(int panel, int attribute, int value) {
+    Panel* p = findPanel(panel);
+    if (p == nullptr) {
+        return fail(UIEBadPanelHandle, "no panel " + std::to_string(panel));
+    }
+    switch (attribute) {
+        case ATTR_BACKCOLOR: {
+            QPalette palette = p->widget->palette();
+            palette.setColor(QPalette::Window, QColor(QRgb(value)));
+            p->widget->setPalette(palette);
+            break;
+        }
+        case ATTR_CLOSE_CTRL:
+            if (value != 0 && p->find(value) == nullptr) {
+                return fail(UIEBadControlId, "close control " + std::to_string(value) + " unknown");
+            }
+            break;
+        case ATTR_SCALE_CONTENTS_ON_RESIZE:
+            value = value != 0;
+            break;
+        case ATTR_FRAME_STYLE: {
+            static const int kShapes[] = {QFrame::NoFrame, QFrame::Box,
+                                          QFrame::Panel | QFrame::Raised};
+            if (p->parent == 0 || value < VAL_NO_FRAME || value > VAL_RAISED_FRAME) {
+                return fail(UIEBadValue, "frame style is for panels inside a parent");
+            }
+            p->widget->setFrameStyle(kShapes[value]);
+            break;
+        }
+        case ATTR_TOP:
+        case ATTR_LEFT:
+            break;
+        case ATTR_WIDTH:
+        case ATTR_HEIGHT: {
+            if (value <= 0) {
+                return fail(UIEBadValue, "a panel needs a positive size");
+            }
+            const int old = PanelInt(*p, attribute, value);
+            if (PanelInt(*p, ATTR_SCALE_CONTENTS_ON_RESIZE, 0) && old != value) {
+                const double factor = static_cast<double>(value) / old;
+                ScaleContents(*p, attribute == ATTR_WIDTH ? factor : 1.0,
+                              attribute == ATTR_HEIGHT ? factor : 1.0);
+            }
+            break;
+        }
+        default:
+            return fail(UIEBadAttribute,
+                        "attribute " + std::to_string(attribute) + " is not a panel's int");
+    }
+    p->attributes[attribute] = value;
+    if (attribute == ATTR_TOP || attribute == ATTR_LEFT || attribute == ATTR_WIDTH ||
+        attribute == ATTR_HEIGHT) {
+        if (p->window) {
+            p->window->setMinimumSize(0, 0);
+            p->window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        }
+        PlaceWindow(*p);
+    }
+    return 0;
+}
+
+int SetPanelAttribute(int panel, int attribute, const char* value) {
+    Panel* p = findPanel(panel);
+    if (p == nullptr) {
+        return fail(UIEBadPanelHandle, "no panel " + std::to_string(panel));
+    }
+    if (attribute == ATTR_TITLE) {
+        p->widget->setWindowTitle(QString::fromUtf8(value));
+    } else if (attribute != ATTR_CONSTANT_NAME) {
+        return fail(UIEWrongType, "attribute " + std::to_string(attribute) + " takes no text");
+    }
+    p->attributes[attribute] = std::string(value);
+    return 0;
+}
+
+int GetPanelAttribute(int panel, int attribute, int* value) {
+    Panel* p = findPanel(panel);
+    if (p == nullptr) {
+        return fail(UIEBadPanelHandle, "no panel " + std::to_string(panel));
+    }
+    auto it = p->attributes.find(attribute);
+    if (it != p->attributes.end() && std::holds_alternative<int>(it->second)) {
+        *value = std::get<int>(it->second);
+        return 0;
+    }
+    const AttrInfo* info = attributeInfo(attribute);
+    if (info == nullptr || !(info->on & ON_PANEL) || info->type != AttrType::Int) {
+        return fail(UIEBadAttribute, "attribute " + std::to_string(attribute) + " is no panel int");
+    }
+    *value = 0;
+    return 0;
+}
+
+int GetPanelAttribute(int panel, int attribute, std::string* value) {
+    Panel* p = findPanel(panel);
+    if (p == nullptr) {
+        return fail(UIEBadPanelHandle, "no panel " + std::to_string(panel));
+    }
+    auto it = p->attributes.find(attribute);
+    if (it != p->attributes.end() && std::holds_alternative<std::string>(it->second)) {
+        *value = std::get<std::string>(it->second);
+        return 0;
+    }
+    if (attribute != ATTR_CONSTANT_NAME) {
+        return fail(UIEBadAttribute, "attribute " + std::to_string(attribute) + " is no panel text");
+    }
+    value->clear();
+    return 0;
+}

@@ -1,0 +1,309 @@
+// Start and end of the runtime, the event loop, statuses, the callback
+// registry, and the system queries.
+#include <QApplication>
+#include <QFont>
+#include <QLocale>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStyleFactory>
+
+#include <xcb/xcb.h>
+
+#include <unistd.h>
+
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+
+#include "ui/model.h"
+
+namespace ui {
+
+Runtime& runtime() {
+    static Runtime state;
+    return state;
+}
+
+int fail(int status, const std::string& what) {
+    Runtime& rt = runtime();
+    rt.lastFailure = what;
+    if (rt.breakOnLibraryErrors) {
+        std::fprintf(stderr, "kadrel ui: %s (%s)\n", what.c_str(), GetUIErrorString(status));
+    }
+    return status;
+}
+
+Panel* findPanel(int handle) {
+    auto it = runtime().panels.find(handle);
+    return it == runtime().panels.end() ? nullptr : it->second.get();
+}
+
+Control* Panel::find(int id) const {
+    for (const auto& c : controls) {
+        if (c->id == id) {
+            return c.get();
+        }
+    }
+    return nullptr;
+}
+
+int lookup(int panel, int control, Panel** p, Control** c) {
+    *p = findPanel(panel);
+    if (*p == nullptr) {
+        return fail(UIEBadPanelHandle, "no panel " + std::to_string(panel));
+    }
+    *c = (*p)->find(control);
+    if (*c == nullptr) {
+        return fail(UIEBadControlId, "no control " + std::to_string(control) + " on panel " +
+                                         std::to_string(panel));
+    }
+    return 0;
+}
+
+const char* callbackName(CtrlCallbackPtr function) {
+    for (const CallbackName& entry : runtime().callbacks) {
+        if (entry.function == function) {
+            return entry.name;
+        }
+    }
+    return nullptr;
+}
+
+CtrlCallbackPtr callbackByName(const std::string& name) {
+    for (const CallbackName& entry : runtime().callbacks) {
+        if (name == entry.name) {
+            return entry.function;
+        }
+    }
+    return nullptr;
+}
+
+void commit(int panel, int control, int eventData1, int eventData2) {
+    Panel* p = findPanel(panel);
+    Control* c = p ? p->find(control) : nullptr;
+    if (c == nullptr) {
+        return;
+    }
+    auto it = c->attributes.find(ATTR_CALLBACK_FUNCTION_POINTER);
+    if (it != c->attributes.end()) {
+        std::get<CtrlCallbackPtr>(it->second)(panel, control, EVENT_COMMIT, nullptr, eventData1,
+                                               eventData2);
+    }
+}
+
+namespace {
+
+// Qt aborts the process when its platform cannot start, so look for an X
+// server first whenever the platform is X.
+bool DisplayReachable() {
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform != nullptr && *platform != '\0' && std::strncmp(platform, "xcb", 3) != 0) {
+        return true;
+    }
+    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    const bool ok = xcb_connection_has_error(connection) == 0;
+    xcb_disconnect(connection);
+    return ok;
+}
+
+}  // namespace
+
+}  // namespace ui
+
+using namespace ui;
+
+const char* GetUIErrorString(int status) {
+    switch (status) {
+        case UIENoError: return "no error";
+        case UIENotInitialized: return "the runtime is not initialised";
+        case UIENoDisplay: return "no display can be reached";
+        case UIEBadPanelHandle: return "unknown panel";
+        case UIEBadControlId: return "unknown control";
+        case UIEBadAttribute: return "attribute not valid here";
+        case UIEWrongType: return "value of the wrong type";
+        case UIEBadValue: return "value out of range";
+        case UIEFileNotFound: return "file not found";
+        case UIEBadPanelFile: return "damaged panel file";
+        case UIEResourceNotFound: return "panel not in file";
+        case UIEBadBitmap: return "unknown or unusable bitmap";
+        case UIEBufferTooSmall: return "text does not fit the buffer";
+        case UIEFileWrite: return "file cannot be written";
+        case UIEUnknownCallback: return "callback not registered";
+        default: return "unknown status";
+    }
+}
+
+const char* LastUIFailure() { return runtime().lastFailure.c_str(); }
+
+int RegisterCallbacks(const CallbackName* table, std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i) {
+        if (table[i].name == nullptr || table[i].function == nullptr) {
+            return fail(UIEBadValue, "callback table entry " + std::to_string(i) + " is empty");
+        }
+        runtime().callbacks.push_back(table[i]);
+    }
+    return 0;
+}
+
+int InitCVIRTE(void*, char** argv, void*) {
+    Runtime& rt = runtime();
+    if (rt.app) {
+        return 1;
+    }
+    if (!DisplayReachable()) {
+        fail(UIENoDisplay, "cannot connect to the X server");
+        return 0;
+    }
+    static int argc = 0;
+    static char* noArgs[] = {const_cast<char*>("kadrel"), nullptr};
+    char** args = argv != nullptr && argv[0] != nullptr ? argv : noArgs;
+    argc = 0;
+    while (args[argc] != nullptr) {
+        ++argc;
+    }
+    rt.app = std::make_unique<QApplication>(argc, args);
+    // Qt takes the locale from the environment; numbers must keep a decimal
+    // point in printf, strtod and the fields whatever the user's language.
+    std::setlocale(LC_NUMERIC, "C");
+    QLocale::setDefault(QLocale::c());
+    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    QFont dialog("Liberation Sans");
+    dialog.setPixelSize(12);
+    QApplication::setFont(dialog);
+    QApplication::setQuitOnLastWindowClosed(false);
+    return 1;
+}
+
+void CloseCVIRTE() {
+    Runtime& rt = runtime();
+    rt.panels.clear();
+    rt.bitmaps.clear();
+    rt.app.reset();
+}
+
+int RunUserInterface() {
+    if (!runtime().app) {
+        return fail(UIENotInitialized, "RunUserInterface before InitCVIRTE");
+    }
+    return QApplication::exec();
+}
+
+int QuitUserInterface(int returnCode) {
+    if (!runtime().app) {
+        return fail(UIENotInitialized, "QuitUserInterface before InitCVIRTE");
+    }
+    QApplication::exit(returnCode);
+    return 0;
+}
+
+int MessagePopup(const char* title, const char* message) {
+    if (!runtime().app) {
+        return fail(UIENotInitialized, "MessagePopup before InitCVIRTE");
+    }
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(title), QString::fromUtf8(message),
+                    QMessageBox::Ok, QApplication::activeWindow());
+    box.setObjectName("MessagePopup");
+    box.exec();
+    return 0;
+}
+
+int GetProjectDir(char (&directory)[MAX_PATHNAME_LEN]) {
+    char exe[4096];
+    const ssize_t n = readlink("/proc/self/exe", exe, sizeof exe - 1);
+    if (n <= 0) {
+        return fail(UIEFileNotFound, "the program's own path is unknown");
+    }
+    exe[n] = '\0';
+    char* slash = std::strrchr(exe, '/');
+    const size_t length = slash == exe ? 1 : static_cast<size_t>(slash - exe);
+    if (length >= MAX_PATHNAME_LEN) {
+        return fail(UIEBufferTooSmall, "the program's directory is too long");
+    }
+    std::memcpy(directory, exe, length);
+    directory[length] = '\0';
+    return 0;
+}
+
+int MakePathname(const char* directory, const char* fileName, char (&path)[MAX_PATHNAME_LEN]) {
+    const size_t dirLength = std::strlen(directory);
+    const bool slash = dirLength > 0 && directory[dirLength - 1] != '/';
+    const int needed = std::snprintf(nullptr, 0, "%s%s%s", directory, slash ? "/" : "", fileName);
+    if (needed < 0 || needed >= MAX_PATHNAME_LEN) {
+        return fail(UIEBufferTooSmall, "path too long");
+    }
+    std::snprintf(path, MAX_PATHNAME_LEN, "%s%s%s", directory, slash ? "/" : "", fileName);
+    return 0;
+}
+
+int SetBreakOnLibraryErrors(int on) {
+    const int previous = runtime().breakOnLibraryErrors;
+    runtime().breakOnLibraryErrors = on != 0;
+    return previous;
+}
+
+// The runtime checks no pointers of its callers, so this switch only reports
+// and keeps its setting for callers that silence it around risky work.
+int SetBreakOnProtectionErrors(int on) {
+    const int previous = runtime().breakOnProtectionErrors;
+    runtime().breakOnProtectionErrors = on != 0;
+    return previous;
+}
+
+double _GetDoubleInf() { return std::numeric_limits<double>::infinity(); }
+
+int GetSystemAttribute(int attribute, int* value) {
+    if (attribute != ATTR_RESOLUTION_ADJUSTMENT) {
+        return fail(UIEBadAttribute, "unknown system attribute " + std::to_string(attribute));
+    }
+    *value = runtime().resolutionAdjustment;
+    return 0;
+}
+
+int SetSystemAttribute(int attribute, int value) {
+    if (attribute != ATTR_RESOLUTION_ADJUSTMENT) {
+        return fail(UIEBadAttribute, "unknown system attribute " + std::to_string(attribute));
+    }
+    if (value < -1 || value > 100) {
+        return fail(UIEBadValue, "resolution adjustment outside -1..100");
+    }
+    runtime().resolutionAdjustment = value;
+    return 0;
+}
+
+// One monitor: the primary screen.
+int GetMonitorFromPanel(int panel, int* monitor) {
+    if (findPanel(panel) == nullptr) {
+        return fail(UIEBadPanelHandle, "no panel " + std::to_string(panel));
+    }
+    *monitor = 1;
+    return 0;
+}
+
+int GetMonitorAttribute(int monitor, int attribute, int* value) {
+    Runtime& rt = runtime();
+    if (monitor != 1 || (attribute != ATTR_WIDTH && attribute != ATTR_HEIGHT)) {
+        return fail(UIEBadAttribute, "unknown monitor or attribute");
+    }
+    const int pretended = attribute == ATTR_WIDTH ? rt.monitorWidth : rt.monitorHeight;
+    if (pretended > 0) {
+        *value = pretended;
+        return 0;
+    }
+    QScreen* screen = rt.app ? QGuiApplication::primaryScreen() : nullptr;
+    if (screen == nullptr) {
+        return fail(UIENotInitialized, "no screen");
+    }
+    const QRect size = screen->geometry();
+    *value = attribute == ATTR_WIDTH ? size.width() : size.height();
+    return 0;
+}
+
+int SetMonitorAttribute(int monitor, int attribute, int value) {
+    if (monitor != 1 || (attribute != ATTR_WIDTH && attribute != ATTR_HEIGHT) || value < 0) {
+        return fail(UIEBadAttribute, "unknown monitor or attribute");
+    }
+    (attribute == ATTR_WIDTH ? runtime().monitorWidth : runtime().monitorHeight) = value;
+    return 0;
+}

@@ -1,0 +1,97 @@
+// Control values: numbers for numeric fields, text for text messages. A value
+// set here raises no event.
+#include <QLabel>
+
+#include "ui/model.h"
+#include "ui/numeric_field.h"
+
+using namespace ui;
+
+namespace {
+
+int Lookup(int panel, int control, Control** c) {
+    Panel* p;
+    return lookup(panel, control, &p, c);
+}
+
+int SetNumber(int panel, int control, double value) {
+    Control* c;
+    if (int status = Lookup(panel, control, &c); status < 0) {
+        return status;
+    }
+    auto* field = qobject_cast<NumericField*>(c->widget);
+    if (field == nullptr) {
+        return fail(UIEWrongType, "control " + std::to_string(control) + " takes no number");
+    }
+    field->setValue(value);
+    return 0;
+}
+
+// A numeric field's value, when the field holds the data type asked for.
+int GetNumber(int panel, int control, int type, double* value) {
+    Control* c;
+    if (int status = Lookup(panel, control, &c); status < 0) {
+        return status;
+    }
+    auto* field = qobject_cast<NumericField*>(c->widget);
+    if (field == nullptr || field->dataType() != type) {
+        return fail(UIEWrongType, "control " + std::to_string(control) + " holds another type");
+    }
+    *value = field->value();
+    return 0;
+}
+
+}  // namespace
+
+int SetCtrlVal(int panel, int control, int value) { return SetNumber(panel, control, value); }
+
+int SetCtrlVal(int panel, int control, float value) { return SetNumber(panel, control, value); }
+
+int SetCtrlVal(int panel, int control, double value) { return SetNumber(panel, control, value); }
+
+int SetCtrlVal(int panel, int control, const char* value) {
+    Control* c;
+    if (int status = Lookup(panel, control, &c); status < 0) {
+        return status;
+    }
+    if (c->kind != CTRL_TEXT_MSG) {
+        return fail(UIEWrongType, "control " + std::to_string(control) + " takes no text");
+    }
+    static_cast<QLabel*>(c->widget)->setText(QString::fromUtf8(value ? value : ""));
+    layout(*c);
+    return 0;
+}
+
+int GetCtrlVal(int panel, int control, int* value) {
+    double number;
+    const int status = GetNumber(panel, control, VAL_INTEGER, &number);
+    if (status == 0) {
+        *value = static_cast<int>(number);
+    }
+    return status;
+}
+
+int GetCtrlVal(int panel, int control, float* value) {
+    double number;
+    const int status = GetNumber(panel, control, VAL_FLOAT, &number);
+    if (status == 0) {
+        *value = static_cast<float>(number);
+    }
+    return status;
+}
+
+int GetCtrlVal(int panel, int control, double* value) {
+    return GetNumber(panel, control, VAL_DOUBLE, value);
+}
+
+int GetCtrlVal(int panel, int control, std::string* value) {
+    Control* c;
+    if (int status = Lookup(panel, control, &c); status < 0) {
+        return status;
+    }
+    if (c->kind != CTRL_TEXT_MSG) {
+        return fail(UIEWrongType, "control " + std::to_string(control) + " holds no text");
+    }
+    *value = static_cast<QLabel*>(c->widget)->text().toStdString();
+    return 0;
+}
