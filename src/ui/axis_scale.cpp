@@ -11,15 +11,16 @@ namespace {
 constexpr int kTargetDivisions = 5;
 constexpr int kMaxTicks = 40;
 
-// 1, 2 or 5 times a power of ten, not below raw.
+// The 1, 2 or 5 times a power of ten nearest to raw, on a log scale.
 double RoundStep(double raw) {
     const double power = std::pow(10.0, std::floor(std::log10(raw)));
-    for (double mantissa : {1.0, 2.0, 5.0, 10.0}) {
-        if (mantissa * power >= raw * (1 - 1e-9)) {
-            return std::min(mantissa * power, DBL_MAX);
+    double best = power;
+    for (double mantissa : {2.0, 5.0, 10.0}) {
+        if (std::fabs(std::log(mantissa * power / raw)) < std::fabs(std::log(best / raw))) {
+            best = mantissa * power;
         }
     }
-    return std::min(10 * power, DBL_MAX);
+    return std::min(best, DBL_MAX);
 }
 
 double Finite(double v) { return std::isfinite(v) ? v : (v > 0 ? DBL_MAX : -DBL_MAX); }

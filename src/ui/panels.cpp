@@ -103,7 +103,6 @@ int DisplayPanel(int panel) {
         return fail(UIEBadPanelHandle, "no panel " + std::to_string(panel));
     }
     p->widget->show();
-    p->widget->raise();
     p->widget->activateWindow();
     return 0;
 }

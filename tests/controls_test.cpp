@@ -1,0 +1,210 @@
+// Numeric fields, texts and buttons: values, ranges and commit events.
+#include <QAbstractSpinBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <cmath>
+#include <limits>
+
+#include "ui/model.h"
+#include "panel_fixture.h"
+
+namespace {
+
+class FieldTest : public PanelTest {
+protected:
+    void SetUp() override {
+        PanelTest::SetUp();
+        field = NewCtrl(panel, CTRL_NUMERIC, "Focal length (mm)", 20, 100);
+        ASSERT_EQ(field, 2);
+        ASSERT_EQ(SetCtrlAttribute(panel, field, ATTR_CONSTANT_NAME, "FOCAL"), 0);
+        ASSERT_EQ(SetCtrlAttribute(panel, field, ATTR_DATA_TYPE, VAL_FLOAT), 0);
+        ASSERT_EQ(SetCtrlAttribute(panel, field, ATTR_MIN_VALUE, 10.0), 0);
+        ASSERT_EQ(SetCtrlAttribute(panel, field, ATTR_MAX_VALUE, 2000.0), 0);
+        ASSERT_EQ(SetCtrlAttribute(panel, field, ATTR_PRECISION, 1), 0);
+        ASSERT_EQ(SetCtrlAttribute(panel, field, ATTR_CALLBACK_FUNCTION_POINTER, Record), 0);
+        other = NewCtrl(panel, CTRL_NUMERIC, "other", 60, 100);
+        DisplayPanel(panel);
+        box = widget<QAbstractSpinBox>("FOCAL");
+        ASSERT_NE(box, nullptr);
+        box->setFocus();
+        QApplication::processEvents();
+    }
+
+    float value() {
+        float v = 0;
+        EXPECT_EQ(GetCtrlVal(panel, field, &v), 0);
+        return v;
+    }
+
+    void type(const char* text) {
+        box->findChild<QLineEdit*>()->selectAll();
+        QTest::keyClicks(box, text);
+    }
+
+    int field = 0;
+    int other = 0;
+    QAbstractSpinBox* box = nullptr;
+};
+
+TEST_F(FieldTest, TypedValuesOutsideTheRangeBecomeTheNearerBound) {
+    type("5");
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(value(), 10.0f);
+    EXPECT_EQ(box->text(), "10.0");
+    type("80000");  // every keystroke is taken
+    EXPECT_EQ(box->text(), "80000");
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(value(), 2000.0f);
+    ASSERT_EQ(events().size(), 2u);
+    EXPECT_EQ(events()[0].control, field);
+    EXPECT_EQ(events()[0].event, EVENT_COMMIT);
+}
+
+TEST_F(FieldTest, OneCommitPerConfirmedChange) {
+    type("50");
+    QTest::keyClick(box, Qt::Key_Return);
+    QTest::keyClick(box, Qt::Key_Tab);  // leaving without a new edit
+    EXPECT_EQ(events().size(), 1u);
+    box->setFocus();
+    type("60");
+    QTest::keyClick(box, Qt::Key_Tab);  // leaving after an edit commits
+    EXPECT_EQ(events().size(), 2u);
+    EXPECT_EQ(value(), 60.0f);
+}
+
+TEST_F(FieldTest, StepsCommitAndStopAtTheBounds) {
+    SetCtrlAttribute(panel, field, ATTR_INCR_VALUE, 1.5);
+    SetCtrlVal(panel, field, 1999.0);
+    QTest::keyClick(box, Qt::Key_Up);
+    EXPECT_EQ(value(), 2000.0f);
+    QTest::keyClick(box, Qt::Key_Up);  // at the bound: no change, no event
+    EXPECT_EQ(events().size(), 1u);
+    QTest::keyClick(box, Qt::Key_Down);
+    EXPECT_EQ(value(), 1998.5f);
+    EXPECT_EQ(events().size(), 2u);
+}
+
+TEST_F(FieldTest, TextThatIsNoNumberBringsTheValueBack) {
+    SetCtrlVal(panel, field, 24.0);
+    type("abc");
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(value(), 24.0f);
+    EXPECT_EQ(box->text(), "24.0");
+    EXPECT_TRUE(events().empty());
+}
+
+TEST_F(FieldTest, ProgramWritesKeepPrecisionRaiseNoEventAndIgnoreNaN) {
+    EXPECT_EQ(SetCtrlVal(panel, field, 36.04), 0);
+    EXPECT_EQ(value(), 36.04f);  // one decimal shown, full float kept
+    EXPECT_EQ(box->text(), "36.0");
+    EXPECT_EQ(SetCtrlVal(panel, field, std::nan("")), 0);
+    EXPECT_EQ(value(), 36.04f);
+    SetCtrlVal(panel, field, 5000);
+    EXPECT_EQ(value(), 2000.0f);
+    EXPECT_TRUE(events().empty());
+}
+
+TEST_F(FieldTest, WrongTypesAndUnknownHandlesAreRefused) {
+    int i = 7;
+    double d = 7;
+    std::string text;
+    EXPECT_EQ(GetCtrlVal(panel, field, &i), UIEWrongType);
+    EXPECT_EQ(GetCtrlVal(panel, field, &d), UIEWrongType);
+    EXPECT_EQ(GetCtrlVal(panel, field, &text), UIEWrongType);
+    EXPECT_EQ(i, 7);
+    EXPECT_EQ(SetCtrlVal(panel, field, "12"), UIEWrongType);
+    EXPECT_EQ(SetCtrlVal(panel, 99, 1.0), UIEBadControlId);
+    EXPECT_EQ(SetCtrlVal(panel + 100, field, 1.0), UIEBadPanelHandle);
+    EXPECT_EQ(SetCtrlAttribute(panel, field, ATTR_PRECISION, 1.5), UIEWrongType);
+    EXPECT_EQ(SetCtrlAttribute(panel, field, ATTR_XNAME, "x"), UIEBadAttribute);
+    EXPECT_EQ(value(), 10.0f);  // nothing changed
+}
+
+TEST_F(FieldTest, IntegerFieldsSaturate) {
+    SetCtrlAttribute(panel, other, ATTR_DATA_TYPE, VAL_INTEGER);
+    SetCtrlAttribute(panel, other, ATTR_MIN_VALUE, 100);
+    SetCtrlAttribute(panel, other, ATTR_MAX_VALUE, 2147483647.0);
+    int v = 0;
+    SetCtrlVal(panel, other, 1e12);
+    GetCtrlVal(panel, other, &v);
+    EXPECT_EQ(v, 2147483647);
+    SetCtrlVal(panel, other, 99);
+    GetCtrlVal(panel, other, &v);
+    EXPECT_EQ(v, 100);
+}
+
+TEST_F(FieldTest, LabelIsTheAccessibleName) {
+    EXPECT_EQ(box->accessibleName(), "Focal length (mm)");
+}
+
+TEST_F(PanelTest, TextMessagesGrowToFitTheirText) {
+    const int text = NewCtrl(panel, CTRL_TEXT_MSG, "ratio1", 10, 10);
+    SetCtrlAttribute(panel, text, ATTR_WIDTH, 29);
+    SetCtrlAttribute(panel, text, ATTR_HEIGHT, 15);
+    SetCtrlVal(panel, text, "a much longer remark than before\nand a second line");
+    int width = 0, height = 0;
+    GetCtrlAttribute(panel, text, ATTR_WIDTH, &width);
+    GetCtrlAttribute(panel, text, ATTR_HEIGHT, &height);
+    EXPECT_GT(width, 100);
+    EXPECT_GT(height, 25);
+    std::string back;
+    GetCtrlVal(panel, text, &back);
+    EXPECT_EQ(back, "a much longer remark than before\nand a second line");
+}
+
+TEST_F(PanelTest, ButtonsCommitAndShowTheirMnemonic) {
+    const int ok = NewCtrl(panel, CTRL_COMMAND_BUTTON, "__OK", 10, 10);
+    SetCtrlAttribute(panel, ok, ATTR_CONSTANT_NAME, "OKBUTTON");
+    SetCtrlAttribute(panel, ok, ATTR_CALLBACK_FUNCTION_POINTER, Record);
+    auto* button = widget<QPushButton>("OKBUTTON");
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->text(), "&OK");
+    QTest::mouseClick(button, Qt::LeftButton);
+    ASSERT_EQ(events().size(), 1u);
+    EXPECT_EQ(events()[0].control, ok);
+}
+
+TEST_F(PanelTest, CloseBoxRaisesTheCloseControlsCommit) {
+    const int ok = NewCtrl(panel, CTRL_COMMAND_BUTTON, "OK", 10, 10);
+    SetCtrlAttribute(panel, ok, ATTR_CALLBACK_FUNCTION_POINTER, Record);
+    EXPECT_EQ(SetPanelAttribute(panel, ATTR_CLOSE_CTRL, ok), 0);
+    EXPECT_EQ(SetPanelAttribute(panel, ATTR_CLOSE_CTRL, 77), UIEBadControlId);
+    DisplayPanel(panel);
+    QWidget* window = ui::findPanel(panel)->widget;
+    EXPECT_FALSE(window->close());  // the window stays; the program decides
+    EXPECT_TRUE(window->isVisible());
+    ASSERT_EQ(events().size(), 1u);
+    EXPECT_EQ(events()[0].control, ok);
+}
+
+TEST_F(PanelTest, IdentifiersOrdersAndDefaults) {
+    const int a = NewCtrl(panel, CTRL_NUMERIC, "a", 0, 0);
+    const int b = NewCtrl(panel, CTRL_NUMERIC, "b", 0, 0);
+    const int c = NewCtrl(panel, CTRL_COMMAND_BUTTON, "c", 0, 0);
+    EXPECT_EQ(a, 2);
+    EXPECT_EQ(b, 3);
+    EXPECT_EQ(c, 4);
+    int position = -1;
+    GetCtrlAttribute(panel, a, ATTR_ZPLANE_POSITION, &position);
+    EXPECT_EQ(position, 2);  // newest in front
+    SetCtrlAttribute(panel, a, ATTR_ZPLANE_POSITION, 0);
+    GetCtrlAttribute(panel, a, ATTR_ZPLANE_POSITION, &position);
+    EXPECT_EQ(position, 0);
+    SetCtrlAttribute(panel, c, ATTR_CTRL_TAB_POSITION, 0);
+    GetCtrlAttribute(panel, a, ATTR_CTRL_TAB_POSITION, &position);
+    EXPECT_EQ(position, 1);
+    SetCtrlAttribute(panel, b, ATTR_DFLT_VALUE, 4.25);
+    SetCtrlVal(panel, b, 9.0);
+    EXPECT_EQ(DefaultCtrl(panel, b), 0);
+    double v = 0;
+    GetCtrlVal(panel, b, &v);
+    EXPECT_EQ(v, 4.25);
+    SetCtrlAttribute(panel, b, ATTR_VISIBLE, 0);
+    GetCtrlAttribute(panel, b, ATTR_VISIBLE, &position);
+    EXPECT_EQ(position, 0);
+}
+
+}  // namespace

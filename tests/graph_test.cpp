@@ -1,0 +1,126 @@
+// Graph plots, autoscaling and the free cursor.
+#include <QTest>
+
+#include <cmath>
+
+#include "ui/graph_widget.h"
+#include "panel_fixture.h"
+
+namespace {
+
+class GraphTest : public PanelTest {
+protected:
+    void SetUp() override {
+        PanelTest::SetUp();
+        graph = NewCtrl(panel, CTRL_GRAPH, "graph", 10, 10);
+        SetCtrlAttribute(panel, graph, ATTR_CONSTANT_NAME, "GRAPH");
+        SetCtrlAttribute(panel, graph, ATTR_WIDTH, 380);
+        SetCtrlAttribute(panel, graph, ATTR_HEIGHT, 280);
+        SetCtrlAttribute(panel, graph, ATTR_NUM_CURSORS, 1);
+        SetCtrlAttribute(panel, graph, ATTR_CALLBACK_FUNCTION_POINTER, Record);
+        for (int axis : {VAL_XAXIS, VAL_LEFT_YAXIS, VAL_RIGHT_YAXIS}) {
+            SetAxisScalingMode(panel, graph, axis, VAL_AUTOSCALE, 0.0, 100.0);
+        }
+        DisplayPanel(panel);
+        w = widget<ui::GraphWidget>("GRAPH");
+        ASSERT_NE(w, nullptr);
+    }
+
+    void cursor(double* x, double* y) { ASSERT_EQ(GetGraphCursor(panel, graph, 1, x, y), 0); }
+
+    int graph = 0;
+    ui::GraphWidget* w = nullptr;
+};
+
+TEST_F(GraphTest, AxesFollowTheDataOrTheManualRange) {
+    double min, max;
+    GetAxisRange(panel, graph, VAL_XAXIS, &min, &max);
+    EXPECT_EQ(min, 0);  // no data: the manual range
+    EXPECT_EQ(max, 100);
+    const int plot = PlotLine(panel, graph, 0.096, 0.0192637, 10, 2.6690925, 0x800000);
+    EXPECT_GT(plot, 0);
+    GetAxisRange(panel, graph, VAL_XAXIS, &min, &max);
+    EXPECT_EQ(min, 0);
+    EXPECT_EQ(max, 10);
+    GetAxisRange(panel, graph, VAL_LEFT_YAXIS, &min, &max);
+    EXPECT_EQ(max, 3);
+    SetAxisScalingMode(panel, graph, VAL_XAXIS, VAL_MANUAL, 0.0, 100.0);
+    GetAxisRange(panel, graph, VAL_XAXIS, &min, &max);
+    EXPECT_EQ(max, 100);
+    EXPECT_EQ(SetAxisScalingMode(panel, graph, VAL_XAXIS, VAL_MANUAL, 5.0, 5.0), UIEBadValue);
+}
+
+TEST_F(GraphTest, DeletingEveryPlot) {
+    const int a = PlotLine(panel, graph, 0, 0, 1, 1, 0);
+    const int b = PlotLine(panel, graph, 0, 0, 2, 2, 0);
+    EXPECT_NE(a, b);
+    EXPECT_EQ(DeleteGraphPlot(panel, graph, a, VAL_IMMEDIATE_DRAW), 0);
+    EXPECT_EQ(DeleteGraphPlot(panel, graph, a, VAL_IMMEDIATE_DRAW), UIEBadValue);
+    EXPECT_EQ(DeleteGraphPlot(panel, graph, -1, VAL_IMMEDIATE_DRAW), 0);
+    double min, max;
+    GetAxisRange(panel, graph, VAL_XAXIS, &min, &max);
+    EXPECT_EQ(max, 100);  // back to the manual range: nothing plotted
+}
+
+TEST_F(GraphTest, CursorOutsideTheAxesComesToTheEdge) {
+    SetGraphCursor(panel, graph, 1, 50.0, 50.118203);
+    double x, y;
+    cursor(&x, &y);
+    EXPECT_EQ(x, 50.0);
+    EXPECT_EQ(y, 50.118203);
+    PlotLine(panel, graph, 0.096, 0.0192637, 10, 2.6690925, 0x800000);  // axes shrink
+    cursor(&x, &y);
+    EXPECT_EQ(x, 10.0);
+    EXPECT_EQ(y, 3.0);
+    SetGraphCursor(panel, graph, 1, -4.0, NAN);
+    cursor(&x, &y);
+    EXPECT_EQ(x, 0.0);
+    EXPECT_EQ(y, 0.0);
+    EXPECT_EQ(SetGraphCursor(panel, graph, 2, 1.0, 1.0), UIEBadValue);
+    EXPECT_TRUE(events().empty());
+}
+
+TEST_F(GraphTest, DraggingCommitsAsTheCursorMovesAndOnRelease) {
+    PlotLine(panel, graph, 0, 0, 10, 10, 0x800000);
+    const QPoint centre(w->width() / 2, w->height() / 2);
+    QTest::mousePress(w, Qt::LeftButton, {}, centre);
+    double x0, y0;
+    cursor(&x0, &y0);
+    EXPECT_GT(x0, 2);
+    EXPECT_LT(x0, 8);
+    QTest::mouseMove(w, centre + QPoint(40, 0));
+    double x1, y1;
+    cursor(&x1, &y1);
+    EXPECT_GT(x1, x0);
+    const size_t duringDrag = events().size();
+    EXPECT_GE(duringDrag, 2u);  // the press and the move
+    QTest::mouseRelease(w, Qt::LeftButton, {}, centre + QPoint(40, 0));
+    EXPECT_EQ(events().size(), duringDrag + 1);
+    EXPECT_EQ(events().back().control, graph);
+    EXPECT_EQ(events().back().data1, 1);  // cursor number
+    QTest::mouseMove(w, centre);  // no longer dragging
+    EXPECT_EQ(events().size(), duringDrag + 1);
+}
+
+TEST_F(GraphTest, ArrowKeysMoveTheCursorWhenFocused) {
+    PlotLine(panel, graph, 0, 0, 10, 10, 0x800000);
+    SetGraphCursor(panel, graph, 1, 5.0, 5.0);
+    w->setFocus();
+    QTest::keyClick(w, Qt::Key_Right);
+    double x, y;
+    cursor(&x, &y);
+    EXPECT_DOUBLE_EQ(x, 5.1);
+    EXPECT_EQ(events().size(), 1u);
+}
+
+TEST_F(GraphTest, InfiniteAndNaNDataNeitherHangNorCrash) {
+    PlotLine(panel, graph, 0, 0, INFINITY, NAN, 0x800000);
+    PlotLine(panel, graph, -1e300, 1e300, 1e300, -1e300, 0x800000);
+    PlotLine(panel, graph, 1, 1, 1, 1, 0x800000);
+    double min, max;
+    GetAxisRange(panel, graph, VAL_XAXIS, &min, &max);
+    EXPECT_TRUE(std::isfinite(min) && std::isfinite(max) && min < max);
+    EXPECT_FALSE(w->grab().isNull());  // paints
+}
+
+}  // namespace

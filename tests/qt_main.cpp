@@ -1,0 +1,19 @@
+// Test entry for everything that needs the runtime: one offscreen runtime for
+// the whole run.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "ui/userint.h"
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    if (InitCVIRTE(nullptr, argv, nullptr) == 0) {
+        return 1;
+    }
+    SetBreakOnLibraryErrors(0);  // the tests provoke failures on purpose
+    const int result = RUN_ALL_TESTS();
+    CloseCVIRTE();
+    return result;
+}

@@ -1,0 +1,130 @@
+// Bitmaps, clipboard, pop-ups, paths and the system switches.
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <clocale>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "panel_fixture.h"
+
+namespace {
+
+const char kSvg[] =
+    R"(<svg xmlns="http://www.w3.org/2000/svg" width="30" height="20"><rect width="30" height="20" fill="#00ff00"/></svg>)";
+
+TEST(Runtime, SwitchesReturnTheirPreviousSetting) {
+    const int before = SetBreakOnLibraryErrors(1);
+    EXPECT_EQ(SetBreakOnLibraryErrors(0), 1);
+    EXPECT_EQ(SetBreakOnLibraryErrors(before), 0);
+    EXPECT_EQ(SetBreakOnProtectionErrors(0), 1);
+    EXPECT_EQ(SetBreakOnProtectionErrors(1), 0);
+    EXPECT_TRUE(std::isinf(_GetDoubleInf()) && _GetDoubleInf() > 0);
+}
+
+TEST(Runtime, PathsNeverOverflow) {
+    char dir[MAX_PATHNAME_LEN];
+    ASSERT_EQ(GetProjectDir(dir), 0);
+    EXPECT_NE(std::strstr(dir, "tests"), nullptr) << dir;  // beside the test program
+    char path[MAX_PATHNAME_LEN];
+    ASSERT_EQ(MakePathname("/opt/kadrel", "kadrel.ini", path), 0);
+    EXPECT_STREQ(path, "/opt/kadrel/kadrel.ini");
+    ASSERT_EQ(MakePathname("/", "kadrel.ini", path), 0);
+    EXPECT_STREQ(path, "/kadrel.ini");
+    std::strcpy(path, "untouched");
+    const std::string longDir(300, 'd');
+    EXPECT_EQ(MakePathname(longDir.c_str(), "kadrel.ini", path), UIEBufferTooSmall);
+    EXPECT_STREQ(path, "untouched");
+}
+
+// Run once more under a decimal-comma locale (see CMakeLists.txt).
+TEST(Runtime, NumbersKeepADecimalPoint) {
+    const char* all = std::getenv("LC_ALL");
+    if (all != nullptr && std::strncmp(all, "de_DE", 5) == 0) {
+        EXPECT_NE(std::strstr(std::setlocale(LC_CTYPE, nullptr), "de_DE"), nullptr);
+    }
+    EXPECT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "C");
+    char text[16];
+    std::snprintf(text, sizeof text, "%.1f", 22.5);
+    EXPECT_STREQ(text, "22.5");
+    EXPECT_EQ(std::atof("22.5"), 22.5);
+}
+
+TEST(Runtime, SystemAttributesAndMonitor) {
+    int p = -2;
+    EXPECT_EQ(GetSystemAttribute(ATTR_RESOLUTION_ADJUSTMENT, &p), 0);
+    EXPECT_EQ(p, 0);  // Qt already scales for the display
+    EXPECT_EQ(SetSystemAttribute(ATTR_RESOLUTION_ADJUSTMENT, 101), UIEBadValue);
+    ASSERT_EQ(SetMonitorAttribute(1, ATTR_WIDTH, 1280), 0);
+    int width = 0;
+    GetMonitorAttribute(1, ATTR_WIDTH, &width);
+    EXPECT_EQ(width, 1280);
+    SetMonitorAttribute(1, ATTR_WIDTH, 0);  // back to the real screen
+    GetMonitorAttribute(1, ATTR_WIDTH, &width);
+    EXPECT_GT(width, 0);
+}
+
+TEST(Runtime, ImagesFromSvgText) {
+    int bitmap = 0, width = 0, height = 0;
+    ASSERT_EQ(GetUserBitmapFromText(kSvg, VAL_SVG_IMAGE_TEXT, &bitmap), 0);
+    GetBitmapSize(bitmap, &width, &height);
+    EXPECT_EQ(width, 30);
+    EXPECT_EQ(height, 20);
+    EXPECT_EQ(DiscardBitmap(bitmap), 0);
+    EXPECT_EQ(DiscardBitmap(bitmap), UIEBadBitmap);
+    EXPECT_EQ(GetUserBitmapFromText("<not svg", VAL_SVG_IMAGE_TEXT, &bitmap), UIEBadBitmap);
+    EXPECT_EQ(GetUserBitmapFromText(kSvg, 102, &bitmap), UIEBadBitmap);
+    EXPECT_EQ(bitmap, 0);
+}
+
+TEST_F(PanelTest, PanelPictureToClipboardAndBack) {
+    SetPanelAttribute(panel, ATTR_BACKCOLOR, 0x123456);
+    DisplayPanel(panel);
+    int bitmap = 0;
+    ASSERT_EQ(GetPanelDisplayBitmap(panel, 0, MakeRect(0, 0, -1, -1), &bitmap), 0);
+    ASSERT_EQ(ClipboardPutBitmap(bitmap), 0);
+    DiscardBitmap(bitmap);
+    int back = 0, available = 0;
+    ASSERT_EQ(ClipboardGetBitmap(&back, &available), 0);
+    ASSERT_EQ(available, 1);
+    int width = 0, height = 0;
+    GetBitmapSize(back, &width, &height);
+    EXPECT_EQ(width, 400);
+    EXPECT_EQ(height, 300);
+    DiscardBitmap(back);
+    EXPECT_EQ(GetPanelDisplayBitmap(panel, 0, MakeRect(500, 0, -1, -1), &bitmap), UIEBadValue);
+}
+
+TEST(Runtime, MessagePopupIsModalAndReturnsWhenDismissed) {
+    QString seen;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        seen = box->windowTitle() + "|" + box->text();
+        box->accept();
+    });
+    EXPECT_EQ(MessagePopup("kadrel", "line one\nline two"), 0);
+    EXPECT_EQ(seen, "kadrel|line one\nline two");
+}
+
+TEST_F(PanelTest, ResizingScalesContentsOnlyWhileAsked) {
+    const int box = NewCtrl(panel, CTRL_BOX, "", 100, 200);
+    SetCtrlAttribute(panel, box, ATTR_WIDTH, 100);
+    SetPanelAttribute(panel, ATTR_SCALE_CONTENTS_ON_RESIZE, 1);
+    SetPanelAttribute(panel, ATTR_WIDTH, 200);  // half as wide
+    int left = 0, width = 0;
+    GetCtrlAttribute(panel, box, ATTR_LEFT, &left);
+    GetCtrlAttribute(panel, box, ATTR_WIDTH, &width);
+    EXPECT_EQ(left, 100);
+    EXPECT_EQ(width, 50);
+    SetPanelAttribute(panel, ATTR_SCALE_CONTENTS_ON_RESIZE, 0);
+    SetPanelAttribute(panel, ATTR_WIDTH, 400);
+    GetCtrlAttribute(panel, box, ATTR_LEFT, &left);
+    EXPECT_EQ(left, 100);
+}
+
+}  // namespace
