@@ -46,8 +46,8 @@ int ResetCallback(int panel, int control, int event, void* callbackData, int eve
                   int eventData2);
 int HelpCallback(int panel, int control, int event, void* callbackData, int eventData1,
                  int eventData2);
-int SavePanelButtonCallback(int panel, int control, int event, void* callbackData,
-                            int eventData1, int eventData2);
+int SavePanelButtonCallback(int panel, int control, int event, void* callbackData, int eventData1,
+                            int eventData2);
 int QuitCallback(int panel, int control, int event, void* callbackData, int eventData1,
                  int eventData2);
 

@@ -48,8 +48,8 @@ int Redraw(int, int, int event, void*, int, int) {
 
     ShowRemark(PANEL_TEXTRATIO1, TextFormat("ratio X/Y %.2f", static_cast<double>(ratio)),
                g.notThreeTwo);
-    ShowRemark(PANEL_TEXTRATIO2,
-               TextFormat("%s pixels", g.rectangular ? "rectangular" : "square"), g.rectangular);
+    ShowRemark(PANEL_TEXTRATIO2, TextFormat("%s pixels", g.rectangular ? "rectangular" : "square"),
+               g.rectangular);
 
     Cursor(0, 0, EVENT_COMMIT, nullptr, 0, 0);
     return 0;

@@ -34,7 +34,8 @@ const char kHelpText[] =
 int InitPanel() {
     LocateSettingsFile();
     ReadSettingsFile();
-    SetCtrlVal(panelHandle, PANEL_COPYRIGHT, TextFormat(kVersionFormat, kVersion, kVersionDate).c_str());
+    SetCtrlVal(panelHandle, PANEL_COPYRIGHT,
+               TextFormat(kVersionFormat, kVersion, kVersionDate).c_str());
     SetCtrlVal(panelHandle, PANEL_XMM, static_cast<double>(settings.xsize));
     SetCtrlVal(panelHandle, PANEL_YMM, static_cast<double>(settings.ysize));
     SetCtrlVal(panelHandle, PANEL_XPIX, settings.xresol);

@@ -1,7 +1,8 @@
 #include "kadrel_images.h"
 
 // An aperture: six blades around a hexagonal opening.
-const char kLensImage[] = R"svg(<svg xmlns="http://www.w3.org/2000/svg" width="30" height="30" viewBox="0 0 30 30">
+const char kLensImage[] =
+    R"svg(<svg xmlns="http://www.w3.org/2000/svg" width="30" height="30" viewBox="0 0 30 30">
   <circle cx="15" cy="15" r="13.5" fill="#2b2b2b" stroke="#555" stroke-width="1"/>
   <g stroke="#8a8a8a" stroke-width="0.8">
     <line x1="15" y1="1.5" x2="19" y2="8"/>
@@ -20,7 +21,8 @@ const char kLensImage[] = R"svg(<svg xmlns="http://www.w3.org/2000/svg" width="3
 // the sensor for the subject, and the near and far limits where the blur is
 // one pixel; the depths in front of and behind the subject, and the
 // hyperfocal distance from which the far limit reaches infinity.
-const char kDepthOfFieldImage[] = R"svg(<svg xmlns="http://www.w3.org/2000/svg" width="501" height="345" viewBox="0 0 501 345" font-family="DejaVu Sans, sans-serif" font-size="11">
+const char kDepthOfFieldImage[] =
+    R"svg(<svg xmlns="http://www.w3.org/2000/svg" width="501" height="345" viewBox="0 0 501 345" font-family="DejaVu Sans, sans-serif" font-size="11">
   <defs>
     <marker id="arrow" viewBox="0 0 10 10" refX="9" refY="5" markerWidth="7" markerHeight="7" orient="auto-start-reverse">
       <path d="M0,0 L10,5 L0,10 z" fill="#333"/>

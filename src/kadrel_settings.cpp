@@ -83,8 +83,8 @@ void WriteSettingsFile() {
         return;
     }
     struct stat existing;
-    const mode_t mode = stat(iniFullPath, &existing) == 0 ? existing.st_mode & 07777
-                                                          : NewFileMode();
+    const mode_t mode =
+        stat(iniFullPath, &existing) == 0 ? existing.st_mode & 07777 : NewFileMode();
     const bool written = fchmod(fd, mode) == 0 && WriteAll(fd, text) && fsync(fd) == 0;
     const bool closed = close(fd) == 0;
     if (!written || !closed || std::rename(name.c_str(), iniFullPath) != 0) {

@@ -51,8 +51,8 @@ const ControlSpec kControls[] = {
      VAL_INDICATOR, nullptr},
     {PANEL_RATIO, "RATIO", CTRL_NUMERIC, "ratio X/Y", 135, 589, 65, kDefault, VAL_INDICATOR,
      nullptr},
-    {PANEL_PSIH, "PSIH", CTRL_NUMERIC, "horizontal (degree)", 456, 588, 63, kDefault,
-     VAL_INDICATOR, nullptr},
+    {PANEL_PSIH, "PSIH", CTRL_NUMERIC, "horizontal (degree)", 456, 588, 63, kDefault, VAL_INDICATOR,
+     nullptr},
     {PANEL_PSIV, "PSIV", CTRL_NUMERIC, "vertical (degree)", 426, 588, 63, kDefault, VAL_INDICATOR,
      nullptr},
     {PANEL_ANGLE, "ANGLE", CTRL_NUMERIC, "Angle of view (degree)", 396, 588, 63, kDefault,
@@ -63,12 +63,12 @@ const ControlSpec kControls[] = {
      VAL_INDICATOR, nullptr},
     {PANEL_GRAPH, "GRAPH", CTRL_GRAPH, "SCALE VERSUS SUBJECT DISTANCE", 41, 33, 421, 477, VAL_HOT,
      Cursor},
-    {PANEL_COMMANDBUTTON, "COMMANDBUTTON", CTRL_COMMAND_BUTTON, "__OK", 526, 622, 40,
-     kButtonHeight, VAL_HOT, QuitCallback},
+    {PANEL_COMMANDBUTTON, "COMMANDBUTTON", CTRL_COMMAND_BUTTON, "__OK", 526, 622, 40, kButtonHeight,
+     VAL_HOT, QuitCallback},
     {PANEL_TEXTMSG_3, "TEXTMSG_3", CTRL_TEXT_MSG, "LENS", 349, 494, 35, 15, VAL_INDICATOR, nullptr},
     {PANEL_TEXTPARAM, "TEXTPARAM", CTRL_TEXT_MSG,
-     "Hyperfocal dist\nObject distance\nScale\nField size\nRear DOF\nFront DOF\nDepth of field",
-     62, 90, 108, 100, VAL_INDICATOR, nullptr},
+     "Hyperfocal dist\nObject distance\nScale\nField size\nRear DOF\nFront DOF\nDepth of field", 62,
+     90, 108, 100, VAL_INDICATOR, nullptr},
     {PANEL_PICTURE, "PICTURE", CTRL_PICTURE, "", 432, 392, 30, 30, VAL_INDICATOR, nullptr},
     {PANEL_DOFPICTURE, "DOFPICTURE", CTRL_PICTURE, "", 60, 60, 501, 345, VAL_INDICATOR, nullptr},
     {PANEL_COPYRIGHT, "COPYRIGHT", CTRL_TEXT_MSG,
@@ -127,18 +127,16 @@ const TextSpec kTexts[] = {
 };
 
 const int kFrontToBack[] = {
-    PANEL_PSIH,        PANEL_PSIV,         PANEL_TEXTPARAM,  PANEL_RESETBUTTON,
-    PANEL_TEXTRATIO2,  PANEL_TEXTRATIO1,   PANEL_COPYRIGHT,  PANEL_PICTURE,
-    PANEL_HELPBUTTON,  PANEL_APERTURE,     PANEL_PIXSIZE,    PANEL_COPYBUTTON,
-    PANEL_DMAX,        PANEL_COMMANDBUTTON, PANEL_GRAPH,     PANEL_ANGLE,
-    PANEL_DIAGONAL,    PANEL_FOCAL,        PANEL_TEXTMSG_3,  PANEL_DECORATION_3,
-    PANEL_TEXTMSG_2,   PANEL_YPIX,         PANEL_XPIX,       PANEL_DECORATION_2,
-    PANEL_TEXTMSG,     PANEL_RATIO,        PANEL_YMM,        PANEL_XMM,
-    PANEL_DECORATION,  PANEL_DOFPICTURE,
+    PANEL_PSIH,       PANEL_PSIV,       PANEL_TEXTPARAM, PANEL_RESETBUTTON,   PANEL_TEXTRATIO2,
+    PANEL_TEXTRATIO1, PANEL_COPYRIGHT,  PANEL_PICTURE,   PANEL_HELPBUTTON,    PANEL_APERTURE,
+    PANEL_PIXSIZE,    PANEL_COPYBUTTON, PANEL_DMAX,      PANEL_COMMANDBUTTON, PANEL_GRAPH,
+    PANEL_ANGLE,      PANEL_DIAGONAL,   PANEL_FOCAL,     PANEL_TEXTMSG_3,     PANEL_DECORATION_3,
+    PANEL_TEXTMSG_2,  PANEL_YPIX,       PANEL_XPIX,      PANEL_DECORATION_2,  PANEL_TEXTMSG,
+    PANEL_RATIO,      PANEL_YMM,        PANEL_XMM,       PANEL_DECORATION,    PANEL_DOFPICTURE,
 };
 
-const int kTabOrder[] = {PANEL_XMM,      PANEL_YMM,  PANEL_XPIX,        PANEL_YPIX,
-                         PANEL_FOCAL,    PANEL_APERTURE, PANEL_DMAX,    PANEL_RESETBUTTON,
+const int kTabOrder[] = {PANEL_XMM,        PANEL_YMM,       PANEL_XPIX, PANEL_YPIX,
+                         PANEL_FOCAL,      PANEL_APERTURE,  PANEL_DMAX, PANEL_RESETBUTTON,
                          PANEL_HELPBUTTON, PANEL_COPYBUTTON};
 
 const CallbackName kCallbacks[] = {
@@ -252,13 +250,15 @@ bool BuildControl(int panel, const ControlSpec& c, Status& ok) {
     } else if (c.kind == CTRL_GRAPH) {
         built = built && BuildGraph(panel, ok);
     } else if (id == PANEL_PICTURE || id == PANEL_DOFPICTURE) {
-        built = built && BuildPicture(panel, id, id == PANEL_PICTURE ? kLensImage : kDepthOfFieldImage, ok);
+        built = built &&
+                BuildPicture(panel, id, id == PANEL_PICTURE ? kLensImage : kDepthOfFieldImage, ok);
     }
     built = built && ok(SetCtrlAttribute(panel, id, ATTR_WIDTH, c.width)) &&
             (c.height == kDefault || ok(SetCtrlAttribute(panel, id, ATTR_HEIGHT, c.height)));
     for (const NumericSpec& n : kNumerics) {
-        built = built && (n.id != id || (ok(SetCtrlAttribute(panel, id, ATTR_LABEL_TOP, n.labelTop)) &&
-                                         ok(SetCtrlAttribute(panel, id, ATTR_LABEL_LEFT, n.labelLeft))));
+        built = built &&
+                (n.id != id || (ok(SetCtrlAttribute(panel, id, ATTR_LABEL_TOP, n.labelTop)) &&
+                                ok(SetCtrlAttribute(panel, id, ATTR_LABEL_LEFT, n.labelLeft))));
     }
     if (id == PANEL_GRAPH) {
         built = built && ok(SetCtrlAttribute(panel, id, ATTR_LABEL_TOP, 20)) &&
@@ -299,7 +299,9 @@ bool AdjustToMonitor(int panel, Status& ok) {
 
 }  // namespace
 
-int RegisterPanelCallbacks() { return RegisterCallbacks(kCallbacks, std::size(kCallbacks)); }
+int RegisterPanelCallbacks() {
+    return RegisterCallbacks(kCallbacks, std::size(kCallbacks));
+}
 
 int BuildPANEL(int parent) {
     Status ok;

@@ -33,9 +33,9 @@ TEST(AxisScale, DegenerateRangesStillHaveLength) {
     const AxisScale zero = RoundScale(0, 0);
     EXPECT_LT(zero.min, 0);
     EXPECT_GT(zero.max, 0);
-    for (const AxisScale& s : {RoundScale(0, 1e30), RoundScale(-INFINITY, INFINITY),
-                               RoundScale(NAN, NAN), RoundScale(-1e308, 1e308),
-                               RoundScale(1e-300, 2e-300)}) {
+    for (const AxisScale& s :
+         {RoundScale(0, 1e30), RoundScale(-INFINITY, INFINITY), RoundScale(NAN, NAN),
+          RoundScale(-1e308, 1e308), RoundScale(1e-300, 2e-300)}) {
         EXPECT_TRUE(std::isfinite(s.min) && std::isfinite(s.max) && s.min < s.max);
         const auto ticks = Ticks(s);
         EXPECT_GE(ticks.size(), 2u);

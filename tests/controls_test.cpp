@@ -8,13 +8,13 @@
 #include <cmath>
 #include <limits>
 
-#include "ui/model.h"
 #include "panel_fixture.h"
+#include "ui/model.h"
 
 namespace {
 
 class FieldTest : public PanelTest {
-protected:
+  protected:
     void SetUp() override {
         PanelTest::SetUp();
         field = NewCtrl(panel, CTRL_NUMERIC, "Focal length (mm)", 20, 100);

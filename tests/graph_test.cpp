@@ -3,13 +3,13 @@
 
 #include <cmath>
 
-#include "ui/graph_widget.h"
 #include "panel_fixture.h"
+#include "ui/graph_widget.h"
 
 namespace {
 
 class GraphTest : public PanelTest {
-protected:
+  protected:
     void SetUp() override {
         PanelTest::SetUp();
         graph = NewCtrl(panel, CTRL_GRAPH, "graph", 10, 10);
@@ -98,7 +98,7 @@ TEST_F(GraphTest, DraggingCommitsAsTheCursorMovesAndOnRelease) {
     EXPECT_EQ(events().size(), duringDrag + 1);
     EXPECT_EQ(events().back().control, graph);
     EXPECT_EQ(events().back().data1, 1);  // cursor number
-    QTest::mouseMove(w, centre);  // no longer dragging
+    QTest::mouseMove(w, centre);          // no longer dragging
     EXPECT_EQ(events().size(), duringDrag + 1);
 }
 

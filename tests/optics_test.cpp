@@ -198,9 +198,11 @@ TEST(DepthOfField, ApertureChangesOnlyTheDepths) {
     const std::string narrow = ComposeReport(FactoryAt(2.0, 11), 2.0);
     auto lines = [](const std::string& text, int from, int to) {
         size_t start = 0;
-        for (int i = 1; i < from; ++i) start = text.find('\n', start) + 1;
+        for (int i = 1; i < from; ++i)
+            start = text.find('\n', start) + 1;
         size_t end = start;
-        for (int i = from; i <= to; ++i) end = text.find('\n', end) + 1;
+        for (int i = from; i <= to; ++i)
+            end = text.find('\n', end) + 1;
         return text.substr(start, end - start);
     };
     EXPECT_EQ(lines(wide, 2, 4), lines(narrow, 2, 4));

@@ -2,18 +2,20 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "ui/model.h"
 #include "panel_fixture.h"
+#include "ui/model.h"
 
 namespace {
 
 const char kSvg[] =
     R"(<svg xmlns="http://www.w3.org/2000/svg" width="8" height="6"><rect width="8" height="6" fill="red"/></svg>)";
 
-int Callback(int, int, int, void*, int, int) { return 0; }
+int Callback(int, int, int, void*, int, int) {
+    return 0;
+}
 
 class PanelFileTest : public PanelTest {
-protected:
+  protected:
     static void SetUpTestSuite() {
         static const CallbackName names[] = {{"Callback", Callback}};
         RegisterCallbacks(names, 1);

@@ -15,7 +15,7 @@ struct Event {
 };
 
 class PanelTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         events().clear();
         panel = NewPanel(0, "test", 10, 10, 300, 400);

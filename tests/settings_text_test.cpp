@@ -42,8 +42,8 @@ TEST(SettingsLine, SampleLines) {
 
 TEST(SettingsLine, EveryKeyInAnyCase) {
     Settings s;
-    for (const char* line : {"xsize = 1", "YSize = 2", "xresol = 3", "YRESOL = 4", "Focal = 5",
-                             "dmax = 6"}) {
+    for (const char* line :
+         {"xsize = 1", "YSize = 2", "xresol = 3", "YRESOL = 4", "Focal = 5", "dmax = 6"}) {
         EXPECT_TRUE(ApplySettingsLine(line, &s)) << line;
     }
     EXPECT_EQ(s.xsize, 1.0f);
@@ -66,9 +66,9 @@ TEST(SettingsLine, CommentNeedsLineStartOrBlankBefore) {
 TEST(SettingsLine, LinesWithoutValueOrTooLongChangeNothing) {
     const std::string longValue(80, '7');
     const std::string longKey = "XSIZE" + std::string(75, 'X');
-    for (const std::string& line : {std::string("XSIZE 36"), std::string("XSIZE ="),
-                                    std::string("XSIZE"), "XSIZE = " + longValue,
-                                    longKey + " = 36", std::string("= 36")}) {
+    for (const std::string& line :
+         {std::string("XSIZE 36"), std::string("XSIZE ="), std::string("XSIZE"),
+          "XSIZE = " + longValue, longKey + " = 36", std::string("= 36")}) {
         Settings s;
         EXPECT_FALSE(ApplySettingsLine(line.c_str(), &s)) << line;
         EXPECT_EQ(s.xsize, 22.5f) << line;

@@ -11,7 +11,9 @@ constexpr double kTolerance = 0.001;
 constexpr double kDegreesPerHalfRadian = 114.59155902616465;  // 360/pi
 
 // |a - b| > tolerance, where a NaN operand counts as a difference.
-bool Differs(double a, double b) { return !(std::fabs(a - b) <= kTolerance); }
+bool Differs(double a, double b) {
+    return !(std::fabs(a - b) <= kTolerance);
+}
 
 // Full angle of view across a sensor length: atan gives the half angle in
 // radians; 360/pi doubles it and turns it into degrees.
@@ -27,8 +29,8 @@ Geometry ComputeGeometry(const Settings& s) {
     g.pixelRatio = static_cast<float>(static_cast<double>(s.xresol) / s.yresol);
     g.notThreeTwo = Differs(g.ratio, 1.5);
     g.rectangular = Differs(g.pixelRatio, g.ratio);
-    g.diagonal = static_cast<float>(std::sqrt(static_cast<double>(s.xsize) * s.xsize +
-                                              static_cast<double>(s.ysize) * s.ysize));
+    g.diagonal = static_cast<float>(
+        std::sqrt(static_cast<double>(s.xsize) * s.xsize + static_cast<double>(s.ysize) * s.ysize));
     g.angle = AngleOfView(g.diagonal, s.focal);
     g.vertical = AngleOfView(s.ysize, s.focal);
     g.horizontal = AngleOfView(s.xsize, s.focal);

@@ -10,29 +10,29 @@
 #include <string>
 
 struct Settings {
-    float xsize = 22.5f;   // sensor width, mm
-    float ysize = 15.0f;   // sensor height, mm
-    int xresol = 3504;     // pixels across the width
-    int yresol = 2336;     // pixels across the height
-    float focal = 24.0f;   // focal length, mm
-    float aperture = 3.5f; // f-number
-    float dmax = 10.0f;    // far end of the scale line, m
+    float xsize = 22.5f;    // sensor width, mm
+    float ysize = 15.0f;    // sensor height, mm
+    int xresol = 3504;      // pixels across the width
+    int yresol = 2336;      // pixels across the height
+    float focal = 24.0f;    // focal length, mm
+    float aperture = 3.5f;  // f-number
+    float dmax = 10.0f;     // far end of the scale line, m
 };
 
 // Factory values: what a new Settings holds.
 inline const Settings kFactorySettings{};
 
 struct Geometry {
-    float ratio;        // width over height
-    float pixelRatio;   // xresol over yresol
-    float diagonal;     // mm
-    float angle;        // diagonal angle of view, degrees
-    float vertical;     // degrees
-    float horizontal;   // degrees
-    float dmin;         // near end of the scale line: four focal lengths, m
-    float pixelsize;    // mm per pixel
-    bool notThreeTwo;   // aspect ratio not 1.5 within 0.001 (NaN counts as not)
-    bool rectangular;   // pixels not square within 0.001 (NaN counts as not)
+    float ratio;            // width over height
+    float pixelRatio;       // xresol over yresol
+    float diagonal;         // mm
+    float angle;            // diagonal angle of view, degrees
+    float vertical;         // degrees
+    float horizontal;       // degrees
+    float dmin;             // near end of the scale line: four focal lengths, m
+    float pixelsize;        // mm per pixel
+    bool notThreeTwo;       // aspect ratio not 1.5 within 0.001 (NaN counts as not)
+    bool rectangular;       // pixels not square within 0.001 (NaN counts as not)
     double x1, y1, x2, y2;  // the scale line, from dmin to dmax
 };
 
@@ -43,14 +43,14 @@ Geometry ComputeGeometry(const Settings& s);
 double ScaleAt(float pixelsize, float focal, double d);
 
 struct DepthOfField {
-    double scale;   // mm per pixel at d
-    float dh;       // hyperfocal distance f²/(N c), m
-    float front;    // depth in front of the subject, m
-    float rear;     // depth behind it, m; +inf once the far limit is at infinity
-    float dof;      // rear + front
-    double width;   // field of view at d, m
+    double scale;  // mm per pixel at d
+    float dh;      // hyperfocal distance f²/(N c), m
+    float front;   // depth in front of the subject, m
+    float rear;    // depth behind it, m; +inf once the far limit is at infinity
+    float dof;     // rear + front
+    double width;  // field of view at d, m
     double height;
-    double area;    // m²
+    double area;  // m²
 };
 
 DepthOfField ComputeDepthOfField(float pixelsize, float focal, int xresol, int yresol,

@@ -11,9 +11,13 @@
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
-bool IsSpace(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
+bool IsSpace(char c) {
+    return std::isspace(static_cast<unsigned char>(c)) != 0;
+}
 
 // The next run of characters other than white space, as sscanf's %s takes it.
 const char* Token(const char* text, size_t* length) {
@@ -38,8 +42,8 @@ char* TrimSettingsLine(char* line) {
         ++line;
     }
     size_t length = std::strlen(line);
-    while (length > 0 && (IsBlank(line[length - 1]) || line[length - 1] == '\n' ||
-                          line[length - 1] == '\r')) {
+    while (length > 0 &&
+           (IsBlank(line[length - 1]) || line[length - 1] == '\n' || line[length - 1] == '\r')) {
         line[--length] = '\0';
     }
     return line;

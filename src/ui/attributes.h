@@ -45,6 +45,8 @@ const AttrInfo* attributeTable(int* count);
 const AttrInfo* attributeInfo(int id);
 const AttrInfo* attributeByName(const std::string& name);
 
-inline unsigned kindBit(int kind) { return 1u << kind; }
+inline unsigned kindBit(int kind) {
+    return 1u << kind;
+}
 
 }  // namespace ui

@@ -23,10 +23,14 @@ double RoundStep(double raw) {
     return std::min(best, DBL_MAX);
 }
 
-double Finite(double v) { return std::isfinite(v) ? v : (v > 0 ? DBL_MAX : -DBL_MAX); }
+double Finite(double v) {
+    return std::isfinite(v) ? v : (v > 0 ? DBL_MAX : -DBL_MAX);
+}
 
 // Halves avoid overflow when the bounds are near the largest double.
-double Span(double lo, double hi) { return 2 * (hi / 2 - lo / 2); }
+double Span(double lo, double hi) {
+    return 2 * (hi / 2 - lo / 2);
+}
 
 }  // namespace
 
@@ -78,7 +82,8 @@ std::string TickLabel(double value, double step) {
     if (magnitude >= 1e7 || step < 1e-5) {
         std::snprintf(text, sizeof text, "%.3g", value);
     } else {
-        const int decimals = std::clamp(static_cast<int>(-std::floor(std::log10(step) + 1e-9)), 0, 6);
+        const int decimals =
+            std::clamp(static_cast<int>(-std::floor(std::log10(step) + 1e-9)), 0, 6);
         std::snprintf(text, sizeof text, "%.*f", decimals, value);
     }
     return text;

@@ -41,7 +41,9 @@ int FindBitmap(int bitmap, QImage** image) {
 
 using namespace ui;
 
-Rect MakeRect(int top, int left, int height, int width) { return {top, left, height, width}; }
+Rect MakeRect(int top, int left, int height, int width) {
+    return {top, left, height, width};
+}
 
 // The image is drawn at the size the document gives, on a transparent ground.
 int GetUserBitmapFromText(const char* text, int version, int* bitmap) {

@@ -14,7 +14,9 @@
 namespace ui {
 namespace {
 
-QColor Rgb(int rgb) { return rgb == VAL_TRANSPARENT ? QColor(Qt::transparent) : QColor(QRgb(rgb)); }
+QColor Rgb(int rgb) {
+    return rgb == VAL_TRANSPARENT ? QColor(Qt::transparent) : QColor(QRgb(rgb));
+}
 
 // "__OK" shows "OK" with the O as the keyboard mnemonic.
 QString MnemonicText(const std::string& label) {
@@ -67,7 +69,8 @@ void layout(Control& c) {
     c.widget->setGeometry(left, top, width, height);
     if (c.label) {
         c.label->adjustSize();
-        c.label->move(Get(c, ATTR_LABEL_LEFT, left), Get(c, ATTR_LABEL_TOP, top - c.label->height()));
+        c.label->move(Get(c, ATTR_LABEL_LEFT, left),
+                      Get(c, ATTR_LABEL_TOP, top - c.label->height()));
     }
 }
 
@@ -144,9 +147,10 @@ int Apply(Panel& panel, Control& c, int attribute, const AttrValue& value) {
             SetColor(c.label, QPalette::WindowText, asInt());
             break;
         case ATTR_TEXT_COLOR:
-            SetColor(c.widget, c.kind == CTRL_NUMERIC       ? QPalette::Text
-                               : c.kind == CTRL_TEXT_MSG    ? QPalette::WindowText
-                                                            : QPalette::ButtonText,
+            SetColor(c.widget,
+                     c.kind == CTRL_NUMERIC    ? QPalette::Text
+                     : c.kind == CTRL_TEXT_MSG ? QPalette::WindowText
+                                               : QPalette::ButtonText,
                      asInt());
             break;
         case ATTR_TEXT_BGCOLOR:
@@ -438,12 +442,23 @@ int GetAttribute(int panel, int control, int attribute, AttrValue* value) {
         return static_cast<int>(std::find(order.begin(), order.end(), control) - order.begin());
     };
     switch (attribute) {
-        case ATTR_ZPLANE_POSITION: *value = indexIn(p->frontToBack); return 0;
-        case ATTR_CTRL_TAB_POSITION: *value = indexIn(p->tabOrder); return 0;
-        case ATTR_WIDTH: *value = c->widget->width(); return 0;
-        case ATTR_HEIGHT: *value = c->widget->height(); return 0;
-        case ATTR_VISIBLE: *value = c->widget->isVisibleTo(p->widget) ? 1 : 0; return 0;
-        default: break;
+        case ATTR_ZPLANE_POSITION:
+            *value = indexIn(p->frontToBack);
+            return 0;
+        case ATTR_CTRL_TAB_POSITION:
+            *value = indexIn(p->tabOrder);
+            return 0;
+        case ATTR_WIDTH:
+            *value = c->widget->width();
+            return 0;
+        case ATTR_HEIGHT:
+            *value = c->widget->height();
+            return 0;
+        case ATTR_VISIBLE:
+            *value = c->widget->isVisibleTo(p->widget) ? 1 : 0;
+            return 0;
+        default:
+            break;
     }
     auto it = c->attributes.find(attribute);
     if (it != c->attributes.end()) {
@@ -451,10 +466,18 @@ int GetAttribute(int panel, int control, int attribute, AttrValue* value) {
         return 0;
     }
     switch (info->type) {
-        case AttrType::Text: *value = std::string(); break;
-        case AttrType::Callback: *value = CtrlCallbackPtr{nullptr}; break;
-        case AttrType::Double: *value = 0.0; break;
-        default: *value = 0; break;
+        case AttrType::Text:
+            *value = std::string();
+            break;
+        case AttrType::Callback:
+            *value = CtrlCallbackPtr{nullptr};
+            break;
+        case AttrType::Double:
+            *value = 0.0;
+            break;
+        default:
+            *value = 0;
+            break;
     }
     return 0;
 }
@@ -505,8 +528,8 @@ int DefaultCtrl(int panel, int control) {
     auto it = c->attributes.find(ATTR_DFLT_VALUE);
     if (c->kind == CTRL_NUMERIC) {
         const AttrValue value = it == c->attributes.end() ? AttrValue(0.0) : it->second;
-        const double number = std::holds_alternative<int>(value) ? std::get<int>(value)
-                                                                   : std::get<double>(value);
+        const double number =
+            std::holds_alternative<int>(value) ? std::get<int>(value) : std::get<double>(value);
         return SetCtrlVal(panel, control, number);
     }
     if (c->kind == CTRL_TEXT_MSG) {

@@ -156,10 +156,19 @@ int GetCursorAttribute(int panel, int graph, int cursor, int attribute, int* val
     }
     const GraphWidget::Cursor& c = g->cursor(cursor - 1);
     switch (attribute) {
-        case ATTR_CURSOR_COLOR: *value = static_cast<int>(c.color.rgb() & 0xFFFFFF); return 0;
-        case ATTR_CURSOR_YAXIS: *value = c.yAxis; return 0;
-        case ATTR_CURSOR_ENABLED: *value = c.enabled; return 0;
-        case ATTR_CURSOR_MODE: *value = VAL_FREE_FORM; return 0;
-        default: return fail(UIEBadAttribute, "no cursor attribute " + std::to_string(attribute));
+        case ATTR_CURSOR_COLOR:
+            *value = static_cast<int>(c.color.rgb() & 0xFFFFFF);
+            return 0;
+        case ATTR_CURSOR_YAXIS:
+            *value = c.yAxis;
+            return 0;
+        case ATTR_CURSOR_ENABLED:
+            *value = c.enabled;
+            return 0;
+        case ATTR_CURSOR_MODE:
+            *value = VAL_FREE_FORM;
+            return 0;
+        default:
+            return fail(UIEBadAttribute, "no cursor attribute " + std::to_string(attribute));
     }
 }

@@ -175,8 +175,8 @@ QRectF GraphWidget::plotArea() const {
     int labelWidth = 0;
     const AxisScale sy = visibleScale(VAL_LEFT_YAXIS);
     for (double tick : Ticks(sy)) {
-        labelWidth = std::max(labelWidth, fm.horizontalAdvance(
-                                              QString::fromStdString(TickLabel(tick, sy.step))));
+        labelWidth = std::max(
+            labelWidth, fm.horizontalAdvance(QString::fromStdString(TickLabel(tick, sy.step))));
     }
     const double left = fm.height() + labelWidth + 2 * kTickLength + 4;
     const double bottom = 2 * fm.height() + kTickLength + 6;
@@ -215,8 +215,9 @@ void GraphWidget::paintEvent(QPaintEvent*) {
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawLine(QPointF(area.left() - kTickLength, y), QPointF(area.left(), y));
         const QString label = QString::fromStdString(TickLabel(tick, sy.step));
-        painter.drawText(QRectF(0, y - fm.height() / 2.0, area.left() - kTickLength - 2, fm.height()),
-                         Qt::AlignRight | Qt::AlignVCenter, label);
+        painter.drawText(
+            QRectF(0, y - fm.height() / 2.0, area.left() - kTickLength - 2, fm.height()),
+            Qt::AlignRight | Qt::AlignVCenter, label);
     }
     painter.drawRect(area);
     painter.drawText(QRectF(area.left(), height() - fm.height() - 2, area.width(), fm.height()),
@@ -308,11 +309,21 @@ void GraphWidget::keyPressEvent(QKeyEvent* event) {
     const int index = activeCursor();
     int dx = 0, dy = 0;
     switch (event->key()) {
-        case Qt::Key_Left: dx = -1; break;
-        case Qt::Key_Right: dx = 1; break;
-        case Qt::Key_Down: dy = -1; break;
-        case Qt::Key_Up: dy = 1; break;
-        default: QWidget::keyPressEvent(event); return;
+        case Qt::Key_Left:
+            dx = -1;
+            break;
+        case Qt::Key_Right:
+            dx = 1;
+            break;
+        case Qt::Key_Down:
+            dy = -1;
+            break;
+        case Qt::Key_Up:
+            dy = 1;
+            break;
+        default:
+            QWidget::keyPressEvent(event);
+            return;
     }
     if (index < 0) {
         return;

@@ -17,7 +17,7 @@ namespace ui {
 class GraphWidget : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     struct Axis {
         int mode;  // VAL_MANUAL or VAL_AUTOSCALE
         double min;
@@ -50,18 +50,18 @@ public:
     Cursor& cursor(int index) { return cursors_[index]; }  // 0-based
     void moveCursor(int index, double x, double y);
 
-signals:
+  signals:
     // The user moved a cursor: during a drag, on release, or by a key.
     void cursorMoved(int index);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     struct Line {
         double x1, y1, x2, y2;
         QColor color;

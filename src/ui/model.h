@@ -51,6 +51,7 @@ struct Runtime {
     std::map<int, std::unique_ptr<Panel>> panels;
     std::map<int, QImage> bitmaps;
     std::vector<CallbackName> callbacks;
+    bool running = false;  // inside RunUserInterface
     int nextPanel = 1;
     int nextBitmap = 1;
     int breakOnLibraryErrors = 1;

@@ -93,9 +93,8 @@ double NumericField::settle(double value) const {
 }
 
 void NumericField::show() {
-    const QString text = type_ == VAL_INTEGER
-                             ? QString::number(static_cast<qint64>(value_))
-                             : QString::number(value_, 'f', precision_);
+    const QString text = type_ == VAL_INTEGER ? QString::number(static_cast<qint64>(value_))
+                                              : QString::number(value_, 'f', precision_);
     lineEdit()->setText(text);
 }
 

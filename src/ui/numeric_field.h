@@ -13,7 +13,7 @@ namespace ui {
 class NumericField : public QAbstractSpinBox {
     Q_OBJECT
 
-public:
+  public:
     explicit NumericField(QWidget* parent);
 
     void setDataType(int type);  // VAL_INTEGER, VAL_FLOAT or VAL_DOUBLE
@@ -31,16 +31,16 @@ public:
 
     void stepBy(int steps) override;
 
-signals:
+  signals:
     // The user confirmed a value: Enter, leaving after an edit, or a step.
     void committed();
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     StepEnabled stepEnabled() const override;
 
-private:
+  private:
     double settle(double value) const;  // range rule, then the data type
     void show();
     bool takeTypedValue();  // false when the text is no number

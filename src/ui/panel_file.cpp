@@ -81,7 +81,8 @@ int AttributesToJson(const std::map<int, AttrValue>& attributes, QJsonObject* ou
         } else {
             const char* name = callbackName(std::get<CtrlCallbackPtr>(value));
             if (name == nullptr) {
-                return fail(UIEUnknownCallback, std::string("unregistered callback in ") + info->name);
+                return fail(UIEUnknownCallback,
+                            std::string("unregistered callback in ") + info->name);
             }
             (*out)[info->name] = name;
         }
@@ -307,8 +308,8 @@ void ReadControl(int panel, const QJsonValue& json) {
     } else if (kind == CTRL_GRAPH) {
         ReadGraph(panel, id, c.value("graph").toObject());
     } else if (kind == CTRL_PICTURE && c.contains("image")) {
-        const QImage image = QImage::fromData(
-            QByteArray::fromBase64(c.value("image").toString().toLatin1()), "PNG");
+        const QImage image =
+            QImage::fromData(QByteArray::fromBase64(c.value("image").toString().toLatin1()), "PNG");
         if (image.isNull()) {
             Bad("a picture's image is no PNG");
         }
@@ -344,10 +345,9 @@ void ReadPanel(int parent, const QJsonObject& json, int* handle) {
                        RequireInt(json.value("width"), "panel width"));
     Check(*handle);
     const int panel = *handle;
-    ReplayAttributes(json.value("attributes"), ON_PANEL, false,
-                     [&](int attribute, const AttrValue& value) {
-                         return SetPanel(panel, attribute, value);
-                     });
+    ReplayAttributes(
+        json.value("attributes"), ON_PANEL, false,
+        [&](int attribute, const AttrValue& value) { return SetPanel(panel, attribute, value); });
     for (const QJsonValue& control : json.value("controls").toArray()) {
         ReadControl(panel, control);
     }
@@ -405,8 +405,8 @@ int SavePanel(int panel, const char* fileName, int resourceId) {
     const QJsonObject document{
         {"format", kFormat}, {"version", kVersion}, {"panels", QJsonArray{json}}};
     QSaveFile file(QString::fromUtf8(fileName));
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(QJsonDocument(document).toJson()) < 0 || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(QJsonDocument(document).toJson()) < 0 ||
+        !file.commit()) {
         return fail(UIEFileWrite, std::string("cannot write ") + fileName);
     }
     return 0;

@@ -7,13 +7,13 @@
 namespace ui {
 
 class PanelWidget : public QFrame {
-public:
+  public:
     PanelWidget(int handle, QWidget* parent);
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     int handle_;
 };
 

@@ -37,13 +37,15 @@ void PlaceWindow(Panel& panel) {
     }
 }
 
-int Scaled(int value, double factor) { return static_cast<int>(std::lround(value * factor)); }
+int Scaled(int value, double factor) {
+    return static_cast<int>(std::lround(value * factor));
+}
 
 // Moves and resizes every control by the panel's change of size.
 void ScaleContents(Panel& panel, double fx, double fy) {
     for (auto& control : panel.controls) {
-        for (int attribute : {ATTR_TOP, ATTR_HEIGHT, ATTR_LABEL_TOP, ATTR_LEFT, ATTR_WIDTH,
-                              ATTR_LABEL_LEFT}) {
+        for (int attribute :
+             {ATTR_TOP, ATTR_HEIGHT, ATTR_LABEL_TOP, ATTR_LEFT, ATTR_WIDTH, ATTR_LABEL_LEFT}) {
             auto it = control->attributes.find(attribute);
             const bool vertical =
                 attribute == ATTR_TOP || attribute == ATTR_HEIGHT || attribute == ATTR_LABEL_TOP;
@@ -245,7 +247,8 @@ int GetPanelAttribute(int panel, int attribute, std::string* value) {
         return 0;
     }
     if (attribute != ATTR_CONSTANT_NAME) {
-        return fail(UIEBadAttribute, "attribute " + std::to_string(attribute) + " is no panel text");
+        return fail(UIEBadAttribute,
+                    "attribute " + std::to_string(attribute) + " is no panel text");
     }
     value->clear();
     return 0;

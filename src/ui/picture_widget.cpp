@@ -9,7 +9,9 @@ void PictureWidget::setImage(const QImage& image) {
     update();
 }
 
-QSize PictureWidget::sizeHint() const { return image_.isNull() ? QSize(32, 32) : image_.size(); }
+QSize PictureWidget::sizeHint() const {
+    return image_.isNull() ? QSize(32, 32) : image_.size();
+}
 
 void PictureWidget::paintEvent(QPaintEvent*) {
     if (image_.isNull()) {

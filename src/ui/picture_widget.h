@@ -7,17 +7,17 @@
 namespace ui {
 
 class PictureWidget : public QWidget {
-public:
+  public:
     explicit PictureWidget(QWidget* parent) : QWidget(parent) {}
 
     void setImage(const QImage& image);
     const QImage& image() const { return image_; }
     QSize sizeHint() const override;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QImage image_;
 };
 

@@ -56,8 +56,8 @@ int lookup(int panel, int control, Panel** p, Control** c) {
     }
     *c = (*p)->find(control);
     if (*c == nullptr) {
-        return fail(UIEBadControlId, "no control " + std::to_string(control) + " on panel " +
-                                         std::to_string(panel));
+        return fail(UIEBadControlId,
+                    "no control " + std::to_string(control) + " on panel " + std::to_string(panel));
     }
     return 0;
 }
@@ -89,7 +89,7 @@ void commit(int panel, int control, int eventData1, int eventData2) {
     auto it = c->attributes.find(ATTR_CALLBACK_FUNCTION_POINTER);
     if (it != c->attributes.end()) {
         std::get<CtrlCallbackPtr>(it->second)(panel, control, EVENT_COMMIT, nullptr, eventData1,
-                                               eventData2);
+                                              eventData2);
     }
 }
 
@@ -116,26 +116,44 @@ using namespace ui;
 
 const char* GetUIErrorString(int status) {
     switch (status) {
-        case UIENoError: return "no error";
-        case UIENotInitialized: return "the runtime is not initialised";
-        case UIENoDisplay: return "no display can be reached";
-        case UIEBadPanelHandle: return "unknown panel";
-        case UIEBadControlId: return "unknown control";
-        case UIEBadAttribute: return "attribute not valid here";
-        case UIEWrongType: return "value of the wrong type";
-        case UIEBadValue: return "value out of range";
-        case UIEFileNotFound: return "file not found";
-        case UIEBadPanelFile: return "damaged panel file";
-        case UIEResourceNotFound: return "panel not in file";
-        case UIEBadBitmap: return "unknown or unusable bitmap";
-        case UIEBufferTooSmall: return "text does not fit the buffer";
-        case UIEFileWrite: return "file cannot be written";
-        case UIEUnknownCallback: return "callback not registered";
-        default: return "unknown status";
+        case UIENoError:
+            return "no error";
+        case UIENotInitialized:
+            return "the runtime is not initialised";
+        case UIENoDisplay:
+            return "no display can be reached";
+        case UIEBadPanelHandle:
+            return "unknown panel";
+        case UIEBadControlId:
+            return "unknown control";
+        case UIEBadAttribute:
+            return "attribute not valid here";
+        case UIEWrongType:
+            return "value of the wrong type";
+        case UIEBadValue:
+            return "value out of range";
+        case UIEFileNotFound:
+            return "file not found";
+        case UIEBadPanelFile:
+            return "damaged panel file";
+        case UIEResourceNotFound:
+            return "panel not in file";
+        case UIEBadBitmap:
+            return "unknown or unusable bitmap";
+        case UIEBufferTooSmall:
+            return "text does not fit the buffer";
+        case UIEFileWrite:
+            return "file cannot be written";
+        case UIEUnknownCallback:
+            return "callback not registered";
+        default:
+            return "unknown status";
     }
 }
 
-const char* LastUIFailure() { return runtime().lastFailure.c_str(); }
+const char* LastUIFailure() {
+    return runtime().lastFailure.c_str();
+}
 
 int RegisterCallbacks(const CallbackName* table, std::size_t count) {
     for (std::size_t i = 0; i < count; ++i) {
@@ -187,14 +205,21 @@ int RunUserInterface() {
     if (!runtime().app) {
         return fail(UIENotInitialized, "RunUserInterface before InitCVIRTE");
     }
-    return QApplication::exec();
+    runtime().running = true;
+    const int code = QApplication::exec();
+    runtime().running = false;
+    return code;
 }
 
 int QuitUserInterface(int returnCode) {
     if (!runtime().app) {
         return fail(UIENotInitialized, "QuitUserInterface before InitCVIRTE");
     }
-    QApplication::exit(returnCode);
+    // Qt remembers an exit asked for outside its loop and would end the next
+    // modal pop-up at once; with no loop to end there is nothing to do.
+    if (runtime().running) {
+        QApplication::exit(returnCode);
+    }
     return 0;
 }
 
@@ -251,7 +276,9 @@ int SetBreakOnProtectionErrors(int on) {
     return previous;
 }
 
-double _GetDoubleInf() { return std::numeric_limits<double>::infinity(); }
+double _GetDoubleInf() {
+    return std::numeric_limits<double>::infinity();
+}
 
 int GetSystemAttribute(int attribute, int* value) {
     if (attribute != ATTR_RESOLUTION_ADJUSTMENT) {

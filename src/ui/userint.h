@@ -62,7 +62,10 @@ enum CtrlKind {
 
 enum DataType { VAL_INTEGER = 1, VAL_FLOAT, VAL_DOUBLE, VAL_STRING };
 enum CtrlMode { VAL_HOT = 1, VAL_INDICATOR };
-enum RangeCheck { VAL_IGNORE = 0, VAL_COERCE = 1 };  // out-of-range values: kept, or the nearer bound
+enum RangeCheck {
+    VAL_IGNORE = 0,
+    VAL_COERCE = 1
+};  // out-of-range values: kept, or the nearer bound
 enum FrameStyle { VAL_NO_FRAME = 0, VAL_OUTLINED_FRAME, VAL_RAISED_FRAME };
 
 constexpr int VAL_TRANSPARENT = 0x1000000;
@@ -78,11 +81,11 @@ constexpr int MAX_PATHNAME_LEN = 260;
 // with another type is refused with UIEWrongType.
 enum Attribute {
     // panels
-    ATTR_TITLE = 100,                  // text
-    ATTR_CLOSE_CTRL = 101,             // int: control whose commit the close box raises
+    ATTR_TITLE = 100,                     // text
+    ATTR_CLOSE_CTRL = 101,                // int: control whose commit the close box raises
     ATTR_SCALE_CONTENTS_ON_RESIZE = 102,  // int 0/1
-    ATTR_FRAME_STYLE = 103,            // int FrameStyle, panels inside a parent only
-    ATTR_BACKCOLOR = 104,              // int RGB
+    ATTR_FRAME_STYLE = 103,               // int FrameStyle, panels inside a parent only
+    ATTR_BACKCOLOR = 104,                 // int RGB
 
     // panels and controls
     ATTR_CONSTANT_NAME = 200,  // text
@@ -115,12 +118,12 @@ enum Attribute {
     ATTR_LABEL_COLOR = 706,                // int RGB
 
     // numeric fields; the data type comes first, the range before the values
-    ATTR_MIN_VALUE = 800,   // double
-    ATTR_MAX_VALUE = 801,   // double
-    ATTR_CHECK_RANGE = 802, // int RangeCheck
-    ATTR_INCR_VALUE = 803,  // double
-    ATTR_PRECISION = 804,   // int: decimals shown
-    ATTR_DFLT_VALUE = 805,  // double (numeric) or text (text message)
+    ATTR_MIN_VALUE = 800,    // double
+    ATTR_MAX_VALUE = 801,    // double
+    ATTR_CHECK_RANGE = 802,  // int RangeCheck
+    ATTR_INCR_VALUE = 803,   // double
+    ATTR_PRECISION = 804,    // int: decimals shown
+    ATTR_DFLT_VALUE = 805,   // double (numeric) or text (text message)
 
     // graphs
     ATTR_XNAME = 900,          // text

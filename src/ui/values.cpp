@@ -43,11 +43,17 @@ int GetNumber(int panel, int control, int type, double* value) {
 
 }  // namespace
 
-int SetCtrlVal(int panel, int control, int value) { return SetNumber(panel, control, value); }
+int SetCtrlVal(int panel, int control, int value) {
+    return SetNumber(panel, control, value);
+}
 
-int SetCtrlVal(int panel, int control, float value) { return SetNumber(panel, control, value); }
+int SetCtrlVal(int panel, int control, float value) {
+    return SetNumber(panel, control, value);
+}
 
-int SetCtrlVal(int panel, int control, double value) { return SetNumber(panel, control, value); }
+int SetCtrlVal(int panel, int control, double value) {
+    return SetNumber(panel, control, value);
+}
 
 int SetCtrlVal(int panel, int control, const char* value) {
     Control* c;

@@ -1,0 +1,210 @@
+// Start-up values, the settings file, and RESET, HELP, COPY and OK.
+#include <QClipboard>
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <sys/stat.h>
+
+#include <cstring>
+
+#include "app_fixture.h"
+
+namespace {
+
+const char kFactoryFile[] =
+    "# -------------------------------------------------------\n"
+    "# kadrel.ini\n"
+    "# config file for the program kadrel\n"
+    "# kadrel contributors - kadrel project - 2005\n"
+    "# -------------------------------------------------------\n"
+    "#\n"
+    "# taille du capteur CMOS en mm\n"
+    "XSIZE = 22.5\t# x\n"
+    "YSIZE = 15.0\t# y\n"
+    "# resolution du capteur CMOS en pixel\n"
+    "XRESOL = 3504\t# x\n"
+    "YRESOL = 2336\t# y\n"
+    "# kadrel objectif (mm)\n"
+    "FOCAL = 24.0\n"
+    "# distance maxi (m)\n"
+    "DMAX = 10.0\n";
+
+void Press(int button) {
+    CtrlCallbackPtr callback = nullptr;
+    GetCtrlAttribute(panelHandle, button, ATTR_CALLBACK_FUNCTION_POINTER, &callback);
+    ASSERT_NE(callback, nullptr);
+    callback(panelHandle, button, EVENT_COMMIT, nullptr, 0, 0);
+}
+
+// Reads a text through GetLine, as the settings reader does.
+std::vector<std::string> Lines(const std::string& text) {
+    FILE* file = fmemopen(const_cast<char*>(text.data()), text.size(), "r");
+    std::vector<std::string> lines;
+    while (const char* line = GetLine(file)) {
+        lines.emplace_back(line);
+    }
+    std::fclose(file);
+    return lines;
+}
+
+TEST(GetLine, SkipsCommentsAndBlanksAndCutsLongLines) {
+    EXPECT_TRUE(Lines("").empty());
+    EXPECT_TRUE(Lines("# only\n\n   \t\n# comments\n").empty());
+    EXPECT_EQ(Lines("XSIZE = 36\r\nYSIZE = 24\r\n"),
+              (std::vector<std::string>{"XSIZE = 36", "YSIZE = 24"}));
+    const std::string tail = "XSIZE = 36";
+    const std::string longLine = std::string(511, 'a') + tail + "\n";
+    EXPECT_EQ(Lines(longLine), (std::vector<std::string>{std::string(511, 'a'), tail}));
+    // The tail of a long comment is a line of its own, a comment only with its own "#".
+    const std::string comment = "#" + std::string(510, 'c');
+    EXPECT_EQ(Lines(comment + "tail # XSIZE = 1\n"), (std::vector<std::string>{"tail"}));
+    EXPECT_TRUE(Lines(comment + "# XSIZE = 1\n").empty());
+}
+
+TEST_F(AppTest, StartWithoutSettingsFile) {
+    InitPanel();
+    EXPECT_EQ(Number(PANEL_XMM), 22.5);
+    EXPECT_EQ(Number(PANEL_YMM), 15.0);
+    EXPECT_EQ(Number(PANEL_XPIX), 3504);
+    EXPECT_EQ(Number(PANEL_YPIX), 2336);
+    EXPECT_EQ(Number(PANEL_FOCAL), 24.0);
+    EXPECT_EQ(Number(PANEL_APERTURE), 3.5);
+    EXPECT_EQ(Number(PANEL_DMAX), 10.0);
+    EXPECT_EQ(Text(PANEL_COPYRIGHT), "kadrel v1.2 - Feb 28 2005\nhttps://kadrel.example.org");
+}
+
+TEST_F(AppTest, SettingsFileValuesReachTheFields) {
+    WriteIni("FOCAL = 50.0\n");
+    InitPanel();
+    EXPECT_EQ(Number(PANEL_FOCAL), 50.0);
+    EXPECT_EQ(Number(PANEL_XMM), 22.5);
+    EXPECT_EQ(Number(PANEL_DMAX), 10.0);
+
+    WriteIni("xsize = 36 # full frame\nXSIZE = 35.9\nDMAX = -5\nAPERTURE = 8\n");
+    Restart();
+    EXPECT_EQ(Number(PANEL_XMM), 35.9f);  // the later line wins
+    EXPECT_EQ(Number(PANEL_DMAX), 1.0);   // the field's lower bound
+    EXPECT_EQ(settings.dmax, 1.0f);
+    EXPECT_EQ(Number(PANEL_APERTURE), 3.5);
+    Press(PANEL_COMMANDBUTTON);
+    EXPECT_NE(ReadIni().find("DMAX = 1.0\n"), std::string::npos);
+    EXPECT_NE(ReadIni().find("XSIZE = 35.9\t# x\n"), std::string::npos);
+}
+
+TEST_F(AppTest, QuitWritesTheFactoryFileByteForByte) {
+    InitPanel();
+    Press(PANEL_COMMANDBUTTON);
+    EXPECT_EQ(ReadIni(), kFactoryFile);
+}
+
+TEST_F(AppTest, CloseBoxSavesLikeOk) {
+    InitPanel();
+    TypeInto("FOCAL", "35");
+    Widget<QAbstractSpinBox>("FOCAL")->window()->close();
+    EXPECT_NE(ReadIni().find("FOCAL = 35.0\n"), std::string::npos);
+}
+
+TEST_F(AppTest, ApertureIsNotKept) {
+    InitPanel();
+    TypeInto("APERTURE", "8");
+    Press(PANEL_COMMANDBUTTON);
+    EXPECT_EQ(ReadIni().find("APERTURE"), std::string::npos);
+    Restart();
+    EXPECT_EQ(Number(PANEL_APERTURE), 3.5);
+}
+
+TEST_F(AppTest, ResetBringsTheFactoryValuesBackButNotIntoTheFile) {
+    WriteIni("XSIZE = 36.0\n");
+    InitPanel();
+    TypeInto("YMM", "24");
+    TypeInto("XPIX", "6000");
+    TypeInto("YPIX", "4000");
+    TypeInto("FOCAL", "85");
+    TypeInto("APERTURE", "11");
+    TypeInto("DMAX", "30");
+    Press(PANEL_RESETBUTTON);
+    EXPECT_EQ(Number(PANEL_XMM), 22.5);
+    EXPECT_EQ(Number(PANEL_YMM), 15.0);
+    EXPECT_EQ(Number(PANEL_XPIX), 3504);
+    EXPECT_EQ(Number(PANEL_YPIX), 2336);
+    EXPECT_EQ(Number(PANEL_FOCAL), 24.0);
+    EXPECT_EQ(Number(PANEL_APERTURE), 3.5);
+    EXPECT_EQ(Number(PANEL_DMAX), 10.0);
+    EXPECT_EQ(settings.xsize, 22.5f);
+    EXPECT_EQ(settings.aperture, 3.5f);
+    EXPECT_EQ(Text(PANEL_TEXTRATIO1), "ratio X/Y 1.50");
+    EXPECT_EQ(ReadIni(), "XSIZE = 36.0\n");
+    Press(PANEL_COMMANDBUTTON);
+    EXPECT_EQ(ReadIni(), kFactoryFile);
+}
+
+TEST_F(AppTest, HelpShowsTheIllustrationInFrontWhileOpen) {
+    InitPanel();
+    int visible = -1, position = -1;
+    QString text;
+    QTimer::singleShot(0, [&] {
+        visible = Attribute(PANEL_DOFPICTURE, ATTR_VISIBLE);
+        position = Attribute(PANEL_DOFPICTURE, ATTR_ZPLANE_POSITION);
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        text = box->windowTitle() + "|" + box->text();
+        box->accept();
+    });
+    Press(PANEL_HELPBUTTON);
+    EXPECT_EQ(visible, 1);
+    EXPECT_EQ(position, 0);
+    EXPECT_EQ(Attribute(PANEL_DOFPICTURE, ATTR_VISIBLE), 0);
+    EXPECT_TRUE(text.startsWith("kadrel|"));
+    EXPECT_TRUE(text.contains("\n\n1) set the sensor size of your digital camera\n"));
+    EXPECT_TRUE(text.endsWith("\n\nbutton [COPY] stores the panel in the clipboard"));
+    EXPECT_EQ(text.count('\n'), 16);  // seventeen lines
+}
+
+TEST_F(AppTest, CopyPutsThePanelWithoutTheButtonOnTheClipboard) {
+    InitPanel();
+    QGuiApplication::clipboard()->clear();
+    Press(PANEL_COPYBUTTON);
+    const QImage image = QGuiApplication::clipboard()->image();
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image.width(), 672);
+    EXPECT_EQ(image.height(), 558);
+    for (int y = 526; y < 526 + 23; ++y) {
+        for (int x = 573; x < 573 + 40; ++x) {
+            ASSERT_EQ(image.pixel(x, y) & 0xFFFFFF, 0xF0F0F0u) << x << "," << y;
+        }
+    }
+    EXPECT_EQ(Attribute(PANEL_COPYBUTTON, ATTR_VISIBLE), 1);
+}
+
+TEST_F(AppTest, UnwritableSettingsEndQuietlyAndLeaveNoTemporaryFile) {
+    InitPanel();
+    std::strcpy(iniFullPath, "/nonexistent-kadrel-dir/kadrel.ini");
+    Press(PANEL_COMMANDBUTTON);  // nothing to see, nothing to crash
+
+    // A directory in the file's place: the rename fails, nothing is left over.
+    LocateSettingsFile();
+    ASSERT_EQ(mkdir(iniFullPath, 0755), 0);
+    Press(PANEL_COMMANDBUTTON);
+    struct stat info;
+    ASSERT_EQ(stat(iniFullPath, &info), 0);
+    EXPECT_TRUE(S_ISDIR(info.st_mode));
+    rmdir(iniFullPath);
+    const QStringList leftovers = QDir(projectPath).entryList({"kadrel.ini.*"});
+    EXPECT_TRUE(leftovers.isEmpty()) << leftovers.join(" ").toStdString();
+}
+
+TEST_F(AppTest, ReplacedFileKeepsItsPermissions) {
+    WriteIni("FOCAL = 50.0\n");
+    chmod(iniFullPath, 0640);
+    InitPanel();
+    Press(PANEL_COMMANDBUTTON);
+    struct stat info;
+    ASSERT_EQ(stat(iniFullPath, &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+    EXPECT_NE(ReadIni().find("FOCAL = 50.0\n"), std::string::npos);
+}
+
+}  // namespace
