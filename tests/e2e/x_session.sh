@@ -1,0 +1,75 @@
+# Sourced by the end-to-end tests: a private X server, a program directory in
+# a temporary folder, and helpers to find and drive the kadrel window.
+set -euo pipefail
+
+BUILD_DIR=$1
+WORK=$(mktemp -d)
+export XDG_RUNTIME_DIR=$WORK/run
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+unset QT_QPA_PLATFORM
+
+for n in $(seq 90 140); do
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || { DISPLAY_NUMBER=$n; break; }
+done
+Xvfb ":$DISPLAY_NUMBER" -screen 0 1280x1024x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+XVFB_PID=$!
+export DISPLAY=":$DISPLAY_NUMBER"
+PROGRAM_PID=
+
+cleanup() {
+    [ -n "$PROGRAM_PID" ] && kill "$PROGRAM_PID" 2>/dev/null || true
+    kill "$XVFB_PID" 2>/dev/null || true
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+for _ in $(seq 50); do
+    xdpyinfo >/dev/null 2>&1 && break
+    sleep 0.1
+done
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Starts a program of the build in $WORK/app beside kadrel.uir.
+start_program() {
+    mkdir -p "$WORK/app"
+    cp "$BUILD_DIR/$1" "$BUILD_DIR/kadrel.uir" "$WORK/app/"
+    "$WORK/app/$(basename "$1")" >"$WORK/out.txt" 2>"$WORK/err.txt" &
+    PROGRAM_PID=$!
+    for _ in $(seq 100); do
+        WINDOW=$(xdotool search --name '^K A D R E L$' 2>/dev/null | head -1 || true)
+        [ -n "$WINDOW" ] && break
+        sleep 0.1
+    done
+    [ -n "$WINDOW" ] || fail "no kadrel window"
+    sleep 0.5
+}
+
+# Clicks at a point of the panel, in panel coordinates.
+click_at() {
+    xdotool mousemove --window "$WINDOW" "$1" "$2" click 1
+    sleep 0.2
+}
+
+# Replaces a field's text as a user would, and confirms with Return.
+type_into() {
+    click_at "$1" "$2"
+    xdotool key ctrl+a
+    xdotool type --delay 30 "$3"
+    xdotool key Return
+    sleep 0.3
+}
+
+# Waits for the program to end; sets STATUS.
+wait_program() {
+    for _ in $(seq 100); do
+        kill -0 "$PROGRAM_PID" 2>/dev/null || break
+        sleep 0.1
+    done
+    STATUS=0
+    wait "$PROGRAM_PID" || STATUS=$?
+    PROGRAM_PID=
+}
