@@ -17,17 +17,13 @@ const char kLensImage[] =
 </svg>
 )svg";
 
+// Plain SVG Tiny, which QtSvg draws: no markers, so dimension lines end in ticks.
 // A lens focused on a subject: the sensor, the cone of light that meets at
 // the sensor for the subject, and the near and far limits where the blur is
 // one pixel; the depths in front of and behind the subject, and the
 // hyperfocal distance from which the far limit reaches infinity.
 const char kDepthOfFieldImage[] =
     R"svg(<svg xmlns="http://www.w3.org/2000/svg" width="501" height="345" viewBox="0 0 501 345" font-family="DejaVu Sans, sans-serif" font-size="11">
-  <defs>
-    <marker id="arrow" viewBox="0 0 10 10" refX="9" refY="5" markerWidth="7" markerHeight="7" orient="auto-start-reverse">
-      <path d="M0,0 L10,5 L0,10 z" fill="#333"/>
-    </marker>
-  </defs>
   <rect x="0.5" y="0.5" width="500" height="344" rx="6" fill="#fbfbf4" stroke="#8c8c8c"/>
   <text x="250" y="22" text-anchor="middle" font-size="13" font-weight="bold" fill="#333">Depth of field at the subject distance d</text>
 
@@ -44,7 +40,8 @@ const char kDepthOfFieldImage[] =
   <!-- lens -->
   <ellipse cx="100" cy="160" rx="9" ry="62" fill="#cfe3f5" stroke="#4a6b8a" stroke-width="1.5"/>
   <text x="100" y="90" text-anchor="middle" fill="#4a6b8a">lens, aperture N</text>
-  <line x1="39" y1="268" x2="100" y2="268" stroke="#333" marker-start="url(#arrow)" marker-end="url(#arrow)"/>
+  <line x1="39" y1="268" x2="100" y2="268" stroke="#333"/>
+  <path d="M39,264 v8 M100,264 v8" stroke="#333"/>
   <text x="70" y="283" text-anchor="middle" fill="#333">focal f</text>
 
   <!-- light from the subject meeting on the sensor -->
@@ -54,7 +51,7 @@ const char kDepthOfFieldImage[] =
   <line x1="100" y1="220" x2="300" y2="160" stroke="#b8860b"/>
 
   <!-- subject -->
-  <line x1="300" y1="118" x2="300" y2="160" stroke="#0a5" stroke-width="3" marker-end="url(#arrow)"/>
+  <line x1="300" y1="118" x2="300" y2="160" stroke="#0a5" stroke-width="3"/>
   <text x="300" y="110" text-anchor="middle" fill="#0a5" font-weight="bold">subject</text>
 
   <!-- near and far limits -->
@@ -63,20 +60,24 @@ const char kDepthOfFieldImage[] =
   <line x1="362" y1="130" x2="362" y2="200" stroke="#069" stroke-width="1.5"/>
   <text x="362" y="214" text-anchor="middle" fill="#069">far limit</text>
 
-  <line x1="252" y1="232" x2="300" y2="232" stroke="#069" marker-start="url(#arrow)" marker-end="url(#arrow)"/>
+  <line x1="252" y1="232" x2="300" y2="232" stroke="#069"/>
+  <path d="M252,228 v8 M300,228 v8" stroke="#069"/>
   <text x="276" y="248" text-anchor="middle" fill="#069">front dof</text>
-  <line x1="300" y1="232" x2="362" y2="232" stroke="#069" marker-start="url(#arrow)" marker-end="url(#arrow)"/>
+  <line x1="300" y1="232" x2="362" y2="232" stroke="#069"/>
+  <path d="M300,228 v8 M362,228 v8" stroke="#069"/>
   <text x="331" y="262" text-anchor="middle" fill="#069">rear dof</text>
   <line x1="300" y1="226" x2="300" y2="238" stroke="#069"/>
 
   <!-- subject distance -->
-  <line x1="100" y1="295" x2="300" y2="295" stroke="#333" marker-start="url(#arrow)" marker-end="url(#arrow)"/>
+  <line x1="100" y1="295" x2="300" y2="295" stroke="#333"/>
+  <path d="M100,291 v8 M300,291 v8" stroke="#333"/>
   <text x="200" y="310" text-anchor="middle" fill="#333">subject distance d</text>
 
   <!-- hyperfocal distance -->
   <line x1="440" y1="60" x2="440" y2="200" stroke="#a0522d" stroke-dasharray="4 3"/>
   <text x="440" y="52" text-anchor="middle" fill="#a0522d">dh</text>
-  <line x1="100" y1="325" x2="440" y2="325" stroke="#a0522d" marker-start="url(#arrow)" marker-end="url(#arrow)"/>
+  <line x1="100" y1="325" x2="440" y2="325" stroke="#a0522d"/>
+  <path d="M100,321 v8 M440,321 v8" stroke="#a0522d"/>
   <text x="270" y="340" text-anchor="middle" fill="#a0522d">hyperfocal distance dh = f&#178; / (N c)</text>
 </svg>
 )svg";

@@ -227,9 +227,17 @@ int MessagePopup(const char* title, const char* message) {
     if (!runtime().app) {
         return fail(UIENotInitialized, "MessagePopup before InitCVIRTE");
     }
+    QWidget* parent = QApplication::activeWindow();
     QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(title), QString::fromUtf8(message),
-                    QMessageBox::Ok, QApplication::activeWindow());
-    box.setObjectName("MessagePopup");
+                    QMessageBox::Ok, parent);
+    // Beside the panel where the screen has room, so the panel stays in view.
+    if (parent != nullptr && parent->screen() != nullptr) {
+        const QRect frame = parent->frameGeometry();
+        const QPoint beside(frame.right() + 8, frame.top());
+        if (beside.x() + box.sizeHint().width() <= parent->screen()->availableGeometry().right()) {
+            box.move(beside);
+        }
+    }
     box.exec();
     return 0;
 }
