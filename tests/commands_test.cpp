@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include "app_fixture.h"
+#include "ui/model.h"
 
 namespace {
 
@@ -176,6 +177,17 @@ TEST_F(AppTest, CopyPutsThePanelWithoutTheButtonOnTheClipboard) {
             ASSERT_EQ(image.pixel(x, y) & 0xFFFFFF, 0xF0F0F0u) << x << "," << y;
         }
     }
+    EXPECT_EQ(Attribute(PANEL_COPYBUTTON, ATTR_VISIBLE), 1);
+}
+
+// With no picture to take, the clipboard is left alone and nothing is freed.
+TEST_F(AppTest, CopyWithoutAPictureTouchesNothing) {
+    InitPanel();
+    QGuiApplication::clipboard()->setText("kept");
+    const size_t bitmaps = ui::runtime().bitmaps.size();
+    SavePanelButtonCallback(panelHandle + 1000, PANEL_COPYBUTTON, EVENT_COMMIT, nullptr, 0, 0);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "kept");
+    EXPECT_EQ(ui::runtime().bitmaps.size(), bitmaps);
     EXPECT_EQ(Attribute(PANEL_COPYBUTTON, ATTR_VISIBLE), 1);
 }
 
