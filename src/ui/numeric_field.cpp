@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPainter>
 
 #include <cmath>
 #include <cstdint>
@@ -53,6 +54,18 @@ void NumericField::setIndicator(bool indicator) {
     setReadOnly(indicator);
     setButtonSymbols(indicator ? NoButtons : UpDownArrows);
     setFocusPolicy(indicator ? Qt::NoFocus : Qt::WheelFocus);
+}
+
+void NumericField::setFrameColor(QColor color) {
+    frameColor_ = color;
+    update();
+}
+
+void NumericField::paintEvent(QPaintEvent* event) {
+    QAbstractSpinBox::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(hasFocus() ? palette().color(QPalette::Highlight) : frameColor_);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void NumericField::setValue(double value) {

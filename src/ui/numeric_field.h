@@ -24,6 +24,7 @@ class NumericField : public QAbstractSpinBox {
     void setStep(double step) { step_ = step; }
     void setPrecision(int decimals);
     void setIndicator(bool indicator);
+    void setFrameColor(QColor color);
 
     // The program's write: settled like a typed value, no event; NaN is ignored.
     void setValue(double value);
@@ -38,6 +39,7 @@ class NumericField : public QAbstractSpinBox {
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     StepEnabled stepEnabled() const override;
 
   private:
@@ -54,6 +56,7 @@ class NumericField : public QAbstractSpinBox {
     int type_ = 0;
     bool coerce_ = true;
     bool edited_ = false;
+    QColor frameColor_{Qt::gray};
 };
 
 }  // namespace ui

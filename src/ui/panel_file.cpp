@@ -7,6 +7,7 @@
 // Numbers that JSON cannot hold (infinities, NaN) are written as text.
 #include <QBuffer>
 #include <QFile>
+#include <QImageReader>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -19,6 +20,7 @@
 #include "ui/graph_widget.h"
 #include "ui/model.h"
 #include "ui/numeric_field.h"
+#include "ui/picture_widget.h"
 
 using namespace ui;
 
@@ -308,15 +310,16 @@ void ReadControl(int panel, const QJsonValue& json) {
     } else if (kind == CTRL_GRAPH) {
         ReadGraph(panel, id, c.value("graph").toObject());
     } else if (kind == CTRL_PICTURE && c.contains("image")) {
-        const QImage image =
-            QImage::fromData(QByteArray::fromBase64(c.value("image").toString().toLatin1()), "PNG");
-        if (image.isNull()) {
+        QByteArray png = QByteArray::fromBase64(c.value("image").toString().toLatin1());
+        QBuffer buffer(&png);
+        QImageReader reader(&buffer, "PNG");
+        if (!reader.canRead() || !reader.size().isValid()) {  // reads the header only
             Bad("a picture's image is no PNG");
         }
         Panel* p;
         Control* control;
         Check(lookup(panel, id, &p, &control));
-        setPicture(*control, image);
+        static_cast<PictureWidget*>(control->widget)->setEncodedImage(png);
     }
 }
 

@@ -6,23 +6,39 @@ namespace ui {
 
 void PictureWidget::setImage(const QImage& image) {
     image_ = image;
+    encoded_.clear();
     update();
 }
 
+void PictureWidget::setEncodedImage(const QByteArray& png) {
+    image_ = QImage();
+    encoded_ = png;
+    update();
+}
+
+const QImage& PictureWidget::image() const {
+    if (!encoded_.isEmpty()) {
+        image_ = QImage::fromData(encoded_, "PNG");
+        encoded_.clear();
+    }
+    return image_;
+}
+
 QSize PictureWidget::sizeHint() const {
-    return image_.isNull() ? QSize(32, 32) : image_.size();
+    return image().isNull() ? QSize(32, 32) : image().size();
 }
 
 void PictureWidget::paintEvent(QPaintEvent*) {
-    if (image_.isNull()) {
+    const QImage& picture = image();
+    if (picture.isNull()) {
         return;
     }
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    const QSize fitted = image_.size().scaled(size(), Qt::KeepAspectRatio);
+    const QSize fitted = picture.size().scaled(size(), Qt::KeepAspectRatio);
     const QRect target(QPoint((width() - fitted.width()) / 2, (height() - fitted.height()) / 2),
                        fitted);
-    painter.drawImage(target, image_);
+    painter.drawImage(target, picture);
 }
 
 }  // namespace ui

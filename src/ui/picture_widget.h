@@ -1,6 +1,9 @@
-// A picture control: its image scaled to fit, keeping its proportions.
+// A picture control: its image scaled to fit, keeping its proportions. An
+// image read from a panel file is decoded only when first needed, so a hidden
+// picture costs nothing at start-up.
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QWidget>
 
@@ -11,14 +14,16 @@ class PictureWidget : public QWidget {
     explicit PictureWidget(QWidget* parent) : QWidget(parent) {}
 
     void setImage(const QImage& image);
-    const QImage& image() const { return image_; }
+    void setEncodedImage(const QByteArray& png);
+    const QImage& image() const;
     QSize sizeHint() const override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    QImage image_;
+    mutable QImage image_;
+    mutable QByteArray encoded_;  // not decoded yet
 };
 
 }  // namespace ui

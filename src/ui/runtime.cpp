@@ -16,6 +16,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <memory>
 
 #include "ui/model.h"
 
@@ -95,17 +96,19 @@ void commit(int panel, int control, int eventData1, int eventData2) {
 
 namespace {
 
+using XConnection = std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)>;
+
 // Qt aborts the process when its platform cannot start, so look for an X
-// server first whenever the platform is X.
-bool DisplayReachable() {
+// server first whenever the platform is X. The probe stays connected until Qt
+// is: an X server that loses its last client resets, and would refuse Qt
+// during the reset.
+bool DisplayReachable(XConnection* probe) {
     const char* platform = std::getenv("QT_QPA_PLATFORM");
     if (platform != nullptr && *platform != '\0' && std::strncmp(platform, "xcb", 3) != 0) {
         return true;
     }
-    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
-    const bool ok = xcb_connection_has_error(connection) == 0;
-    xcb_disconnect(connection);
-    return ok;
+    probe->reset(xcb_connect(nullptr, nullptr));
+    return xcb_connection_has_error(probe->get()) == 0;
 }
 
 }  // namespace
@@ -170,7 +173,8 @@ int InitCVIRTE(void*, char** argv, void*) {
     if (rt.app) {
         return 1;
     }
-    if (!DisplayReachable()) {
+    XConnection probe(nullptr, xcb_disconnect);
+    if (!DisplayReachable(&probe)) {
         fail(UIENoDisplay, "cannot connect to the X server");
         return 0;
     }

@@ -1,0 +1,96 @@
+// A committed geometry input and a cursor drag step, each through to the
+// repainted panel, offscreen. One iteration per repetition, so the
+// repetitions give the distribution: median and 99th percentile.
+#include <benchmark/benchmark.h>
+
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "kadrel.h"
+#include "kadrel_uir.h"
+#include "ui/graph_widget.h"
+
+namespace {
+
+constexpr int kRepetitions = 400;
+
+template <typename T>
+T* Control(const char* name) {
+    for (QWidget* w : QApplication::allWidgets()) {
+        if (w->objectName() == name && qobject_cast<T*>(w)) {
+            return qobject_cast<T*>(w);
+        }
+    }
+    std::abort();
+}
+
+double P99(const std::vector<double>& values) {
+    std::vector<double> sorted = values;
+    std::sort(sorted.begin(), sorted.end());
+    return sorted[static_cast<size_t>(0.99 * static_cast<double>(sorted.size() - 1))];
+}
+
+// A step of the focal length field: commit, Redraw, Cursor, repaint.
+void Recompute(benchmark::State& state) {
+    auto* focal = Control<QAbstractSpinBox>("FOCAL");
+    QWidget* window = focal->window();
+    int direction = 1;
+    for (auto _ : state) {
+        QTest::keyClick(focal, direction > 0 ? Qt::Key_Up : Qt::Key_Down);
+        window->repaint();
+        direction = -direction;
+    }
+}
+
+// One mouse move during a drag: commit, Cursor, report, repaint.
+void Drag(benchmark::State& state) {
+    auto* graph = Control<ui::GraphWidget>("GRAPH");
+    QWidget* window = graph->window();
+    const QPoint start(graph->width() / 3, graph->height() / 2);
+    QTest::mousePress(graph, Qt::LeftButton, {}, start);
+    static int step = 0;  // a new distance, and so a new report, every time
+    for (auto _ : state) {
+        QTest::mouseMove(graph, start + QPoint(1 + step++ % 100, 0));
+        window->repaint();
+    }
+    QTest::mouseRelease(graph, Qt::LeftButton, {}, start);
+}
+
+}  // namespace
+
+BENCHMARK(Recompute)
+    ->Iterations(1)
+    ->Repetitions(kRepetitions)
+    ->ReportAggregatesOnly(true)
+    ->ComputeStatistics("p99", P99)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(Drag)
+    ->Iterations(1)
+    ->Repetitions(kRepetitions)
+    ->ReportAggregatesOnly(true)
+    ->ComputeStatistics("p99", P99)
+    ->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char* argv[]) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    if (InitCVIRTE(nullptr, argv, nullptr) == 0) {
+        return 1;
+    }
+    RegisterPanelCallbacks();
+    panelHandle = LoadPanel(0, "kadrel.uir", PANEL);
+    if (panelHandle < 0) {
+        return 1;
+    }
+    DisplayPanel(panelHandle);
+    InitPanel();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    DiscardPanel(panelHandle);
+    CloseCVIRTE();
+    return 0;
+}

@@ -1,0 +1,14 @@
+// kadrel's real start-up (runtime, kadrel.uir, kadrel.ini, first
+// recalculation), ended after the first painted frame.
+#include "first_frame.h"
+#include "kadrel.h"
+
+int main(int argc, char* argv[]) {
+    if (InitCVIRTE(nullptr, argv, nullptr) == 0) {
+        return 1;
+    }
+    QuitAfterFirstPaint();
+    const int status = KadrelMain(argc, argv);
+    CloseCVIRTE();
+    return status;
+}
