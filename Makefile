@@ -5,7 +5,7 @@ ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 
-.PHONY: all deps build run test sanitize format-check bench clean
+.PHONY: all deps build run test sanitize format-check bench fuzz clean
 
 all: build
 
@@ -38,8 +38,16 @@ bench: deps
 	cmake --build build-bench -j $(JOBS)
 	xvfb-run -a -s "-screen 0 1280x1024x24" ./build-bench/kadrel_bench
 
+# Each fuzz target for FUZZ_SECONDS, from the seeds in fuzz/corpus.
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DKADREL_FUZZ=ON -DBUILD_TESTING=OFF
+	cmake --build build-fuzz -j $(JOBS)
+	scripts/fuzz $(FUZZ_SECONDS)
+
 format-check:
 	clang-format --dry-run --Werror $(SOURCES)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) build-bench
+	rm -rf $(BUILD) $(ASAN_BUILD) build-bench build-fuzz

@@ -23,6 +23,10 @@ int KadrelMain(int, char* argv[]) {
     if (panelHandle < 0) {
         return -1;
     }
+    if (!PanelMatchesDefinition(panelHandle)) {
+        DiscardPanel(panelHandle);
+        return -1;
+    }
     DisplayPanel(panelHandle);
     InitPanel();
     RunUserInterface();

@@ -3,6 +3,7 @@
 #include "kadrel_uir.h"
 
 #include <iterator>
+#include <string>
 
 #include "kadrel.h"
 #include "kadrel_images.h"
@@ -298,6 +299,30 @@ bool AdjustToMonitor(int panel, Status& ok) {
 }
 
 }  // namespace
+
+bool PanelMatchesDefinition(int panel) {
+    for (const ControlSpec& c : kControls) {
+        std::string name;
+        if (GetCtrlAttribute(panel, c.id, ATTR_CONSTANT_NAME, &name) < 0 ||
+            name != c.constantName) {
+            return false;
+        }
+    }
+    for (const NumericSpec& n : kNumerics) {
+        int type = 0;
+        if (GetCtrlAttribute(panel, n.id, ATTR_DATA_TYPE, &type) < 0 || type != n.dataType) {
+            return false;
+        }
+    }
+    for (const TextSpec& t : kTexts) {
+        std::string text;
+        if (GetCtrlVal(panel, t.id, &text) < 0) {
+            return false;
+        }
+    }
+    double x, y;
+    return GetGraphCursor(panel, PANEL_GRAPH, 1, &x, &y) >= 0;
+}
 
 int RegisterPanelCallbacks() {
     return RegisterCallbacks(kCallbacks, std::size(kCallbacks));

@@ -42,5 +42,9 @@ enum : int {
 // runtime call that failed (the partly built panel is left as it is).
 int BuildPANEL(int parent);
 
+// Whether a loaded panel has every control the program addresses, under its
+// name and of its kind, so that a damaged kadrel.uir is refused whole.
+bool PanelMatchesDefinition(int panel);
+
 // Makes the panel's callbacks known by name, for writing and loading kadrel.uir.
 int RegisterPanelCallbacks();

@@ -1,8 +1,6 @@
-// Process entry: runs kadrel and releases the runtime before exit.
+// Process entry; the runtime releases itself at exit.
 #include "kadrel.h"
 
 int main(int argc, char* argv[]) {
-    const int status = KadrelMain(argc, argv);
-    CloseCVIRTE();
-    return status;
+    return KadrelMain(argc, argv);
 }

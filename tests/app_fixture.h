@@ -18,7 +18,7 @@
 #include "kadrel_uir.h"
 
 class AppTest : public ::testing::Test {
-  protected:
+  public:
     static void SetUpTestSuite() { RegisterPanelCallbacks(); }
 
     void SetUp() override {

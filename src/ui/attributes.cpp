@@ -7,7 +7,7 @@ namespace {
 
 // A file names an attribute by its constant without the "ATTR_" prefix.
 #define ATTR(id, type, on) \
-    { id, #id + 5, AttrType::type, on }
+    { id, &#id[5], AttrType::type, on }
 
 const AttrInfo kAttributes[] = {
     ATTR(ATTR_CONSTANT_NAME, Text, ON_PANEL | ON_CONTROLS),

@@ -195,6 +195,8 @@ int InitCVIRTE(void*, char** argv, void*) {
     dialog.setPixelSize(12);
     QApplication::setFont(dialog);
     QApplication::setQuitOnLastWindowClosed(false);
+    // The toolkit must be gone before its own statics are destroyed at exit.
+    std::atexit(CloseCVIRTE);
     return 1;
 }
 
