@@ -29,6 +29,20 @@ const char kHelpText[] =
     "\n"
     "button [COPY] stores the panel in the clipboard";
 
+// Writes settings into the input fields, in the order of the panel; the
+// aperture only when asked, since start-up keeps the panel's own.
+void PutIntoFields(const Settings& s, bool withAperture) {
+    SetCtrlVal(panelHandle, PANEL_XMM, static_cast<double>(s.xsize));
+    SetCtrlVal(panelHandle, PANEL_YMM, static_cast<double>(s.ysize));
+    SetCtrlVal(panelHandle, PANEL_XPIX, s.xresol);
+    SetCtrlVal(panelHandle, PANEL_YPIX, s.yresol);
+    SetCtrlVal(panelHandle, PANEL_FOCAL, static_cast<double>(s.focal));
+    if (withAperture) {
+        SetCtrlVal(panelHandle, PANEL_APERTURE, static_cast<double>(s.aperture));
+    }
+    SetCtrlVal(panelHandle, PANEL_DMAX, static_cast<double>(s.dmax));
+}
+
 }  // namespace
 
 int InitPanel() {
@@ -36,12 +50,7 @@ int InitPanel() {
     ReadSettingsFile();
     SetCtrlVal(panelHandle, PANEL_COPYRIGHT,
                TextFormat(kVersionFormat, kVersion, kVersionDate).c_str());
-    SetCtrlVal(panelHandle, PANEL_XMM, static_cast<double>(settings.xsize));
-    SetCtrlVal(panelHandle, PANEL_YMM, static_cast<double>(settings.ysize));
-    SetCtrlVal(panelHandle, PANEL_XPIX, settings.xresol);
-    SetCtrlVal(panelHandle, PANEL_YPIX, settings.yresol);
-    SetCtrlVal(panelHandle, PANEL_FOCAL, static_cast<double>(settings.focal));
-    SetCtrlVal(panelHandle, PANEL_DMAX, static_cast<double>(settings.dmax));
+    PutIntoFields(settings, false);
     // Redraw reads the fields back, so what a field makes of a value is what
     // the calculations and the next save use.
     return Redraw(panelHandle, 0, EVENT_COMMIT, nullptr, 0, 0);
@@ -51,14 +60,7 @@ int ResetCallback(int, int, int event, void*, int, int) {
     if (event != EVENT_COMMIT) {
         return 0;
     }
-    const Settings& f = kFactorySettings;
-    SetCtrlVal(panelHandle, PANEL_XMM, static_cast<double>(f.xsize));
-    SetCtrlVal(panelHandle, PANEL_YMM, static_cast<double>(f.ysize));
-    SetCtrlVal(panelHandle, PANEL_XPIX, f.xresol);
-    SetCtrlVal(panelHandle, PANEL_YPIX, f.yresol);
-    SetCtrlVal(panelHandle, PANEL_FOCAL, static_cast<double>(f.focal));
-    SetCtrlVal(panelHandle, PANEL_APERTURE, static_cast<double>(f.aperture));
-    SetCtrlVal(panelHandle, PANEL_DMAX, static_cast<double>(f.dmax));
+    PutIntoFields(kFactorySettings, true);
     Redraw(panelHandle, 0, EVENT_COMMIT, nullptr, 0, 0);
     return 0;
 }

@@ -11,27 +11,10 @@
 #include <cstring>
 
 #include "app_fixture.h"
+#include "golden.h"
 #include "ui/model.h"
 
 namespace {
-
-const char kFactoryFile[] =
-    "# -------------------------------------------------------\n"
-    "# kadrel.ini\n"
-    "# config file for the program kadrel\n"
-    "# kadrel contributors - kadrel project - 2005\n"
-    "# -------------------------------------------------------\n"
-    "#\n"
-    "# taille du capteur CMOS en mm\n"
-    "XSIZE = 22.5\t# x\n"
-    "YSIZE = 15.0\t# y\n"
-    "# resolution du capteur CMOS en pixel\n"
-    "XRESOL = 3504\t# x\n"
-    "YRESOL = 2336\t# y\n"
-    "# kadrel objectif (mm)\n"
-    "FOCAL = 24.0\n"
-    "# distance maxi (m)\n"
-    "DMAX = 10.0\n";
 
 void Press(int button) {
     CtrlCallbackPtr callback = nullptr;

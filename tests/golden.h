@@ -1,5 +1,5 @@
-// Compares a computed value with a reference quoted to some decimals: equal
-// within one unit of the last decimal quoted.
+// Reference values: numbers quoted to some decimals (equal within one unit of
+// the last decimal quoted), the worked-example report and the factory file.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -22,3 +22,32 @@ inline ::testing::AssertionResult MatchesDigits(const char* expr, const char*, d
 }
 
 #define EXPECT_DIGITS(actual, quoted) EXPECT_PRED_FORMAT2(MatchesDigits, actual, quoted)
+
+// The report for the factory settings with the cursor at 2 m.
+inline constexpr char kWorkedExampleReport[] =
+    "Hyperfocal dist.25.63 m\n"
+    "Object distance 2.00 m\n"
+    "Scale           0.53 mm/pix\n"
+    "Field size WxH  1.85x1.24 m = 2.29 m\xc2\xb2\n"
+    "Rear dof        0.17 m\n"
+    "Front dof       0.14 m\n"
+    "Depth Of Field  0.31 m";
+
+// kadrel.ini as written for the factory settings.
+inline constexpr char kFactoryFile[] =
+    "# -------------------------------------------------------\n"
+    "# kadrel.ini\n"
+    "# config file for the program kadrel\n"
+    "# kadrel contributors - kadrel project - 2005\n"
+    "# -------------------------------------------------------\n"
+    "#\n"
+    "# taille du capteur CMOS en mm\n"
+    "XSIZE = 22.5\t# x\n"
+    "YSIZE = 15.0\t# y\n"
+    "# resolution du capteur CMOS en pixel\n"
+    "XRESOL = 3504\t# x\n"
+    "YRESOL = 2336\t# y\n"
+    "# kadrel objectif (mm)\n"
+    "FOCAL = 24.0\n"
+    "# distance maxi (m)\n"
+    "DMAX = 10.0\n";

@@ -5,6 +5,8 @@
 #include <climits>
 #include <string>
 
+#include "golden.h"
+
 namespace {
 
 // Trims a line as the reader does and applies it to factory settings.
@@ -88,23 +90,7 @@ TEST(SettingsLine, ResolutionsSaturateInsteadOfOverflowing) {
 }
 
 TEST(SettingsFile, FactoryFileByteForByte) {
-    EXPECT_EQ(SettingsFileText(kFactorySettings),
-              "# -------------------------------------------------------\n"
-              "# kadrel.ini\n"
-              "# config file for the program kadrel\n"
-              "# kadrel contributors - kadrel project - 2005\n"
-              "# -------------------------------------------------------\n"
-              "#\n"
-              "# taille du capteur CMOS en mm\n"
-              "XSIZE = 22.5\t# x\n"
-              "YSIZE = 15.0\t# y\n"
-              "# resolution du capteur CMOS en pixel\n"
-              "XRESOL = 3504\t# x\n"
-              "YRESOL = 2336\t# y\n"
-              "# kadrel objectif (mm)\n"
-              "FOCAL = 24.0\n"
-              "# distance maxi (m)\n"
-              "DMAX = 10.0\n");
+    EXPECT_EQ(SettingsFileText(kFactorySettings), kFactoryFile);
 }
 
 TEST(SettingsFile, OneDecimalIsWhatComesBack) {

@@ -23,24 +23,26 @@ NumericField::NumericField(QWidget* parent) : QAbstractSpinBox(parent) {
 
 void NumericField::setDataType(int type) {
     type_ = type;
-    value_ = settle(value_);
-    show();
+    resettle();
 }
 
 void NumericField::setMinimum(double min) {
     min_ = min;
-    value_ = settle(value_);
-    show();
+    resettle();
 }
 
 void NumericField::setMaximum(double max) {
     max_ = max;
-    value_ = settle(value_);
-    show();
+    resettle();
 }
 
 void NumericField::setCoerce(bool coerce) {
     coerce_ = coerce;
+    resettle();
+}
+
+// The value again under changed rules: a new type or range may move it.
+void NumericField::resettle() {
     value_ = settle(value_);
     show();
 }

@@ -44,6 +44,7 @@ class NumericField : public QAbstractSpinBox {
 
   private:
     double settle(double value) const;  // range rule, then the data type
+    void resettle();
     void show();
     bool takeTypedValue();  // false when the text is no number
     void commitTyped();
