@@ -30,6 +30,7 @@ done
 
 fail() {
     echo "FAIL: $*" >&2
+    [ -s "$WORK/err.txt" ] && sed 's/^/program: /' "$WORK/err.txt" >&2
     exit 1
 }
 
@@ -39,7 +40,8 @@ start_program() {
     cp "$BUILD_DIR/$1" "$BUILD_DIR/kadrel.uir" "$WORK/app/"
     "$WORK/app/$(basename "$1")" >"$WORK/out.txt" 2>"$WORK/err.txt" &
     PROGRAM_PID=$!
-    for _ in $(seq 100); do
+    # A sanitizer build on a busy machine takes its time to start.
+    for _ in $(seq 300); do
         WINDOW=$(xdotool search --name '^K A D R E L$' 2>/dev/null | head -1 || true)
         [ -n "$WINDOW" ] && break
         sleep 0.1
@@ -65,7 +67,7 @@ type_into() {
 
 # Waits for the program to end; sets STATUS.
 wait_program() {
-    for _ in $(seq 100); do
+    for _ in $(seq 300); do
         kill -0 "$PROGRAM_PID" 2>/dev/null || break
         sleep 0.1
     done
