@@ -100,11 +100,85 @@ void ApplyFieldStyle(Control& c) {
     SetColor(field, QPalette::Base, Get(c, ATTR_TEXT_BGCOLOR, 0xFFFFFF));
 }
 
+int AsInt(const AttrValue& value) {
+    return std::get<int>(value);
+}
+
+double AsDouble(const AttrValue& value) {
+    return std::holds_alternative<int>(value) ? std::get<int>(value) : std::get<double>(value);
+}
+
+// Attributes that only numeric fields take.
+int ApplyToField(NumericField& field, int attribute, const AttrValue& value) {
+    auto asInt = [&] { return AsInt(value); };
+    auto asDouble = [&] { return AsDouble(value); };
+    switch (attribute) {
+        case ATTR_DATA_TYPE:
+            if (asInt() != VAL_INTEGER && asInt() != VAL_FLOAT && asInt() != VAL_DOUBLE) {
+                return fail(UIEBadValue, "numeric fields hold int, float or double");
+            }
+            field.setDataType(asInt());
+            break;
+        case ATTR_MIN_VALUE:
+            field.setMinimum(asDouble());
+            break;
+        case ATTR_MAX_VALUE:
+            field.setMaximum(asDouble());
+            break;
+        case ATTR_CHECK_RANGE:
+            field.setCoerce(asInt() == VAL_COERCE);
+            break;
+        case ATTR_INCR_VALUE:
+            field.setStep(asDouble());
+            break;
+        case ATTR_PRECISION:
+            if (asInt() < 0 || asInt() > 15) {
+                return fail(UIEBadValue, "precision outside 0..15");
+            }
+            field.setPrecision(asInt());
+            break;
+        default:
+            break;
+    }
+    return 0;
+}
+
+// Attributes that only graphs take.
+int ApplyToGraph(const Control& c, GraphWidget& graph, int attribute, const AttrValue& value) {
+    auto asInt = [&] { return AsInt(value); };
+    auto asText = [&] { return std::get<std::string>(value); };
+    switch (attribute) {
+        case ATTR_XNAME:
+        case ATTR_YNAME: {
+            std::string x = Get<std::string>(c, ATTR_XNAME, "");
+            std::string y = Get<std::string>(c, ATTR_YNAME, "");
+            (attribute == ATTR_XNAME ? x : y) = asText();
+            graph.setAxisNames(QString::fromStdString(x), QString::fromStdString(y));
+            break;
+        }
+        case ATTR_PLOT_BGCOLOR:
+            graph.setPlotAreaColor(Rgb(asInt()));
+            break;
+        case ATTR_GRID_COLOR:
+            graph.setGridColor(Rgb(asInt()));
+            break;
+        case ATTR_GRAPH_BGCOLOR:
+            graph.setSurroundColor(Rgb(asInt()));
+            break;
+        case ATTR_NUM_CURSORS:
+            if (asInt() < 0 || asInt() > 10) {
+                return fail(UIEBadValue, "a graph has 0 to 10 cursors");
+            }
+            graph.setCursorCount(asInt());
+            break;
+        default:
+            break;
+    }
+    return 0;
+}
+
 int Apply(Panel& panel, Control& c, int attribute, const AttrValue& value) {
-    auto asInt = [&] { return std::get<int>(value); };
-    auto asDouble = [&] {
-        return std::holds_alternative<int>(value) ? std::get<int>(value) : std::get<double>(value);
-    };
+    auto asInt = [&] { return AsInt(value); };
     auto asText = [&] { return std::get<std::string>(value); };
     auto* field = qobject_cast<NumericField*>(c.widget);
     auto* graph = qobject_cast<GraphWidget*>(c.widget);
@@ -127,12 +201,6 @@ int Apply(Panel& panel, Control& c, int attribute, const AttrValue& value) {
             } else {
                 graph->setAttribute(Qt::WA_TransparentForMouseEvents, asInt() == VAL_INDICATOR);
             }
-            break;
-        case ATTR_DATA_TYPE:
-            if (asInt() != VAL_INTEGER && asInt() != VAL_FLOAT && asInt() != VAL_DOUBLE) {
-                return fail(UIEBadValue, "numeric fields hold int, float or double");
-            }
-            field->setDataType(asInt());
             break;
         case ATTR_LABEL_TEXT:
             if (c.kind == CTRL_COMMAND_BUTTON) {
@@ -170,47 +238,6 @@ int Apply(Panel& panel, Control& c, int attribute, const AttrValue& value) {
         case ATTR_CMD_BUTTON_COLOR:
             SetColor(c.widget, QPalette::Button, asInt());
             break;
-        case ATTR_MIN_VALUE:
-            field->setMinimum(asDouble());
-            break;
-        case ATTR_MAX_VALUE:
-            field->setMaximum(asDouble());
-            break;
-        case ATTR_CHECK_RANGE:
-            field->setCoerce(asInt() == VAL_COERCE);
-            break;
-        case ATTR_INCR_VALUE:
-            field->setStep(asDouble());
-            break;
-        case ATTR_PRECISION:
-            if (asInt() < 0 || asInt() > 15) {
-                return fail(UIEBadValue, "precision outside 0..15");
-            }
-            field->setPrecision(asInt());
-            break;
-        case ATTR_XNAME:
-        case ATTR_YNAME: {
-            std::string x = Get<std::string>(c, ATTR_XNAME, "");
-            std::string y = Get<std::string>(c, ATTR_YNAME, "");
-            (attribute == ATTR_XNAME ? x : y) = asText();
-            graph->setAxisNames(QString::fromStdString(x), QString::fromStdString(y));
-            break;
-        }
-        case ATTR_PLOT_BGCOLOR:
-            graph->setPlotAreaColor(Rgb(asInt()));
-            break;
-        case ATTR_GRID_COLOR:
-            graph->setGridColor(Rgb(asInt()));
-            break;
-        case ATTR_GRAPH_BGCOLOR:
-            graph->setSurroundColor(Rgb(asInt()));
-            break;
-        case ATTR_NUM_CURSORS:
-            if (asInt() < 0 || asInt() > 10) {
-                return fail(UIEBadValue, "a graph has 0 to 10 cursors");
-            }
-            graph->setCursorCount(asInt());
-            break;
         case ATTR_VISIBLE:
             c.widget->setVisible(asInt() != 0);
             if (c.label) {
@@ -239,6 +266,12 @@ int Apply(Panel& panel, Control& c, int attribute, const AttrValue& value) {
             (attribute == ATTR_WIDTH ? c.width : c.height) = asInt();
             break;
         default:
+            if (int status = field   ? ApplyToField(*field, attribute, value)
+                             : graph ? ApplyToGraph(c, *graph, attribute, value)
+                                     : 0;
+                status < 0) {
+                return status;
+            }
             break;
     }
     c.attributes[attribute] = value;
