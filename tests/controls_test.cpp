@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <cmath>
 #include <limits>
@@ -85,6 +86,16 @@ TEST_F(FieldTest, StepsCommitAndStopAtTheBounds) {
     QTest::keyClick(box, Qt::Key_Down);
     EXPECT_EQ(value(), 1998.5f);
     EXPECT_EQ(events().size(), 2u);
+}
+
+TEST_F(FieldTest, WheelStepsCommit) {
+    SetCtrlVal(panel, field, 24.0);
+    const QPointF at(box->width() / 2.0, box->height() / 2.0);
+    QWheelEvent wheel(at, box->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(box, &wheel);
+    EXPECT_EQ(value(), 25.0f);
+    EXPECT_EQ(events().size(), 1u);
 }
 
 TEST_F(FieldTest, TextThatIsNoNumberBringsTheValueBack) {
