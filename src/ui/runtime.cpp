@@ -178,14 +178,14 @@ int InitCVIRTE(void*, char** argv, void*) {
         fail(UIENoDisplay, "cannot connect to the X server");
         return 0;
     }
-    static int argc = 0;
-    static char* noArgs[] = {const_cast<char*>("kadrel"), nullptr};
-    char** args = argv != nullptr && argv[0] != nullptr ? argv : noArgs;
-    argc = 0;
-    while (args[argc] != nullptr) {
-        ++argc;
+    // Only the program's name reaches Qt: the command line is not ours to
+    // act on, and Qt would otherwise take options such as -platform from it.
+    static char* programName[] = {const_cast<char*>("kadrel"), nullptr};
+    static int argc = 1;
+    if (argv != nullptr && argv[0] != nullptr) {
+        programName[0] = argv[0];
     }
-    rt.app = std::make_unique<QApplication>(argc, args);
+    rt.app = std::make_unique<QApplication>(argc, programName);
     // Qt takes the locale from the environment; numbers must keep a decimal
     // point in printf, strtod and the fields whatever the user's language.
     std::setlocale(LC_NUMERIC, "C");

@@ -150,7 +150,8 @@ enum { VAL_IMMEDIATE_DRAW = 1, VAL_DELAYED_DRAW = 0 };
 
 // ---- start, event loop ------------------------------------------------------
 // Prepares the runtime: 1 on success, 0 when no display can be reached (the
-// process is never aborted). argv must live as long as the runtime.
+// process is never aborted). Of argv only the program's name is used; it must
+// live as long as the runtime.
 int InitCVIRTE(void* instance, char** argv, void* reserved);
 // Discards every panel and bitmap and releases the toolkit; runs by itself at
 // exit when the program has not called it.
