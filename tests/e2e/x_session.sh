@@ -33,11 +33,12 @@ fail() {
     exit 1
 }
 
-# Starts a program of the build in $WORK/app beside kadrel.uir.
+# Starts a program of the build in $WORK/app beside kadrel.uir, with the
+# arguments that follow its name.
 start_program() {
     mkdir -p "$WORK/app"
     cp "$BUILD_DIR/$1" "$BUILD_DIR/kadrel.uir" "$WORK/app/"
-    "$WORK/app/$(basename "$1")" >"$WORK/out.txt" 2>"$WORK/err.txt" &
+    "$WORK/app/$(basename "$1")" "${@:2}" >"$WORK/out.txt" 2>"$WORK/err.txt" &
     PROGRAM_PID=$!
     # A sanitizer build on a busy machine takes its time to start.
     for _ in $(seq 300); do
