@@ -74,8 +74,7 @@ void ReadSettingsFile() {
 // replaces kadrel.ini in one rename: a failed write leaves the old file whole.
 void WriteSettingsFile() {
     const std::string text = SettingsFileText(settings);
-    const std::string temporary = std::string(iniFullPath) + ".XXXXXX";
-    std::string name = temporary;
+    std::string name = std::string(iniFullPath) + ".XXXXXX";  // mkstemp fills in the Xs
     SetBreakOnLibraryErrors(0);
     const int fd = mkstemp(name.data());
     SetBreakOnLibraryErrors(1);
