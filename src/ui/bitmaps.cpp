@@ -69,9 +69,9 @@ int GetUserBitmapFromText(const char* text, int version, int* bitmap) {
 
 int GetPanelDisplayBitmap(int panel, int, Rect area, int* bitmap) {
     *bitmap = 0;
-    Panel* p = findPanel(panel);
-    if (p == nullptr) {
-        return fail(UIEBadPanelHandle, "no panel " + std::to_string(panel));
+    Panel* p;
+    if (int status = lookupPanel(panel, &p); status < 0) {
+        return status;
     }
     const QSize size = p->widget->size();
     const int height = area.height < 0 ? size.height() - area.top : area.height;

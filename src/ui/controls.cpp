@@ -108,6 +108,28 @@ double AsDouble(const AttrValue& value) {
     return std::holds_alternative<int>(value) ? std::get<int>(value) : std::get<double>(value);
 }
 
+// Whether an attribute can move, size or resize a control or its caption.
+bool ChangesGeometry(int attribute) {
+    switch (attribute) {
+        case ATTR_TOP:
+        case ATTR_LEFT:
+        case ATTR_WIDTH:
+        case ATTR_HEIGHT:
+        case ATTR_LABEL_TOP:
+        case ATTR_LABEL_LEFT:
+        case ATTR_LABEL_TEXT:
+        case ATTR_LABEL_FONT:
+        case ATTR_LABEL_BOLD:
+        case ATTR_TEXT_FONT:
+        case ATTR_TEXT_POINT_SIZE:
+        case ATTR_TEXT_BOLD:
+        case ATTR_SIZE_TO_TEXT:
+            return true;
+        default:
+            return false;
+    }
+}
+
 // Attributes that only numeric fields take.
 int ApplyToField(NumericField& field, int attribute, const AttrValue& value) {
     auto asInt = [&] { return AsInt(value); };
@@ -283,7 +305,9 @@ int Apply(Panel& panel, Control& c, int attribute, const AttrValue& value) {
     } else if (field && (attribute == ATTR_FRAME_COLOR || attribute == ATTR_TEXT_BGCOLOR)) {
         ApplyFieldStyle(c);
     }
-    layout(c);
+    if (ChangesGeometry(attribute)) {
+        layout(c);
+    }
     return 0;
 }
 
@@ -416,9 +440,9 @@ void applyTabOrder(Panel& panel) {
 using namespace ui;
 
 int NewCtrl(int panel, int kind, const char* label, int top, int left) {
-    Panel* p = findPanel(panel);
-    if (p == nullptr) {
-        return fail(UIEBadPanelHandle, "no panel " + std::to_string(panel));
+    Panel* p;
+    if (int status = lookupPanel(panel, &p); status < 0) {
+        return status;
     }
     if (kind < CTRL_NUMERIC || kind > CTRL_PICTURE) {
         return fail(UIEBadValue, "unknown control kind " + std::to_string(kind));

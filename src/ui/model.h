@@ -68,6 +68,8 @@ Runtime& runtime();
 int fail(int status, const std::string& what);
 
 Panel* findPanel(int handle);
+// Looks up a panel, recording a failure when it is unknown.
+int lookupPanel(int panel, Panel** p);
 // Looks up panel and control, recording a failure when either is unknown.
 int lookup(int panel, int control, Panel** p, Control** c);
 

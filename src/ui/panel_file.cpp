@@ -366,9 +366,9 @@ void ReadPanel(int parent, const QJsonObject& json, int* handle) {
 }  // namespace
 
 int SavePanel(int panel, const char* fileName, int resourceId) {
-    Panel* p = findPanel(panel);
-    if (p == nullptr) {
-        return fail(UIEBadPanelHandle, "no panel " + std::to_string(panel));
+    Panel* p;
+    if (int status = lookupPanel(panel, &p); status < 0) {
+        return status;
     }
     QJsonObject attributes;
     std::map<int, AttrValue> panelAttributes = p->attributes;

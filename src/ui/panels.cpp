@@ -100,9 +100,9 @@ int NewPanel(int parent, const char* title, int top, int left, int height, int w
 }
 
 int DisplayPanel(int panel) {
-    Panel* p = findPanel(panel);
-    if (p == nullptr) {
-        return fail(UIEBadPanelHandle, "no panel " + std::to_string(panel));
+    Panel* p;
+    if (int status = lookupPanel(panel, &p); status < 0) {
+        return status;
     }
     p->widget->show();
     p->widget->activateWindow();
@@ -110,9 +110,9 @@ int DisplayPanel(int panel) {
 }
 
 int HidePanel(int panel) {
-    Panel* p = findPanel(panel);
-    if (p == nullptr) {
-        return fail(UIEBadPanelHandle, "no panel " + std::to_string(panel));
+    Panel* p;
+    if (int status = lookupPanel(panel, &p); status < 0) {
+        return status;
     }
     p->widget->hide();
     return 0;
@@ -120,21 +120,21 @@ int HidePanel(int panel) {
 
 int DiscardPanel(int panel) {
     Runtime& rt = runtime();
-    auto it = rt.panels.find(panel);
-    if (it == rt.panels.end()) {
-        return fail(UIEBadPanelHandle, "no panel " + std::to_string(panel));
+    Panel* p;
+    if (int status = lookupPanel(panel, &p); status < 0) {
+        return status;
     }
     // Children first: their widgets die with this panel's.
     std::vector<int> children;
-    for (const auto& [handle, p] : rt.panels) {
-        if (p->parent == panel) {
+    for (const auto& [handle, other] : rt.panels) {
+        if (other->parent == panel) {
             children.push_back(handle);
         }
     }
     for (int child : children) {
         DiscardPanel(child);
     }
-    it = rt.panels.find(panel);
+    auto it = rt.panels.find(panel);
     std::unique_ptr<Panel> doomed = std::move(it->second);
     rt.panels.erase(it);
     if (!doomed->window) {
@@ -144,9 +144,9 @@ int DiscardPanel(int panel) {
 }
 
 int SetPanelAttribute(int panel, int attribute, int value) {
-    Panel* p = findPanel(panel);
-    if (p == nullptr) {
-        return fail(UIEBadPanelHandle, "no panel " + std::to_string(panel));
+    Panel* p;
+    if (int status = lookupPanel(panel, &p); status < 0) {
+        return status;
     }
     switch (attribute) {
         case ATTR_BACKCOLOR: {
@@ -205,9 +205,9 @@ int SetPanelAttribute(int panel, int attribute, int value) {
 }
 
 int SetPanelAttribute(int panel, int attribute, const char* value) {
-    Panel* p = findPanel(panel);
-    if (p == nullptr) {
-        return fail(UIEBadPanelHandle, "no panel " + std::to_string(panel));
+    Panel* p;
+    if (int status = lookupPanel(panel, &p); status < 0) {
+        return status;
     }
     if (attribute == ATTR_TITLE) {
         p->widget->setWindowTitle(QString::fromUtf8(value));
@@ -219,9 +219,9 @@ int SetPanelAttribute(int panel, int attribute, const char* value) {
 }
 
 int GetPanelAttribute(int panel, int attribute, int* value) {
-    Panel* p = findPanel(panel);
-    if (p == nullptr) {
-        return fail(UIEBadPanelHandle, "no panel " + std::to_string(panel));
+    Panel* p;
+    if (int status = lookupPanel(panel, &p); status < 0) {
+        return status;
     }
     auto it = p->attributes.find(attribute);
     if (it != p->attributes.end() && std::holds_alternative<int>(it->second)) {
@@ -237,9 +237,9 @@ int GetPanelAttribute(int panel, int attribute, int* value) {
 }
 
 int GetPanelAttribute(int panel, int attribute, std::string* value) {
-    Panel* p = findPanel(panel);
-    if (p == nullptr) {
-        return fail(UIEBadPanelHandle, "no panel " + std::to_string(panel));
+    Panel* p;
+    if (int status = lookupPanel(panel, &p); status < 0) {
+        return status;
     }
     auto it = p->attributes.find(attribute);
     if (it != p->attributes.end() && std::holds_alternative<std::string>(it->second)) {

@@ -50,10 +50,14 @@ Control* Panel::find(int id) const {
     return nullptr;
 }
 
-int lookup(int panel, int control, Panel** p, Control** c) {
+int lookupPanel(int panel, Panel** p) {
     *p = findPanel(panel);
-    if (*p == nullptr) {
-        return fail(UIEBadPanelHandle, "no panel " + std::to_string(panel));
+    return *p ? 0 : fail(UIEBadPanelHandle, "no panel " + std::to_string(panel));
+}
+
+int lookup(int panel, int control, Panel** p, Control** c) {
+    if (int status = lookupPanel(panel, p); status < 0) {
+        return status;
     }
     *c = (*p)->find(control);
     if (*c == nullptr) {
@@ -315,8 +319,9 @@ int SetSystemAttribute(int attribute, int value) {
 
 // One monitor: the primary screen.
 int GetMonitorFromPanel(int panel, int* monitor) {
-    if (findPanel(panel) == nullptr) {
-        return fail(UIEBadPanelHandle, "no panel " + std::to_string(panel));
+    Panel* p;
+    if (int status = lookupPanel(panel, &p); status < 0) {
+        return status;
     }
     *monitor = 1;
     return 0;
