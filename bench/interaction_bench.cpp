@@ -80,6 +80,7 @@ int main(int argc, char* argv[]) {
     if (InitCVIRTE(nullptr, argv, nullptr) == 0) {
         return 1;
     }
+    const RuntimeLifetime lifetime;
     RegisterPanelCallbacks();
     panelHandle = LoadPanel(0, "kadrel.uir", PANEL);
     if (panelHandle < 0) {
@@ -91,6 +92,5 @@ int main(int argc, char* argv[]) {
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     DiscardPanel(panelHandle);
-    CloseCVIRTE();
     return 0;
 }

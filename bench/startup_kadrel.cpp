@@ -8,7 +8,5 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QuitAfterFirstPaint();
-    const int status = KadrelMain(argc, argv);
-    CloseCVIRTE();
-    return status;
+    return KadrelMain(argc, argv);  // closes the runtime, as the shipped program does
 }

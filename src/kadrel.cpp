@@ -18,6 +18,7 @@ int KadrelMain(int, char* argv[]) {
     if (InitCVIRTE(nullptr, argv, nullptr) == 0) {
         return -1;
     }
+    const RuntimeLifetime lifetime;  // the toolkit ends here, on every return path
     RegisterPanelCallbacks();
     panelHandle = LoadPanel(0, "kadrel.uir", PANEL);
     if (panelHandle < 0) {

@@ -15,10 +15,10 @@ int main(int argc, char* argv[]) {
     if (InitCVIRTE(nullptr, argv, nullptr) == 0) {
         return 1;
     }
+    const RuntimeLifetime lifetime;
     int status = RegisterPanelCallbacks();
     const int panel = status < 0 ? status : BuildPANEL(0);
     status = panel < 0 ? panel : SavePanel(panel, argv[1], PANEL);
-    CloseCVIRTE();
     if (status < 0) {
         std::fprintf(stderr, "%s: %s\n", argv[0], GetUIErrorString(status));
         return 1;

@@ -1,4 +1,4 @@
-// Process entry; the runtime releases itself at exit.
+// Process entry; KadrelMain owns the runtime and closes it before returning.
 #include "kadrel.h"
 
 int main(int argc, char* argv[]) {

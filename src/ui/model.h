@@ -52,6 +52,7 @@ struct Runtime {
     std::map<int, QImage> bitmaps;
     std::vector<CallbackName> callbacks;
     bool running = false;  // inside RunUserInterface
+    int lifetimeHolders = 0;
     int nextPanel = 1;
     int nextBitmap = 1;
     int breakOnLibraryErrors = 1;

@@ -22,9 +22,11 @@
 
 namespace ui {
 
+// Never destroyed: a toolkit still alive at exit is leaked rather than torn
+// down after the statics it relies on are gone.
 Runtime& runtime() {
-    static Runtime state;
-    return state;
+    static Runtime* const state = new Runtime;
+    return *state;
 }
 
 int fail(int status, const std::string& what) {
@@ -199,8 +201,6 @@ int InitCVIRTE(void*, char** argv, void*) {
     dialog.setPixelSize(12);
     QApplication::setFont(dialog);
     QApplication::setQuitOnLastWindowClosed(false);
-    // The toolkit must be gone before its own statics are destroyed at exit.
-    std::atexit(CloseCVIRTE);
     return 1;
 }
 
@@ -209,6 +209,16 @@ void CloseCVIRTE() {
     rt.panels.clear();
     rt.bitmaps.clear();
     rt.app.reset();
+}
+
+RuntimeLifetime::RuntimeLifetime() {
+    ++runtime().lifetimeHolders;
+}
+
+RuntimeLifetime::~RuntimeLifetime() {
+    if (--runtime().lifetimeHolders == 0) {
+        CloseCVIRTE();
+    }
 }
 
 int RunUserInterface() {

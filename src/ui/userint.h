@@ -149,13 +149,30 @@ enum CursorMode { VAL_FREE_FORM = 0, VAL_SNAP_TO_POINT };
 enum { VAL_IMMEDIATE_DRAW = 1, VAL_DELAYED_DRAW = 0 };
 
 // ---- start, event loop ------------------------------------------------------
-// Prepares the runtime: 1 on success, 0 when no display can be reached (the
-// process is never aborted). Of argv only the program's name is used; it must
-// live as long as the runtime.
+// Lifetime: the toolkit must end before main returns, while the toolkit's own
+// statics still exist. Hold a RuntimeLifetime in main (or a function main
+// calls) right after InitCVIRTE; nothing is closed at exit by itself. A
+// program that neither holds one nor calls CloseCVIRTE leaks the toolkit on
+// purpose rather than destroying it during exit.
+//
+// Prepares the runtime: 1 on success (also when it is already prepared), 0
+// when no display can be reached (the process is never aborted). Of argv
+// only the program's name is used; it must live as long as the runtime.
 int InitCVIRTE(void* instance, char** argv, void* reserved);
-// Discards every panel and bitmap and releases the toolkit; runs by itself at
-// exit when the program has not called it.
+// Discards every panel and bitmap, then releases the toolkit. Safe to call
+// when the runtime is not prepared.
 void CloseCVIRTE();
+
+// Closes the runtime when the outermost holder leaves its scope, on every
+// return path. Holders nest: a test or probe that holds one around the
+// program's own keeps the runtime alive across it.
+class RuntimeLifetime {
+  public:
+    RuntimeLifetime();
+    ~RuntimeLifetime();
+    RuntimeLifetime(const RuntimeLifetime&) = delete;
+    RuntimeLifetime& operator=(const RuntimeLifetime&) = delete;
+};
 int RunUserInterface();
 int QuitUserInterface(int returnCode);
 

@@ -28,7 +28,5 @@ int main(int argc, char* argv[]) {
         return -1;
     }
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, PrintState);
-    const int status = KadrelMain(argc, argv);
-    CloseCVIRTE();
-    return status;
+    return KadrelMain(argc, argv);  // closes the runtime, as the shipped program does
 }

@@ -50,6 +50,19 @@ start_program() {
     sleep 0.5
 }
 
+# Gives the panel the keyboard, as a window manager does when a pop-up closes.
+focus_panel() {
+    xdotool windowfocus --sync "$WINDOW"
+}
+
+# Dismisses the message pop-up with Return.
+dismiss_popup() {
+    local popup
+    popup=$(xdotool search --sync --onlyvisible --name '^kadrel$' | head -1)
+    xdotool windowfocus --sync "$popup" key Return
+    sleep 0.3
+}
+
 # Clicks at a point of the panel, in panel coordinates.
 click_at() {
     xdotool mousemove --window "$WINDOW" "$1" "$2" click 1
@@ -65,12 +78,13 @@ type_into() {
     sleep 0.3
 }
 
-# Waits for the program to end; sets STATUS.
+# Waits up to 30 s for the program to end; sets STATUS.
 wait_program() {
     for _ in $(seq 300); do
         kill -0 "$PROGRAM_PID" 2>/dev/null || break
         sleep 0.1
     done
+    kill -0 "$PROGRAM_PID" 2>/dev/null && fail "the program did not end"
     STATUS=0
     wait "$PROGRAM_PID" || STATUS=$?
     PROGRAM_PID=
