@@ -10,9 +10,9 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "kadrel.h"
-#include "kadrel_uir.h"
-#include "ui/graph_widget.h"
+#include "app/kadrel.h"
+#include "app/kadrel_uir.h"
+#include "graph_widget.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // kadrel's real start-up (runtime, kadrel.uir, kadrel.ini, first
 // recalculation), ended after the first painted frame.
+#include "app/kadrel.h"
 #include "first_frame.h"
-#include "kadrel.h"
 
 int main(int argc, char* argv[]) {
     if (InitCVIRTE(nullptr, argv, nullptr) == 0) {

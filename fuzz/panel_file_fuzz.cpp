@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "kadrel_uir.h"
+#include "app/kadrel_uir.h"
 #include "ui/userint.h"
 
 namespace {

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "app/kadrel.h"
 #include "core/settings_text.h"
-#include "kadrel.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FILE* file = fmemopen(const_cast<uint8_t*>(data), size, "r");

@@ -14,8 +14,8 @@
 #include <sstream>
 #include <string>
 
-#include "kadrel.h"
-#include "kadrel_uir.h"
+#include "app/kadrel.h"
+#include "app/kadrel_uir.h"
 
 class AppTest : public ::testing::Test {
   public:

@@ -5,7 +5,7 @@
 
 #include "app_fixture.h"
 #include "golden.h"
-#include "ui/graph_widget.h"
+#include "graph_widget.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 
 #include "app_fixture.h"
 #include "golden.h"
-#include "ui/model.h"
+#include "model.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <cmath>
 #include <limits>
 
+#include "model.h"
 #include "panel_fixture.h"
-#include "ui/model.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 
 #include <cmath>
 
+#include "graph_widget.h"
 #include "panel_fixture.h"
-#include "ui/graph_widget.h"
 
 namespace {
 

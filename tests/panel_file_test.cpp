@@ -2,8 +2,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "model.h"
 #include "panel_fixture.h"
-#include "ui/model.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ui/attributes.h"
+#include "attributes.h"
 
 #include <iterator>
 

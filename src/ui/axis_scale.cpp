@@ -1,4 +1,4 @@
-#include "ui/axis_scale.h"
+#include "axis_scale.h"
 
 #include <algorithm>
 #include <cfloat>

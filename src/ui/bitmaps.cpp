@@ -5,8 +5,8 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
-#include "ui/model.h"
-#include "ui/picture_widget.h"
+#include "model.h"
+#include "picture_widget.h"
 
 namespace ui {
 

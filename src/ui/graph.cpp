@@ -1,6 +1,6 @@
 // Graph operations: axes, plots and cursors.
-#include "ui/graph_widget.h"
-#include "ui/model.h"
+#include "graph_widget.h"
+#include "model.h"
 
 using namespace ui;
 

@@ -1,4 +1,4 @@
-#include "ui/graph_widget.h"
+#include "graph_widget.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/axis_scale.h"
+#include "axis_scale.h"
 
 namespace ui {
 

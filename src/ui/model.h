@@ -12,8 +12,8 @@
 #include <variant>
 #include <vector>
 
-#include "ui/attributes.h"
-#include "ui/panel_widget.h"
+#include "attributes.h"
+#include "panel_widget.h"
 #include "ui/userint.h"
 
 class QApplication;

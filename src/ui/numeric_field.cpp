@@ -1,4 +1,4 @@
-#include "ui/numeric_field.h"
+#include "numeric_field.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

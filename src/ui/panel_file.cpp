@@ -17,10 +17,10 @@
 #include <cmath>
 #include <set>
 
-#include "ui/graph_widget.h"
-#include "ui/model.h"
-#include "ui/numeric_field.h"
-#include "ui/picture_widget.h"
+#include "graph_widget.h"
+#include "model.h"
+#include "numeric_field.h"
+#include "picture_widget.h"
 
 using namespace ui;
 

@@ -5,8 +5,8 @@
 
 #include <cmath>
 
-#include "ui/model.h"
-#include "ui/panel_widget.h"
+#include "model.h"
+#include "panel_widget.h"
 
 namespace ui {
 

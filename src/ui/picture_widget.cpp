@@ -1,4 +1,4 @@
-#include "ui/picture_widget.h"
+#include "picture_widget.h"
 
 #include <QPainter>
 

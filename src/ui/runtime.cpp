@@ -18,7 +18,7 @@
 #include <limits>
 #include <memory>
 
-#include "ui/model.h"
+#include "model.h"
 
 namespace ui {
 
@@ -33,7 +33,9 @@ int fail(int status, const std::string& what) {
     Runtime& rt = runtime();
     rt.lastFailure = what;
     if (rt.breakOnLibraryErrors) {
-        std::fprintf(stderr, "kadrel ui: %s (%s)\n", what.c_str(), GetUIErrorString(status));
+        const QByteArray program = QCoreApplication::applicationName().toLocal8Bit();
+        std::fprintf(stderr, "%s ui: %s (%s)\n", program.isEmpty() ? "ui" : program.constData(),
+                     what.c_str(), GetUIErrorString(status));
     }
     return status;
 }
@@ -186,7 +188,7 @@ int InitCVIRTE(void*, char** argv, void*) {
     }
     // Only the program's name reaches Qt: the command line is not ours to
     // act on, and Qt would otherwise take options such as -platform from it.
-    static char* programName[] = {const_cast<char*>("kadrel"), nullptr};
+    static char* programName[] = {const_cast<char*>("ui"), nullptr};
     static int argc = 1;
     if (argv != nullptr && argv[0] != nullptr) {
         programName[0] = argv[0];

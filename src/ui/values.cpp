@@ -2,8 +2,8 @@
 // set here raises no event.
 #include <QLabel>
 
-#include "ui/model.h"
-#include "ui/numeric_field.h"
+#include "model.h"
+#include "numeric_field.h"
 
 using namespace ui;
 

@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <string>
 
-#include "kadrel.h"
-#include "kadrel_uir.h"
+#include "app/kadrel.h"
+#include "app/kadrel_uir.h"
 
 namespace {
 

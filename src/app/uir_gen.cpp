@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "kadrel_uir.h"
+#include "app/kadrel_uir.h"
 #include "ui/userint.h"
 
 int main(int argc, char* argv[]) {

@@ -1,4 +1,4 @@
-#include "kadrel_images.h"
+#include "images.h"
 
 // An aperture: six blades around a hexagonal opening.
 const char kLensImage[] =

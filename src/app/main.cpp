@@ -1,5 +1,5 @@
 // Process entry; KadrelMain owns the runtime and closes it before returning.
-#include "kadrel.h"
+#include "app/kadrel.h"
 
 int main(int argc, char* argv[]) {
     return KadrelMain(argc, argv);

@@ -1,12 +1,12 @@
 // The main panel's definition as tables, and BuildPANEL, which makes the
 // panel from them by runtime calls and stops at the first call that fails.
-#include "kadrel_uir.h"
+#include "app/kadrel_uir.h"
 
 #include <iterator>
 #include <string>
 
-#include "kadrel.h"
-#include "kadrel_images.h"
+#include "app/kadrel.h"
+#include "images.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "kadrel.h"
+#include "app/kadrel.h"
 
-#include "kadrel_uir.h"
+#include "app/kadrel_uir.h"
 
 Settings settings;
 

@@ -1,7 +1,7 @@
 // Start-up values and the four command buttons.
+#include "app/kadrel.h"
+#include "app/kadrel_uir.h"
 #include "core/text_format.h"
-#include "kadrel.h"
-#include "kadrel_uir.h"
 
 namespace {
 

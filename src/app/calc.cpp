@@ -1,8 +1,8 @@
 // Redraw and Cursor: from the controls through the optics to the indicators,
 // the scale line, the remarks and the report.
+#include "app/kadrel.h"
+#include "app/kadrel_uir.h"
 #include "core/text_format.h"
-#include "kadrel.h"
-#include "kadrel_uir.h"
 
 namespace {
 

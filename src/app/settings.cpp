@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <string>
 
+#include "app/kadrel.h"
 #include "core/settings_text.h"
-#include "kadrel.h"
 
 char projectPath[MAX_PATHNAME_LEN];
 char iniFullPath[MAX_PATHNAME_LEN];

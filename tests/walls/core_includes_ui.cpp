@@ -1,0 +1,2 @@
+// Must not compile: the core knows nothing of the user interface.
+#include "ui/userint.h"
