@@ -89,6 +89,9 @@ TEST_F(PanelFileTest, DamagedFilesAreRefusedAndLeaveNoPanel) {
     fill();
     ASSERT_EQ(SavePanel(panel, path("good.uir").c_str(), 1), 0);
     const QByteArray good = read(path("good.uir"));
+    const QByteArray png = good.mid(good.indexOf("iVBORw0KGgo")).split('"').front();
+    QByteArray zeroWidth = QByteArray::fromBase64(png);
+    zeroWidth.replace(16, 4, QByteArray(4, '\0'));
     struct Case {
         const char* name;
         QByteArray text;
@@ -112,6 +115,10 @@ TEST_F(PanelFileTest, DamagedFilesAreRefusedAndLeaveNoPanel) {
          UIEBadControlId},
         {"other resource", QByteArray(good).replace("\"resource\": 1", "\"resource\": 2"),
          UIEResourceNotFound},
+        {"picture not PNG", QByteArray(good).replace(png, "R0lGODlhAQABAAAAACw="), UIEBadPanelFile},
+        {"picture without width", QByteArray(good).replace(png, zeroWidth.toBase64()),
+         UIEBadPanelFile},
+        {"picture cut short", QByteArray(good).replace(png, png.left(20)), UIEBadPanelFile},
     };
     const size_t panels = ui::runtime().panels.size();
     for (const Case& c : cases) {

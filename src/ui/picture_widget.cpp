@@ -1,5 +1,7 @@
 #include "picture_widget.h"
 
+#include <QBuffer>
+#include <QImageReader>
 #include <QPainter>
 
 namespace ui {
@@ -10,15 +12,21 @@ void PictureWidget::setImage(const QImage& image) {
     update();
 }
 
-void PictureWidget::setEncodedImage(const QByteArray& png) {
+void PictureWidget::setEncodedImage(const QByteArray& base64) {
     image_ = QImage();
-    encoded_ = png;
+    encoded_ = base64;
     update();
 }
 
 const QImage& PictureWidget::image() const {
     if (!encoded_.isEmpty()) {
-        image_ = QImage::fromData(encoded_, "PNG");
+        QByteArray png = QByteArray::fromBase64(encoded_);
+        QBuffer buffer(&png);
+        // Straight to the built-in PNG reader: guessing would load and ask
+        // every image format plugin first.
+        QImageReader reader(&buffer, "PNG");
+        reader.setAutoDetectImageFormat(false);
+        image_ = reader.read();
         encoded_.clear();
     }
     return image_;

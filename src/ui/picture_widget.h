@@ -1,6 +1,6 @@
 // A picture control: its image scaled to fit, keeping its proportions. An
-// image read from a panel file is decoded only when first needed, so a hidden
-// picture costs nothing at start-up.
+// image read from a panel file (PNG in base64) is decoded only when first
+// needed, so a hidden picture costs nothing at start-up.
 #pragma once
 
 #include <QByteArray>
@@ -14,7 +14,7 @@ class PictureWidget : public QWidget {
     explicit PictureWidget(QWidget* parent) : QWidget(parent) {}
 
     void setImage(const QImage& image);
-    void setEncodedImage(const QByteArray& png);
+    void setEncodedImage(const QByteArray& base64);
     const QImage& image() const;
     QSize sizeHint() const override;
 
@@ -23,7 +23,7 @@ class PictureWidget : public QWidget {
 
   private:
     mutable QImage image_;
-    mutable QByteArray encoded_;  // not decoded yet
+    mutable QByteArray encoded_;  // base64 PNG, not decoded yet
 };
 
 }  // namespace ui
