@@ -463,7 +463,12 @@ int NewCtrl(int panel, int kind, const char* label, int top, int left) {
     p->tabOrder.push_back(c.id);
     Defaults(*p, c, label == nullptr ? "" : label);
     Connect(panel, c);
-    applyFrontToBack(*p);
+    // Frontmost and last in the tab order: only the new control moves, where
+    // re-stacking the whole panel would make building it quadratic.
+    c.widget->raise();
+    if (c.label) {
+        c.label->raise();
+    }
     applyTabOrder(*p);
     return c.id;
 }
