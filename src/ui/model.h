@@ -9,6 +9,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <thread>
 #include <variant>
 #include <vector>
 
@@ -48,6 +49,7 @@ struct Panel {
 
 struct Runtime {
     std::unique_ptr<QApplication> app;
+    std::thread fontConfiguration;  // see fontsReady()
     std::map<int, std::unique_ptr<Panel>> panels;
     std::map<int, QImage> bitmaps;
     std::vector<CallbackName> callbacks;
@@ -64,6 +66,11 @@ struct Runtime {
 };
 
 Runtime& runtime();
+
+// The font configuration is read on a second thread while Qt connects to the
+// display and the panel file is parsed; whatever lays out text first waits
+// here for it rather than reading it again.
+void fontsReady();
 
 // Records and logs a failure; returns status so callers can `return fail(...)`.
 int fail(int status, const std::string& what);

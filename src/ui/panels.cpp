@@ -78,6 +78,7 @@ int NewPanel(int parent, const char* title, int top, int left, int height, int w
     if (height <= 0 || width <= 0) {
         return fail(UIEBadValue, "a panel needs a positive size");
     }
+    fontsReady();
     auto panel = std::make_unique<Panel>();
     panel->handle = rt.nextPanel++;
     panel->parent = parent;
