@@ -70,7 +70,18 @@ void Check(int status) {
     }
 }
 
-int RequireInt(const QJsonValue& json, const QString& what) {
+// What a value is, for a refusal; put together only then, since a panel file
+// holds hundreds of values.
+struct What {
+    What(const char* prefix, const char* name = "") : prefix(prefix), name(name) {}
+    const char* prefix;
+    const char* name;
+    QString operator+(const char* complaint) const {
+        return QString::fromUtf8(prefix) + QString::fromUtf8(name) + complaint;
+    }
+};
+
+int RequireInt(const QJsonValue& json, What what) {
     int v;
     if (!ReadInt(json, &v)) {
         Bad(what + " is not a whole number");
@@ -78,7 +89,7 @@ int RequireInt(const QJsonValue& json, const QString& what) {
     return v;
 }
 
-double RequireNumber(const QJsonValue& json, const QString& what) {
+double RequireNumber(const QJsonValue& json, What what) {
     double v;
     if (!ReadNumber(json, &v)) {
         Bad(what + " is not a number");
@@ -87,7 +98,7 @@ double RequireNumber(const QJsonValue& json, const QString& what) {
 }
 
 AttrValue Decode(const AttrInfo& info, const QJsonValue& json, bool textValue) {
-    const QString what = QString("attribute ") + info.name;
+    const What what{"attribute ", info.name};
     AttrType type = info.type;
     if (type == AttrType::Value) {
         type = textValue ? AttrType::Text : AttrType::Double;
@@ -125,7 +136,7 @@ void ReplayAttributes(const QJsonValue& json, unsigned on, bool textValue, Apply
     const AttrInfo* table = attributeTable(&count);
     int used = 0;
     for (int i = 0; i < count; ++i) {
-        const QJsonValue value = object.value(table[i].name);
+        const QJsonValue value = object.value(QLatin1String(table[i].name));
         if (value.isUndefined()) {
             continue;
         }
