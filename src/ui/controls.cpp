@@ -6,10 +6,12 @@
 
 #include <algorithm>
 
+#include "fitting_label.h"
 #include "graph_widget.h"
 #include "model.h"
 #include "numeric_field.h"
 #include "picture_widget.h"
+#include "text_layout.h"
 
 namespace ui {
 namespace {
@@ -306,7 +308,7 @@ int Apply(Panel& panel, Control& c, int attribute, const AttrValue& value) {
         ApplyFieldStyle(c);
     }
     if (ChangesGeometry(attribute)) {
-        layout(c);
+        relayout(panel, c);
     }
     return 0;
 }
@@ -387,7 +389,7 @@ QWidget* MakeWidget(int kind, QWidget* parent) {
             return box;
         }
         case CTRL_TEXT_MSG:
-            return new QLabel(parent);
+            return new FittingLabel(parent);
         case CTRL_GRAPH:
             return new GraphWidget(parent);
         case CTRL_PICTURE:
@@ -453,7 +455,7 @@ int NewCtrl(int panel, int kind, const char* label, int top, int left) {
     c.kind = kind;
     c.widget = MakeWidget(kind, p->widget);
     if (kind == CTRL_NUMERIC || kind == CTRL_GRAPH) {
-        c.label = new QLabel(p->widget);
+        c.label = new FittingLabel(p->widget);
         c.label->setBuddy(c.widget);
     }
     c.attributes[ATTR_TOP] = top;

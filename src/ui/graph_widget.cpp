@@ -246,6 +246,12 @@ void GraphWidget::paintEvent(QPaintEvent*) {
         painter.setPen(QPen(c.color, 1, Qt::DotLine));
         painter.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
         painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
+    }
+    paintTextBackdrops(painter, area);
+    for (const Cursor& c : cursors_) {
+        const AxisScale scy = visibleScale(c.yAxis);
+        const double x = px(c.x);
+        const double y = area.bottom() - Fraction(c.y, scy) * area.height();
         painter.setPen(QPen(c.color, 2));
         painter.drawEllipse(QPointF(x, y), 3.5, 3.5);
     }

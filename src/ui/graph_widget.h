@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPointer>
 #include <QWidget>
 
 #include <map>
@@ -11,6 +12,9 @@
 #include <vector>
 
 #include "axis_scale.h"
+#include "fitting_label.h"
+
+class QPainter;
 
 namespace ui {
 
@@ -45,6 +49,13 @@ class GraphWidget : public QWidget {
     bool deletePlot(int plot);  // false when there is no such plot
     void deleteAllPlots();
 
+    // Texts that lie on the plot, in front of it: the grid and the cursor
+    // lines pass beneath them, on the plot's colour, and cross no letter.
+    void setTextsInFront(std::vector<QPointer<FittingLabel>> texts);
+
+    // Where the plot lies, inside the axes, in this widget's coordinates.
+    QRectF plotArea() const;
+
     void setCursorCount(int count);
     int cursorCount() const { return static_cast<int>(cursors_.size()); }
     Cursor& cursor(int index) { return cursors_[index]; }  // 0-based
@@ -67,7 +78,7 @@ class GraphWidget : public QWidget {
         QColor color;
     };
 
-    QRectF plotArea() const;
+    void paintTextBackdrops(QPainter& painter, const QRectF& area) const;
     int activeCursor() const;  // -1 when none is enabled
     void dragTo(QPointF point);
     void clampCursors();
@@ -77,6 +88,7 @@ class GraphWidget : public QWidget {
     std::map<int, Line> lines_;
     int nextPlot_ = 1;
     std::vector<Cursor> cursors_;
+    std::vector<QPointer<FittingLabel>> textsInFront_;
     QColor plotAreaColor_{0xE0E0E0};
     QColor gridColor_{Qt::white};
     QColor surroundColor_{0xF0F0F0};

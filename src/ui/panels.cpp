@@ -7,6 +7,7 @@
 
 #include "model.h"
 #include "panel_widget.h"
+#include "text_layout.h"
 
 namespace ui {
 
@@ -104,6 +105,7 @@ int DisplayPanel(int panel) {
     if (int status = lookupPanel(panel, &p); status < 0) {
         return status;
     }
+    arrangeTexts(*p);
     p->widget->show();
     p->widget->activateWindow();
     return 0;
