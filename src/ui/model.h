@@ -46,10 +46,17 @@ struct Panel {
     Control* find(int id) const;
 };
 
+// An image behind a handle; one made from SVG text keeps its source, so a
+// picture can draw it again at any pixel density.
+struct Bitmap {
+    QImage image;
+    QByteArray svg;
+};
+
 struct Runtime {
     std::unique_ptr<QApplication> app;
     std::map<int, std::unique_ptr<Panel>> panels;
-    std::map<int, QImage> bitmaps;
+    std::map<int, Bitmap> bitmaps;
     std::vector<CallbackName> callbacks;
     bool running = false;  // inside RunUserInterface
     int lifetimeHolders = 0;
@@ -89,7 +96,7 @@ void applyFrontToBack(Panel& panel);
 void applyTabOrder(Panel& panel);
 
 // Puts a new image into a picture control; kept in the control for saving.
-void setPicture(Control& control, const QImage& image);
+void setPicture(Control& control, const Bitmap& bitmap);
 QImage pictureOf(const Control& control);
 
 }  // namespace ui

@@ -67,7 +67,7 @@ class NumericField : public QAbstractSpinBox {
     int precision_ = 2;
     int type_ = 0;
     bool coerce_ = true;
-    bool edited_ = false;  // typed into since the last commit
+    bool edited_ = false;   // typed into since the last commit
     bool editing_ = false;  // showing the text as typed, all decimals
     QColor frameColor_{Qt::gray};
 };

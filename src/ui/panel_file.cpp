@@ -3,7 +3,7 @@
 //
 // A file holds panels by resource number. Each has its window attributes, its
 // controls in creation order (kind, attributes, value, graph axes and cursors,
-// picture as PNG), the front-to-back and tab orders and the close control.
+// picture as SVG text or PNG), the front-to-back and tab orders and the close control.
 // Numbers that JSON cannot hold (infinities, NaN) are written as text.
 #include <QBuffer>
 #include <QFile>
@@ -13,6 +13,7 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QSaveFile>
+#include <QXmlStreamReader>
 
 #include <cmath>
 #include <set>
@@ -124,6 +125,9 @@ int ControlToJson(const Control& c, QJsonObject* out) {
         (*out)["value"] = text->text();
     } else if (auto* graph = qobject_cast<GraphWidget*>(c.widget)) {
         (*out)["graph"] = GraphToJson(*graph);
+    } else if (auto* picture = qobject_cast<PictureWidget*>(c.widget);
+               picture && !picture->svg().isEmpty()) {
+        (*out)["svg"] = QString::fromUtf8(picture->svg());
     } else if (c.kind == CTRL_PICTURE && !pictureOf(c).isNull()) {
         QBuffer png;
         png.open(QIODevice::WriteOnly);
@@ -290,6 +294,19 @@ void ReadGraph(int panel, int id, const QJsonObject& json) {
     }
 }
 
+// Only the root element is read now; the picture draws the rest when shown.
+void ReadSvg(int panel, int id, const QJsonValue& json) {
+    const QByteArray svg = json.toString().toUtf8();
+    QXmlStreamReader reader(svg);
+    if (!json.isString() || !reader.readNextStartElement() || reader.name() != u"svg") {
+        Bad("a picture's image is no SVG");
+    }
+    Panel* p;
+    Control* control;
+    Check(lookup(panel, id, &p, &control));
+    static_cast<PictureWidget*>(control->widget)->setSvg(svg);
+}
+
 void ReadControl(int panel, const QJsonValue& json) {
     const QJsonObject c = json.toObject();
     const int kind = KindOf(c.value("kind"));
@@ -309,6 +326,8 @@ void ReadControl(int panel, const QJsonValue& json) {
         Check(SetCtrlVal(panel, id, value.toString().toUtf8().constData()));
     } else if (kind == CTRL_GRAPH) {
         ReadGraph(panel, id, c.value("graph").toObject());
+    } else if (kind == CTRL_PICTURE && c.contains("svg")) {
+        ReadSvg(panel, id, c.value("svg"));
     } else if (kind == CTRL_PICTURE && c.contains("image")) {
         QByteArray png = QByteArray::fromBase64(c.value("image").toString().toLatin1());
         QBuffer buffer(&png);
