@@ -4,6 +4,7 @@
 
 #include "model.h"
 #include "panel_fixture.h"
+#include "picture_widget.h"
 
 namespace {
 
@@ -82,6 +83,11 @@ TEST_F(PanelFileTest, WriteReadWriteIsTheSameFile) {
     GetGraphCursor(loaded, 6, 1, &x, &y);
     EXPECT_EQ(x, 50.0);
     EXPECT_EQ(y, 50.118203);
+    // The picture keeps its SVG text, to be drawn at any density.
+    auto* picture = static_cast<ui::PictureWidget*>(ui::findPanel(loaded)->find(7)->widget);
+    EXPECT_EQ(picture->svg(), QByteArray(kSvg));
+    EXPECT_EQ(picture->image().size(), QSize(8, 6));
+    EXPECT_EQ(picture->image().pixel(4, 3), qRgb(255, 0, 0));
     DiscardPanel(loaded);
 }
 
@@ -112,6 +118,9 @@ TEST_F(PanelFileTest, DamagedFilesAreRefusedAndLeaveNoPanel) {
          UIEBadControlId},
         {"other resource", QByteArray(good).replace("\"resource\": 1", "\"resource\": 2"),
          UIEResourceNotFound},
+        {"picture not SVG", QByteArray(good).replace("\"<svg ", "\"<html "), UIEBadPanelFile},
+        {"picture not text", QByteArray(good).replace("\"svg\": \"", "\"svg\": 1, \"x\": \""),
+         UIEBadPanelFile},
     };
     const size_t panels = ui::runtime().panels.size();
     for (const Case& c : cases) {
