@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPainter>
 #include <QPointer>
 #include <QWidget>
 
@@ -13,8 +14,6 @@
 
 #include "axis_scale.h"
 #include "fitting_label.h"
-
-class QPainter;
 
 namespace ui {
 
@@ -78,6 +77,19 @@ class GraphWidget : public QWidget {
         QColor color;
     };
 
+    // The plot area and the visible scales of the x and left y axes, taken
+    // once per paint: autoscaled scales cost a pass over the plots.
+    struct Frame {
+        QRectF area;
+        AxisScale x;
+        AxisScale y;
+        double xPixel(double v) const;
+        double yPixel(double v, const AxisScale& scale) const;
+    };
+    void paintTicks(QPainter& painter, const Frame& frame) const;
+    void paintAxisNames(QPainter& painter, const QRectF& area) const;
+    void paintPlots(QPainter& painter, const Frame& frame) const;
+    void paintCursors(QPainter& painter, const Frame& frame) const;
     void paintTextBackdrops(QPainter& painter, const QRectF& area) const;
     int activeCursor() const;  // -1 when none is enabled
     void dragTo(QPointF point);

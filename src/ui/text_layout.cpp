@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "controls.h"
 #include "fitting_label.h"
 #include "graph_widget.h"
 #include "text_fit.h"
