@@ -21,6 +21,15 @@ void FittingLabel::drawInOwnFont() {
     }
 }
 
+QSize FittingLabel::sizeHint() const {
+    if (!hint_.isValid() || hintText_ != text() || hintFont_ != font()) {
+        hint_ = QLabel::sizeHint();
+        hintText_ = text();
+        hintFont_ = font();
+    }
+    return hint_;
+}
+
 int FittingLabel::drawFlags() const {
     // A caption with a buddy shows its mnemonic, as QLabel does.
     return static_cast<int>(QStyle::visualAlignment(layoutDirection(), alignment())) |

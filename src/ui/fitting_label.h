@@ -20,6 +20,11 @@ class FittingLabel : public QLabel {
     void drawInOwnFont();
     QFont drawnFont() const { return drawn_.value_or(font()); }
 
+    // QLabel measures its text again whenever it is moved or resized; the
+    // texts are placed on every change of any of them, so the size is kept
+    // until the text or the font changes.
+    QSize sizeHint() const override;
+
     // Where the lines of text lie, one rectangle a line, in this widget's
     // coordinates: the ink a backdrop must keep clear.
     QVector<QRect> lineRects() const;
@@ -31,6 +36,9 @@ class FittingLabel : public QLabel {
     int drawFlags() const;
 
     std::optional<QFont> drawn_;
+    mutable QSize hint_;
+    mutable QString hintText_;
+    mutable QFont hintFont_;
 };
 
 }  // namespace ui

@@ -10,8 +10,10 @@ namespace ui {
 constexpr int kBackdropMargin = 2;
 
 void GraphWidget::setTextsInFront(std::vector<QPointer<FittingLabel>> texts) {
-    textsInFront_ = std::move(texts);
-    update();
+    if (texts != textsInFront_) {
+        textsInFront_ = std::move(texts);
+        update();
+    }
 }
 
 void GraphWidget::paintTextBackdrops(QPainter& painter, const QRectF& area) const {

@@ -13,6 +13,17 @@ namespace {
 // Pixels kept free between a text and whatever is beside it.
 constexpr int kGap = 3;
 
+// A control or caption of the panel with the place it gets; a text among
+// them also gets the font it is drawn in.
+struct Item {
+    QWidget* widget;
+    QRect rect;
+    bool visible;
+    FittingLabel* text;    // a caption or text message, to arrange
+    const QWidget* field;  // what a caption belongs to
+    QFont drawn = {};
+};
+
 // The free stretch of a text's rows, [lo, hi).
 struct Room {
     int lo;
@@ -25,25 +36,25 @@ bool SameRows(const QRect& a, const QRect& b) {
 
 // Where a text that lies on this control must stay: inside a box; on a
 // graph, inside its plot.
-QRect Inside(const QWidget* control) {
-    if (auto* graph = qobject_cast<const GraphWidget*>(control)) {
-        return graph->plotArea().toAlignedRect().translated(graph->pos());
+QRect Inside(const Item& control) {
+    if (auto* graph = qobject_cast<const GraphWidget*>(control.widget)) {
+        return graph->plotArea().toAlignedRect().translated(control.rect.topLeft());
     }
-    return control->geometry();
+    return control.rect;
 }
 
-// The room between the nearest controls left and right of home on its rows.
-// A control that holds the text's corner is what it lies on (a box, a plot):
+// The room between the nearest items left and right of a text on its rows.
+// An item that holds the text's corner is what it lies on (a box, a plot):
 // the text stays inside it.
-Room RoomFor(const Panel& panel, const QWidget* text, const QWidget* field, const QRect& home) {
-    Room room{kGap, panel.widget->width() - kGap};
-    auto narrow = [&](const QWidget* other) {
-        const QRect o = other->geometry();
-        if (other == text || !other->isVisibleTo(panel.widget) || o.isEmpty() ||
-            !SameRows(o, home)) {
-            return;
+Room RoomFor(const std::vector<Item>& items, const Item& text, int panelWidth) {
+    const QRect home = text.rect;
+    Room room{kGap, panelWidth - kGap};
+    for (const Item& other : items) {
+        const QRect o = other.rect;
+        if (&other == &text || !other.visible || o.isEmpty() || !SameRows(o, home)) {
+            continue;
         }
-        if (other != field && o.contains(home.topLeft())) {
+        if (other.widget != text.field && o.contains(home.topLeft())) {
             const QRect inside = Inside(other);
             room.lo = std::max(room.lo, inside.left() + kGap);
             room.hi = std::min(room.hi, inside.right() + 1 - kGap);
@@ -52,33 +63,46 @@ Room RoomFor(const Panel& panel, const QWidget* text, const QWidget* field, cons
         } else {
             room.hi = std::min(room.hi, o.left() - kGap);
         }
-    };
-    for (const auto& c : panel.controls) {
-        narrow(c->widget);
-        if (c->label && !c->label->text().isEmpty()) {
-            narrow(c->label);
-        }
     }
     return room;
 }
 
-void Place(FittingLabel& text, const Room& room) {
-    const QRect home = text.geometry();
+// Leaves a text where it is if it fits there; else moves it into the room;
+// else fits its font to the whole room.
+void Place(Item& item, const Room& room) {
+    const FittingLabel& text = *item.text;
+    const QRect home = item.rect;
     const int needed = text.sizeHint().width();
+    item.drawn = text.font();
     if (home.left() >= room.lo && home.left() + needed <= room.hi) {
-        text.drawInOwnFont();
         return;
     }
     if (needed <= room.hi - room.lo) {
         const int left = std::clamp(home.left(), room.lo, room.hi - needed);
-        text.setGeometry(left, home.top(), std::min(home.width(), room.hi - left), home.height());
-        text.drawInOwnFont();
+        item.rect = QRect(left, home.top(), std::min(home.width(), room.hi - left), home.height());
         return;
     }
     const QString shown = text.buddy() ? QString(text.text()).remove('&') : text.text();
     const int margins = needed - textWidth(text.font(), shown);
-    text.setGeometry(room.lo, home.top(), room.hi - room.lo, home.height());
-    text.drawIn(fittingFont(text.font(), shown, room.hi - room.lo - margins));
+    item.rect = QRect(room.lo, home.top(), room.hi - room.lo, home.height());
+    item.drawn = fittingFont(text.font(), shown, room.hi - room.lo - margins);
+}
+
+// Every control and caption at the place its attributes give. Hidden ones
+// and empty captions are in no one's way.
+std::vector<Item> Items(const Panel& panel) {
+    std::vector<Item> items;
+    for (const auto& c : panel.controls) {
+        const Placement place = placement(*c);
+        items.push_back({c->widget, place.widget, c->widget->isVisibleTo(panel.widget),
+                         qobject_cast<FittingLabel*>(c->widget), nullptr});
+        if (c->label) {
+            items.push_back({c->label, place.label,
+                             c->label->isVisibleTo(panel.widget) && !c->label->text().isEmpty(),
+                             qobject_cast<FittingLabel*>(c->label), c->widget});
+        }
+    }
+    return items;
 }
 
 int Depth(const Panel& panel, int id) {
@@ -116,16 +140,16 @@ void relayout(Panel& panel, Control& control) {
 }
 
 void arrangeTexts(Panel& panel) {
-    for (const auto& c : panel.controls) {
-        layout(*c);
+    std::vector<Item> items = Items(panel);
+    for (Item& item : items) {
+        if (item.text && item.visible && !item.text->text().isEmpty()) {
+            Place(item, RoomFor(items, item, panel.widget->width()));
+        }
     }
-    for (const auto& c : panel.controls) {
-        auto* caption = qobject_cast<FittingLabel*>(c->label);
-        auto* text = qobject_cast<FittingLabel*>(c->widget);
-        for (auto* t : {caption, text}) {
-            if (t && t->isVisibleTo(panel.widget) && !t->text().isEmpty()) {
-                Place(*t, RoomFor(panel, t, t == caption ? c->widget : nullptr, t->geometry()));
-            }
+    for (const Item& item : items) {
+        item.widget->setGeometry(item.rect);
+        if (item.text) {
+            item.text->drawIn(item.drawn == QFont() ? item.text->font() : item.drawn);
         }
     }
     GiveGraphsTheirTexts(panel);

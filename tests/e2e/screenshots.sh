@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Screenshots of the real window at the scale factors 1, 1.5 and 2, with the
-# factory values, then a drag of the cursor and a large "d max" at each.
+# factory values, with the help illustration shown, then with a large "d max"
+# and the cursor dragged.
 # Usage: screenshots.sh BUILD-DIR OUT-DIR PREFIX  (writes PREFIX-1.png ...).
 XVFB_SCREEN=1600x1200x24  # the window at scale 2 is 1344 x 1116
 source "$(dirname "$0")/x_session.sh"
@@ -16,6 +17,11 @@ for SCALE in 1 1.5 2; do
     rm -f "$WORK/app/kadrel.ini"  # each scale starts from the factory values
     start_program kadrel
     "$SHOT" "$WINDOW" "$OUT/$PREFIX-$SCALE.png" || fail "no shot at $SCALE"
+    click_at "$(px 544)" "$(px 537)"                      # HELP: the illustration
+    sleep 0.5
+    "$SHOT" "$WINDOW" "$OUT/$PREFIX-$SCALE-help.png" || fail "no shot"
+    dismiss_popup
+    focus_panel
     type_into "$(px 420)" "$(px 537)" 123456              # d max
     xdotool mousemove --window "$WINDOW" "$(px 150)" "$(px 300)" mousedown 1
     xdotool mousemove --window "$WINDOW" "$(px 170)" "$(px 200)"
