@@ -43,7 +43,9 @@ QRect Inside(const Item& control) {
     return control.rect;
 }
 
-// The room between the nearest items left and right of a text on its rows.
+// The room between the nearest items left and right of a text on its rows;
+// which side an item is on goes by where it begins, as a long text may reach
+// past the middle of its field.
 // An item that holds the text's corner is what it lies on (a box, a plot):
 // the text stays inside it.
 Room RoomFor(const std::vector<Item>& items, const Item& text, int panelWidth) {
@@ -58,7 +60,7 @@ Room RoomFor(const std::vector<Item>& items, const Item& text, int panelWidth) {
             const QRect inside = Inside(other);
             room.lo = std::max(room.lo, inside.left() + kGap);
             room.hi = std::min(room.hi, inside.right() + 1 - kGap);
-        } else if (o.center().x() < home.center().x()) {
+        } else if (o.left() < home.left()) {
             room.lo = std::max(room.lo, o.right() + 1 + kGap);
         } else {
             room.hi = std::min(room.hi, o.left() - kGap);
