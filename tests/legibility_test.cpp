@@ -18,6 +18,9 @@ namespace {
 
 using ui::FittingLabel;
 
+// The panel's looks; run again at the scale factors 1.5 and 2.
+class Legibility : public AppTest {};
+
 struct PanelText {
     const FittingLabel* label;
     const QWidget* field;  // the control a caption belongs to; none for a text message
@@ -72,7 +75,7 @@ void ExpectClear(const PanelText& text) {
     }
 }
 
-TEST_F(AppTest, NoTextReachesItsFieldOrAnotherControl) {
+TEST_F(Legibility, NoTextReachesItsFieldOrAnotherControl) {
     InitPanel();
     for (const PanelText& text : PanelTexts()) {
         ExpectClear(text);
@@ -87,7 +90,7 @@ TEST_F(AppTest, NoTextReachesItsFieldOrAnotherControl) {
 
 // What the screen shows between each caption and its field: only the panel's
 // colour, so no letter runs on under the field.
-TEST_F(AppTest, ScreenShowsAGapBeforeEveryField) {
+TEST_F(Legibility, ScreenShowsAGapBeforeEveryField) {
     InitPanel();
     QWidget* panel = Widget("XMM")->parentWidget();
     const QImage shot = panel->grab().toImage();
@@ -106,7 +109,7 @@ TEST_F(AppTest, ScreenShowsAGapBeforeEveryField) {
     }
 }
 
-TEST_F(AppTest, FieldsShowAllLeadingDigitsOutOfEditing) {
+TEST_F(Legibility, FieldsShowAllLeadingDigitsOutOfEditing) {
     InitPanel();
     auto* dmax = Widget<QAbstractSpinBox>("DMAX");
     auto* edit = dmax->findChild<QLineEdit*>();
@@ -156,7 +159,7 @@ void ExpectReportClear(const char* when) {
     }
 }
 
-TEST_F(AppTest, ReportReadsCleanlyAtTheStartAndWhileDragging) {
+TEST_F(Legibility, ReportReadsCleanlyAtTheStartAndWhileDragging) {
     InitPanel();
     ExpectReportClear("at the start");
     auto* graph = Widget<ui::GraphWidget>("GRAPH");
@@ -173,7 +176,7 @@ TEST_F(AppTest, ReportReadsCleanlyAtTheStartAndWhileDragging) {
 // A picture drawn from its SVG at the screen's density matches the SVG drawn
 // straight at that many pixels; one scaled up from a single-density raster
 // would not.
-TEST_F(AppTest, PicturesAreDrawnAtTheScreensPixelDensity) {
+TEST_F(Legibility, PicturesAreDrawnAtTheScreensPixelDensity) {
     InitPanel();
     auto* picture = Widget<ui::PictureWidget>("PICTURE");
     ASSERT_FALSE(picture->svg().isEmpty());  // kept through kadrel.uir
