@@ -25,6 +25,7 @@ class FieldTest : public PanelTest {
         ASSERT_EQ(SetCtrlAttribute(panel, field, ATTR_MIN_VALUE, 10.0), 0);
         ASSERT_EQ(SetCtrlAttribute(panel, field, ATTR_MAX_VALUE, 2000.0), 0);
         ASSERT_EQ(SetCtrlAttribute(panel, field, ATTR_PRECISION, 1), 0);
+        ASSERT_EQ(SetCtrlAttribute(panel, field, ATTR_WIDTH, 75), 0);
         ASSERT_EQ(SetCtrlAttribute(panel, field, ATTR_CALLBACK_FUNCTION_POINTER, Record), 0);
         other = NewCtrl(panel, CTRL_NUMERIC, "other", 60, 100);
         DisplayPanel(panel);

@@ -47,11 +47,18 @@ struct Panel {
     Control* find(int id) const;
 };
 
+// An image behind a handle; one made from SVG text keeps its source, so a
+// picture can draw it again at any pixel density.
+struct Bitmap {
+    QImage image;
+    QByteArray svg;
+};
+
 struct Runtime {
     std::unique_ptr<QApplication> app;
     std::thread fontConfiguration;  // see fontsReady()
     std::map<int, std::unique_ptr<Panel>> panels;
-    std::map<int, QImage> bitmaps;
+    std::map<int, Bitmap> bitmaps;
     std::vector<CallbackName> callbacks;
     bool running = false;  // inside RunUserInterface
     int lifetimeHolders = 0;
@@ -90,7 +97,7 @@ CtrlCallbackPtr callbackByName(const std::string& name);
 void commit(int panel, int control, int eventData1 = 0, int eventData2 = 0);
 
 // Puts a new image into a picture control; kept in the control for saving.
-void setPicture(Control& control, const QImage& image);
+void setPicture(Control& control, const Bitmap& bitmap);
 QImage pictureOf(const Control& control);
 
 }  // namespace ui

@@ -5,6 +5,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QtEndian>
+#include <QXmlStreamReader>
 
 #include <cmath>
 #include <set>
@@ -212,6 +213,19 @@ void ReadGraph(int panel, int id, const QJsonObject& json) {
     }
 }
 
+// Only the root element is read now; the picture draws the rest when shown.
+void ReadSvg(int panel, int id, const QJsonValue& json) {
+    const QByteArray svg = json.toString().toUtf8();
+    QXmlStreamReader reader(svg);
+    if (!json.isString() || !reader.readNextStartElement() || reader.name() != u"svg") {
+        Bad("a picture's image is no SVG");
+    }
+    Panel* p;
+    Control* control;
+    Check(lookup(panel, id, &p, &control));
+    static_cast<PictureWidget*>(control->widget)->setSvg(svg);
+}
+
 void ReadControl(int panel, const QJsonValue& json) {
     const QJsonObject c = json.toObject();
     const int kind = KindOf(c.value("kind"));
@@ -231,6 +245,8 @@ void ReadControl(int panel, const QJsonValue& json) {
         Check(SetCtrlVal(panel, id, value.toString().toUtf8().constData()));
     } else if (kind == CTRL_GRAPH) {
         ReadGraph(panel, id, c.value("graph").toObject());
+    } else if (kind == CTRL_PICTURE && c.contains("svg")) {
+        ReadSvg(panel, id, c.value("svg"));
     } else if (kind == CTRL_PICTURE && c.contains("image")) {
         const QByteArray base64 = c.value("image").toString().toLatin1();
         if (!PngHeader(QByteArray::fromBase64(base64.left(kPngHeaderBase64)))) {

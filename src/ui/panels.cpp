@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "model.h"
+#include "text_layout.h"
 
 namespace ui {
 
@@ -148,6 +149,7 @@ int DisplayPanel(int panel) {
     if (int status = lookupPanel(panel, &p); status < 0) {
         return status;
     }
+    arrangeTexts(*p);
     p->widget->show();
     p->widget->activateWindow();
     return 0;
