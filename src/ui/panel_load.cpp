@@ -4,8 +4,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QtEndian>
 #include <QXmlStreamReader>
+#include <QtEndian>
 
 #include <cmath>
 #include <set>
