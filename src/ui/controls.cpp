@@ -280,6 +280,10 @@ int Apply(Panel& panel, Control& c, int attribute, const AttrValue& value) {
             }
             return 0;  // kept in the orders, not among the attributes
         }
+        case ATTR_TOOLTIP_TEXT:
+        case ATTR_TEXT_SELECTABLE:
+            applyCommonExtra(c, attribute, value);
+            break;
         case ATTR_WIDTH:
         case ATTR_HEIGHT:
             if (asInt() <= 0) {

@@ -143,6 +143,12 @@ enum Attribute {
     ATTR_RESOLUTION_ADJUSTMENT = 1000,  // int percent 0..100, -1 counts as 0
 };
 
+// Help beside the panel's own texts.
+enum {
+    ATTR_TOOLTIP_TEXT = 1150,     // text shown while the pointer rests on a control; "" none
+    ATTR_TEXT_SELECTABLE = 1151,  // int 0/1: a text message's text can be selected and copied
+};
+
 enum Axis { VAL_XAXIS = 0, VAL_LEFT_YAXIS, VAL_RIGHT_YAXIS };
 enum ScalingMode { VAL_MANUAL = 0, VAL_AUTOSCALE };
 enum CursorMode { VAL_FREE_FORM = 0, VAL_SNAP_TO_POINT };
@@ -241,8 +247,44 @@ int GetPanelDisplayBitmap(int panel, int scope, Rect area, int* bitmap);
 int GetBitmapSize(int bitmap, int* width, int* height);
 int SetCtrlBitmap(int panel, int control, int imageId, int bitmap);
 int ClipboardPutBitmap(int bitmap);
+// The bitmap and a plain-text version of it (UTF-8), offered together.
+int ClipboardPutBitmap(int bitmap, const char* text);
+int ClipboardPutText(const char* text);
 int ClipboardGetBitmap(int* bitmap, int* available);
 int DiscardBitmap(int bitmap);
+
+// ---- panel events, pop-up menus, prompts -------------------------------------
+// Events of a panel as a whole, raised to its panel callback with the control
+// under the point (0: the panel itself) and the point's top and left in panel
+// pixels as event data. A right click, the Menu key or Shift+F10 raise
+// EVENT_CONTEXT_MENU where no control has a menu of its own (numeric fields
+// keep their editing menu); the keys raise it at the centre of the control
+// that has the keyboard.
+enum {
+    EVENT_CONTEXT_MENU = 1160,
+    EVENT_LEFT_DOUBLE_CLICK = 1161,
+    EVENT_SHORTCUT = 1162,  // control 0; event data 1: the shortcut's number
+};
+// One callback per panel; nullptr removes it. Callbacks return 0.
+int InstallPanelCallback(int panel, CtrlCallbackPtr callback, void* callbackData);
+// Raises EVENT_SHORTCUT with `number` when `keys` ("Ctrl+D") are pressed
+// anywhere in the panel's window, even in a field that would edit with them.
+int AddPanelShortcut(int panel, const char* keys, int number);
+
+struct MenuItem {
+    int id;             // returned when chosen; above 0, unique in the menu
+    const char* label;  // "__" before the mnemonic letter; nullptr: a separator
+    int parent;         // 0: in the menu itself; else the item whose submenu holds it
+    int dimmed;         // 1: shown but not choosable
+};
+// Shows a pop-up menu at a point of a panel until the user chooses or leaves
+// it: the id chosen, 0 when left, negative on failure.
+int RunPopupMenu(int panel, int top, int left, const MenuItem* items, std::size_t count);
+
+// Asks for a number between min and max in a modal pop-up, starting from
+// *value: 1 when confirmed (*value holds it), 0 when cancelled.
+int PromptPopupNumber(const char* title, const char* message, double* value, double min, double max,
+                      int decimals);
 
 // ---- files and system --------------------------------------------------------
 int GetProjectDir(char (&directory)[MAX_PATHNAME_LEN]);
