@@ -164,7 +164,11 @@ TEST_F(PanelEventTest, TooltipsAndSelectableText) {
     std::string tip;
     GetCtrlAttribute(panel, field, ATTR_TOOLTIP_TEXT, &tip);
     EXPECT_EQ(tip, "Width, in mm");
-    EXPECT_EQ(widget("FIELD")->toolTip(), "Width, in mm");
+    EXPECT_TRUE(widget("FIELD")->toolTip().contains(">Width, in mm</p>"));
+    ASSERT_EQ(SetCtrlAttribute(panel, field, ATTR_TOOLTIP_TEXT, "a <b>\n  b"), 0);
+    EXPECT_TRUE(widget("FIELD")->toolTip().contains(">a &lt;b&gt;\n  b</p>"));
+    ASSERT_EQ(SetCtrlAttribute(panel, field, ATTR_TOOLTIP_TEXT, ""), 0);
+    EXPECT_TRUE(widget("FIELD")->toolTip().isEmpty());
     EXPECT_EQ(SetCtrlAttribute(panel, field, ATTR_TOOLTIP_TEXT, 1), UIEWrongType);
 
     ASSERT_EQ(SetCtrlAttribute(panel, text, ATTR_TEXT_SELECTABLE, 1), 0);

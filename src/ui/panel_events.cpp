@@ -35,7 +35,13 @@ Control* controlOf(const Panel& panel, const QWidget* widget) {
 
 void applyCommonExtra(Control& c, int attribute, const AttrValue& value) {
     if (attribute == ATTR_TOOLTIP_TEXT) {
-        const QString tip = QString::fromUtf8(std::get<std::string>(value));
+        // Shown as written, line breaks and runs of blanks kept, in the
+        // control's own font, so that a column of figures stays a column.
+        const QString text = QString::fromUtf8(std::get<std::string>(value));
+        const QString tip =
+            text.isEmpty() ? text
+                           : QStringLiteral("<p style=\"white-space:pre; font-family:'%1'\">%2</p>")
+                                 .arg(c.widget->font().family(), text.toHtmlEscaped());
         c.widget->setToolTip(tip);
         if (c.label) {
             c.label->setToolTip(tip);
