@@ -91,14 +91,6 @@ Control* controlOf(const Panel& panel, const QWidget* widget);
 // Attributes that any control kind takes beside its own.
 void applyCommonExtra(Control& control, int attribute, const AttrValue& value);
 
-// Sizes a control from its attributes (text messages grow to fit their text)
-// and places its caption.
-void layout(Control& control);
-
-// Re-stacks widgets and re-chains focus after the orders changed.
-void applyFrontToBack(Panel& panel);
-void applyTabOrder(Panel& panel);
-
 // Puts a new image into a picture control; kept in the control for saving.
 void setPicture(Control& control, const QImage& image);
 QImage pictureOf(const Control& control);
