@@ -97,10 +97,12 @@ class ShortcutGuard : public QObject {
     std::vector<Claim> claims_;
 };
 
+// One per application: it ends with the application, and the next one
+// (after the runtime is prepared again) gets a new guard.
 ShortcutGuard& Guard() {
-    static ShortcutGuard* guard = nullptr;
-    if (guard == nullptr || guard->parent() != qApp) {
-        guard = new ShortcutGuard;  // owned by the application, ends with it
+    static QPointer<ShortcutGuard> guard;
+    if (guard.isNull()) {
+        guard = new ShortcutGuard;
         guard->setParent(qApp);
         qApp->installEventFilter(guard);
     }
