@@ -50,6 +50,8 @@ const AttrInfo kAttributes[] = {
     ATTR(ATTR_LABEL_TOP, Int, ON_LABELLED),
     ATTR(ATTR_LABEL_LEFT, Int, ON_LABELLED),
     ATTR(ATTR_VISIBLE, Int, ON_CONTROLS),
+    ATTR(ATTR_TOOLTIP_TEXT, Text, ON_CONTROLS),
+    ATTR(ATTR_TEXT_SELECTABLE, Int, ON_TEXT),
     // Not replayed from the file's attribute list: the file stores the orders.
     ATTR(ATTR_ZPLANE_POSITION, Int, ON_CONTROLS),
     ATTR(ATTR_CTRL_TAB_POSITION, Int, ON_CONTROLS),
