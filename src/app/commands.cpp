@@ -1,11 +1,12 @@
 // Start-up values and the four command buttons.
+#include "app/build_info.h"
 #include "app/kadrel.h"
 #include "app/kadrel_uir.h"
 #include "core/text_format.h"
 
 namespace {
 
-constexpr double kVersion = 1.2;
+constexpr double kVersion = kKadrelVersion;
 constexpr const char* kVersionDate = "Feb 28 2005";
 
 const char kVersionFormat[] = "kadrel v%.1f - %s\nhttps://kadrel.example.org";
@@ -45,11 +46,14 @@ void PutIntoFields(const Settings& s, bool withAperture) {
 
 }  // namespace
 
+std::string VersionText() {
+    return TextFormat(kVersionFormat, kVersion, kVersionDate);
+}
+
 int InitPanel() {
     LocateSettingsFile();
     ReadSettingsFile();
-    SetCtrlVal(panelHandle, PANEL_COPYRIGHT,
-               TextFormat(kVersionFormat, kVersion, kVersionDate).c_str());
+    SetCtrlVal(panelHandle, PANEL_COPYRIGHT, VersionText().c_str());
     PutIntoFields(settings, false);
     // Redraw reads the fields back, so what a field makes of a value is what
     // the calculations and the next save use.

@@ -257,3 +257,9 @@ int GetMonitorFromPanel(int panel, int* monitor);
 int GetMonitorAttribute(int monitor, int attribute, int* value);
 // Pretends the monitor has this size (ATTR_WIDTH or ATTR_HEIGHT); for tests.
 int SetMonitorAttribute(int monitor, int attribute, int value);
+
+// How the desktop knows the program: the application id that names its
+// desktop entry, and the icon of every window, drawn from an SVG file (a Qt
+// resource path such as ":/x.svg" works). UIENotInitialized before
+// InitCVIRTE; UIEBadBitmap when the icon is no readable SVG (the id is set).
+int SetApplicationIdentity(const char* desktopId, const char* iconFile);
