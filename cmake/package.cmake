@@ -6,12 +6,12 @@ set(CPACK_PACKAGE_NAME kadrel)
 set(CPACK_PACKAGE_VENDOR "kadrel contributors")
 set(CPACK_PACKAGE_CONTACT "kadrel contributors <kadrel@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "see what a camera and lens frame and hold sharp")
-set(CPACK_PACKAGE_DESCRIPTION
-    "kadrel is a small desktop calculator for one digital camera with one lens: from the\
- sensor's size and resolution, the focal length and the aperture it shows the angles of\
- view, the pixel pitch, a graph of image scale against subject distance, and for the\
- distance under the graph's cursor the hyperfocal distance, the field of view and the\
- depth of field.")
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+    "kadrel is a small desktop calculator for one digital camera with one lens."
+    "From the sensor's size and resolution, the focal length and the aperture it"
+    "shows the angles of view, the pixel pitch and a graph of image scale against"
+    "subject distance, and for the distance under the graph's cursor the"
+    "hyperfocal distance, the field of view and the depth of field.")
 set(CPACK_PACKAGE_HOMEPAGE_URL https://kadrel.example.org)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
