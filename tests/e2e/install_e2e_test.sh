@@ -13,7 +13,7 @@ MODE=$4
 
 if [ "$MODE" = package ]; then
     [ "$(id -u)" -eq 0 ] || { echo "SKIP: installing a package needs root"; exit 77; }
-    if dpkg-query -W -f='${Status}' kadrel 2>/dev/null | grep -q 'ok installed'; then
+    if [[ "$(dpkg-query -W -f='${Status}' kadrel 2>/dev/null || true)" == *"ok installed" ]]; then
         echo "SKIP: a kadrel package is installed already; it is left alone"
         exit 77
     fi
@@ -75,7 +75,8 @@ grep -qx "  panel file   $ROOT/bin/../share/kadrel/kadrel.uir" "$WORK/help.txt" 
     fail "--help names other files: $(tail -3 "$WORK/help.txt")"
 
 launch "${as_user[@]}" "$command"
-xprop -id "$WINDOW" _NET_WM_ICON | grep -q 'Icon (16 x 16)' || fail "the window has no icon"
+icon=$(xprop -id "$WINDOW" _NET_WM_ICON)
+[[ "$icon" == *"Icon (16 x 16)"* ]] || fail "the window has no icon"
 type_into 610 376 85                 # Focal length (mm)
 click_at 641 537                     # OK
 wait_program
