@@ -1,12 +1,11 @@
 // Start-up values and the four command buttons.
-#include "app/build_info.h"
 #include "app/kadrel.h"
 #include "app/kadrel_uir.h"
+#include "app/version.h"
 #include "core/text_format.h"
 
 namespace {
 
-constexpr double kVersion = kKadrelVersion;
 constexpr const char* kVersionDate = "Feb 28 2005";
 
 const char kVersionFormat[] = "kadrel v%.1f - %s\nhttps://kadrel.example.org";
@@ -47,7 +46,7 @@ void PutIntoFields(const Settings& s, bool withAperture) {
 }  // namespace
 
 std::string VersionText() {
-    return TextFormat(kVersionFormat, kVersion, kVersionDate);
+    return TextFormat(kVersionFormat, kProgramVersion, kVersionDate);
 }
 
 int InitPanel() {

@@ -1,6 +1,6 @@
 #include "app/kadrel.h"
 
-#include "app/build_info.h"
+#include "app/install_layout.h"
 #include "app/kadrel_uir.h"
 #include "app/locations.h"
 

@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/build_info.h"
+#include "app/install_layout.h"
 
 namespace {
 
