@@ -116,6 +116,32 @@ TEST(SettingsLocation, ReadOnlyProgramFolderIsPerUser) {
     chmod(prefix.Bin().c_str(), 0755);
 }
 
+// The whole path of a save from an installed copy, folder made on the way.
+TEST(SettingsLocation, InstalledCopySavesIntoTheUsersOwnFolder) {
+    Prefix prefix;
+    prefix.Put("share/kadrel/kadrel.uir");
+    QTemporaryDir config;
+    const ScopedEnv xdg("XDG_CONFIG_HOME", config.path().toUtf8().constData());
+    ASSERT_EQ(SetProjectDir(prefix.Bin().c_str()), 0);
+    LocateSettingsFile();
+    const std::string folder = config.path().toStdString() + "/kadrel";
+    EXPECT_EQ(iniFullPath, folder + "/kadrel.ini");
+
+    settings = kFactorySettings;
+    settings.focal = 85;
+    WriteSettingsFile();
+    QFile saved(iniFullPath);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly)) << iniFullPath;
+    EXPECT_TRUE(saved.readAll().contains("\nFOCAL = 85.0\n"));
+    struct stat info;
+    ASSERT_EQ(stat(folder.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0700u);
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(prefix.Bin() + "/kadrel.ini")));
+
+    SetProjectDir(nullptr);
+    settings = kFactorySettings;
+}
+
 TEST(SettingsLocation, UserFileUnderXdgConfigHomeElseHome) {
     const std::string longFolder = "/" + std::string(MAX_PATHNAME_LEN - 12, 'x');
     struct Case {
