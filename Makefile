@@ -1,11 +1,14 @@
 # The two commands: `make run` builds and starts kadrel, `make test` builds and
 # runs every test. Both install missing Debian packages first.
+# `make install PREFIX=...` installs there (DESTDIR is honoured); `make
+# package` writes the Debian package kadrel_<version>_<arch>.deb into BUILD.
 BUILD ?= build
+PREFIX ?= /usr/local
 ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 
-.PHONY: all deps build run test sanitize format-check bench fuzz clean
+.PHONY: all deps build run test install package sanitize format-check bench fuzz clean
 
 all: build
 
@@ -21,6 +24,12 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+package: build
+	cd $(BUILD) && cpack
 
 # The same tests built with AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize: deps

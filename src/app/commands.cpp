@@ -46,11 +46,14 @@ void PutIntoFields(const Settings& s, bool withAperture) {
 
 }  // namespace
 
+std::string VersionText() {
+    return TextFormat(kVersionFormat, kProgramVersion, kVersionDate);
+}
+
 int InitPanel() {
     LocateSettingsFile();
     ReadSettingsFile();
-    SetCtrlVal(panelHandle, PANEL_COPYRIGHT,
-               TextFormat(kVersionFormat, kProgramVersion, kVersionDate).c_str());
+    SetCtrlVal(panelHandle, PANEL_COPYRIGHT, VersionText().c_str());
     PutIntoFields(settings, false);
     // Redraw reads the fields back, so what a field makes of a value is what
     // the calculations and the next save use.

@@ -1,7 +1,9 @@
 #include "app/kadrel.h"
 
 #include "app/extras.h"
+#include "app/install_layout.h"
 #include "app/kadrel_uir.h"
+#include "app/locations.h"
 
 Settings settings;
 
@@ -15,13 +17,21 @@ float dof;
 
 int panelHandle;
 
-int KadrelMain(int, char* argv[]) {
+int KadrelMain(int argc, char* argv[]) {
+    if (AnswerCommandLine(argc, argv, stdout)) {
+        return 0;
+    }
     if (InitCVIRTE(nullptr, argv, nullptr) == 0) {
         return -1;
     }
     const RuntimeLifetime lifetime;  // the toolkit ends here, on every return path
+    SetApplicationIdentity(kKadrelAppId, ":/kadrel/kadrel.svg");
     RegisterPanelCallbacks();
-    panelHandle = LoadPanel(0, "kadrel.uir", PANEL);
+    char programDir[MAX_PATHNAME_LEN] = "";
+    char panelFile[MAX_PATHNAME_LEN];
+    GetProjectDir(programDir);
+    LocatePanelFile(programDir, panelFile);
+    panelHandle = LoadPanel(0, panelFile, PANEL);
     if (panelHandle < 0) {
         return -1;
     }

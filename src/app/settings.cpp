@@ -1,4 +1,5 @@
-// kadrel.ini beside the program: read once at start-up, replaced whole at quit.
+// kadrel.ini, beside the program or the user's own (app/locations.h): read
+// once at start-up, replaced whole at quit.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -7,6 +8,7 @@
 #include <string>
 
 #include "app/kadrel.h"
+#include "app/locations.h"
 #include "core/settings_text.h"
 
 char projectPath[MAX_PATHNAME_LEN];
@@ -16,6 +18,9 @@ namespace {
 
 // fgets reads at most 511 characters; a longer line comes in pieces.
 char lineBuffer[512];
+
+// The user's own kadrel.ini, whose folder the first save makes.
+bool perUserSettings = false;
 
 // Permissions a file created by fopen would get.
 mode_t NewFileMode() {
@@ -55,6 +60,7 @@ char* GetLine(FILE* file) {
 void LocateSettingsFile() {
     GetProjectDir(projectPath);
     MakePathname(projectPath, "kadrel.ini", iniFullPath);
+    perUserSettings = !SettingsArePortable(projectPath) && UserSettingsPath(iniFullPath) == 0;
 }
 
 void ReadSettingsFile() {
@@ -73,6 +79,9 @@ void ReadSettingsFile() {
 // The new text goes to a temporary file in the same directory, which then
 // replaces kadrel.ini in one rename: a failed write leaves the old file whole.
 void WriteSettingsFile() {
+    if (perUserSettings) {
+        MakeParentFolders(iniFullPath);  // a failure shows when the file cannot be made
+    }
     const std::string text = SettingsFileText(settings);
     std::string name = std::string(iniFullPath) + ".XXXXXX";  // mkstemp fills in the Xs
     SetBreakOnLibraryErrors(0);

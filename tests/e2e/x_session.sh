@@ -38,7 +38,12 @@ fail() {
 start_program() {
     mkdir -p "$WORK/app"
     cp "$BUILD_DIR/$1" "$BUILD_DIR/kadrel.uir" "$WORK/app/"
-    "$WORK/app/$(basename "$1")" "${@:2}" >"$WORK/out.txt" 2>"$WORK/err.txt" &
+    launch "$WORK/app/$(basename "$1")" "${@:2}"
+}
+
+# Runs a command in the background and waits for its kadrel window.
+launch() {
+    "$@" >"$WORK/out.txt" 2>"$WORK/err.txt" &
     PROGRAM_PID=$!
     # A sanitizer build on a busy machine takes its time to start.
     for _ in $(seq 300); do

@@ -16,6 +16,7 @@
 #pragma once
 
 #include <cstdio>
+#include <string>
 
 #include "core/optics.h"
 #include "ui/userint.h"
@@ -39,6 +40,14 @@ extern char iniFullPath[MAX_PATHNAME_LEN];
 // Start-up to exit: 0 after a normal end, -1 when the window cannot be set up.
 int KadrelMain(int argc, char* argv[]);
 
+// Answers --version or --help, the first of them on the command line, on
+// out; true when one was answered. Needs no display; other arguments are
+// ignored.
+bool AnswerCommandLine(int argc, char* argv[], std::FILE* out);
+
+// "kadrel v1.2 - <date>" and the maker's web address, as the panel shows it.
+std::string VersionText();
+
 // Settings file, start-up values, first recalculation.
 int InitPanel();
 
@@ -54,7 +63,7 @@ int SavePanelButtonCallback(int panel, int control, int event, void* callbackDat
 int QuitCallback(int panel, int control, int event, void* callbackData, int eventData1,
                  int eventData2);
 
-// kadrel.ini beside the program.
+// kadrel.ini, beside the program or the user's own (app/locations.h).
 void LocateSettingsFile();
 void ReadSettingsFile();
 void WriteSettingsFile();

@@ -369,6 +369,12 @@ int GetMonitorAttribute(int monitor, int attribute, int* value);
 // screen again); for tests. UIEBadAttribute as above or for a negative size.
 int SetMonitorAttribute(int monitor, int attribute, int value);
 
+// How the desktop knows the program: the application id that names its
+// desktop entry, and the icon of every window, drawn from an SVG file (a Qt
+// resource path such as ":/x.svg" works). UIENotInitialized before
+// InitCVIRTE; UIEBadBitmap when the icon is no readable SVG (the id is set).
+int SetApplicationIdentity(const char* desktopId, const char* iconFile);
+
 // ---- for tests ----------------------------------------------------------------
 // Test programs only: GetProjectDir (and so LoadPanel's relative paths) answers
 // directory instead of the program's own; null or "" returns to the program's.

@@ -1,0 +1,29 @@
+// Where kadrel finds its panel file and keeps kadrel.ini.
+//
+// A program with its panel file beside it (the build tree, an unpacked copy)
+// keeps kadrel.ini beside it as well. An installed program, bin/kadrel with
+// share/kadrel/kadrel.uir, keeps one kadrel.ini per user under
+// $XDG_CONFIG_HOME/kadrel (by default ~/.config/kadrel): a read-only install
+// still remembers each user's camera, and a run as root leaves nothing in
+// the program's folder that the package manager does not know of.
+#pragma once
+
+#include "ui/userint.h"
+
+// The panel file beside the program, else the installed one; when neither
+// exists, the one beside, so that the failure to load it names it. True when
+// the installed one is chosen.
+bool LocatePanelFile(const char* programDir, char (&path)[MAX_PATHNAME_LEN]);
+
+// True when kadrel.ini belongs beside the program: it is there already, or
+// the folder is writable and the program is not an installed one.
+bool SettingsArePortable(const char* programDir);
+
+// kadrel/kadrel.ini under $XDG_CONFIG_HOME, or under ~/.config when that is
+// unset, empty or relative. -1, path unchanged, when there is no absolute
+// home either or the path does not fit.
+int UserSettingsPath(char (&path)[MAX_PATHNAME_LEN]);
+
+// Makes the missing folders above path, each for its owner only. 0, or -1
+// with errno set (a file in the way gives ENOTDIR).
+int MakeParentFolders(const char* path);
