@@ -77,8 +77,14 @@ int lookup(int panel, int control, Panel** p, Control** c);
 const char* callbackName(CtrlCallbackPtr function);
 CtrlCallbackPtr callbackByName(const std::string& name);
 
-// Raises the commit event of a control, if it has a callback.
+// Raises the commit event of a control, if it has a callback. A numeric field
+// still being edited elsewhere is committed first, as moving the focus would:
+// the user saw that value, and a button, a key or the close box must act on it.
 void commit(int panel, int control, int eventData1 = 0, int eventData2 = 0);
+
+// What the close box does: raises the commit event of the panel's close
+// control; false when it has none.
+bool closePanel(int panel);
 
 // Sizes a control from its attributes (text messages grow to fit their text)
 // and places its caption.

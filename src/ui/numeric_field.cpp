@@ -147,10 +147,14 @@ void NumericField::keyPressEvent(QKeyEvent* event) {
     QAbstractSpinBox::keyPressEvent(event);
 }
 
-void NumericField::focusOutEvent(QFocusEvent* event) {
+void NumericField::commitEdit() {
     if (edited_) {
         commitTyped();
     }
+}
+
+void NumericField::focusOutEvent(QFocusEvent* event) {
+    commitEdit();
     QAbstractSpinBox::focusOutEvent(event);
 }
 

@@ -21,6 +21,7 @@
 #include "model.h"
 #include "numeric_field.h"
 #include "picture_widget.h"
+#include "regular_file.h"
 
 using namespace ui;
 
@@ -28,6 +29,9 @@ namespace {
 
 constexpr const char* kFormat = "kadrel-ui-panel";
 constexpr int kVersion = 1;
+// Far above any real panel (the program's own, pictures included, is a few
+// hundred kilobytes); a larger file is damaged or not a panel file at all.
+constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
 
 const char* const kKindNames[] = {"", "numeric", "button", "box", "text", "graph", "picture"};
 
@@ -407,7 +411,7 @@ int SavePanel(int panel, const char* fileName, int resourceId) {
     };
     const QJsonObject document{
         {"format", kFormat}, {"version", kVersion}, {"panels", QJsonArray{json}}};
-    QSaveFile file(QString::fromUtf8(fileName));
+    QSaveFile file(QFile::decodeName(fileName));
     if (!file.open(QIODevice::WriteOnly) || file.write(QJsonDocument(document).toJson()) < 0 ||
         !file.commit()) {
         return fail(UIEFileWrite, std::string("cannot write ") + fileName);
@@ -430,12 +434,13 @@ int LoadPanel(int parent, const char* fileName, int resourceId) {
             return status;
         }
     }
-    QFile file(QString::fromUtf8(relative ? path : fileName));
-    if (!file.open(QIODevice::ReadOnly)) {
-        return fail(UIEFileNotFound, std::string("cannot open ") + file.fileName().toStdString());
+    QByteArray bytes;
+    if (int status = readRegularFile(relative ? path : fileName, kMaxFileBytes, &bytes);
+        status < 0) {
+        return status;
     }
     QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (document.isNull()) {
         return fail(UIEBadPanelFile, "not JSON: " + error.errorString().toStdString());
     }

@@ -19,6 +19,8 @@
 #include <memory>
 
 #include "model.h"
+#include "numeric_field.h"
+#include "quit_signals.h"
 
 namespace ui {
 
@@ -90,6 +92,12 @@ CtrlCallbackPtr callbackByName(const std::string& name) {
 }
 
 void commit(int panel, int control, int eventData1, int eventData2) {
+    for (QWidget* w = QApplication::focusWidget(); w != nullptr; w = w->parentWidget()) {
+        if (auto* field = qobject_cast<NumericField*>(w)) {
+            field->commitEdit();
+            break;
+        }
+    }
     Panel* p = findPanel(panel);
     Control* c = p ? p->find(control) : nullptr;
     if (c == nullptr) {
@@ -227,6 +235,7 @@ int RunUserInterface() {
     if (!runtime().app) {
         return fail(UIENotInitialized, "RunUserInterface before InitCVIRTE");
     }
+    const QuitSignals closeOnSignals;
     runtime().running = true;
     const int code = QApplication::exec();
     runtime().running = false;
@@ -265,7 +274,7 @@ int MessagePopup(const char* title, const char* message) {
 }
 
 int GetProjectDir(char (&directory)[MAX_PATHNAME_LEN]) {
-    char exe[4096];
+    char exe[PATH_MAX];
     const ssize_t n = readlink("/proc/self/exe", exe, sizeof exe - 1);
     if (n <= 0) {
         return fail(UIEFileNotFound, "the program's own path is unknown");

@@ -51,7 +51,9 @@ int SavePanelButtonCallback(int panel, int control, int event, void* callbackDat
 int QuitCallback(int panel, int control, int event, void* callbackData, int eventData1,
                  int eventData2);
 
-// kadrel.ini beside the program.
+// kadrel.ini beside the program. A file that exists but cannot be read is
+// reported once, at start-up, and then left alone at quit; a save that fails
+// is reported before the program ends.
 void LocateSettingsFile();
 void ReadSettingsFile();
 void WriteSettingsFile();
