@@ -68,9 +68,9 @@ TEST_F(AppTest, DamagedSettingsFilesStartSanely) {
         garbage,
         std::string("XSIZE = 3\0"
                     "6\nFOCAL = 35\n",
-                    22),  // NUL inside a line
+                    22),                                       // NUL inside a line
         std::string(1000 * 1024, 'x') + " = 1\nFOCAL = 35\n",  // just under the cap
-        "FOCAL = 35",  // no newline at the end
+        "FOCAL = 35",                                          // no newline at the end
     };
     for (const std::string& text : files) {
         WriteIni(text);
@@ -110,8 +110,9 @@ TEST_F(AppTest, FailedWriteKeepsThePreviousFileByteForByte) {
     QuitCallback(panelHandle, PANEL_COMMANDBUTTON, EVENT_COMMIT, nullptr, 0, 0);
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, SIG_DFL);
-    EXPECT_EQ(user.said, std::vector<std::string>{"kadrel|kadrel could not save its settings in\n\n" +
-                                                  std::string(iniFullPath) + "\nFile too large"});
+    EXPECT_EQ(user.said,
+              std::vector<std::string>{"kadrel|kadrel could not save its settings in\n\n" +
+                                       std::string(iniFullPath) + "\nFile too large"});
     EXPECT_EQ(ReadIni(), previous);
     EXPECT_TRUE(QDir(projectPath).entryList({"kadrel.ini.*"}).isEmpty());
 }

@@ -22,7 +22,9 @@ std::string FolderOf(const std::string& path) {
 }
 
 TEST_F(AppTest, AByteOrderMarkBeforeTheFirstKeyIsSkipped) {
-    WriteIni("\xEF\xBB\xBF" "FOCAL = 50\nDMAX = 20\n");
+    WriteIni(
+        "\xEF\xBB\xBF"
+        "FOCAL = 50\nDMAX = 20\n");
     InitPanel();
     EXPECT_EQ(Number(PANEL_FOCAL), 50.0);
     EXPECT_EQ(Number(PANEL_DMAX), 20.0);
@@ -49,8 +51,8 @@ TEST_F(AppTest, OddFilesInPlaceOfTheSettingsAreToldOnceAndLeftAlone) {
         PopupAnswerer user;
         Restart();
         EXPECT_EQ(Number(PANEL_FOCAL), 24.0) << c.why;
-        EXPECT_EQ(user.said, std::vector<std::string>{kNotice + std::string(iniFullPath) + "\n" +
-                                                      c.why});
+        EXPECT_EQ(user.said,
+                  std::vector<std::string>{kNotice + std::string(iniFullPath) + "\n" + c.why});
         QuitCallback(panelHandle, PANEL_COMMANDBUTTON, EVENT_COMMIT, nullptr, 0, 0);
         EXPECT_EQ(user.said.size(), 1u) << c.why;
         struct stat after;

@@ -1,7 +1,7 @@
 #include "core/whole_file.h"
 
-#include <gtest/gtest.h>
 #include <grp.h>
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -66,10 +66,10 @@ std::string AsNobody(const std::function<std::string()>& check, gid_t extraGroup
     const pid_t child = fork();
     if (child == 0) {
         const gid_t groups[] = {kNogroup, extraGroup};
-        std::string result = setgroups(2, groups) == 0 && setgid(kNogroup) == 0 &&
-                                     setuid(kNobody) == 0
-                                 ? check()
-                                 : "cannot become nobody";
+        std::string result =
+            setgroups(2, groups) == 0 && setgid(kNogroup) == 0 && setuid(kNobody) == 0
+                ? check()
+                : "cannot become nobody";
         [[maybe_unused]] ssize_t n = write(ends[1], result.data(), result.size());
         _exit(0);
     }

@@ -61,9 +61,10 @@ void ReadSettingsFile() {
         unreadableBecause.clear();
     }
     if (!unreadableBecause.empty()) {
-        TellUser("kadrel could not read its settings and starts with the factory values. "
-                 "It will not overwrite this file:",
-                 iniFullPath, unreadableBecause);
+        TellUser(
+            "kadrel could not read its settings and starts with the factory values. "
+            "It will not overwrite this file:",
+            iniFullPath, unreadableBecause);
         return;
     }
     // Some editors put a byte-order mark first; it is no part of the first key.
