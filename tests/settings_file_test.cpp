@@ -137,6 +137,20 @@ TEST_F(AppTest, QuitSignalsSaveAValueStillBeingTyped) {
         sigaction(signal, nullptr, &now);
         EXPECT_EQ(now.sa_handler, SIG_DFL) << strsignal(signal);
     }
+
+    // Started under nohup: the hang-up stays ignored and nothing ends.
+    std::remove(iniFullPath);
+    std::signal(SIGHUP, SIG_IGN);
+    QTimer::singleShot(0, [] {
+        raise(SIGHUP);
+        QTimer::singleShot(50, [] { QuitUserInterface(7); });
+    });
+    EXPECT_EQ(RunUserInterface(), 7);
+    EXPECT_EQ(ReadIni(), "");
+    struct sigaction now;
+    sigaction(SIGHUP, nullptr, &now);
+    EXPECT_EQ(now.sa_handler, SIG_IGN);
+    std::signal(SIGHUP, SIG_DFL);
 }
 
 }  // namespace

@@ -56,8 +56,12 @@ QuitSignals::QuitSignals() {
     action.sa_handler = OnQuitSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
+    // A signal ignored from the start stays ignored, as nohup asks.
     for (size_t i = 0; i < std::size(kSignals); ++i) {
-        sigaction(kSignals[i], &action, &previous_[i]);
+        sigaction(kSignals[i], nullptr, &previous_[i]);
+        if (previous_[i].sa_handler != SIG_IGN) {
+            sigaction(kSignals[i], &action, nullptr);
+        }
     }
 }
 

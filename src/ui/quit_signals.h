@@ -12,8 +12,8 @@ class QSocketNotifier;
 
 namespace ui {
 
-// While one lives the signals are close requests; the previous handling of
-// each comes back when it ends.
+// While one lives the signals are close requests, except one the process was
+// started with ignored (nohup); the previous handling comes back at its end.
 class QuitSignals {
   public:
     QuitSignals();
