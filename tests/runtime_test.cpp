@@ -36,7 +36,7 @@ TEST(Runtime, PathsNeverOverflow) {
     ASSERT_EQ(MakePathname("/", "kadrel.ini", path), 0);
     EXPECT_STREQ(path, "/kadrel.ini");
     std::strcpy(path, "untouched");
-    const std::string longDir(300, 'd');
+    const std::string longDir(MAX_PATHNAME_LEN - 10, 'd');  // one byte too many with "/"
     EXPECT_EQ(MakePathname(longDir.c_str(), "kadrel.ini", path), UIEBufferTooSmall);
     EXPECT_STREQ(path, "untouched");
 }

@@ -1,5 +1,6 @@
 // Writing panel files.
 #include <QBuffer>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
