@@ -8,9 +8,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "panel_fixture.h"
+#include "platform_probe.h"
 
 namespace {
 
@@ -125,6 +128,40 @@ TEST_F(PanelTest, ResizingScalesContentsOnlyWhileAsked) {
     SetPanelAttribute(panel, ATTR_WIDTH, 400);
     GetCtrlAttribute(panel, box, ATTR_LEFT, &left);
     EXPECT_EQ(left, 100);
+}
+
+// What Qt would abort on is refused before Qt is asked.
+TEST(Runtime, PlatformProbeRefusesWhatQtCouldNotStart) {
+    const char* const variables[] = {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"};
+    std::vector<std::optional<QByteArray>> saved;
+    for (const char* name : variables) {
+        saved.push_back(qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name))
+                                                        : std::nullopt);
+    }
+    qputenv("DISPLAY", ":65000");  // no X server there
+    qputenv("WAYLAND_DISPLAY", "/nonexistent/wayland-0");
+    const std::pair<const char*, bool> cases[] = {
+        {"offscreen", true},
+        {"minimal:enable_fonts", true},
+        {"nosuch;offscreen", true},
+        {"nosuch", false},
+        {"wayland", false},
+        {"xcb", false},
+        {"", false},
+        {"wayland;xcb", false},
+    };
+    for (const auto& [platform, starts] : cases) {
+        qputenv("QT_QPA_PLATFORM", platform);
+        ui::PlatformProbe probe;
+        EXPECT_EQ(probe.canStart(), starts) << "QT_QPA_PLATFORM=" << platform;
+    }
+    for (size_t i = 0; i < saved.size(); ++i) {
+        if (saved[i]) {
+            qputenv(variables[i], *saved[i]);
+        } else {
+            qunsetenv(variables[i]);
+        }
+    }
 }
 
 }  // namespace
