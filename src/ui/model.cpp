@@ -32,13 +32,13 @@ Panel* findPanel(int handle) {
     return it == runtime().panels.end() ? nullptr : it->second.get();
 }
 
+// Identifiers follow creation order from 2 and a control lives as long as its
+// panel, so an identifier is its index plus two.
 Control* Panel::find(int id) const {
-    for (const auto& c : controls) {
-        if (c->id == id) {
-            return c.get();
-        }
+    if (id < 2 || static_cast<size_t>(id) - 2 >= controls.size()) {
+        return nullptr;
     }
-    return nullptr;
+    return controls[static_cast<size_t>(id) - 2].get();
 }
 
 int lookupPanel(int panel, Panel** p) {

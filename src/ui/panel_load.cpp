@@ -257,10 +257,18 @@ void ReadPanel(int parent, const QJsonObject& json, int* handle) {
         ReadControl(panel, control);
     }
     Panel* p = findPanel(panel);
+    const std::vector<int> createdFrontToBack = p->frontToBack;
+    const std::vector<int> createdTabOrder = p->tabOrder;
     p->frontToBack = ReadOrder(json.value("frontToBack"), *p, "front-to-back order");
     p->tabOrder = ReadOrder(json.value("tabOrder"), *p, "tab order");
-    applyFrontToBack(*p);
-    applyTabOrder(*p);
+    // Re-chaining costs Qt time in the square of the controls; creation has
+    // set up the usual orders already.
+    if (p->frontToBack != createdFrontToBack) {
+        applyFrontToBack(*p);
+    }
+    if (p->tabOrder != createdTabOrder) {
+        applyTabOrder(*p);
+    }
     Check(SetPanelAttribute(panel, ATTR_CLOSE_CTRL,
                             RequireInt(json.value("closeControl"), "close control")));
 }

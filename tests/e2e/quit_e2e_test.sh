@@ -79,4 +79,12 @@ for folder in "$WORK/latin1-$(printf '\xe9')" "$WORK/$long"; do
     grep -qx "FOCAL = 24.0" "$folder/kadrel.ini" || fail "nothing saved beside the program"
     echo "program in $(printf '%s' "$folder" | wc -c) bytes of folder name: exit status 0, saved"
 done
+# Losing the X server (a logout, a dropped forwarded session) ends the
+# program as Qt ends it, with status 1, and without a crash. Last: no X after.
+start_program kadrel
+type_into 610 376 85
+kill "$XVFB_PID"
+XVFB_PID=
+expect_exit 1 "the X server gone"
+echo "the X server gone: exit status 1, no crash"
 echo "ways out and odd files: $passed passed, 0 failed"
