@@ -54,11 +54,11 @@ done
 
 # A FIFO or an endless device as kadrel.uir: refused at once with -1.
 for odd in fifo /dev/zero; do
-    rm -rf "$WORK/app" && mkdir -p "$WORK/app"
-    cp "$BUILD_DIR/kadrel" "$WORK/app/"
-    if [ "$odd" = fifo ]; then mkfifo "$WORK/app/kadrel.uir"; else ln -s "$odd" "$WORK/app/kadrel.uir"; fi
+    rm -rf "$WORK/odd" && mkdir -p "$WORK/odd"
+    cp "$BUILD_DIR/kadrel" "$WORK/odd/"
+    if [ "$odd" = fifo ]; then mkfifo "$WORK/odd/kadrel.uir"; else ln -s "$odd" "$WORK/odd/kadrel.uir"; fi
     STATUS=0
-    timeout 30 "$WORK/app/kadrel" >/dev/null 2>"$WORK/err.txt" || STATUS=$?
+    timeout 30 "$WORK/odd/kadrel" >/dev/null 2>"$WORK/err.txt" || STATUS=$?
     [ "$STATUS" -eq 255 ] || fail "$odd as kadrel.uir: exit status $STATUS, expected 255"
     passed=$((passed + 1))
     echo "$odd as kadrel.uir: exit status 255"
