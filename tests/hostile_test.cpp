@@ -2,6 +2,7 @@
 // cleanly, shows what IEEE arithmetic gives, and loses no saved settings.
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
