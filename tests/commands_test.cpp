@@ -8,6 +8,7 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <cstring>
 
 #include "app_fixture.h"
@@ -178,7 +179,8 @@ TEST_F(AppTest, UnwritableSettingsAreReportedAndLeaveNoTemporaryFile) {
     ASSERT_EQ(user.said.size(), 1u);
     EXPECT_EQ(user.said[0],
               "kadrel|kadrel could not save its settings in\n\n"
-              "/nonexistent-kadrel-dir/kadrel.ini\nNo such file or directory");
+              "/nonexistent-kadrel-dir/kadrel.ini\n" +
+                  std::string(std::strerror(ENOENT)));
 
     // A directory in the file's place is left alone, and nothing is left over.
     LocateSettingsFile();

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 
+#include <cerrno>
 #include <climits>
 #include <cmath>
 #include <csignal>
@@ -113,7 +114,7 @@ TEST_F(AppTest, FailedWriteKeepsThePreviousFileByteForByte) {
     std::signal(SIGXFSZ, SIG_DFL);
     EXPECT_EQ(user.said,
               std::vector<std::string>{"kadrel|kadrel could not save its settings in\n\n" +
-                                       std::string(iniFullPath) + "\nFile too large"});
+                                       std::string(iniFullPath) + "\n" + std::strerror(EFBIG)});
     EXPECT_EQ(ReadIni(), previous);
     EXPECT_TRUE(QDir(projectPath).entryList({"kadrel.ini.*"}).isEmpty());
 }

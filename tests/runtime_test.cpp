@@ -3,6 +3,7 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include <cerrno>
 #include <clocale>
 #include <cmath>
 #include <cstdio>
@@ -63,7 +64,8 @@ TEST(Runtime, ProjectDirCanBeChosenForTests) {
     ASSERT_EQ(GetProjectDir(dir), 0);
     EXPECT_STREQ(dir, "/tmp/elsewhere");
     EXPECT_EQ(LoadPanel(0, "missing.uir", 1), UIEFileNotFound);
-    EXPECT_STREQ(LastUIFailure(), "cannot open /tmp/elsewhere/missing.uir");
+    EXPECT_EQ(LastUIFailure(),
+              "cannot open /tmp/elsewhere/missing.uir: " + std::string(std::strerror(ENOENT)));
     const std::string longDir(MAX_PATHNAME_LEN, 'd');
     EXPECT_EQ(SetProjectDir(longDir.c_str()), UIEBufferTooSmall);
     GetProjectDir(dir);
