@@ -61,10 +61,6 @@ void ReadSettingsFile() {
         unreadableBecause.clear();
     }
     if (!unreadableBecause.empty()) {
-        TellUser(
-            "kadrel could not read its settings and starts with the factory values. "
-            "It will not overwrite this file:",
-            iniFullPath, unreadableBecause);
         return;
     }
     // Some editors put a byte-order mark first; it is no part of the first key.
@@ -80,6 +76,15 @@ void ReadSettingsFile() {
         ApplySettingsLine(line, &settings);
     }
     std::fclose(file);
+}
+
+void TellIfSettingsUnreadable() {
+    if (!unreadableBecause.empty()) {
+        TellUser(
+            "kadrel could not read its settings and starts with the factory values. "
+            "It will not overwrite this file:",
+            iniFullPath, unreadableBecause);
+    }
 }
 
 // A link is followed, so the file it leads to gets the new text and the link

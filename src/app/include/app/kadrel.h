@@ -60,6 +60,8 @@ int QuitCallback(int panel, int control, int event, void* callbackData, int even
 void LocateSettingsFile();
 void ReadSettingsFile();
 void WriteSettingsFile();
+// The start-up notice, once the panel shows its values.
+void TellIfSettingsUnreadable();
 // The next line of the file that holds something, comment and outer blanks
 // removed; null at the end. Valid until the next call.
 char* GetLine(FILE* file);
