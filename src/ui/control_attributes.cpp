@@ -7,6 +7,7 @@
 #include "controls.h"
 #include "graph_widget.h"
 #include "numeric_field.h"
+#include "text_layout.h"
 
 namespace ui {
 namespace {
@@ -260,7 +261,7 @@ int ApplyToWidget(Control& c, int attribute, const AttrValue& value) {
 
 // What depends on several stored attributes at once: fonts, a field's frame
 // and background, and the geometry.
-void Refresh(Control& c, int attribute) {
+void Refresh(Panel& panel, Control& c, int attribute) {
     if (attribute == ATTR_TEXT_FONT || attribute == ATTR_TEXT_POINT_SIZE ||
         attribute == ATTR_TEXT_BOLD) {
         ApplyFont(c, false);
@@ -271,7 +272,7 @@ void Refresh(Control& c, int attribute) {
         ApplyFieldStyle(c);
     }
     if (ChangesGeometry(attribute)) {
-        layout(c);
+        relayout(panel, c);
     }
 }
 
@@ -325,7 +326,7 @@ int applyAttribute(Panel& panel, Control& c, int attribute, const AttrValue& val
         return status;
     }
     c.attributes[attribute] = value;
-    Refresh(c, attribute);
+    Refresh(panel, c, attribute);
     return 0;
 }
 

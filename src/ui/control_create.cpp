@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "controls.h"
+#include "fitting_label.h"
 #include "graph_widget.h"
 #include "numeric_field.h"
 #include "picture_widget.h"
@@ -55,7 +56,7 @@ QWidget* MakeWidget(int kind, QWidget* parent) {
             return box;
         }
         case CTRL_TEXT_MSG:
-            return new QLabel(parent);
+            return new FittingLabel(parent);
         case CTRL_GRAPH:
             return new GraphWidget(parent);
         case CTRL_PICTURE:
@@ -103,7 +104,7 @@ int NewCtrl(int panel, int kind, const char* label, int top, int left) {
     c.kind = kind;
     c.widget = MakeWidget(kind, p->widget);
     if (kind == CTRL_NUMERIC || kind == CTRL_GRAPH) {
-        c.label = new QLabel(p->widget);
+        c.label = new FittingLabel(p->widget);
         c.label->setBuddy(c.widget);
     }
     c.attributes[ATTR_TOP] = top;

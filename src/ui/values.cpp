@@ -4,6 +4,7 @@
 
 #include "controls.h"
 #include "numeric_field.h"
+#include "text_layout.h"
 
 using namespace ui;
 
@@ -64,7 +65,7 @@ int SetCtrlVal(int panel, int control, const char* value) {
         return fail(UIEWrongType, "control " + std::to_string(control) + " takes no text");
     }
     static_cast<QLabel*>(c->widget)->setText(QString::fromUtf8(value ? value : ""));
-    layout(*c);
+    relayout(*findPanel(panel), *c);
     return 0;
 }
 
