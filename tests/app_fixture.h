@@ -8,16 +8,38 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "app/kadrel.h"
 #include "app/kadrel_uir.h"
+
+// While it lives, answers each message pop-up as a user pressing OK and
+// keeps what it said, title and text joined by "|".
+class PopupAnswerer {
+  public:
+    PopupAnswerer() {
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                said.push_back((box->windowTitle() + "|" + box->text()).toStdString());
+                box->accept();
+            }
+        });
+        timer_.start(5);
+    }
+    std::vector<std::string> said;
+
+  private:
+    QTimer timer_;
+};
 
 class AppTest : public ::testing::Test {
   public:

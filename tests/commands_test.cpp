@@ -8,6 +8,7 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <cstring>
 
 #include "app_fixture.h"
@@ -170,15 +171,24 @@ TEST_F(AppTest, CopyWithoutAPictureTouchesNothing) {
     EXPECT_EQ(Attribute(PANEL_COPYBUTTON, ATTR_VISIBLE), 1);
 }
 
-TEST_F(AppTest, UnwritableSettingsEndQuietlyAndLeaveNoTemporaryFile) {
+TEST_F(AppTest, UnwritableSettingsAreReportedAndLeaveNoTemporaryFile) {
     InitPanel();
+    PopupAnswerer user;
     std::strcpy(iniFullPath, "/nonexistent-kadrel-dir/kadrel.ini");
-    Press(PANEL_COMMANDBUTTON);  // nothing to see, nothing to crash
+    Press(PANEL_COMMANDBUTTON);
+    ASSERT_EQ(user.said.size(), 1u);
+    EXPECT_EQ(user.said[0],
+              "kadrel|kadrel could not save its settings in\n\n"
+              "/nonexistent-kadrel-dir/kadrel.ini\n" +
+                  std::string(std::strerror(ENOENT)));
 
-    // A directory in the file's place: the rename fails, nothing is left over.
+    // A directory in the file's place is left alone, and nothing is left over.
     LocateSettingsFile();
     ASSERT_EQ(mkdir(iniFullPath, 0755), 0);
     Press(PANEL_COMMANDBUTTON);
+    ASSERT_EQ(user.said.size(), 2u);
+    EXPECT_EQ(user.said[1], "kadrel|kadrel could not save its settings in\n\n" +
+                                std::string(iniFullPath) + "\nnot a regular file");
     struct stat info;
     ASSERT_EQ(stat(iniFullPath, &info), 0);
     EXPECT_TRUE(S_ISDIR(info.st_mode));

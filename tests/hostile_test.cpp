@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 
+#include <cerrno>
 #include <climits>
 #include <cmath>
 #include <csignal>
@@ -69,9 +70,9 @@ TEST_F(AppTest, DamagedSettingsFilesStartSanely) {
         garbage,
         std::string("XSIZE = 3\0"
                     "6\nFOCAL = 35\n",
-                    22),  // NUL inside a line
-        std::string(10 * 1024 * 1024, 'x') + " = 1\nFOCAL = 35\n",
-        "FOCAL = 35",  // no newline at the end
+                    22),                                       // NUL inside a line
+        std::string(1000 * 1024, 'x') + " = 1\nFOCAL = 35\n",  // just under the cap
+        "FOCAL = 35",                                          // no newline at the end
     };
     for (const std::string& text : files) {
         WriteIni(text);
@@ -81,16 +82,19 @@ TEST_F(AppTest, DamagedSettingsFilesStartSanely) {
     EXPECT_EQ(Number(PANEL_FOCAL), 35.0);
 }
 
-// A directory in the file's place opens but cannot be read; a link to itself
-// cannot be opened, not even by root. Either way the factory values stand.
-TEST_F(AppTest, SettingsFileThatCannotBeReadIsSkipped) {
-    ASSERT_EQ(mkdir(iniFullPath, 0755), 0);
+TEST_F(AppTest, SettingsFileThatCannotBeReadIsToldAndKept) {
+    PopupAnswerer user;
+    ASSERT_EQ(mkdir(iniFullPath, 0755), 0);  // a directory in its place
     Restart();
-    EXPECT_EQ(Number(PANEL_FOCAL), 24.0);
-    rmdir(iniFullPath);
-    ASSERT_EQ(symlink("kadrel.ini", iniFullPath), 0);
-    Restart();
-    EXPECT_EQ(Number(PANEL_FOCAL), 24.0);
+    EXPECT_EQ(Number(PANEL_XMM), 22.5);
+    ASSERT_EQ(user.said.size(), 1u);
+    EXPECT_EQ(user.said[0],
+              "kadrel|kadrel could not read its settings and starts with the factory values. "
+              "It will not overwrite this file:\n\n" +
+                  std::string(iniFullPath) + "\nnot a regular file");
+    QuitCallback(panelHandle, PANEL_COMMANDBUTTON, EVENT_COMMIT, nullptr, 0, 0);
+    EXPECT_EQ(user.said.size(), 1u);  // told once
+    EXPECT_EQ(rmdir(iniFullPath), 0);
 }
 
 // A write that fails half-way, as on a full disk, leaves the old file whole.
@@ -104,9 +108,13 @@ TEST_F(AppTest, FailedWriteKeepsThePreviousFileByteForByte) {
     const rlimit tiny{64, saved.rlim_max};
     std::signal(SIGXFSZ, SIG_IGN);
     setrlimit(RLIMIT_FSIZE, &tiny);
+    PopupAnswerer user;
     QuitCallback(panelHandle, PANEL_COMMANDBUTTON, EVENT_COMMIT, nullptr, 0, 0);
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, SIG_DFL);
+    EXPECT_EQ(user.said,
+              std::vector<std::string>{"kadrel|kadrel could not save its settings in\n\n" +
+                                       std::string(iniFullPath) + "\n" + std::strerror(EFBIG)});
     EXPECT_EQ(ReadIni(), previous);
     EXPECT_TRUE(QDir(projectPath).entryList({"kadrel.ini.*"}).isEmpty());
 }

@@ -2,6 +2,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
+#include <cstdio>
+
 #include "model.h"
 #include "panel_fixture.h"
 #include "picture_widget.h"
@@ -140,7 +144,31 @@ TEST_F(PanelFileTest, DamagedFilesAreRefusedAndLeaveNoPanel) {
         EXPECT_EQ(ui::runtime().panels.size(), panels) << c.name;
     }
     EXPECT_EQ(LoadPanel(0, path("missing.uir").c_str(), 1), UIEFileNotFound);
-    EXPECT_EQ(LoadPanel(0, dir.path().toUtf8().constData(), 1), UIEFileNotFound);
+}
+
+// Nothing that is not a regular file of sensible size is read: no waiting on
+// a FIFO, no reading a device or a huge file into memory.
+TEST_F(PanelFileTest, OnlyRegularFilesUpTo16MiBAreRead) {
+    ASSERT_EQ(mkfifo(path("fifo.uir").c_str(), 0644), 0);
+    QFile huge(dir.filePath("huge.uir"));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize((16 << 20) + 1));
+    huge.close();
+    const size_t panels = ui::runtime().panels.size();
+    for (const std::string& odd :
+         {path("fifo.uir"), std::string("/dev/zero"), path("huge.uir"), dir.path().toStdString()}) {
+        EXPECT_EQ(LoadPanel(0, odd.c_str(), 1), UIEBadPanelFile) << odd;
+        EXPECT_EQ(ui::runtime().panels.size(), panels) << odd;
+    }
+}
+
+// A path is the system's bytes: a name that is no UTF-8 opens as it is.
+TEST_F(PanelFileTest, PathsAreBytes) {
+    ASSERT_EQ(SavePanel(panel, path("good.uir").c_str(), 1), 0);
+    const std::string latin1 = dir.path().toStdString() + "/caf\xe9.uir";
+    ASSERT_EQ(rename(path("good.uir").c_str(), latin1.c_str()), 0);
+    const int loaded = LoadPanel(0, latin1.c_str(), 1);
+    EXPECT_GT(loaded, 0) << LastUIFailure();
+    DiscardPanel(loaded);
 }
 
 TEST_F(PanelFileTest, UnregisteredCallbacksCannotBeWritten) {

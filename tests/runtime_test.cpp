@@ -3,15 +3,18 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include <cerrno>
 #include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "panel_fixture.h"
+#include "platform_probe.h"
 
 namespace {
 
@@ -48,7 +51,7 @@ TEST(Runtime, PathsNeverOverflow) {
     ASSERT_EQ(MakePathname("/", "kadrel.ini", path), 0);
     EXPECT_STREQ(path, "/kadrel.ini");
     std::strcpy(path, "untouched");
-    const std::string longDir(300, 'd');
+    const std::string longDir(MAX_PATHNAME_LEN - 10, 'd');  // one byte too many with "/"
     EXPECT_EQ(MakePathname(longDir.c_str(), "kadrel.ini", path), UIEBufferTooSmall);
     EXPECT_STREQ(path, "untouched");
 }
@@ -61,7 +64,8 @@ TEST(Runtime, ProjectDirCanBeChosenForTests) {
     ASSERT_EQ(GetProjectDir(dir), 0);
     EXPECT_STREQ(dir, "/tmp/elsewhere");
     EXPECT_EQ(LoadPanel(0, "missing.uir", 1), UIEFileNotFound);
-    EXPECT_STREQ(LastUIFailure(), "cannot open /tmp/elsewhere/missing.uir");
+    EXPECT_EQ(LastUIFailure(),
+              "cannot open /tmp/elsewhere/missing.uir: " + std::string(std::strerror(ENOENT)));
     const std::string longDir(MAX_PATHNAME_LEN, 'd');
     EXPECT_EQ(SetProjectDir(longDir.c_str()), UIEBufferTooSmall);
     GetProjectDir(dir);
@@ -155,6 +159,40 @@ TEST_F(PanelTest, ResizingScalesContentsOnlyWhileAsked) {
     SetPanelAttribute(panel, ATTR_WIDTH, 400);
     GetCtrlAttribute(panel, box, ATTR_LEFT, &left);
     EXPECT_EQ(left, 100);
+}
+
+// What Qt would abort on is refused before Qt is asked.
+TEST(Runtime, PlatformProbeRefusesWhatQtCouldNotStart) {
+    const char* const variables[] = {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"};
+    std::vector<std::optional<QByteArray>> saved;
+    for (const char* name : variables) {
+        saved.push_back(qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name))
+                                                        : std::nullopt);
+    }
+    qputenv("DISPLAY", ":65000");  // no X server there
+    qputenv("WAYLAND_DISPLAY", "/nonexistent/wayland-0");
+    const std::pair<const char*, bool> cases[] = {
+        {"offscreen", true},
+        {"minimal:enable_fonts", true},
+        {"nosuch;offscreen", true},
+        {"nosuch", false},
+        {"wayland", false},
+        {"xcb", false},
+        {"", false},
+        {"wayland;xcb", false},
+    };
+    for (const auto& [platform, starts] : cases) {
+        qputenv("QT_QPA_PLATFORM", platform);
+        ui::PlatformProbe probe;
+        EXPECT_EQ(probe.canStart(), starts) << "QT_QPA_PLATFORM=" << platform;
+    }
+    for (size_t i = 0; i < saved.size(); ++i) {
+        if (saved[i]) {
+            qputenv(variables[i], *saved[i]);
+        } else {
+            qunsetenv(variables[i]);
+        }
+    }
 }
 
 }  // namespace

@@ -57,7 +57,9 @@ int InitPanel() {
     PutIntoFields(settings, false);
     // Redraw reads the fields back, so what a field makes of a value is what
     // the calculations and the next save use.
-    return Redraw(panelHandle, 0, EVENT_COMMIT, nullptr, 0, 0);
+    const int status = Redraw(panelHandle, 0, EVENT_COMMIT, nullptr, 0, 0);
+    TellIfSettingsUnreadable();
+    return status;
 }
 
 int ResetCallback(int, int, int event, void*, int, int) {

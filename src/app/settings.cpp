@@ -1,15 +1,12 @@
 // kadrel.ini, beside the program or the user's own (app/locations.h): read
 // once at start-up, replaced whole at quit.
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cstdio>
 #include <string>
 
 #include "app/kadrel.h"
 #include "app/locations.h"
 #include "core/settings_text.h"
+#include "core/whole_file.h"
 
 char projectPath[MAX_PATHNAME_LEN];
 char iniFullPath[MAX_PATHNAME_LEN];
@@ -22,23 +19,17 @@ char lineBuffer[512];
 // The user's own kadrel.ini, whose folder the first save makes.
 bool perUserSettings = false;
 
-// Permissions a file created by fopen would get.
-mode_t NewFileMode() {
-    const mode_t mask = umask(0);
-    umask(mask);
-    return 0666 & ~mask;
-}
+// Six short lines; anything much larger is no settings file of ours.
+constexpr std::size_t kMaxSettingsBytes = 1024 * 1024;
 
-bool WriteAll(int fd, const std::string& text) {
-    size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t n = write(fd, text.data() + done, text.size() - done);
-        if (n <= 0) {
-            return false;
-        }
-        done += static_cast<size_t>(n);
-    }
-    return true;
+// Why an existing kadrel.ini could not be read at start-up. The values the
+// user kept there were never seen, so that file is never overwritten.
+std::string unreadableBecause;
+
+const char kByteOrderMark[] = "\xEF\xBB\xBF";
+
+void TellUser(const std::string& what, const std::string& path, const std::string& why) {
+    MessagePopup("kadrel", (what + "\n\n" + path + "\n" + why).c_str());
 }
 
 }  // namespace
@@ -58,15 +49,32 @@ char* GetLine(FILE* file) {
 }
 
 void LocateSettingsFile() {
+    unreadableBecause.clear();
     GetProjectDir(projectPath);
     MakePathname(projectPath, "kadrel.ini", iniFullPath);
     perUserSettings = !SettingsArePortable(projectPath) && UserSettingsPath(iniFullPath) == 0;
 }
 
+// The text is taken whole first, so a FIFO, a device or a huge file can
+// neither block nor stall the start; the lines then come from memory.
 void ReadSettingsFile() {
+    std::string text;
+    bool missing = false;
     SetBreakOnLibraryErrors(0);
-    FILE* file = std::fopen(iniFullPath, "r");
+    unreadableBecause = ReadWholeFile(iniFullPath, kMaxSettingsBytes, &text, &missing);
     SetBreakOnLibraryErrors(1);
+    if (missing) {
+        unreadableBecause.clear();
+    }
+    if (!unreadableBecause.empty()) {
+        return;
+    }
+    // Some editors put a byte-order mark first; it is no part of the first key.
+    const size_t start = text.compare(0, 3, kByteOrderMark) == 0 ? 3 : 0;
+    if (text.size() == start) {
+        return;
+    }
+    FILE* file = fmemopen(text.data() + start, text.size() - start, "r");
     if (file == nullptr) {
         return;
     }
@@ -76,26 +84,29 @@ void ReadSettingsFile() {
     std::fclose(file);
 }
 
-// The new text goes to a temporary file in the same directory, which then
-// replaces kadrel.ini in one rename: a failed write leaves the old file whole.
+void TellIfSettingsUnreadable() {
+    if (!unreadableBecause.empty()) {
+        TellUser(
+            "kadrel could not read its settings and starts with the factory values. "
+            "It will not overwrite this file:",
+            iniFullPath, unreadableBecause);
+    }
+}
+
+// A link is followed, so the file it leads to gets the new text and the link
+// stays. Whatever fails, the user hears of it before the program ends.
 void WriteSettingsFile() {
+    if (!unreadableBecause.empty()) {
+        return;
+    }
     if (perUserSettings) {
         MakeParentFolders(iniFullPath);  // a failure shows when the file cannot be made
     }
-    const std::string text = SettingsFileText(settings);
-    std::string name = std::string(iniFullPath) + ".XXXXXX";  // mkstemp fills in the Xs
+    const std::string target = FollowLinks(iniFullPath);
     SetBreakOnLibraryErrors(0);
-    const int fd = mkstemp(name.data());
+    const std::string problem = ReplaceWholeFile(target, SettingsFileText(settings));
     SetBreakOnLibraryErrors(1);
-    if (fd < 0) {
-        return;
-    }
-    struct stat existing;
-    const mode_t mode =
-        stat(iniFullPath, &existing) == 0 ? existing.st_mode & 07777 : NewFileMode();
-    const bool written = fchmod(fd, mode) == 0 && WriteAll(fd, text) && fsync(fd) == 0;
-    const bool closed = close(fd) == 0;
-    if (!written || !closed || std::rename(name.c_str(), iniFullPath) != 0) {
-        unlink(name.c_str());
+    if (!problem.empty()) {
+        TellUser("kadrel could not save its settings in", target, problem);
     }
 }

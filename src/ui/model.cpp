@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "model.h"
+#include "numeric_field.h"
 
 namespace ui {
 
@@ -42,13 +43,13 @@ Panel* findPanel(int handle) {
     return it == runtime().panels.end() ? nullptr : it->second.get();
 }
 
+// Identifiers follow creation order from 2 and a control lives as long as its
+// panel, so an identifier is its index plus two.
 Control* Panel::find(int id) const {
-    for (const auto& c : controls) {
-        if (c->id == id) {
-            return c.get();
-        }
+    if (id < 2 || static_cast<size_t>(id) - 2 >= controls.size()) {
+        return nullptr;
     }
-    return nullptr;
+    return controls[static_cast<size_t>(id) - 2].get();
 }
 
 int lookupPanel(int panel, Panel** p) {
@@ -87,6 +88,12 @@ CtrlCallbackPtr callbackByName(const std::string& name) {
 }
 
 void commit(int panel, int control, int eventData1, int eventData2) {
+    for (QWidget* w = QApplication::focusWidget(); w != nullptr; w = w->parentWidget()) {
+        if (auto* field = qobject_cast<NumericField*>(w)) {
+            field->commitEdit();
+            break;
+        }
+    }
     Panel* p = findPanel(panel);
     Control* c = p ? p->find(control) : nullptr;
     if (c == nullptr) {

@@ -95,7 +95,9 @@ int lookup(int panel, int control, Panel** p, Control** c);
 const char* callbackName(CtrlCallbackPtr function);
 CtrlCallbackPtr callbackByName(const std::string& name);
 
-// Raises the commit event of a control, if it has a callback.
+// Raises the commit event of a control, if it has a callback. A numeric field
+// still being edited elsewhere is committed first, as moving the focus would:
+// the user saw that value, and a button, a key or the close box must act on it.
 void commit(int panel, int control, int eventData1 = 0, int eventData2 = 0);
 
 // Raises a panel event to the panel's callback, if it has one.
@@ -106,6 +108,10 @@ Control* controlOf(const Panel& panel, const QWidget* widget);
 
 // Attributes that any control kind takes beside its own.
 void applyCommonExtra(Control& control, int attribute, const AttrValue& value);
+
+// What the close box does: raises the commit event of the panel's close
+// control; false when it has none.
+bool closePanel(int panel);
 
 // Puts a new image into a picture control; kept in the control for saving.
 void setPicture(Control& control, const Bitmap& bitmap);

@@ -212,10 +212,14 @@ void NumericField::focusInEvent(QFocusEvent* event) {
     QAbstractSpinBox::focusInEvent(event);
 }
 
-void NumericField::focusOutEvent(QFocusEvent* event) {
+void NumericField::commitEdit() {
     if (edited_) {
         commitTyped();
     }
+}
+
+void NumericField::focusOutEvent(QFocusEvent* event) {
+    commitEdit();
     QAbstractSpinBox::focusOutEvent(event);
     editing_ = false;
     show();

@@ -35,6 +35,8 @@ class NumericField : public QAbstractSpinBox {
     double value() const { return value_; }
 
     void stepBy(int steps) override;
+    // Commits what the user typed, if anything is still uncommitted.
+    void commitEdit();
 
   signals:
     // The user confirmed a value: Enter, leaving after an edit, or a step.

@@ -13,10 +13,15 @@
 #include "controls.h"
 #include "panel_file.h"
 #include "picture_widget.h"
+#include "regular_file.h"
 
 using namespace ui;
 
 namespace {
+
+// Far above any real panel (the program's own, pictures included, is a few
+// hundred kilobytes); a larger file is damaged or not a panel file at all.
+constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
 
 bool ReadNumber(const QJsonValue& json, double* v) {
     if (json.isDouble()) {
@@ -291,10 +296,18 @@ void ReadPanel(int parent, const QJsonObject& json, int* handle) {
         ReadControl(panel, control);
     }
     Panel* p = findPanel(panel);
+    const std::vector<int> createdFrontToBack = p->frontToBack;
+    const std::vector<int> createdTabOrder = p->tabOrder;
     p->frontToBack = ReadOrder(json.value("frontToBack"), *p, "front-to-back order");
     p->tabOrder = ReadOrder(json.value("tabOrder"), *p, "tab order");
-    applyFrontToBack(*p);
-    applyTabOrder(*p);
+    // Re-chaining costs Qt time in the square of the controls; creation has
+    // set up the usual orders already.
+    if (p->frontToBack != createdFrontToBack) {
+        applyFrontToBack(*p);
+    }
+    if (p->tabOrder != createdTabOrder) {
+        applyTabOrder(*p);
+    }
     Check(SetPanelAttribute(panel, ATTR_CLOSE_CTRL,
                             RequireInt(json.value("closeControl"), "close control")));
 }
@@ -316,12 +329,13 @@ int LoadPanel(int parent, const char* fileName, int resourceId) {
             return status;
         }
     }
-    QFile file(QString::fromUtf8(relative ? path : fileName));
-    if (!file.open(QIODevice::ReadOnly)) {
-        return fail(UIEFileNotFound, std::string("cannot open ") + file.fileName().toStdString());
+    QByteArray bytes;
+    if (int status = readRegularFile(relative ? path : fileName, kMaxFileBytes, &bytes);
+        status < 0) {
+        return status;
     }
     QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (document.isNull()) {
         return fail(UIEBadPanelFile, "not JSON: " + error.errorString().toStdString());
     }

@@ -1,5 +1,6 @@
 // Writing panel files.
 #include <QBuffer>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -145,7 +146,7 @@ int SavePanel(int panel, const char* fileName, int resourceId) {
     };
     const QJsonObject document{
         {"format", kPanelFileFormat}, {"version", kPanelFileVersion}, {"panels", QJsonArray{json}}};
-    QSaveFile file(QString::fromUtf8(fileName));
+    QSaveFile file(QFile::decodeName(fileName));
     if (!file.open(QIODevice::WriteOnly) || file.write(QJsonDocument(document).toJson()) < 0 ||
         !file.commit()) {
         return fail(UIEFileWrite, std::string("cannot write ") + fileName);

@@ -12,10 +12,16 @@ PanelWidget::PanelWidget(int handle, QWidget* parent) : QFrame(parent), handle_(
 
 void PanelWidget::closeEvent(QCloseEvent* event) {
     event->ignore();
+    closePanel(handle_);
+}
+
+bool closePanel(int panel) {
     int closeControl = 0;
-    if (GetPanelAttribute(handle_, ATTR_CLOSE_CTRL, &closeControl) == 0 && closeControl != 0) {
-        commit(handle_, closeControl);
+    if (GetPanelAttribute(panel, ATTR_CLOSE_CTRL, &closeControl) != 0 || closeControl == 0) {
+        return false;
     }
+    commit(panel, closeControl);
+    return true;
 }
 
 }  // namespace ui

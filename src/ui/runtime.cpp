@@ -8,7 +8,6 @@
 #include <QStyleFactory>
 
 #include <fontconfig/fontconfig.h>
-#include <xcb/xcb.h>
 
 #include <unistd.h>
 
@@ -20,29 +19,8 @@
 #include <memory>
 
 #include "model.h"
-
-namespace ui {
-
-namespace {
-
-using XConnection = std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)>;
-
-// Qt aborts the process when its platform cannot start, so look for an X
-// server first whenever the platform is X. The probe stays connected until Qt
-// is: an X server that loses its last client resets, and would refuse Qt
-// during the reset.
-bool DisplayReachable(XConnection* probe) {
-    const char* platform = std::getenv("QT_QPA_PLATFORM");
-    if (platform != nullptr && *platform != '\0' && std::strncmp(platform, "xcb", 3) != 0) {
-        return true;
-    }
-    probe->reset(xcb_connect(nullptr, nullptr));
-    return xcb_connection_has_error(probe->get()) == 0;
-}
-
-}  // namespace
-
-}  // namespace ui
+#include "platform_probe.h"
+#include "quit_signals.h"
 
 using namespace ui;
 
@@ -102,9 +80,10 @@ int InitCVIRTE(void*, char** argv, void*) {
     if (rt.app) {
         return 1;
     }
-    XConnection probe(nullptr, xcb_disconnect);
-    if (!DisplayReachable(&probe)) {
-        fail(UIENoDisplay, "cannot connect to the X server");
+    PlatformProbe probe;
+    if (!probe.canStart()) {
+        fail(UIENoDisplay, "no platform can start (" +
+                               qEnvironmentVariable("QT_QPA_PLATFORM", "xcb").toStdString() + ")");
         return 0;
     }
     // Only the program's name reaches Qt: the command line is not ours to
@@ -150,6 +129,7 @@ int RunUserInterface() {
     if (!runtime().app) {
         return fail(UIENotInitialized, "RunUserInterface before InitCVIRTE");
     }
+    const QuitSignals closeOnSignals;
     runtime().running = true;
     const int code = QApplication::exec();
     runtime().running = false;
@@ -193,7 +173,7 @@ int GetProjectDir(char (&directory)[MAX_PATHNAME_LEN]) {
         std::memcpy(directory, chosen.c_str(), chosen.size() + 1);  // fits: SetProjectDir checked
         return 0;
     }
-    char exe[4096];
+    char exe[PATH_MAX];
     const ssize_t n = readlink("/proc/self/exe", exe, sizeof exe - 1);
     if (n <= 0) {
         return fail(UIEFileNotFound, "the program's own path is unknown");

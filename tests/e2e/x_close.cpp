@@ -39,6 +39,9 @@ int main(int argc, char* argv[]) {
     event.data.data32[1] = XCB_CURRENT_TIME;
     xcb_send_event(connection.get(), 0, event.window, XCB_EVENT_MASK_NO_EVENT,
                    reinterpret_cast<const char*>(&event));
-    xcb_flush(connection.get());
+    // Wait for a reply before hanging up: an X server that sees the hang-up
+    // before it has read the request drops the request with the connection.
+    std::free(xcb_get_input_focus_reply(connection.get(), xcb_get_input_focus(connection.get()),
+                                        nullptr));
     return 0;
 }

@@ -63,10 +63,14 @@ int SavePanelButtonCallback(int panel, int control, int event, void* callbackDat
 int QuitCallback(int panel, int control, int event, void* callbackData, int eventData1,
                  int eventData2);
 
-// kadrel.ini, beside the program or the user's own (app/locations.h).
+// kadrel.ini, beside the program or the user's own (app/locations.h). A file
+// that exists but cannot be read is reported once, at start-up, and then left
+// alone at quit; a save that fails is reported before the program ends.
 void LocateSettingsFile();
 void ReadSettingsFile();
 void WriteSettingsFile();
+// The start-up notice, once the panel shows its values.
+void TellIfSettingsUnreadable();
 // The next line of the file that holds something, comment and outer blanks
 // removed; null at the end. Valid until the next call.
 char* GetLine(FILE* file);

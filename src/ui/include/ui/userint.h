@@ -22,6 +22,7 @@
 // a time. A value set by the program never raises an event.
 #pragma once
 
+#include <climits>
 #include <cstddef>
 #include <string>
 
@@ -83,7 +84,8 @@ enum RangeCheck {
 enum FrameStyle { VAL_NO_FRAME = 0, VAL_OUTLINED_FRAME, VAL_RAISED_FRAME };
 
 constexpr int VAL_TRANSPARENT = 0x1000000;
-constexpr int MAX_PATHNAME_LEN = 260;
+// The longest path the system takes, terminating NUL included.
+constexpr int MAX_PATHNAME_LEN = PATH_MAX;
 
 // Font names taken by the font attributes besides any installed family.
 #define VAL_DIALOG_META_FONT "UIDialog"

@@ -1,0 +1,77 @@
+#include "quit_signals.h"
+
+#include <QApplication>
+#include <QSocketNotifier>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "model.h"
+
+namespace ui {
+
+namespace {
+
+// Made once and kept for the whole process: a handler may still be writing
+// when the loop ends.
+int pipeEnds[2] = {-1, -1};
+
+extern "C" void OnQuitSignal(int signal) {
+    const int saved = errno;
+    const char byte = static_cast<char>(signal);
+    [[maybe_unused]] const ssize_t ignored = write(pipeEnds[1], &byte, 1);
+    errno = saved;
+}
+
+// The panel the user would close: the active one if it has a close box that
+// does something, else the first that has.
+void CloseOnSignal() {
+    char bytes[64];
+    while (read(pipeEnds[0], bytes, sizeof bytes) > 0) {
+    }
+    QWidget* active = QApplication::activeWindow();
+    for (bool activeOnly : {true, false}) {
+        for (const auto& [handle, panel] : runtime().panels) {
+            if (panel->window && (!activeOnly || panel->window.get() == active) &&
+                closePanel(handle)) {
+                return;
+            }
+        }
+    }
+    QuitUserInterface(0);  // nothing to close: end as the signal asked
+}
+
+}  // namespace
+
+QuitSignals::QuitSignals() {
+    if (pipeEnds[0] < 0 && pipe2(pipeEnds, O_NONBLOCK | O_CLOEXEC) != 0) {
+        pipeEnds[0] = pipeEnds[1] = -1;
+        return;
+    }
+    notifier_ = std::make_unique<QSocketNotifier>(pipeEnds[0], QSocketNotifier::Read);
+    QObject::connect(notifier_.get(), &QSocketNotifier::activated, [] { CloseOnSignal(); });
+    struct sigaction action {};
+    action.sa_handler = OnQuitSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    // A signal ignored from the start stays ignored, as nohup asks.
+    for (size_t i = 0; i < std::size(kSignals); ++i) {
+        sigaction(kSignals[i], nullptr, &previous_[i]);
+        if (previous_[i].sa_handler != SIG_IGN) {
+            sigaction(kSignals[i], &action, nullptr);
+        }
+    }
+}
+
+QuitSignals::~QuitSignals() {
+    if (!notifier_) {
+        return;
+    }
+    for (size_t i = 0; i < std::size(kSignals); ++i) {
+        sigaction(kSignals[i], &previous_[i], nullptr);
+    }
+}
+
+}  // namespace ui

@@ -1,0 +1,15 @@
+// Reading a whole file that the user may have replaced by anything: only a
+// regular file is read, opened without waiting on a FIFO and never past a
+// size limit, so a device or a pipe cannot hang the runtime or fill memory.
+#pragma once
+
+#include <QByteArray>
+
+namespace ui {
+
+// Reads the file at path (the system's bytes, not text) into *bytes: 0, or
+// UIEFileNotFound when it cannot be opened, UIEBadPanelFile when it is no
+// regular file, cannot be read or is larger than limit. Records the failure.
+int readRegularFile(const QByteArray& path, qint64 limit, QByteArray* bytes);
+
+}  // namespace ui
