@@ -127,6 +127,28 @@ const TextSpec kTexts[] = {
     {PANEL_TEXTRATIO2, VAL_DIALOG_META_FONT, 0, 0, -1},
 };
 
+// What a screen reader says of a control beyond its label, and the keys that
+// press the command buttons from anywhere in the panel.
+struct AccessSpec {
+    int id;
+    const char* name;         // null: the label
+    const char* description;  // null: none
+    int describedBy;          // a text message read as the description, or 0
+    const char* shortcut;     // null: none
+};
+
+const AccessSpec kAccess[] = {
+    {PANEL_XPIX, nullptr, "pixels", 0, nullptr},
+    {PANEL_YPIX, nullptr, "pixels", 0, nullptr},
+    {PANEL_APERTURE, nullptr, "f-number", 0, nullptr},
+    {PANEL_DMAX, nullptr, "metres", 0, nullptr},
+    {PANEL_DIAGONAL, nullptr, "millimetres", 0, nullptr},
+    {PANEL_GRAPH, "subject distance", nullptr, PANEL_TEXTPARAM, nullptr},
+    {PANEL_HELPBUTTON, nullptr, nullptr, 0, "F1"},
+    {PANEL_COPYBUTTON, nullptr, nullptr, 0, "Ctrl+C"},
+    {PANEL_COMMANDBUTTON, nullptr, nullptr, 0, "Ctrl+Q"},
+};
+
 const int kFrontToBack[] = {
     PANEL_PSIH,       PANEL_PSIV,       PANEL_TEXTPARAM, PANEL_RESETBUTTON,   PANEL_TEXTRATIO2,
     PANEL_TEXTRATIO1, PANEL_COPYRIGHT,  PANEL_PICTURE,   PANEL_HELPBUTTON,    PANEL_APERTURE,
@@ -175,6 +197,16 @@ bool BuildNumeric(int panel, const NumericSpec& n, Status& ok) {
            ok(SetCtrlAttribute(panel, n.id, ATTR_CHECK_RANGE, VAL_COERCE)) &&
            ok(SetCtrlAttribute(panel, n.id, ATTR_DFLT_VALUE, n.initial)) &&
            ok(DefaultCtrl(panel, n.id));
+}
+
+bool BuildAccess(int panel, const AccessSpec& a, Status& ok) {
+    return (a.name == nullptr || ok(SetCtrlAttribute(panel, a.id, ATTR_ACCESSIBLE_NAME, a.name))) &&
+           (a.description == nullptr ||
+            ok(SetCtrlAttribute(panel, a.id, ATTR_ACCESSIBLE_DESCRIPTION, a.description))) &&
+           (a.describedBy == 0 ||
+            ok(SetCtrlAttribute(panel, a.id, ATTR_DESCRIBED_BY, a.describedBy))) &&
+           (a.shortcut == nullptr ||
+            ok(SetCtrlAttribute(panel, a.id, ATTR_SHORTCUT_KEY, a.shortcut)));
 }
 
 bool BuildText(int panel, const TextSpec& t, Status& ok) {
@@ -243,6 +275,9 @@ bool BuildControl(int panel, const ControlSpec& c, Status& ok) {
     }
     for (const TextSpec& t : kTexts) {
         built = built && (t.id != id || BuildText(panel, t, ok));
+    }
+    for (const AccessSpec& a : kAccess) {
+        built = built && (a.id != id || BuildAccess(panel, a, ok));
     }
     if (c.kind == CTRL_COMMAND_BUTTON) {
         built = built && ok(SetCtrlAttribute(panel, id, ATTR_CMD_BUTTON_COLOR, kButtonColor));

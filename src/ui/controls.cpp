@@ -6,10 +6,13 @@
 
 #include <algorithm>
 
+#include "accessible.h"
+#include "command_button.h"
 #include "graph_widget.h"
 #include "model.h"
 #include "numeric_field.h"
 #include "picture_widget.h"
+#include "text_message.h"
 
 namespace ui {
 namespace {
@@ -230,7 +233,17 @@ int Apply(Panel& panel, Control& c, int attribute, const AttrValue& value) {
             } else {
                 c.label->setText(MnemonicText(asText()));
             }
-            c.widget->setAccessibleName(PlainText(asText()));
+            break;
+        case ATTR_SHORTCUT_KEY:
+            if (!static_cast<CommandButton*>(c.widget)->setShortcutKey(
+                    QString::fromStdString(asText()))) {
+                return fail(UIEBadValue, "no single key is called \"" + asText() + "\"");
+            }
+            break;
+        case ATTR_DESCRIBED_BY:
+            if (asInt() < 0) {
+                return fail(UIEBadValue, "a control is described by a control id or 0");
+            }
             break;
         case ATTR_LABEL_BGCOLOR:
             c.label->setAutoFillBackground(asInt() != VAL_TRANSPARENT);
@@ -304,6 +317,13 @@ int Apply(Panel& panel, Control& c, int attribute, const AttrValue& value) {
         ApplyFont(c, true);
     } else if (field && (attribute == ATTR_FRAME_COLOR || attribute == ATTR_TEXT_BGCOLOR)) {
         ApplyFieldStyle(c);
+    } else if (attribute == ATTR_LABEL_TEXT || attribute == ATTR_ACCESSIBLE_NAME) {
+        const std::string name = Get<std::string>(c, ATTR_ACCESSIBLE_NAME, "");
+        c.widget->setAccessibleName(name.empty()
+                                        ? PlainText(Get<std::string>(c, ATTR_LABEL_TEXT, ""))
+                                        : QString::fromStdString(name));
+    } else if (attribute == ATTR_ACCESSIBLE_DESCRIPTION || attribute == ATTR_DESCRIBED_BY) {
+        refreshDescriptions(panel);
     }
     if (ChangesGeometry(attribute)) {
         layout(c);
@@ -375,11 +395,8 @@ QWidget* MakeWidget(int kind, QWidget* parent) {
     switch (kind) {
         case CTRL_NUMERIC:
             return new NumericField(parent);
-        case CTRL_COMMAND_BUTTON: {
-            auto* button = new QPushButton(parent);
-            button->setAutoDefault(false);
-            return button;
-        }
+        case CTRL_COMMAND_BUTTON:
+            return new CommandButton(parent);
         case CTRL_BOX: {
             auto* box = new QFrame(parent);
             box->setFrameStyle(QFrame::Box | QFrame::Sunken);
@@ -387,7 +404,7 @@ QWidget* MakeWidget(int kind, QWidget* parent) {
             return box;
         }
         case CTRL_TEXT_MSG:
-            return new QLabel(parent);
+            return new TextMessage(parent);
         case CTRL_GRAPH:
             return new GraphWidget(parent);
         case CTRL_PICTURE:

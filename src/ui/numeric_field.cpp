@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "accessible.h"
 #include "ui/userint.h"
 
 namespace ui {
@@ -111,6 +112,7 @@ void NumericField::show() {
     const QString text = type_ == VAL_INTEGER ? QString::number(static_cast<qint64>(value_))
                                               : QString::number(value_, 'f', precision_);
     lineEdit()->setText(text);
+    announceValue(this, value_);
 }
 
 bool NumericField::takeTypedValue() {
@@ -137,14 +139,39 @@ void NumericField::commitTyped() {
     }
 }
 
-void NumericField::keyPressEvent(QKeyEvent* event) {
-    if (!isReadOnly() && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
-        commitTyped();
-        lineEdit()->selectAll();
-        event->accept();
+void NumericField::commitValue(double value) {
+    if (isReadOnly() || std::isnan(value)) {
         return;
     }
-    QAbstractSpinBox::keyPressEvent(event);
+    setValue(value);
+    emit committed();
+}
+
+// With nothing selected there is nothing to copy, so the copy key is left to
+// the window's shortcuts.
+bool NumericField::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy) &&
+        !lineEdit()->hasSelectedText()) {
+        event->ignore();
+        return false;
+    }
+    return QAbstractSpinBox::event(event);
+}
+
+void NumericField::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (!isReadOnly() && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        commitTyped();
+    } else if (key == Qt::Key_Escape && edited_) {
+        edited_ = false;  // the typing is dropped: the committed value again
+        show();
+    } else {
+        QAbstractSpinBox::keyPressEvent(event);
+        return;
+    }
+    lineEdit()->selectAll();
+    event->accept();
 }
 
 void NumericField::focusOutEvent(QFocusEvent* event) {

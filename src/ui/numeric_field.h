@@ -22,6 +22,9 @@ class NumericField : public QAbstractSpinBox {
     void setMaximum(double max);
     void setCoerce(bool coerce);
     void setStep(double step) { step_ = step; }
+    double minimum() const { return min_; }
+    double maximum() const { return max_; }
+    double step() const { return step_; }
     void setPrecision(int decimals);
     void setIndicator(bool indicator);
     void setFrameColor(QColor color);
@@ -29,6 +32,9 @@ class NumericField : public QAbstractSpinBox {
     // The program's write: settled like a typed value, no event; NaN is ignored.
     void setValue(double value);
     double value() const { return value_; }
+    // A value the user gave other than by typing (assistive technology):
+    // settled and committed.
+    void commitValue(double value);
 
     void stepBy(int steps) override;
 
@@ -37,6 +43,7 @@ class NumericField : public QAbstractSpinBox {
     void committed();
 
   protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
