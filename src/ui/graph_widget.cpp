@@ -201,40 +201,67 @@ QRectF GraphWidget::plotArea() const {
                   std::max(1.0, height() - top - bottom));
 }
 
+double GraphWidget::Frame::xPixel(double v) const {
+    return area.left() + Fraction(v, x) * area.width();
+}
+
+double GraphWidget::Frame::yPixel(double v, const AxisScale& scale) const {
+    return area.bottom() - Fraction(v, scale) * area.height();
+}
+
 void GraphWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), surroundColor_);
     const QRectF area = plotArea();
     painter.fillRect(area, plotAreaColor_);
-    const AxisScale sx = visibleScale(VAL_XAXIS);
-    const AxisScale sy = visibleScale(VAL_LEFT_YAXIS);
-    const QFontMetrics fm(font());
-    auto px = [&](double x) { return area.left() + Fraction(x, sx) * area.width(); };
-    auto py = [&](double y) { return area.bottom() - Fraction(y, sy) * area.height(); };
-
+    const Frame frame{area, visibleScale(VAL_XAXIS), visibleScale(VAL_LEFT_YAXIS)};
     painter.setPen(palette().color(QPalette::WindowText));
+    paintTicks(painter, frame);
+    painter.drawRect(area);
+    paintAxisNames(painter, area);
+    painter.setClipRect(area.adjusted(-1, -1, 1, 1));
+    paintPlots(painter, frame);
+    paintCursors(painter, frame);
+    if (hasFocus()) {
+        painter.setClipping(false);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DashLine));
+        painter.drawRect(area.adjusted(1, 1, -1, -1));
+    }
+}
+
+// Grid lines, tick marks and tick labels of the x and left y axes; leaves the
+// text pen set.
+void GraphWidget::paintTicks(QPainter& painter, const Frame& frame) const {
+    const QRectF& area = frame.area;
+    const AxisScale& sx = frame.x;
+    const AxisScale& sy = frame.y;
+    const QFontMetrics fm(font());
+    const QColor text = palette().color(QPalette::WindowText);
     for (double tick : Ticks(sx)) {
-        const double x = px(tick);
+        const double x = frame.xPixel(tick);
         painter.setPen(gridColor_);
         painter.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
-        painter.setPen(palette().color(QPalette::WindowText));
+        painter.setPen(text);
         painter.drawLine(QPointF(x, area.bottom()), QPointF(x, area.bottom() + kTickLength));
         const QString label = QString::fromStdString(TickLabel(tick, sx.step));
         painter.drawText(QRectF(x - 40, area.bottom() + kTickLength, 80, fm.height()),
                          Qt::AlignHCenter | Qt::AlignTop, label);
     }
     for (double tick : Ticks(sy)) {
-        const double y = py(tick);
+        const double y = frame.yPixel(tick, sy);
         painter.setPen(gridColor_);
         painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
-        painter.setPen(palette().color(QPalette::WindowText));
+        painter.setPen(text);
         painter.drawLine(QPointF(area.left() - kTickLength, y), QPointF(area.left(), y));
         const QString label = QString::fromStdString(TickLabel(tick, sy.step));
         painter.drawText(
             QRectF(0, y - fm.height() / 2.0, area.left() - kTickLength - 2, fm.height()),
             Qt::AlignRight | Qt::AlignVCenter, label);
     }
-    painter.drawRect(area);
+}
+
+void GraphWidget::paintAxisNames(QPainter& painter, const QRectF& area) const {
+    const QFontMetrics fm(font());
     painter.drawText(QRectF(area.left(), height() - fm.height() - 2, area.width(), fm.height()),
                      Qt::AlignHCenter, xName_);
     painter.save();
@@ -243,31 +270,31 @@ void GraphWidget::paintEvent(QPaintEvent*) {
     painter.drawText(QRectF(-area.height() / 2, 0, area.height(), fm.height()), Qt::AlignHCenter,
                      yName_);
     painter.restore();
+}
 
-    painter.setClipRect(area.adjusted(-1, -1, 1, 1));
+void GraphWidget::paintPlots(QPainter& painter, const Frame& frame) const {
     painter.setRenderHint(QPainter::Antialiasing);
     for (const auto& [plot, line] : lines_) {
         double ax = line.x1, ay = line.y1, bx = line.x2, by = line.y2;
-        if (ClipSegment(ax, ay, bx, by, sx, sy)) {
+        if (ClipSegment(ax, ay, bx, by, frame.x, frame.y)) {
             painter.setPen(QPen(line.color, 1.5));
-            painter.drawLine(QPointF(px(ax), py(ay)), QPointF(px(bx), py(by)));
+            painter.drawLine(QPointF(frame.xPixel(ax), frame.yPixel(ay, frame.y)),
+                             QPointF(frame.xPixel(bx), frame.yPixel(by, frame.y)));
         }
     }
     painter.setRenderHint(QPainter::Antialiasing, false);
+}
+
+void GraphWidget::paintCursors(QPainter& painter, const Frame& frame) const {
+    const QRectF& area = frame.area;
     for (const Cursor& c : cursors_) {
-        const AxisScale scy = visibleScale(c.yAxis);
-        const double x = px(c.x);
-        const double y = area.bottom() - Fraction(c.y, scy) * area.height();
+        const double x = frame.xPixel(c.x);
+        const double y = frame.yPixel(c.y, visibleScale(c.yAxis));
         painter.setPen(QPen(c.color, 1, Qt::DotLine));
         painter.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
         painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
         painter.setPen(QPen(c.color, 2));
         painter.drawEllipse(QPointF(x, y), 3.5, 3.5);
-    }
-    if (hasFocus()) {
-        painter.setClipping(false);
-        painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DashLine));
-        painter.drawRect(area.adjusted(1, 1, -1, -1));
     }
 }
 

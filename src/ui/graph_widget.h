@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPainter>
 #include <QWidget>
 
 #include <map>
@@ -74,6 +75,19 @@ class GraphWidget : public QWidget {
     };
 
     QRectF plotArea() const;
+    // The plot area and the visible scales of the x and left y axes, taken
+    // once per paint: autoscaled scales cost a pass over the plots.
+    struct Frame {
+        QRectF area;
+        AxisScale x;
+        AxisScale y;
+        double xPixel(double v) const;
+        double yPixel(double v, const AxisScale& scale) const;
+    };
+    void paintTicks(QPainter& painter, const Frame& frame) const;
+    void paintAxisNames(QPainter& painter, const QRectF& area) const;
+    void paintPlots(QPainter& painter, const Frame& frame) const;
+    void paintCursors(QPainter& painter, const Frame& frame) const;
     double keyTarget(int key, double x) const;  // NaN for keys that do not move x
     void dragTo(QPointF point);
     void clampCursors();

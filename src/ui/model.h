@@ -80,14 +80,6 @@ CtrlCallbackPtr callbackByName(const std::string& name);
 // Raises the commit event of a control, if it has a callback.
 void commit(int panel, int control, int eventData1 = 0, int eventData2 = 0);
 
-// Sizes a control from its attributes (text messages grow to fit their text)
-// and places its caption.
-void layout(Control& control);
-
-// Re-stacks widgets and re-chains focus after the orders changed.
-void applyFrontToBack(Panel& panel);
-void applyTabOrder(Panel& panel);
-
 // Puts a new image into a picture control; kept in the control for saving.
 void setPicture(Control& control, const QImage& image);
 QImage pictureOf(const Control& control);

@@ -1,26 +1,12 @@
 // Panels: creation, display, attributes, and scaling of their contents.
-#include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
 
 #include <cmath>
 
 #include "model.h"
-#include "panel_widget.h"
 
 namespace ui {
-
-PanelWidget::PanelWidget(int handle, QWidget* parent) : QFrame(parent), handle_(handle) {
-    setAutoFillBackground(true);
-}
-
-void PanelWidget::closeEvent(QCloseEvent* event) {
-    event->ignore();
-    int closeControl = 0;
-    if (GetPanelAttribute(handle_, ATTR_CLOSE_CTRL, &closeControl) == 0 && closeControl != 0) {
-        commit(handle_, closeControl);
-    }
-}
 
 namespace {
 
@@ -58,6 +44,63 @@ void ScaleContents(Panel& panel, double fx, double fy) {
                                  Scaled(size, vertical ? fy : fx));
             }
         }
+    }
+}
+
+// A child panel's frame: none, a line, or raised.
+int ApplyFrameStyle(Panel& p, int style) {
+    static const int kShapes[] = {QFrame::NoFrame, QFrame::Box, QFrame::Panel | QFrame::Raised};
+    if (p.parent == 0 || style < VAL_NO_FRAME || style > VAL_RAISED_FRAME) {
+        return fail(UIEBadValue, "frame style is for panels inside a parent");
+    }
+    p.widget->setFrameStyle(kShapes[style]);
+    return 0;
+}
+
+// A new width or height, scaling the contents when the panel asks for that.
+int Resize(Panel& p, int attribute, int value) {
+    if (value <= 0) {
+        return fail(UIEBadValue, "a panel needs a positive size");
+    }
+    const int old = PanelInt(p, attribute, value);
+    if (PanelInt(p, ATTR_SCALE_CONTENTS_ON_RESIZE, 0) && old != value) {
+        const double factor = static_cast<double>(value) / old;
+        ScaleContents(p, attribute == ATTR_WIDTH ? factor : 1.0,
+                      attribute == ATTR_HEIGHT ? factor : 1.0);
+    }
+    return 0;
+}
+
+// Puts a whole-number attribute into the panel's widget, or refuses it; may
+// normalise the value to store.
+int ApplyPanelInt(Panel& p, int attribute, int* value) {
+    switch (attribute) {
+        case ATTR_BACKCOLOR: {
+            QPalette palette = p.widget->palette();
+            palette.setColor(QPalette::Window, QColor(QRgb(*value)));
+            p.widget->setPalette(palette);
+            return 0;
+        }
+        case ATTR_CLOSE_CTRL:
+            if (*value != 0 && p.find(*value) == nullptr) {
+                return fail(UIEBadControlId,
+                            "close control " + std::to_string(*value) + " unknown");
+            }
+            return 0;
+        case ATTR_SCALE_CONTENTS_ON_RESIZE:
+            *value = *value != 0;
+            return 0;
+        case ATTR_FRAME_STYLE:
+            return ApplyFrameStyle(p, *value);
+        case ATTR_TOP:
+        case ATTR_LEFT:
+            return 0;
+        case ATTR_WIDTH:
+        case ATTR_HEIGHT:
+            return Resize(p, attribute, *value);
+        default:
+            return fail(UIEBadAttribute,
+                        "attribute " + std::to_string(attribute) + " is not a panel's int");
     }
 }
 
@@ -148,49 +191,8 @@ int SetPanelAttribute(int panel, int attribute, int value) {
     if (int status = lookupPanel(panel, &p); status < 0) {
         return status;
     }
-    switch (attribute) {
-        case ATTR_BACKCOLOR: {
-            QPalette palette = p->widget->palette();
-            palette.setColor(QPalette::Window, QColor(QRgb(value)));
-            p->widget->setPalette(palette);
-            break;
-        }
-        case ATTR_CLOSE_CTRL:
-            if (value != 0 && p->find(value) == nullptr) {
-                return fail(UIEBadControlId, "close control " + std::to_string(value) + " unknown");
-            }
-            break;
-        case ATTR_SCALE_CONTENTS_ON_RESIZE:
-            value = value != 0;
-            break;
-        case ATTR_FRAME_STYLE: {
-            static const int kShapes[] = {QFrame::NoFrame, QFrame::Box,
-                                          QFrame::Panel | QFrame::Raised};
-            if (p->parent == 0 || value < VAL_NO_FRAME || value > VAL_RAISED_FRAME) {
-                return fail(UIEBadValue, "frame style is for panels inside a parent");
-            }
-            p->widget->setFrameStyle(kShapes[value]);
-            break;
-        }
-        case ATTR_TOP:
-        case ATTR_LEFT:
-            break;
-        case ATTR_WIDTH:
-        case ATTR_HEIGHT: {
-            if (value <= 0) {
-                return fail(UIEBadValue, "a panel needs a positive size");
-            }
-            const int old = PanelInt(*p, attribute, value);
-            if (PanelInt(*p, ATTR_SCALE_CONTENTS_ON_RESIZE, 0) && old != value) {
-                const double factor = static_cast<double>(value) / old;
-                ScaleContents(*p, attribute == ATTR_WIDTH ? factor : 1.0,
-                              attribute == ATTR_HEIGHT ? factor : 1.0);
-            }
-            break;
-        }
-        default:
-            return fail(UIEBadAttribute,
-                        "attribute " + std::to_string(attribute) + " is not a panel's int");
+    if (int status = ApplyPanelInt(*p, attribute, &value); status < 0) {
+        return status;
     }
     p->attributes[attribute] = value;
     if (attribute == ATTR_TOP || attribute == ATTR_LEFT || attribute == ATTR_WIDTH ||

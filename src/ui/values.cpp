@@ -1,9 +1,9 @@
-// Control values: numbers for numeric fields, text for text messages. A value
-// set here raises no event.
+// Control values: numbers for numeric fields, text for text messages, and a
+// control's default value. A value set here raises no event.
 #include <QLabel>
 
 #include "accessible.h"
-#include "model.h"
+#include "controls.h"
 #include "numeric_field.h"
 
 using namespace ui;
@@ -105,4 +105,23 @@ int GetCtrlVal(int panel, int control, std::string* value) {
     }
     *value = static_cast<QLabel*>(c->widget)->text().toStdString();
     return 0;
+}
+
+int DefaultCtrl(int panel, int control) {
+    Control* c;
+    if (int status = Lookup(panel, control, &c); status < 0) {
+        return status;
+    }
+    auto it = c->attributes.find(ATTR_DFLT_VALUE);
+    if (c->kind == CTRL_NUMERIC) {
+        const AttrValue value = it == c->attributes.end() ? AttrValue(0.0) : it->second;
+        const double number =
+            std::holds_alternative<int>(value) ? std::get<int>(value) : std::get<double>(value);
+        return SetCtrlVal(panel, control, number);
+    }
+    if (c->kind == CTRL_TEXT_MSG) {
+        const std::string text = it == c->attributes.end() ? "" : std::get<std::string>(it->second);
+        return SetCtrlVal(panel, control, text.c_str());
+    }
+    return fail(UIEBadControlId, "control " + std::to_string(control) + " has no value");
 }

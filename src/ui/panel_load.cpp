@@ -1,48 +1,22 @@
-// Panel files: a panel and its controls as JSON, written by SavePanel and
-// rebuilt by LoadPanel through the same operations a builder calls.
-//
-// A file holds panels by resource number. Each has its window attributes, its
-// controls in creation order (kind, attributes, value, graph axes and cursors,
-// picture as PNG), the front-to-back and tab orders and the close control.
-// Numbers that JSON cannot hold (infinities, NaN) are written as text.
+// Reading panel files. A damaged file is refused with the reason, and the
+// panel built so far is discarded.
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLabel>
-#include <QSaveFile>
 
 #include <cmath>
 #include <set>
 
-#include "graph_widget.h"
-#include "model.h"
-#include "numeric_field.h"
+#include "controls.h"
+#include "panel_file.h"
 #include "picture_widget.h"
 
 using namespace ui;
 
 namespace {
-
-constexpr const char* kFormat = "kadrel-ui-panel";
-constexpr int kVersion = 1;
-
-const char* const kKindNames[] = {"", "numeric", "button", "box", "text", "graph", "picture"};
-
-// Attributes that travel outside the attribute list.
-bool KeptApart(int attribute) {
-    return attribute == ATTR_TITLE || attribute == ATTR_CLOSE_CTRL ||
-           attribute == ATTR_ZPLANE_POSITION || attribute == ATTR_CTRL_TAB_POSITION;
-}
-
-QJsonValue Number(double v) {
-    if (std::isfinite(v)) {
-        return v;
-    }
-    return std::isnan(v) ? "nan" : (v > 0 ? "inf" : "-inf");
-}
 
 bool ReadNumber(const QJsonValue& json, double* v) {
     if (json.isDouble()) {
@@ -65,83 +39,6 @@ bool ReadInt(const QJsonValue& json, int* v) {
     *v = static_cast<int>(d);
     return true;
 }
-
-// ---- writing --------------------------------------------------------------
-
-int AttributesToJson(const std::map<int, AttrValue>& attributes, QJsonObject* out) {
-    for (const auto& [id, value] : attributes) {
-        const AttrInfo* info = attributeInfo(id);
-        if (info == nullptr || KeptApart(id)) {
-            continue;
-        }
-        if (auto* i = std::get_if<int>(&value)) {
-            (*out)[info->name] = *i;
-        } else if (auto* d = std::get_if<double>(&value)) {
-            (*out)[info->name] = Number(*d);
-        } else if (auto* s = std::get_if<std::string>(&value)) {
-            (*out)[info->name] = QString::fromStdString(*s);
-        } else {
-            const char* name = callbackName(std::get<CtrlCallbackPtr>(value));
-            if (name == nullptr) {
-                return fail(UIEUnknownCallback,
-                            std::string("unregistered callback in ") + info->name);
-            }
-            (*out)[info->name] = name;
-        }
-    }
-    return 0;
-}
-
-QJsonObject GraphToJson(GraphWidget& graph) {
-    QJsonArray axes;
-    for (int axis = VAL_XAXIS; axis <= VAL_RIGHT_YAXIS; ++axis) {
-        const GraphWidget::Axis a = graph.axis(axis);
-        axes.append(QJsonObject{{"mode", a.mode}, {"min", Number(a.min)}, {"max", Number(a.max)}});
-    }
-    QJsonArray cursors;
-    for (int i = 0; i < graph.cursorCount(); ++i) {
-        const GraphWidget::Cursor& c = graph.cursor(i);
-        cursors.append(QJsonObject{{"x", Number(c.x)},
-                                   {"y", Number(c.y)},
-                                   {"color", static_cast<int>(c.color.rgb() & 0xFFFFFF)},
-                                   {"yAxis", c.yAxis},
-                                   {"enabled", c.enabled ? 1 : 0}});
-    }
-    return {{"axes", axes}, {"cursors", cursors}};
-}
-
-int ControlToJson(const Control& c, QJsonObject* out) {
-    QJsonObject attributes;
-    if (int status = AttributesToJson(c.attributes, &attributes); status < 0) {
-        return status;
-    }
-    (*out)["id"] = c.id;
-    (*out)["kind"] = kKindNames[c.kind];
-    (*out)["attributes"] = attributes;
-    if (auto* field = qobject_cast<NumericField*>(c.widget)) {
-        (*out)["value"] = Number(field->value());
-    } else if (auto* text = qobject_cast<QLabel*>(c.widget)) {
-        (*out)["value"] = text->text();
-    } else if (auto* graph = qobject_cast<GraphWidget*>(c.widget)) {
-        (*out)["graph"] = GraphToJson(*graph);
-    } else if (c.kind == CTRL_PICTURE && !pictureOf(c).isNull()) {
-        QBuffer png;
-        png.open(QIODevice::WriteOnly);
-        pictureOf(c).save(&png, "PNG");
-        (*out)["image"] = QString::fromLatin1(png.data().toBase64());
-    }
-    return 0;
-}
-
-QJsonArray Ids(const std::vector<int>& ids) {
-    QJsonArray array;
-    for (int id : ids) {
-        array.append(id);
-    }
-    return array;
-}
-
-// ---- reading --------------------------------------------------------------
 
 // A failure while reading; the panel built so far is discarded.
 struct Broken {
@@ -218,7 +115,7 @@ void ReplayAttributes(const QJsonValue& json, unsigned on, bool textValue, Apply
         if (value.isUndefined()) {
             continue;
         }
-        if (!(table[i].on & on) || KeptApart(table[i].id)) {
+        if (!(table[i].on & on) || keptApart(table[i].id)) {
             Bad(QString("attribute %1 does not belong here").arg(table[i].name));
         }
         ++used;
@@ -365,56 +262,6 @@ void ReadPanel(int parent, const QJsonObject& json, int* handle) {
 
 }  // namespace
 
-int SavePanel(int panel, const char* fileName, int resourceId) {
-    Panel* p;
-    if (int status = lookupPanel(panel, &p); status < 0) {
-        return status;
-    }
-    QJsonObject attributes;
-    std::map<int, AttrValue> panelAttributes = p->attributes;
-    for (int apart : {ATTR_TOP, ATTR_LEFT, ATTR_HEIGHT, ATTR_WIDTH}) {
-        panelAttributes.erase(apart);
-    }
-    if (int status = AttributesToJson(panelAttributes, &attributes); status < 0) {
-        return status;
-    }
-    QJsonArray controls;
-    for (const auto& c : p->controls) {
-        QJsonObject control;
-        if (int status = ControlToJson(*c, &control); status < 0) {
-            return status;
-        }
-        controls.append(control);
-    }
-    int top, left, height, width, closeControl;
-    GetPanelAttribute(panel, ATTR_TOP, &top);
-    GetPanelAttribute(panel, ATTR_LEFT, &left);
-    GetPanelAttribute(panel, ATTR_HEIGHT, &height);
-    GetPanelAttribute(panel, ATTR_WIDTH, &width);
-    GetPanelAttribute(panel, ATTR_CLOSE_CTRL, &closeControl);
-    const QJsonObject json{
-        {"resource", resourceId},
-        {"title", p->widget->windowTitle()},
-        {"top", top},
-        {"left", left},
-        {"height", height},
-        {"width", width},
-        {"attributes", attributes},
-        {"controls", controls},
-        {"frontToBack", Ids(p->frontToBack)},
-        {"tabOrder", Ids(p->tabOrder)},
-        {"closeControl", closeControl},
-    };
-    const QJsonObject document{
-        {"format", kFormat}, {"version", kVersion}, {"panels", QJsonArray{json}}};
-    QSaveFile file(QString::fromUtf8(fileName));
-    if (!file.open(QIODevice::WriteOnly) || file.write(QJsonDocument(document).toJson()) < 0 ||
-        !file.commit()) {
-        return fail(UIEFileWrite, std::string("cannot write ") + fileName);
-    }
-    return 0;
-}
-
 int LoadPanel(int parent, const char* fileName, int resourceId) {
     if (!runtime().app) {
         return fail(UIENotInitialized, "LoadPanel before InitCVIRTE");
@@ -440,7 +287,8 @@ int LoadPanel(int parent, const char* fileName, int resourceId) {
         return fail(UIEBadPanelFile, "not JSON: " + error.errorString().toStdString());
     }
     const QJsonObject root = document.object();
-    if (root.value("format").toString() != kFormat || root.value("version").toInt() != kVersion) {
+    if (root.value("format").toString() != kPanelFileFormat ||
+        root.value("version").toInt() != kPanelFileVersion) {
         return fail(UIEBadPanelFile, "not a panel file of this version");
     }
     for (const QJsonValue& entry : root.value("panels").toArray()) {

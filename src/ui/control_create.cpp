@@ -1,0 +1,108 @@
+// Creating controls: the widget of each kind, its caption, its defaults, and
+// the signal that raises its commit event.
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+#include "command_button.h"
+#include "controls.h"
+#include "graph_widget.h"
+#include "numeric_field.h"
+#include "picture_widget.h"
+#include "text_message.h"
+
+using namespace ui;
+
+namespace {
+
+// A kind's attributes before the caller sets any.
+void Defaults(Panel& panel, Control& c, const char* label) {
+    switch (c.kind) {
+        case CTRL_NUMERIC:
+            applyAttribute(panel, c, ATTR_DATA_TYPE, VAL_DOUBLE);
+            applyAttribute(panel, c, ATTR_CTRL_MODE, VAL_HOT);
+            applyAttribute(panel, c, ATTR_CHECK_RANGE, VAL_COERCE);
+            applyAttribute(panel, c, ATTR_LABEL_TEXT, std::string(label));
+            break;
+        case CTRL_GRAPH:
+            applyAttribute(panel, c, ATTR_CTRL_MODE, VAL_HOT);
+            applyAttribute(panel, c, ATTR_LABEL_TEXT, std::string(label));
+            break;
+        case CTRL_COMMAND_BUTTON:
+            applyAttribute(panel, c, ATTR_LABEL_TEXT, std::string(label));
+            break;
+        case CTRL_TEXT_MSG:
+            applyAttribute(panel, c, ATTR_DFLT_VALUE, std::string(label));
+            static_cast<QLabel*>(c.widget)->setText(QString::fromUtf8(label));
+            break;
+        default:
+            break;
+    }
+    applyAttribute(panel, c, ATTR_VISIBLE, 1);
+}
+
+QWidget* MakeWidget(int kind, QWidget* parent) {
+    switch (kind) {
+        case CTRL_NUMERIC:
+            return new NumericField(parent);
+        case CTRL_COMMAND_BUTTON:
+            return new CommandButton(parent);
+        case CTRL_BOX: {
+            auto* box = new QFrame(parent);
+            box->setFrameStyle(QFrame::Box | QFrame::Sunken);
+            box->setAutoFillBackground(true);
+            return box;
+        }
+        case CTRL_TEXT_MSG:
+            return new TextMessage(parent);
+        case CTRL_GRAPH:
+            return new GraphWidget(parent);
+        case CTRL_PICTURE:
+            return new PictureWidget(parent);
+        default:
+            return nullptr;
+    }
+}
+
+void Connect(int panel, Control& c) {
+    const int id = c.id;
+    if (auto* field = qobject_cast<NumericField*>(c.widget)) {
+        QObject::connect(field, &NumericField::committed, [panel, id] { commit(panel, id); });
+    } else if (auto* button = qobject_cast<QPushButton*>(c.widget)) {
+        QObject::connect(button, &QPushButton::clicked, [panel, id] { commit(panel, id); });
+    } else if (auto* graph = qobject_cast<GraphWidget*>(c.widget)) {
+        QObject::connect(graph, &GraphWidget::cursorMoved,
+                         [panel, id](int index) { commit(panel, id, index + 1); });
+    }
+}
+
+}  // namespace
+
+int NewCtrl(int panel, int kind, const char* label, int top, int left) {
+    Panel* p;
+    if (int status = lookupPanel(panel, &p); status < 0) {
+        return status;
+    }
+    if (kind < CTRL_NUMERIC || kind > CTRL_PICTURE) {
+        return fail(UIEBadValue, "unknown control kind " + std::to_string(kind));
+    }
+    auto control = std::make_unique<Control>();
+    Control& c = *control;
+    c.id = static_cast<int>(p->controls.size()) + 2;
+    c.kind = kind;
+    c.widget = MakeWidget(kind, p->widget);
+    if (kind == CTRL_NUMERIC || kind == CTRL_GRAPH) {
+        c.label = new QLabel(p->widget);
+        c.label->setBuddy(c.widget);
+    }
+    c.attributes[ATTR_TOP] = top;
+    c.attributes[ATTR_LEFT] = left;
+    p->controls.push_back(std::move(control));
+    p->frontToBack.insert(p->frontToBack.begin(), c.id);
+    p->tabOrder.push_back(c.id);
+    Defaults(*p, c, label == nullptr ? "" : label);
+    Connect(panel, c);
+    applyFrontToBack(*p);
+    applyTabOrder(*p);
+    return c.id;
+}

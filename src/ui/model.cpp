@@ -1,0 +1,101 @@
+// The bookkeeping behind the handles: finding panels and controls, recording
+// failures, and raising commit events through the callback registry.
+#include <QApplication>
+
+#include <cstdio>
+
+#include "model.h"
+
+namespace ui {
+
+// Never destroyed: a toolkit still alive at exit is leaked rather than torn
+// down after the statics it relies on are gone.
+Runtime& runtime() {
+    static Runtime* const state = new Runtime;
+    return *state;
+}
+
+int fail(int status, const std::string& what) {
+    Runtime& rt = runtime();
+    rt.lastFailure = what;
+    if (rt.breakOnLibraryErrors) {
+        const QByteArray program = QCoreApplication::applicationName().toLocal8Bit();
+        std::fprintf(stderr, "%s ui: %s (%s)\n", program.isEmpty() ? "ui" : program.constData(),
+                     what.c_str(), GetUIErrorString(status));
+    }
+    return status;
+}
+
+Panel* findPanel(int handle) {
+    auto it = runtime().panels.find(handle);
+    return it == runtime().panels.end() ? nullptr : it->second.get();
+}
+
+Control* Panel::find(int id) const {
+    for (const auto& c : controls) {
+        if (c->id == id) {
+            return c.get();
+        }
+    }
+    return nullptr;
+}
+
+int lookupPanel(int panel, Panel** p) {
+    *p = findPanel(panel);
+    return *p ? 0 : fail(UIEBadPanelHandle, "no panel " + std::to_string(panel));
+}
+
+int lookup(int panel, int control, Panel** p, Control** c) {
+    if (int status = lookupPanel(panel, p); status < 0) {
+        return status;
+    }
+    *c = (*p)->find(control);
+    if (*c == nullptr) {
+        return fail(UIEBadControlId,
+                    "no control " + std::to_string(control) + " on panel " + std::to_string(panel));
+    }
+    return 0;
+}
+
+const char* callbackName(CtrlCallbackPtr function) {
+    for (const CallbackName& entry : runtime().callbacks) {
+        if (entry.function == function) {
+            return entry.name;
+        }
+    }
+    return nullptr;
+}
+
+CtrlCallbackPtr callbackByName(const std::string& name) {
+    for (const CallbackName& entry : runtime().callbacks) {
+        if (name == entry.name) {
+            return entry.function;
+        }
+    }
+    return nullptr;
+}
+
+void commit(int panel, int control, int eventData1, int eventData2) {
+    Panel* p = findPanel(panel);
+    Control* c = p ? p->find(control) : nullptr;
+    if (c == nullptr) {
+        return;
+    }
+    auto it = c->attributes.find(ATTR_CALLBACK_FUNCTION_POINTER);
+    if (it == c->attributes.end()) {
+        return;
+    }
+    const QPointer<QWidget> widget = c->widget;
+    const bool hadFocus = widget->hasFocus();
+    std::get<CtrlCallbackPtr>(it->second)(panel, control, EVENT_COMMIT, nullptr, eventData1,
+                                          eventData2);
+    // A control that hid itself for a moment (a button leaving a picture of
+    // the panel) lost the keyboard to its neighbour; the user did not move it.
+    if (hadFocus && widget && widget->isVisible() && !widget->hasFocus() &&
+        QApplication::focusWidget() != nullptr &&
+        QApplication::focusWidget()->window() == widget->window()) {
+        widget->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+}  // namespace ui
