@@ -47,6 +47,7 @@ void announceText(QWidget* widget, const QString& before, const QString& after) 
     }
 }
 
+// Qt announces every description it is given, changed or not.
 void refreshDescriptions(Panel& panel) {
     for (const auto& c : panel.controls) {
         auto own = c->attributes.find(ATTR_ACCESSIBLE_DESCRIPTION);
@@ -56,13 +57,14 @@ void refreshDescriptions(Panel& panel) {
         }
         const Control* describer =
             by == c->attributes.end() ? nullptr : panel.find(std::get<int>(by->second));
+        QString description;
         if (describer != nullptr && describer->kind == CTRL_TEXT_MSG) {
-            c->widget->setAccessibleDescription(static_cast<QLabel*>(describer->widget)->text());
+            description = static_cast<QLabel*>(describer->widget)->text();
         } else if (own != c->attributes.end()) {
-            c->widget->setAccessibleDescription(
-                QString::fromStdString(std::get<std::string>(own->second)));
-        } else {
-            c->widget->setAccessibleDescription(QString());
+            description = QString::fromStdString(std::get<std::string>(own->second));
+        }
+        if (c->widget->accessibleDescription() != description) {
+            c->widget->setAccessibleDescription(description);
         }
     }
 }
