@@ -112,7 +112,10 @@ void NumericField::show() {
     const QString text = type_ == VAL_INTEGER ? QString::number(static_cast<qint64>(value_))
                                               : QString::number(value_, 'f', precision_);
     lineEdit()->setText(text);
-    announceValue(this, value_);
+    if (value_ != announced_) {  // a recomputation rewrites results that did not change
+        announced_ = value_;
+        announceValue(this, value_);
+    }
 }
 
 bool NumericField::takeTypedValue() {

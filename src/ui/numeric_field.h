@@ -64,6 +64,7 @@ class NumericField : public QAbstractSpinBox {
     int type_ = 0;
     bool coerce_ = true;
     bool edited_ = false;
+    double announced_ = std::numeric_limits<double>::quiet_NaN();  // to assistive technology
     QColor frameColor_{Qt::gray};
 };
 
