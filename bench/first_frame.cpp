@@ -5,6 +5,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "app/kadrel_uir.h"
+
 namespace {
 
 class FirstPaint : public QObject {
@@ -12,7 +14,7 @@ class FirstPaint : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override {
         auto* widget = qobject_cast<QWidget*>(watched);
         if (event->type() == QEvent::Paint && widget != nullptr &&
-            widget->window()->windowTitle() == "K A D R E L") {
+            widget->window()->windowTitle() == kPanelTitle) {
             qApp->removeEventFilter(this);
             // Let this paint finish and reach the screen, then stop.
             QTimer::singleShot(0, qApp, [] { QApplication::exit(0); });

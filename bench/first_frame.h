@@ -1,4 +1,4 @@
-// Ends the event loop once the first window titled "K A D R E L" has been
+// Ends the event loop once the first window with the panel's title has been
 // painted: the start-up benchmark's finish line.
 #pragma once
 

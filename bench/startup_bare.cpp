@@ -2,13 +2,15 @@
 #include <QApplication>
 #include <QWidget>
 
+#include "app/kadrel_uir.h"
 #include "first_frame.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QWidget window;
-    window.setWindowTitle("K A D R E L");
-    window.setGeometry(5, 21, 672, 558);
+    window.setWindowTitle(kPanelTitle);
+    const PanelGeometry& g = kPanelGeometry;
+    window.setGeometry(g.left, g.top, g.width, g.height);
     QuitAfterFirstPaint();
     window.show();
     return QApplication::exec();

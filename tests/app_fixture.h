@@ -1,5 +1,6 @@
 // The main panel loaded from kadrel.uir as the program loads it, with the
-// program-wide state reset and kadrel.ini beside the test program removed.
+// program-wide state reset and a fresh, empty program directory of its own
+// for each test, so that no test sees another's kadrel.ini.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -7,6 +8,7 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdio>
@@ -22,9 +24,10 @@ class AppTest : public ::testing::Test {
     static void SetUpTestSuite() { RegisterPanelCallbacks(); }
 
     void SetUp() override {
+        ASSERT_TRUE(programDir.isValid());
+        ASSERT_EQ(SetProjectDir(programDir.path().toUtf8().constData()), 0);
         settings = kFactorySettings;
         LocateSettingsFile();
-        std::remove(iniFullPath);
         panelHandle = LoadPanel(0, KADREL_UIR, PANEL);
         ASSERT_GT(panelHandle, 0);
         Show();
@@ -40,7 +43,7 @@ class AppTest : public ::testing::Test {
 
     void TearDown() override {
         DiscardPanel(panelHandle);
-        std::remove(iniFullPath);
+        SetProjectDir(nullptr);
     }
 
     // Restarts as the program does: a fresh panel, then InitPanel.
@@ -105,4 +108,6 @@ class AppTest : public ::testing::Test {
         QTest::keyClicks(field, text);
         QTest::keyClick(field, Qt::Key_Return);
     }
+
+    QTemporaryDir programDir;
 };

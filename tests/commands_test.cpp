@@ -149,8 +149,8 @@ TEST_F(AppTest, CopyPutsThePanelWithoutTheButtonOnTheClipboard) {
     Press(PANEL_COPYBUTTON);
     const QImage image = QGuiApplication::clipboard()->image();
     ASSERT_FALSE(image.isNull());
-    EXPECT_EQ(image.width(), 672);
-    EXPECT_EQ(image.height(), 558);
+    EXPECT_EQ(image.width(), kPanelGeometry.width);
+    EXPECT_EQ(image.height(), kPanelGeometry.height);
     for (int y = 526; y < 526 + 23; ++y) {
         for (int x = 573; x < 573 + 40; ++x) {
             ASSERT_EQ(image.pixel(x, y) & 0xFFFFFF, 0xF0F0F0u) << x << "," << y;

@@ -50,6 +50,44 @@ TEST_F(GraphTest, AxesFollowTheDataOrTheManualRange) {
     EXPECT_EQ(SetAxisScalingMode(panel, graph, VAL_XAXIS, VAL_MANUAL, 5.0, 5.0), UIEBadValue);
 }
 
+// Autoscaling reads only finite ends, leaves the right y axis at its manual
+// range, keeps the manual range for later, and falls back to it when nothing
+// finite is plotted.
+TEST_F(GraphTest, AutoscaleEdgeCases) {
+    auto range = [&](int axis) {
+        double min = NAN, max = NAN;
+        EXPECT_EQ(GetAxisRange(panel, graph, axis, &min, &max), 0);
+        return std::pair{min, max};
+    };
+    const auto manual = std::pair{0.0, 100.0};
+    PlotLine(panel, graph, NAN, INFINITY, -INFINITY, NAN, 0);
+    EXPECT_EQ(range(VAL_XAXIS), manual);
+    EXPECT_EQ(range(VAL_LEFT_YAXIS), manual);
+    PlotLine(panel, graph, 8, 8, 1, 1, 0);           // drawn backwards
+    PlotLine(panel, graph, 3, 3, INFINITY, NAN, 0);  // one finite end
+    EXPECT_EQ(range(VAL_XAXIS), std::pair(1.0, 8.0));
+    EXPECT_EQ(range(VAL_LEFT_YAXIS), std::pair(1.0, 8.0));
+    EXPECT_EQ(range(VAL_RIGHT_YAXIS), manual);
+    int mode = -1;
+    double min = NAN, max = NAN;
+    GetAxisScalingMode(panel, graph, VAL_XAXIS, &mode, &min, &max);
+    EXPECT_EQ(mode, VAL_AUTOSCALE);
+    EXPECT_EQ(std::pair(min, max), manual);
+
+    DeleteGraphPlot(panel, graph, -1, VAL_IMMEDIATE_DRAW);
+    PlotLine(panel, graph, -0.0032106, -0.0032106, 0.0192637, 0.0192637, 0);
+    EXPECT_DOUBLE_EQ(range(VAL_XAXIS).first, -0.005);
+    EXPECT_DOUBLE_EQ(range(VAL_XAXIS).second, 0.02);
+    // A cursor on the right axis keeps to that axis's manual range.
+    SetCtrlAttribute(panel, graph, ATTR_NUM_CURSORS, 2);
+    SetCursorAttribute(panel, graph, 2, ATTR_CURSOR_YAXIS, VAL_RIGHT_YAXIS);
+    SetGraphCursor(panel, graph, 2, 50.0, 150.0);
+    double x, y;
+    GetGraphCursor(panel, graph, 2, &x, &y);
+    EXPECT_DOUBLE_EQ(x, 0.02);
+    EXPECT_EQ(y, 100.0);
+}
+
 TEST_F(GraphTest, DeletingEveryPlot) {
     const int a = PlotLine(panel, graph, 0, 0, 1, 1, 0);
     const int b = PlotLine(panel, graph, 0, 0, 2, 2, 0);

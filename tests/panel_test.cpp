@@ -22,29 +22,6 @@ TEST_F(AppTest, PanelFileIsWhatTheBuilderMakes) {
     EXPECT_EQ(Contents(path), Contents(KADREL_UIR));
 }
 
-TEST_F(AppTest, ThirtyControlsWithTheirNames) {
-    const char* const names[] = {
-        "XMM",          "YMM",         "XPIX",       "YPIX",       "FOCAL",         "APERTURE",
-        "DMAX",         "RESETBUTTON", "HELPBUTTON", "COPYBUTTON", "DECORATION",    "DECORATION_2",
-        "DECORATION_3", "DIAGONAL",    "PIXSIZE",    "RATIO",      "PSIH",          "PSIV",
-        "ANGLE",        "TEXTMSG",     "TEXTMSG_2",  "GRAPH",      "COMMANDBUTTON", "TEXTMSG_3",
-        "TEXTPARAM",    "PICTURE",     "DOFPICTURE", "COPYRIGHT",  "TEXTRATIO1",    "TEXTRATIO2"};
-    for (int id = PANEL_XMM; id <= PANEL_TEXTRATIO2; ++id) {
-        std::string name;
-        EXPECT_EQ(GetCtrlAttribute(panelHandle, id, ATTR_CONSTANT_NAME, &name), 0);
-        EXPECT_EQ(name, names[id - PANEL_XMM]);
-    }
-    std::string name;
-    EXPECT_EQ(GetCtrlAttribute(panelHandle, 32, ATTR_CONSTANT_NAME, &name), UIEBadControlId);
-    EXPECT_EQ(Attribute(PANEL_DOFPICTURE, ATTR_VISIBLE), 0);
-    EXPECT_EQ(Attribute(PANEL_DOFPICTURE, ATTR_ZPLANE_POSITION), 29);
-    EXPECT_EQ(Attribute(PANEL_PSIH, ATTR_ZPLANE_POSITION), 0);
-    EXPECT_LT(Attribute(PANEL_TEXTPARAM, ATTR_ZPLANE_POSITION),
-              Attribute(PANEL_GRAPH, ATTR_ZPLANE_POSITION));
-    EXPECT_EQ(Number(PANEL_DMAX), 20.0);  // the definition's own, before start-up
-    EXPECT_EQ(Text(PANEL_TEXTRATIO1), "ratio1");
-}
-
 TEST_F(AppTest, TypedValuesTakeTheNearerBound) {
     InitPanel();
     TypeInto("FOCAL", "5");
@@ -108,7 +85,7 @@ TEST_F(AppTest, ResolutionAdjustment) {
     SetMonitorAttribute(1, ATTR_HEIGHT, 0);
 }
 
-// The test program's directory holds no kadrel.uir.
+// The test's program directory holds no kadrel.uir.
 TEST_F(AppTest, MissingPanelFileEndsWithMinusOneAndNoWindow) {
     const int windowsBefore = QApplication::topLevelWidgets().size();
     const int saved = panelHandle;

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "panel_fixture.h"
 
@@ -17,13 +18,24 @@ namespace {
 const char kSvg[] =
     R"(<svg xmlns="http://www.w3.org/2000/svg" width="30" height="20"><rect width="30" height="20" fill="#00ff00"/></svg>)";
 
-TEST(Runtime, SwitchesReturnTheirPreviousSetting) {
+std::vector<std::string>& LoggedLines() {
+    static std::vector<std::string> lines;
+    return lines;
+}
+
+// One line per failure while the switch is on, none while it is off.
+TEST(Runtime, FailuresAreLoggedOnlyWhileTheSwitchIsOn) {
+    LoggedLines().clear();
+    SetFailureLog([](const char* line) { LoggedLines().push_back(line); });
     const int before = SetBreakOnLibraryErrors(1);
+    EXPECT_EQ(DisplayPanel(9999), UIEBadPanelHandle);
     EXPECT_EQ(SetBreakOnLibraryErrors(0), 1);
-    EXPECT_EQ(SetBreakOnLibraryErrors(before), 0);
-    EXPECT_EQ(SetBreakOnProtectionErrors(0), 1);
-    EXPECT_EQ(SetBreakOnProtectionErrors(1), 0);
-    EXPECT_TRUE(std::isinf(_GetDoubleInf()) && _GetDoubleInf() > 0);
+    EXPECT_EQ(HidePanel(9998), UIEBadPanelHandle);
+    EXPECT_STREQ(LastUIFailure(), "no panel 9998");  // recorded all the same
+    SetBreakOnLibraryErrors(before);
+    SetFailureLog([](const char*) {});
+    EXPECT_EQ(LoggedLines(),
+              std::vector<std::string>{"ui_tests ui: no panel 9999 (unknown panel)"});
 }
 
 TEST(Runtime, PathsNeverOverflow) {
@@ -39,6 +51,24 @@ TEST(Runtime, PathsNeverOverflow) {
     const std::string longDir(300, 'd');
     EXPECT_EQ(MakePathname(longDir.c_str(), "kadrel.ini", path), UIEBufferTooSmall);
     EXPECT_STREQ(path, "untouched");
+}
+
+// Tests may point the runtime at another program directory, and back.
+TEST(Runtime, ProjectDirCanBeChosenForTests) {
+    char own[MAX_PATHNAME_LEN], dir[MAX_PATHNAME_LEN];
+    ASSERT_EQ(GetProjectDir(own), 0);
+    ASSERT_EQ(SetProjectDir("/tmp/elsewhere"), 0);
+    ASSERT_EQ(GetProjectDir(dir), 0);
+    EXPECT_STREQ(dir, "/tmp/elsewhere");
+    EXPECT_EQ(LoadPanel(0, "missing.uir", 1), UIEFileNotFound);
+    EXPECT_STREQ(LastUIFailure(), "cannot open /tmp/elsewhere/missing.uir");
+    const std::string longDir(MAX_PATHNAME_LEN, 'd');
+    EXPECT_EQ(SetProjectDir(longDir.c_str()), UIEBufferTooSmall);
+    GetProjectDir(dir);
+    EXPECT_STREQ(dir, "/tmp/elsewhere");
+    ASSERT_EQ(SetProjectDir(nullptr), 0);
+    GetProjectDir(dir);
+    EXPECT_STREQ(dir, own);
 }
 
 // Run once more under a decimal-comma locale (see CMakeLists.txt).

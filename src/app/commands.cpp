@@ -1,11 +1,11 @@
 // Start-up values and the four command buttons.
 #include "app/kadrel.h"
 #include "app/kadrel_uir.h"
+#include "app/version.h"
 #include "core/text_format.h"
 
 namespace {
 
-constexpr double kVersion = 1.2;
 constexpr const char* kVersionDate = "Feb 28 2005";
 
 const char kVersionFormat[] = "kadrel v%.1f - %s\nhttps://kadrel.example.org";
@@ -49,7 +49,7 @@ int InitPanel() {
     LocateSettingsFile();
     ReadSettingsFile();
     SetCtrlVal(panelHandle, PANEL_COPYRIGHT,
-               TextFormat(kVersionFormat, kVersion, kVersionDate).c_str());
+               TextFormat(kVersionFormat, kProgramVersion, kVersionDate).c_str());
     PutIntoFields(settings, false);
     // Redraw reads the fields back, so what a field makes of a value is what
     // the calculations and the next save use.

@@ -20,8 +20,13 @@ int fail(int status, const std::string& what) {
     rt.lastFailure = what;
     if (rt.breakOnLibraryErrors) {
         const QByteArray program = QCoreApplication::applicationName().toLocal8Bit();
-        std::fprintf(stderr, "%s ui: %s (%s)\n", program.isEmpty() ? "ui" : program.constData(),
-                     what.c_str(), GetUIErrorString(status));
+        const std::string line = std::string(program.isEmpty() ? "ui" : program.constData()) +
+                                 " ui: " + what + " (" + GetUIErrorString(status) + ")";
+        if (rt.failureLog) {
+            rt.failureLog(line.c_str());
+        } else {
+            std::fprintf(stderr, "%s\n", line.c_str());
+        }
     }
     return status;
 }

@@ -61,6 +61,8 @@ struct Runtime {
     int monitorWidth = 0;  // 0: ask the screen
     int monitorHeight = 0;
     std::string lastFailure;
+    FailureLog failureLog = nullptr;  // null: stderr
+    std::string projectDir;           // empty: the program's own directory
 };
 
 Runtime& runtime();

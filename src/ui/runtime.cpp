@@ -187,6 +187,11 @@ int MessagePopup(const char* title, const char* message) {
 }
 
 int GetProjectDir(char (&directory)[MAX_PATHNAME_LEN]) {
+    const std::string& chosen = runtime().projectDir;
+    if (!chosen.empty()) {
+        std::memcpy(directory, chosen.c_str(), chosen.size() + 1);  // fits: SetProjectDir checked
+        return 0;
+    }
     char exe[4096];
     const ssize_t n = readlink("/proc/self/exe", exe, sizeof exe - 1);
     if (n <= 0) {
@@ -286,4 +291,17 @@ int SetMonitorAttribute(int monitor, int attribute, int value) {
     }
     (attribute == ATTR_WIDTH ? runtime().monitorWidth : runtime().monitorHeight) = value;
     return 0;
+}
+
+int SetProjectDir(const char* directory) {
+    const std::string chosen = directory ? directory : "";
+    if (chosen.size() >= MAX_PATHNAME_LEN) {
+        return fail(UIEBufferTooSmall, "the program's directory is too long");
+    }
+    runtime().projectDir = chosen;
+    return 0;
+}
+
+void SetFailureLog(FailureLog log) {
+    runtime().failureLog = log;
 }

@@ -9,7 +9,10 @@
 // the master copy of the settings; kadrel.ini keeps six of them between runs.
 //
 // The arithmetic lives in core/ (no user interface); the procedures here read
-// controls, call it, and write controls.
+// controls, call it, and write controls. In src/app: kadrel.cpp starts and
+// ends the program, calc.cpp holds Redraw and Cursor, settings.cpp kadrel.ini,
+// commands.cpp the start-up values and the four buttons; the panel is one row
+// per control in panel_definition.cpp, built by BuildPANEL (kadrel_uir.h).
 #pragma once
 
 #include <cstdio>

@@ -1,9 +1,18 @@
-// The main panel: its resource number in kadrel.uir, the identifiers of its
-// thirty controls (in creation order), and the builder that makes it by
-// runtime calls. kadrel.uir is written from BuildPANEL at build time.
+// The main panel: its resource number in kadrel.uir, its title and place,
+// the identifiers of its thirty controls (in creation order), and the builder
+// that makes it by runtime calls. kadrel.uir is written from BuildPANEL at
+// build time.
 #pragma once
 
 enum : int { PANEL = 1 };  // resource number in the panel file
+
+constexpr const char* kPanelTitle = "K A D R E L";
+
+// The panel's place and size in pixels, before any resolution adjustment.
+struct PanelGeometry {
+    int top, left, height, width;
+};
+constexpr PanelGeometry kPanelGeometry{21, 5, 558, 672};
 
 enum : int {
     PANEL_XMM = 2,

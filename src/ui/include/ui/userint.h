@@ -2,10 +2,21 @@
 // values, commit callbacks, a graph with a free cursor, pop-ups, bitmaps and the
 // clipboard, built on Qt Widgets. It knows nothing about the program it serves.
 //
+// Inside src/ui: model.h keeps the handles' bookkeeping; control_create,
+// control_attributes, control_readback and control_layout make, configure,
+// read and place controls; values.cpp their values; panels.cpp and
+// panel_widget.cpp the panels; panel_save/panel_load the panel files;
+// graph.cpp over graph_widget and axis_scale the graphs; bitmaps.cpp the
+// images and clipboard; runtime.cpp start, event loop and system queries.
+//
 // Every operation returns a status: 0 or a positive handle on success, a
-// negative UIError on failure. A failure changes nothing; GetUIErrorString()
-// names a status and LastUIFailure() says what the last failing call met.
-// While SetBreakOnLibraryErrors is on (the default), failures are also logged.
+// negative UIError on failure. A failure changes nothing unless its contract
+// says otherwise (output arguments may be zeroed); GetUIErrorString() names a
+// status and LastUIFailure() says what the last failing call met. While
+// SetBreakOnLibraryErrors is on (the default), failures are also logged.
+// Every call that takes a panel, control, graph, cursor or bitmap fails with
+// UIEBadPanelHandle, UIEBadControlId, UIEBadValue or UIEBadBitmap when it is
+// unknown; the contracts below name only the other failures.
 //
 // One thread: callbacks run on the thread that called RunUserInterface, one at
 // a time. A value set by the program never raises an event.
@@ -33,6 +44,7 @@ enum UIError {
     UIEUnknownCallback = -14,
 };
 
+// A short English text for a status; "unknown status" for a number that is none.
 const char* GetUIErrorString(int status);
 // What the last failing operation met, for logs and tests ("" when none failed).
 const char* LastUIFailure();
@@ -48,6 +60,8 @@ struct CallbackName {
     const char* name;
     CtrlCallbackPtr function;
 };
+// 0; UIEBadValue at the first entry with a null name or function (the entries
+// before it stay registered). Names are looked up by SavePanel and LoadPanel.
 int RegisterCallbacks(const CallbackName* table, std::size_t count);
 
 // ---- control kinds and values ----------------------------------------------
@@ -179,57 +193,124 @@ class RuntimeLifetime {
     RuntimeLifetime(const RuntimeLifetime&) = delete;
     RuntimeLifetime& operator=(const RuntimeLifetime&) = delete;
 };
+// Runs the event loop until QuitUserInterface: its return code;
+// UIENotInitialized before InitCVIRTE.
 int RunUserInterface();
+// 0, ending RunUserInterface with returnCode (outside the loop it does
+// nothing, so a later pop-up is not ended at once); UIENotInitialized.
 int QuitUserInterface(int returnCode);
 
 // ---- panels -----------------------------------------------------------------
+// A new, hidden panel's handle (never reused): a window when parent is 0, a
+// frame inside the parent otherwise; UIENotInitialized; UIEBadValue for a
+// size not above 0.
 int NewPanel(int parent, const char* title, int top, int left, int height, int width);
+// The handle of a new, hidden panel rebuilt from the panel file's resource; a
+// relative fileName is taken from the program's directory (GetProjectDir).
+// UIENotInitialized; UIEFileNotFound; UIEBadPanelFile when the file is no
+// panel file of this version or is damaged; UIEResourceNotFound;
+// UIEUnknownCallback for a callback name not registered; UIEBufferTooSmall for
+// a path too long. On failure the partly built panel is discarded.
 int LoadPanel(int parent, const char* fileName, int resourceId);
+// 0 after replacing fileName, all or nothing, with a panel file that holds this
+// panel as resourceId; UIEUnknownCallback when a control's callback is not
+// registered; UIEFileWrite.
 int SavePanel(int panel, const char* fileName, int resourceId);
+// 0; shows the panel and activates its window.
 int DisplayPanel(int panel);
+// 0; hides the panel.
 int HidePanel(int panel);
+// 0; discards the panel, its child panels first, and their controls; the
+// handles become unknown.
 int DiscardPanel(int panel);
+// 0; UIEBadAttribute for an attribute that is no panel int; UIEBadValue for a
+// size not above 0 or a frame style on a top-level panel; UIEBadControlId for
+// a close control the panel lacks (0: none). While
+// ATTR_SCALE_CONTENTS_ON_RESIZE is on, a new width or height moves and resizes
+// every control by the same factor.
 int SetPanelAttribute(int panel, int attribute, int value);
+// 0 for ATTR_TITLE or ATTR_CONSTANT_NAME (value not null); UIEWrongType for
+// any other attribute.
 int SetPanelAttribute(int panel, int attribute, const char* value);
+// 0 and the value as set (0 when never set); UIEBadAttribute for an attribute
+// that is no panel int.
 int GetPanelAttribute(int panel, int attribute, int* value);
+// 0 and the title or constant name ("" when never set); UIEBadAttribute for
+// any other attribute.
 int GetPanelAttribute(int panel, int attribute, std::string* value);
 
 // ---- controls ---------------------------------------------------------------
-// Identifiers are handed out in creation order, starting at 2.
+// The new control's identifier, handed out in creation order from 2; it is
+// frontmost, last in the tab order and visible; a numeric field holds a double,
+// is hot and coerces to its range; label null counts as "". UIEBadValue for an
+// unknown kind.
 int NewCtrl(int panel, int kind, const char* label, int top, int left);
+// 0 after setting a numeric field or text message to its ATTR_DFLT_VALUE (0 or
+// "" when never set), raising no event; UIEBadControlId for other kinds.
 int DefaultCtrl(int panel, int control);
 
+// 0; the field makes the number what its range check and data type allow
+// (NaN is ignored); UIEWrongType when the control is no numeric field.
 int SetCtrlVal(int panel, int control, int value);
 int SetCtrlVal(int panel, int control, float value);
 int SetCtrlVal(int panel, int control, double value);
+// 0; null counts as ""; UIEWrongType when the control is no text message.
 int SetCtrlVal(int panel, int control, const char* value);
+// 0 and the value; UIEWrongType unless the control is a numeric field of
+// exactly that data type (VAL_INTEGER, VAL_FLOAT, VAL_DOUBLE).
 int GetCtrlVal(int panel, int control, int* value);
 int GetCtrlVal(int panel, int control, float* value);
 int GetCtrlVal(int panel, int control, double* value);
+// 0 and the text; UIEWrongType when the control is no text message.
 int GetCtrlVal(int panel, int control, std::string* value);
 
+// 0; UIEBadAttribute when the attribute does not apply to the control's kind;
+// UIEWrongType for a value of another type (an int serves for a double);
+// UIEBadValue for a value out of its range (sizes above 0, precision 0..15,
+// 0 to 10 cursors, known data types and modes). Text null counts as ""; a null
+// callback removes the callback; z and tab positions are clamped to the order.
 int SetCtrlAttribute(int panel, int control, int attribute, int value);
 int SetCtrlAttribute(int panel, int control, int attribute, double value);
 int SetCtrlAttribute(int panel, int control, int attribute, const char* value);
 int SetCtrlAttribute(int panel, int control, int attribute, CtrlCallbackPtr value);
+// 0 and the value as last set; positions, size and visibility as the panel has
+// them now; a zero of the attribute's type ("" or null) when never set.
+// UIEBadAttribute as for SetCtrlAttribute; UIEWrongType when asked with
+// another type (a double takes an int).
 int GetCtrlAttribute(int panel, int control, int attribute, int* value);
 int GetCtrlAttribute(int panel, int control, int attribute, double* value);
 int GetCtrlAttribute(int panel, int control, int attribute, std::string* value);
 int GetCtrlAttribute(int panel, int control, int attribute, CtrlCallbackPtr* value);
 
 // ---- graphs -----------------------------------------------------------------
+// Every graph call fails with UIEBadControlId for a control that is no graph.
+// Plots lie on the left y axis; the right one always shows its manual range.
+//
+// 0; the manual range is kept while autoscaling, for a later switch back;
+// UIEBadValue for an unknown mode or unless min < max.
 int SetAxisScalingMode(int panel, int graph, int axis, int mode, double min, double max);
+// 0, the mode and the manual range as set.
 int GetAxisScalingMode(int panel, int graph, int axis, int* mode, double* min, double* max);
-// The range shown now: the manual range, or the round range around the data.
+// 0 and the range shown now: the manual range, or the round range around the
+// plots (the manual range while there are none).
 int GetAxisRange(int panel, int graph, int axis, double* min, double* max);
+// The new plot's handle (from 1); cursors move back into the new range.
 int PlotLine(int panel, int graph, double x1, double y1, double x2, double y2, int color);
+// 0; plot -1 deletes all plots; redrawn at once whatever refresh says.
 int DeleteGraphPlot(int panel, int graph, int plot, int refresh);
+// 0 and the position of cursor 1, 2, ... in axis units.
 int GetGraphCursor(int panel, int graph, int cursor, double* x, double* y);
+// 0; the position is clamped into the visible ranges; raises no event.
 int SetGraphCursor(int panel, int graph, int cursor, double x, double y);
+// 0; UIEBadAttribute for an attribute that is no cursor's; UIEBadValue for an
+// axis other than the left or right y axis, or a mode other than free form.
 int SetCursorAttribute(int panel, int graph, int cursor, int attribute, int value);
+// 0 and the value; UIEBadAttribute as for SetCursorAttribute.
 int GetCursorAttribute(int panel, int graph, int cursor, int attribute, int* value);
 
 // ---- pop-ups, bitmaps, clipboard ----------------------------------------------
+// 0 once the user has dismissed the modal pop-up, which opens beside the
+// active window where the screen has room; UIENotInitialized.
 int MessagePopup(const char* title, const char* message);
 
 struct Rect {
@@ -238,28 +319,69 @@ struct Rect {
     int height;  // -1: up to the panel's edge
     int width;   // -1: up to the panel's edge
 };
+// The rectangle of these four numbers.
 Rect MakeRect(int top, int left, int height, int width);
 
 // The text encoding GetUserBitmapFromText reads: an SVG document.
 constexpr int VAL_SVG_IMAGE_TEXT = 1;
+// Bitmaps stay until DiscardBitmap or CloseCVIRTE; the calls that make one
+// set *bitmap to 0 when they fail.
+//
+// 0 and a new bitmap of the document at its own size on a transparent ground;
+// UIEBadBitmap for another encoding, null text or no SVG; UIENotInitialized.
 int GetUserBitmapFromText(const char* text, int version, int* bitmap);
+// 0 and a new bitmap of the panel as shown within area (scope is ignored);
+// UIEBadValue for an area outside the panel; UIEBadBitmap when it cannot draw.
 int GetPanelDisplayBitmap(int panel, int scope, Rect area, int* bitmap);
+// 0, width and height in pixels.
 int GetBitmapSize(int bitmap, int* width, int* height);
+// 0; the picture control shows a copy, so the bitmap may be discarded at once
+// (imageId is ignored); UIEBadControlId for a control that is no picture.
 int SetCtrlBitmap(int panel, int control, int imageId, int bitmap);
+// 0; the system clipboard holds the image.
 int ClipboardPutBitmap(int bitmap);
+// 0 with *available 1 and a new bitmap, or *available 0 and *bitmap 0 when the
+// clipboard holds no image; UIENotInitialized.
 int ClipboardGetBitmap(int* bitmap, int* available);
+// 0; the handle becomes unknown.
 int DiscardBitmap(int bitmap);
 
 // ---- files and system --------------------------------------------------------
+// 0 and the directory of the running program, without a final slash ("/" at
+// the root), or the one SetProjectDir gave; UIEFileNotFound when the program's
+// path is unknown; UIEBufferTooSmall.
 int GetProjectDir(char (&directory)[MAX_PATHNAME_LEN]);
+// 0 and directory joined to fileName, with a slash between unless directory is
+// empty or ends in one; UIEBufferTooSmall, path untouched, when it would not fit.
 int MakePathname(const char* directory, const char* fileName, char (&path)[MAX_PATHNAME_LEN]);
+// The previous setting; while on, each failure writes one line
+// "<program> ui: <what> (<status text>)" to the failure log (stderr).
 int SetBreakOnLibraryErrors(int on);
+// The previous setting; nothing else depends on it.
 int SetBreakOnProtectionErrors(int on);
+// Positive infinity.
 double _GetDoubleInf();
 
+// 0 and the value; only ATTR_RESOLUTION_ADJUSTMENT, else UIEBadAttribute.
 int GetSystemAttribute(int attribute, int* value);
+// 0; only ATTR_RESOLUTION_ADJUSTMENT (UIEBadAttribute), -1..100 (UIEBadValue).
 int SetSystemAttribute(int attribute, int value);
+// 0 and monitor 1, the primary screen, for every panel.
 int GetMonitorFromPanel(int panel, int* monitor);
+// 0 and monitor 1's ATTR_WIDTH or ATTR_HEIGHT in pixels (as pretended, if so);
+// UIEBadAttribute for another monitor or attribute; UIENotInitialized.
 int GetMonitorAttribute(int monitor, int attribute, int* value);
-// Pretends the monitor has this size (ATTR_WIDTH or ATTR_HEIGHT); for tests.
+// Pretends the monitor has this size (ATTR_WIDTH or ATTR_HEIGHT; 0 asks the
+// screen again); for tests. UIEBadAttribute as above or for a negative size.
 int SetMonitorAttribute(int monitor, int attribute, int value);
+
+// ---- for tests ----------------------------------------------------------------
+// Test programs only: GetProjectDir (and so LoadPanel's relative paths) answers
+// directory instead of the program's own; null or "" returns to the program's.
+// 0; UIEBufferTooSmall for a directory too long, the setting unchanged.
+int SetProjectDir(const char* directory);
+// Test programs only: the failure lines SetBreakOnLibraryErrors lets through go
+// to log instead of stderr (null: back to stderr), so a test can read or drop
+// them while the program under test switches logging on and off.
+using FailureLog = void (*)(const char* line);
+void SetFailureLog(FailureLog log);
