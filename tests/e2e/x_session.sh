@@ -60,7 +60,12 @@ dismiss_popup() {
     local popup
     popup=$(xdotool search --sync --onlyvisible --name '^kadrel$' | head -1)
     xdotool windowfocus --sync "$popup" key Return
-    sleep 0.3
+    # The panel takes no input, its close box included, until the pop-up is gone.
+    for _ in $(seq 100); do
+        xdotool search --onlyvisible --name '^kadrel$' >/dev/null 2>&1 || break
+        sleep 0.1
+    done
+    sleep 0.2
 }
 
 # Clicks at a point of the panel, in panel coordinates.
