@@ -1,4 +1,4 @@
-// The reference: a bare Qt window of the panel's size, ended the same way.
+// The bare reference: an empty Qt window of the panel's size, ended the same way.
 #include <QApplication>
 #include <QWidget>
 

@@ -41,6 +41,7 @@ class AccessibleTest : public PanelTest {
     int NumericField(const char* label, int top) {
         const int id = NewCtrl(panel, CTRL_NUMERIC, label, top, 100);
         SetCtrlAttribute(panel, id, ATTR_DATA_TYPE, VAL_FLOAT);
+        SetCtrlAttribute(panel, id, ATTR_WIDTH, 90);  // room for every decimal
         return id;
     }
 

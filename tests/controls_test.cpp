@@ -25,6 +25,7 @@ class FieldTest : public PanelTest {
         ASSERT_EQ(SetCtrlAttribute(panel, field, ATTR_MIN_VALUE, 10.0), 0);
         ASSERT_EQ(SetCtrlAttribute(panel, field, ATTR_MAX_VALUE, 2000.0), 0);
         ASSERT_EQ(SetCtrlAttribute(panel, field, ATTR_PRECISION, 1), 0);
+        ASSERT_EQ(SetCtrlAttribute(panel, field, ATTR_WIDTH, 75), 0);
         ASSERT_EQ(SetCtrlAttribute(panel, field, ATTR_CALLBACK_FUNCTION_POINTER, Record), 0);
         other = NewCtrl(panel, CTRL_NUMERIC, "other", 60, 100);
         DisplayPanel(panel);
@@ -189,6 +190,37 @@ TEST_F(PanelTest, CloseBoxRaisesTheCloseControlsCommit) {
     EXPECT_TRUE(window->isVisible());
     ASSERT_EQ(events().size(), 1u);
     EXPECT_EQ(events()[0].control, ok);
+}
+
+// What the user sees at a point where three boxes overlap: the newest, until
+// another is put in front; a caption stays above its own field.
+TEST_F(PanelTest, StackingFollowsTheFrontToBackOrder) {
+    const int a = NewCtrl(panel, CTRL_BOX, "", 10, 10);
+    const int b = NewCtrl(panel, CTRL_BOX, "", 20, 20);
+    const int n = NewCtrl(panel, CTRL_NUMERIC, "n", 30, 30);
+    for (int box : {a, b}) {
+        SetCtrlAttribute(panel, box, ATTR_WIDTH, 100);
+        SetCtrlAttribute(panel, box, ATTR_HEIGHT, 100);
+        std::string name = "box" + std::to_string(box);
+        SetCtrlAttribute(panel, box, ATTR_CONSTANT_NAME, name.c_str());
+    }
+    SetCtrlAttribute(panel, n, ATTR_CONSTANT_NAME, "field");
+    SetCtrlAttribute(panel, n, ATTR_LABEL_TOP, 40);
+    SetCtrlAttribute(panel, n, ATTR_LABEL_LEFT, 40);
+    QWidget* window = ui::findPanel(panel)->widget;
+    auto top = [&](int x, int y) {
+        QWidget* w = window->childAt(x, y);
+        while (w->parentWidget() != window) {
+            w = w->parentWidget();
+        }
+        return w->objectName().toStdString();
+    };
+    EXPECT_EQ(top(42, 45), "");  // the caption, over its field
+    EXPECT_EQ(top(35, 35), "field");
+    EXPECT_EQ(top(25, 25), "box3");
+    SetCtrlAttribute(panel, a, ATTR_ZPLANE_POSITION, 0);
+    EXPECT_EQ(top(25, 25), "box2");
+    EXPECT_EQ(top(35, 35), "box2");
 }
 
 TEST_F(PanelTest, IdentifiersOrdersAndDefaults) {

@@ -4,6 +4,7 @@
 
 #include "model.h"
 #include "panel_fixture.h"
+#include "picture_widget.h"
 
 namespace {
 
@@ -82,13 +83,26 @@ TEST_F(PanelFileTest, WriteReadWriteIsTheSameFile) {
     GetGraphCursor(loaded, 6, 1, &x, &y);
     EXPECT_EQ(x, 50.0);
     EXPECT_EQ(y, 50.118203);
+    // The picture keeps its SVG text, to be drawn at any density.
+    auto* picture = static_cast<ui::PictureWidget*>(ui::findPanel(loaded)->find(7)->widget);
+    EXPECT_EQ(picture->svg(), QByteArray(kSvg));
+    EXPECT_EQ(picture->image().size(), QSize(8, 6));
+    EXPECT_EQ(picture->image().pixel(4, 3), qRgb(255, 0, 0));
     DiscardPanel(loaded);
 }
 
 TEST_F(PanelFileTest, DamagedFilesAreRefusedAndLeaveNoPanel) {
     fill();
+    // A picture that has no SVG source is kept as PNG.
+    int raster = 0;
+    ASSERT_EQ(GetPanelDisplayBitmap(panel, 0, MakeRect(0, 0, 4, 4), &raster), 0);
+    ASSERT_EQ(SetCtrlBitmap(panel, NewCtrl(panel, CTRL_PICTURE, "", 0, 0), 0, raster), 0);
+    DiscardBitmap(raster);
     ASSERT_EQ(SavePanel(panel, path("good.uir").c_str(), 1), 0);
     const QByteArray good = read(path("good.uir"));
+    const QByteArray png = good.mid(good.indexOf("iVBORw0KGgo")).split('"').front();
+    QByteArray zeroWidth = QByteArray::fromBase64(png);
+    zeroWidth.replace(16, 4, QByteArray(4, '\0'));
     struct Case {
         const char* name;
         QByteArray text;
@@ -112,6 +126,13 @@ TEST_F(PanelFileTest, DamagedFilesAreRefusedAndLeaveNoPanel) {
          UIEBadControlId},
         {"other resource", QByteArray(good).replace("\"resource\": 1", "\"resource\": 2"),
          UIEResourceNotFound},
+        {"picture not PNG", QByteArray(good).replace(png, "R0lGODlhAQABAAAAACw="), UIEBadPanelFile},
+        {"picture without width", QByteArray(good).replace(png, zeroWidth.toBase64()),
+         UIEBadPanelFile},
+        {"picture cut short", QByteArray(good).replace(png, png.left(20)), UIEBadPanelFile},
+        {"picture not SVG", QByteArray(good).replace("\"<svg ", "\"<html "), UIEBadPanelFile},
+        {"picture not text", QByteArray(good).replace("\"svg\": \"", "\"svg\": 1, \"x\": \""),
+         UIEBadPanelFile},
     };
     const size_t panels = ui::runtime().panels.size();
     for (const Case& c : cases) {

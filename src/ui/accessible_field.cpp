@@ -37,7 +37,7 @@ QAccessible::State AccessibleNumericField::state() const {
 
 QString AccessibleNumericField::text(QAccessible::Text t) const {
     if (t == QAccessible::Value) {
-        return field()->text();
+        return editor()->text();
     }
     return QAccessibleWidget::text(t);
 }

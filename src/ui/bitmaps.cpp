@@ -10,8 +10,13 @@
 
 namespace ui {
 
-void setPicture(Control& control, const QImage& image) {
-    static_cast<PictureWidget*>(control.widget)->setImage(image);
+void setPicture(Control& control, const Bitmap& bitmap) {
+    auto* picture = static_cast<PictureWidget*>(control.widget);
+    if (bitmap.svg.isEmpty()) {
+        picture->setImage(bitmap.image);
+    } else {
+        picture->setSvg(bitmap.svg);
+    }
 }
 
 QImage pictureOf(const Control& control) {
@@ -20,14 +25,14 @@ QImage pictureOf(const Control& control) {
 
 namespace {
 
-int Keep(const QImage& image, int* bitmap) {
+int Keep(const QImage& image, int* bitmap, const QByteArray& svg = {}) {
     Runtime& rt = runtime();
     *bitmap = rt.nextBitmap++;
-    rt.bitmaps[*bitmap] = image;
+    rt.bitmaps[*bitmap] = Bitmap{image, svg};
     return 0;
 }
 
-int FindBitmap(int bitmap, QImage** image) {
+int FindBitmap(int bitmap, Bitmap** image) {
     auto it = runtime().bitmaps.find(bitmap);
     if (it == runtime().bitmaps.end()) {
         return fail(UIEBadBitmap, "no bitmap " + std::to_string(bitmap));
@@ -45,7 +50,8 @@ Rect MakeRect(int top, int left, int height, int width) {
     return {top, left, height, width};
 }
 
-// The image is drawn at the size the document gives, on a transparent ground.
+// The image is drawn at the size the document gives, on a transparent ground;
+// a picture that takes it draws it again from the text at its own density.
 int GetUserBitmapFromText(const char* text, int version, int* bitmap) {
     *bitmap = 0;
     if (version != VAL_SVG_IMAGE_TEXT || text == nullptr) {
@@ -54,7 +60,8 @@ int GetUserBitmapFromText(const char* text, int version, int* bitmap) {
     if (!runtime().app) {
         return fail(UIENotInitialized, "GetUserBitmapFromText before InitCVIRTE");
     }
-    QSvgRenderer renderer{QByteArray(text)};
+    const QByteArray svg(text);
+    QSvgRenderer renderer(svg);
     const QSize size = renderer.defaultSize();
     if (!renderer.isValid() || size.isEmpty()) {
         return fail(UIEBadBitmap, "image text is no SVG document");
@@ -64,7 +71,7 @@ int GetUserBitmapFromText(const char* text, int version, int* bitmap) {
     QPainter painter(&image);
     renderer.render(&painter);
     painter.end();
-    return Keep(image, bitmap);
+    return Keep(image, bitmap, svg);
 }
 
 int GetPanelDisplayBitmap(int panel, int, Rect area, int* bitmap) {
@@ -87,12 +94,12 @@ int GetPanelDisplayBitmap(int panel, int, Rect area, int* bitmap) {
 }
 
 int GetBitmapSize(int bitmap, int* width, int* height) {
-    QImage* image;
+    Bitmap* image;
     if (int status = FindBitmap(bitmap, &image); status < 0) {
         return status;
     }
-    *width = image->width();
-    *height = image->height();
+    *width = image->image.width();
+    *height = image->image.height();
     return 0;
 }
 
@@ -105,7 +112,7 @@ int SetCtrlBitmap(int panel, int control, int, int bitmap) {
     if (c->kind != CTRL_PICTURE) {
         return fail(UIEBadControlId, "control " + std::to_string(control) + " is no picture");
     }
-    QImage* image;
+    Bitmap* image;
     if (int status = FindBitmap(bitmap, &image); status < 0) {
         return status;
     }
@@ -114,11 +121,11 @@ int SetCtrlBitmap(int panel, int control, int, int bitmap) {
 }
 
 int ClipboardPutBitmap(int bitmap) {
-    QImage* image;
+    Bitmap* image;
     if (int status = FindBitmap(bitmap, &image); status < 0) {
         return status;
     }
-    QGuiApplication::clipboard()->setImage(*image);
+    QGuiApplication::clipboard()->setImage(image->image);
     return 0;
 }
 

@@ -9,6 +9,7 @@
 #include "controls.h"
 #include "graph_widget.h"
 #include "numeric_field.h"
+#include "text_layout.h"
 
 namespace ui {
 namespace {
@@ -281,7 +282,7 @@ int ApplyToWidget(Control& c, int attribute, const AttrValue& value) {
 
 // What depends on several stored attributes at once: fonts, a field's frame
 // and background, and the geometry.
-void Refresh(Control& c, int attribute) {
+void Refresh(Panel& panel, Control& c, int attribute) {
     if (attribute == ATTR_TEXT_FONT || attribute == ATTR_TEXT_POINT_SIZE ||
         attribute == ATTR_TEXT_BOLD) {
         ApplyFont(c, false);
@@ -292,7 +293,7 @@ void Refresh(Control& c, int attribute) {
         ApplyFieldStyle(c);
     }
     if (ChangesGeometry(attribute)) {
-        layout(c);
+        relayout(panel, c);
     }
 }
 
@@ -346,7 +347,7 @@ int applyAttribute(Panel& panel, Control& c, int attribute, const AttrValue& val
         return status;
     }
     c.attributes[attribute] = value;
-    Refresh(c, attribute);
+    Refresh(panel, c, attribute);
     if (attribute == ATTR_ACCESSIBLE_DESCRIPTION || attribute == ATTR_DESCRIBED_BY) {
         refreshDescriptions(panel);
     }

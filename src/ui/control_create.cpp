@@ -6,6 +6,7 @@
 
 #include "command_button.h"
 #include "controls.h"
+#include "fitting_label.h"
 #include "graph_widget.h"
 #include "numeric_field.h"
 #include "picture_widget.h"
@@ -92,7 +93,7 @@ int NewCtrl(int panel, int kind, const char* label, int top, int left) {
     c.kind = kind;
     c.widget = MakeWidget(kind, p->widget);
     if (kind == CTRL_NUMERIC || kind == CTRL_GRAPH) {
-        c.label = new QLabel(p->widget);
+        c.label = new FittingLabel(p->widget);
         c.label->setBuddy(c.widget);
     }
     c.attributes[ATTR_TOP] = top;
@@ -102,7 +103,12 @@ int NewCtrl(int panel, int kind, const char* label, int top, int left) {
     p->tabOrder.push_back(c.id);
     Defaults(*p, c, label == nullptr ? "" : label);
     Connect(panel, c);
-    applyFrontToBack(*p);
+    // Frontmost and last in the tab order: only the new control moves, where
+    // re-stacking the whole panel would make building it quadratic.
+    c.widget->raise();
+    if (c.label) {
+        c.label->raise();
+    }
     applyTabOrder(*p);
     return c.id;
 }

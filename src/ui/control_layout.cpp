@@ -7,7 +7,7 @@
 
 namespace ui {
 
-void layout(Control& c) {
+Placement placement(const Control& c) {
     const bool fitsText = c.kind == CTRL_TEXT_MSG && attributeOr(c, ATTR_SIZE_TO_TEXT, 1);
     const bool needsHint = fitsText || c.width <= 0 || c.height <= 0;
     const QSize hint = needsHint ? c.widget->sizeHint() : QSize();
@@ -19,11 +19,21 @@ void layout(Control& c) {
     }
     const int top = attributeOr(c, ATTR_TOP, 0);
     const int left = attributeOr(c, ATTR_LEFT, 0);
-    c.widget->setGeometry(left, top, width, height);
+    Placement place{QRect(left, top, width, height), QRect()};
     if (c.label) {
-        c.label->adjustSize();
-        c.label->move(attributeOr(c, ATTR_LABEL_LEFT, left),
-                      attributeOr(c, ATTR_LABEL_TOP, top - c.label->height()));
+        const QSize caption = c.label->sizeHint();
+        place.label = QRect(QPoint(attributeOr(c, ATTR_LABEL_LEFT, left),
+                                   attributeOr(c, ATTR_LABEL_TOP, top - caption.height())),
+                            caption);
+    }
+    return place;
+}
+
+void layout(Control& c) {
+    const Placement place = placement(c);
+    c.widget->setGeometry(place.widget);
+    if (c.label) {
+        c.label->setGeometry(place.label);
     }
 }
 

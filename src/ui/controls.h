@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QColor>
+#include <QRect>
 
 #include "model.h"
 
@@ -24,8 +25,15 @@ inline QColor rgbColor(int rgb) {
 // value's type, and stores it.
 int applyAttribute(Panel& panel, Control& c, int attribute, const AttrValue& value);
 
-// Sizes a control from its attributes (text messages grow to fit their text)
-// and places its caption.
+// Where a control and its caption go by their attributes: text messages grow
+// to fit their text, a caption takes its text's size.
+struct Placement {
+    QRect widget;
+    QRect label;
+};
+Placement placement(const Control& control);
+
+// Puts a control and its caption where placement says.
 void layout(Control& control);
 
 // Moves a control to a place in one of the panel's orders (clamped to the

@@ -293,6 +293,11 @@ void GraphWidget::paintCursors(QPainter& painter, const Frame& frame) const {
         painter.setPen(QPen(c.color, 1, Qt::DotLine));
         painter.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
         painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
+    }
+    paintTextBackdrops(painter, area);
+    for (const Cursor& c : cursors_) {
+        const double x = frame.xPixel(c.x);
+        const double y = frame.yPixel(c.y, visibleScale(c.yAxis));
         painter.setPen(QPen(c.color, 2));
         painter.drawEllipse(QPointF(x, y), 3.5, 3.5);
     }

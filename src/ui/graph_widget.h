@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <QPainter>
+#include <QPointer>
 #include <QWidget>
 
 #include <map>
@@ -14,6 +15,7 @@
 #include <vector>
 
 #include "axis_scale.h"
+#include "fitting_label.h"
 
 namespace ui {
 
@@ -48,6 +50,13 @@ class GraphWidget : public QWidget {
     bool deletePlot(int plot);  // false when there is no such plot
     void deleteAllPlots();
 
+    // Texts that lie on the plot, in front of it: the grid and the cursor
+    // lines pass beneath them, on the plot's colour, and cross no letter.
+    void setTextsInFront(std::vector<QPointer<FittingLabel>> texts);
+
+    // Where the plot lies, inside the axes, in this widget's coordinates.
+    QRectF plotArea() const;
+
     void setCursorCount(int count);
     int cursorCount() const { return static_cast<int>(cursors_.size()); }
     Cursor& cursor(int index) { return cursors_[index]; }  // 0-based
@@ -74,7 +83,6 @@ class GraphWidget : public QWidget {
         QColor color;
     };
 
-    QRectF plotArea() const;
     // The plot area and the visible scales of the x and left y axes, taken
     // once per paint: autoscaled scales cost a pass over the plots.
     struct Frame {
@@ -88,6 +96,7 @@ class GraphWidget : public QWidget {
     void paintAxisNames(QPainter& painter, const QRectF& area) const;
     void paintPlots(QPainter& painter, const Frame& frame) const;
     void paintCursors(QPainter& painter, const Frame& frame) const;
+    void paintTextBackdrops(QPainter& painter, const QRectF& area) const;
     double keyTarget(int key, double x) const;  // NaN for keys that do not move x
     void dragTo(QPointF point);
     void clampCursors();
@@ -97,6 +106,7 @@ class GraphWidget : public QWidget {
     std::map<int, Line> lines_;
     int nextPlot_ = 1;
     std::vector<Cursor> cursors_;
+    std::vector<QPointer<FittingLabel>> textsInFront_;
     QColor plotAreaColor_{0xE0E0E0};
     QColor gridColor_{Qt::white};
     QColor surroundColor_{0xF0F0F0};

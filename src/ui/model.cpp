@@ -15,6 +15,12 @@ Runtime& runtime() {
     return *state;
 }
 
+void fontsReady() {
+    if (runtime().fontConfiguration.joinable()) {
+        runtime().fontConfiguration.join();
+    }
+}
+
 int fail(int status, const std::string& what) {
     Runtime& rt = runtime();
     rt.lastFailure = what;

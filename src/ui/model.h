@@ -9,6 +9,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <thread>
 #include <variant>
 #include <vector>
 
@@ -46,10 +47,18 @@ struct Panel {
     Control* find(int id) const;
 };
 
+// An image behind a handle; one made from SVG text keeps its source, so a
+// picture can draw it again at any pixel density.
+struct Bitmap {
+    QImage image;
+    QByteArray svg;
+};
+
 struct Runtime {
     std::unique_ptr<QApplication> app;
+    std::thread fontConfiguration;  // see fontsReady()
     std::map<int, std::unique_ptr<Panel>> panels;
-    std::map<int, QImage> bitmaps;
+    std::map<int, Bitmap> bitmaps;
     std::vector<CallbackName> callbacks;
     bool running = false;  // inside RunUserInterface
     int lifetimeHolders = 0;
@@ -67,6 +76,11 @@ struct Runtime {
 
 Runtime& runtime();
 
+// The font configuration is read on a second thread while Qt connects to the
+// display and the panel file is parsed; whatever lays out text first waits
+// here for it rather than reading it again.
+void fontsReady();
+
 // Records and logs a failure; returns status so callers can `return fail(...)`.
 int fail(int status, const std::string& what);
 
@@ -83,7 +97,7 @@ CtrlCallbackPtr callbackByName(const std::string& name);
 void commit(int panel, int control, int eventData1 = 0, int eventData2 = 0);
 
 // Puts a new image into a picture control; kept in the control for saving.
-void setPicture(Control& control, const QImage& image);
+void setPicture(Control& control, const Bitmap& bitmap);
 QImage pictureOf(const Control& control);
 
 }  // namespace ui

@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "accessible.h"
+#include "text_fit.h"
 #include "ui/userint.h"
 
 namespace ui {
@@ -20,6 +21,7 @@ NumericField::NumericField(QWidget* parent) : QAbstractSpinBox(parent) {
     setKeyboardTracking(false);
     setDataType(VAL_DOUBLE);
     connect(lineEdit(), &QLineEdit::textEdited, this, [this] { edited_ = true; });
+    lineEdit()->installEventFilter(this);
 }
 
 void NumericField::setDataType(int type) {
@@ -108,13 +110,50 @@ double NumericField::settle(double value) const {
     }
 }
 
+QString NumericField::text(int decimals) const {
+    return type_ == VAL_INTEGER ? QString::number(static_cast<qint64>(value_))
+                                : QString::number(value_, 'f', decimals);
+}
+
 void NumericField::show() {
-    const QString text = type_ == VAL_INTEGER ? QString::number(static_cast<qint64>(value_))
-                                              : QString::number(value_, 'f', precision_);
-    lineEdit()->setText(text);
+    if (editing_) {
+        lineEdit()->setFont(font());
+        lineEdit()->setText(text(precision_));
+    } else {
+        showFitted();
+    }
     if (value_ != announced_) {  // a recomputation rewrites results that did not change
         announced_ = value_;
         announceValue(this, value_);
+    }
+}
+
+// A line edit keeps two pixels of margin on each side and one for its cursor.
+constexpr int kLineEditMargins = 5;
+
+void NumericField::showFitted() {
+    const int room = lineEdit()->width() - kLineEditMargins;
+    int decimals = type_ == VAL_INTEGER ? 0 : precision_;
+    QString shown = text(decimals);
+    while (decimals > 0 && textWidth(font(), shown) > room) {
+        shown = text(--decimals);
+    }
+    lineEdit()->setFont(fittingFont(font(), shown, room));
+    lineEdit()->setText(shown);
+    lineEdit()->setCursorPosition(0);  // what cannot fit at all still shows its leading digits
+}
+
+// From the fitted display to the text as the user edits it, keeping a
+// selection of the whole text.
+void NumericField::startEditing() {
+    if (editing_ || isReadOnly()) {
+        return;
+    }
+    const bool all = lineEdit()->selectedText() == lineEdit()->text();
+    editing_ = true;
+    show();
+    if (all) {
+        lineEdit()->selectAll();
     }
 }
 
@@ -163,18 +202,46 @@ bool NumericField::event(QEvent* event) {
 }
 
 void NumericField::keyPressEvent(QKeyEvent* event) {
-    const int key = event->key();
-    if (!isReadOnly() && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+    if (!isReadOnly() && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        editing_ = false;
         commitTyped();
-    } else if (key == Qt::Key_Escape && edited_) {
-        edited_ = false;  // the typing is dropped: the committed value again
-        show();
-    } else {
-        QAbstractSpinBox::keyPressEvent(event);
+        lineEdit()->selectAll();
+        event->accept();
         return;
     }
-    lineEdit()->selectAll();
-    event->accept();
+    if (event->key() == Qt::Key_Escape && edited_) {
+        edited_ = false;  // the typing is dropped: the committed value again
+        show();
+        lineEdit()->selectAll();
+        event->accept();
+        return;
+    }
+    switch (event->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+        case Qt::Key_Escape:
+            break;
+        default:
+            startEditing();
+            break;
+    }
+    QAbstractSpinBox::keyPressEvent(event);
+}
+
+bool NumericField::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lineEdit() && event->type() == QEvent::MouseButtonPress) {
+        startEditing();  // before the click places the cursor in the text
+    }
+    return QAbstractSpinBox::eventFilter(watched, event);
+}
+
+void NumericField::focusInEvent(QFocusEvent* event) {
+    startEditing();
+    QAbstractSpinBox::focusInEvent(event);
 }
 
 void NumericField::focusOutEvent(QFocusEvent* event) {
@@ -182,6 +249,22 @@ void NumericField::focusOutEvent(QFocusEvent* event) {
         commitTyped();
     }
     QAbstractSpinBox::focusOutEvent(event);
+    editing_ = false;
+    show();
+}
+
+void NumericField::resizeEvent(QResizeEvent* event) {
+    QAbstractSpinBox::resizeEvent(event);
+    if (!editing_) {
+        showFitted();
+    }
+}
+
+void NumericField::changeEvent(QEvent* event) {
+    QAbstractSpinBox::changeEvent(event);
+    if (event->type() == QEvent::FontChange && !editing_) {
+        showFitted();
+    }
 }
 
 void NumericField::stepBy(int steps) {

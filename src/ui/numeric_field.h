@@ -2,6 +2,10 @@
 // commit: out-of-range numbers become the nearer bound, text that is no number
 // brings the last value back. Decimals are display only; the value keeps the
 // full precision of its data type.
+//
+// Out of editing the field shows its whole value: with fewer decimals, then in
+// a smaller font, when the value is too wide for it. While the user edits, the
+// text has all its decimals and scrolls as a line edit does.
 #pragma once
 
 #include <QAbstractSpinBox>
@@ -45,7 +49,11 @@ class NumericField : public QAbstractSpinBox {
   protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     StepEnabled stepEnabled() const override;
 
@@ -53,6 +61,9 @@ class NumericField : public QAbstractSpinBox {
     double settle(double value) const;  // range rule, then the data type
     void resettle();
     void show();
+    QString text(int decimals) const;
+    void showFitted();
+    void startEditing();
     bool takeTypedValue();  // false when the text is no number
     void commitTyped();
 
@@ -63,7 +74,8 @@ class NumericField : public QAbstractSpinBox {
     int precision_ = 2;
     int type_ = 0;
     bool coerce_ = true;
-    bool edited_ = false;
+    bool edited_ = false;   // typed into since the last commit
+    bool editing_ = false;  // showing the text as typed, all decimals
     double announced_ = std::numeric_limits<double>::quiet_NaN();  // to assistive technology
     QColor frameColor_{Qt::gray};
 };

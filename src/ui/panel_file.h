@@ -4,7 +4,7 @@
 //
 // A file holds panels by resource number. Each has its window attributes, its
 // controls in creation order (kind, attributes, value, graph axes and cursors,
-// picture as PNG), the front-to-back and tab orders and the close control.
+// picture as SVG text or PNG), the front-to-back and tab orders and the close control.
 // Numbers that JSON cannot hold (infinities, NaN) are written as text.
 #pragma once
 

@@ -1,11 +1,11 @@
 // Reading panel files. A damaged file is refused with the reason, and the
 // panel built so far is discarded.
-#include <QBuffer>
 #include <QFile>
-#include <QImageReader>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QXmlStreamReader>
+#include <QtEndian>
 
 #include <cmath>
 #include <set>
@@ -29,6 +29,21 @@ bool ReadNumber(const QJsonValue& json, double* v) {
         return true;
     }
     return false;
+}
+
+// The PNG signature and an image header with a size: enough to refuse what
+// is no PNG without the image readers, whose plugins take longer to load
+// than the rest of the panel takes to build.
+constexpr int kPngHeaderBase64 = 32;  // the first 24 bytes
+
+bool PngHeader(const QByteArray& bytes) {
+    static const char kSignature[] = "\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR";
+    if (bytes.size() < 24 || !bytes.startsWith(QByteArray(kSignature, 16))) {
+        return false;
+    }
+    auto dimension = [&](int at) { return qFromBigEndian<quint32>(bytes.constData() + at); };
+    const quint32 width = dimension(16), height = dimension(20);
+    return width > 0 && height > 0 && width <= INT32_MAX && height <= INT32_MAX;
 }
 
 bool ReadInt(const QJsonValue& json, int* v) {
@@ -56,7 +71,18 @@ void Check(int status) {
     }
 }
 
-int RequireInt(const QJsonValue& json, const QString& what) {
+// What a value is, for a refusal; put together only then, since a panel file
+// holds hundreds of values.
+struct What {
+    What(const char* prefix, const char* name = "") : prefix(prefix), name(name) {}
+    const char* prefix;
+    const char* name;
+    QString operator+(const char* complaint) const {
+        return QString::fromUtf8(prefix) + QString::fromUtf8(name) + complaint;
+    }
+};
+
+int RequireInt(const QJsonValue& json, What what) {
     int v;
     if (!ReadInt(json, &v)) {
         Bad(what + " is not a whole number");
@@ -64,7 +90,7 @@ int RequireInt(const QJsonValue& json, const QString& what) {
     return v;
 }
 
-double RequireNumber(const QJsonValue& json, const QString& what) {
+double RequireNumber(const QJsonValue& json, What what) {
     double v;
     if (!ReadNumber(json, &v)) {
         Bad(what + " is not a number");
@@ -73,7 +99,7 @@ double RequireNumber(const QJsonValue& json, const QString& what) {
 }
 
 AttrValue Decode(const AttrInfo& info, const QJsonValue& json, bool textValue) {
-    const QString what = QString("attribute ") + info.name;
+    const What what{"attribute ", info.name};
     AttrType type = info.type;
     if (type == AttrType::Value) {
         type = textValue ? AttrType::Text : AttrType::Double;
@@ -111,7 +137,7 @@ void ReplayAttributes(const QJsonValue& json, unsigned on, bool textValue, Apply
     const AttrInfo* table = attributeTable(&count);
     int used = 0;
     for (int i = 0; i < count; ++i) {
-        const QJsonValue value = object.value(table[i].name);
+        const QJsonValue value = object.value(QLatin1String(table[i].name));
         if (value.isUndefined()) {
             continue;
         }
@@ -187,6 +213,19 @@ void ReadGraph(int panel, int id, const QJsonObject& json) {
     }
 }
 
+// Only the root element is read now; the picture draws the rest when shown.
+void ReadSvg(int panel, int id, const QJsonValue& json) {
+    const QByteArray svg = json.toString().toUtf8();
+    QXmlStreamReader reader(svg);
+    if (!json.isString() || !reader.readNextStartElement() || reader.name() != u"svg") {
+        Bad("a picture's image is no SVG");
+    }
+    Panel* p;
+    Control* control;
+    Check(lookup(panel, id, &p, &control));
+    static_cast<PictureWidget*>(control->widget)->setSvg(svg);
+}
+
 void ReadControl(int panel, const QJsonValue& json) {
     const QJsonObject c = json.toObject();
     const int kind = KindOf(c.value("kind"));
@@ -206,17 +245,17 @@ void ReadControl(int panel, const QJsonValue& json) {
         Check(SetCtrlVal(panel, id, value.toString().toUtf8().constData()));
     } else if (kind == CTRL_GRAPH) {
         ReadGraph(panel, id, c.value("graph").toObject());
+    } else if (kind == CTRL_PICTURE && c.contains("svg")) {
+        ReadSvg(panel, id, c.value("svg"));
     } else if (kind == CTRL_PICTURE && c.contains("image")) {
-        QByteArray png = QByteArray::fromBase64(c.value("image").toString().toLatin1());
-        QBuffer buffer(&png);
-        QImageReader reader(&buffer, "PNG");
-        if (!reader.canRead() || !reader.size().isValid()) {  // reads the header only
+        const QByteArray base64 = c.value("image").toString().toLatin1();
+        if (!PngHeader(QByteArray::fromBase64(base64.left(kPngHeaderBase64)))) {
             Bad("a picture's image is no PNG");
         }
         Panel* p;
         Control* control;
         Check(lookup(panel, id, &p, &control));
-        static_cast<PictureWidget*>(control->widget)->setEncodedImage(png);
+        static_cast<PictureWidget*>(control->widget)->setEncodedImage(base64);
     }
 }
 

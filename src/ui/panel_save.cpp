@@ -12,6 +12,7 @@
 #include "model.h"
 #include "numeric_field.h"
 #include "panel_file.h"
+#include "picture_widget.h"
 
 using namespace ui;
 
@@ -80,6 +81,9 @@ int ControlToJson(const Control& c, QJsonObject* out) {
         (*out)["value"] = text->text();
     } else if (auto* graph = qobject_cast<GraphWidget*>(c.widget)) {
         (*out)["graph"] = GraphToJson(*graph);
+    } else if (auto* picture = qobject_cast<PictureWidget*>(c.widget);
+               picture && !picture->svg().isEmpty()) {
+        (*out)["svg"] = QString::fromUtf8(picture->svg());
     } else if (c.kind == CTRL_PICTURE && !pictureOf(c).isNull()) {
         QBuffer png;
         png.open(QIODevice::WriteOnly);

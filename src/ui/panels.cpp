@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "model.h"
+#include "text_layout.h"
 
 namespace ui {
 
@@ -121,6 +122,7 @@ int NewPanel(int parent, const char* title, int top, int left, int height, int w
     if (height <= 0 || width <= 0) {
         return fail(UIEBadValue, "a panel needs a positive size");
     }
+    fontsReady();
     auto panel = std::make_unique<Panel>();
     panel->handle = rt.nextPanel++;
     panel->parent = parent;
@@ -147,6 +149,7 @@ int DisplayPanel(int panel) {
     if (int status = lookupPanel(panel, &p); status < 0) {
         return status;
     }
+    arrangeTexts(*p);
     p->widget->show();
     p->widget->activateWindow();
     return 0;

@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QStyleFactory>
 
+#include <fontconfig/fontconfig.h>
 #include <xcb/xcb.h>
 
 #include <unistd.h>
@@ -109,6 +110,7 @@ int InitCVIRTE(void*, char** argv, void*) {
     }
     // Only the program's name reaches Qt: the command line is not ours to
     // act on, and Qt would otherwise take options such as -platform from it.
+    rt.fontConfiguration = std::thread(FcInit);
     static char* programName[] = {const_cast<char*>("ui"), nullptr};
     static int argc = 1;
     if (argv != nullptr && argv[0] != nullptr) {
@@ -129,6 +131,7 @@ int InitCVIRTE(void*, char** argv, void*) {
 }
 
 void CloseCVIRTE() {
+    fontsReady();
     Runtime& rt = runtime();
     rt.panels.clear();
     rt.bitmaps.clear();

@@ -2,15 +2,15 @@
 // through its text interface and follows as it changes.
 #pragma once
 
-#include <QLabel>
+#include "fitting_label.h"
 
 namespace ui {
 
-class TextMessage : public QLabel {
+class TextMessage : public FittingLabel {
     Q_OBJECT
 
   public:
-    using QLabel::QLabel;
+    using FittingLabel::FittingLabel;
 };
 
 }  // namespace ui

@@ -5,6 +5,7 @@
 #include "accessible.h"
 #include "controls.h"
 #include "numeric_field.h"
+#include "text_layout.h"
 
 using namespace ui;
 
@@ -67,7 +68,7 @@ int SetCtrlVal(int panel, int control, const char* value) {
     auto* label = static_cast<QLabel*>(c->widget);
     const QString before = label->text();
     label->setText(QString::fromUtf8(value ? value : ""));
-    layout(*c);
+    relayout(*findPanel(panel), *c);
     announceText(label, before, label->text());
     refreshDescriptions(*findPanel(panel));
     return 0;

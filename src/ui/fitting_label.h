@@ -1,0 +1,44 @@
+// A text that can be drawn in a font other than its own, fitted to the room
+// it has, while its own font, text and size hint stay as they were set.
+#pragma once
+
+#include <QLabel>
+#include <QVector>
+
+#include <optional>
+
+namespace ui {
+
+class FittingLabel : public QLabel {
+    Q_OBJECT
+
+  public:
+    explicit FittingLabel(QWidget* parent) : QLabel(parent) {}
+
+    // Draws in font from now on; drawInOwnFont() goes back.
+    void drawIn(const QFont& font);
+    void drawInOwnFont();
+    QFont drawnFont() const { return drawn_.value_or(font()); }
+
+    // QLabel measures its text again whenever it is moved or resized; the
+    // texts are placed on every change of any of them, so the size is kept
+    // until the text or the font changes.
+    QSize sizeHint() const override;
+
+    // Where the lines of text lie, one rectangle a line, in this widget's
+    // coordinates: the ink a backdrop must keep clear.
+    QVector<QRect> lineRects() const;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    int drawFlags() const;
+
+    std::optional<QFont> drawn_;
+    mutable QSize hint_;
+    mutable QString hintText_;
+    mutable QFont hintFont_;
+};
+
+}  // namespace ui
