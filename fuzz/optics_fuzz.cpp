@@ -1,9 +1,11 @@
-// The calculations and the report on arbitrary numbers: NaN, infinities,
+// The calculations, the report, the details and the clipboard text on
+// arbitrary numbers: NaN, infinities,
 // denormals, zeros, negatives and the extremes of each type.
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 
+#include "core/details_text.h"
 #include "core/optics.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -26,5 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const DepthOfField r =
         ComputeDepthOfField(g.pixelsize, s.focal, s.xresol, s.yresol, s.aperture, in.d);
     const std::string report = ComposeReport(r, in.d);
-    return report.empty() ? 1 : 0;
+    const SharpZone zone = ComputeSharpZone(g.pixelsize, s.focal, s.aperture, in.d, r);
+    const std::string details = ComposeDetails(zone, in.d, s.aperture);
+    const std::string text = ComposePlainText(s, report, zone);
+    return report.empty() || details.empty() || text.empty() ? 1 : 0;
 }

@@ -51,3 +51,26 @@ inline constexpr char kFactoryFile[] =
     "FOCAL = 24.0\n"
     "# distance maxi (m)\n"
     "DMAX = 10.0\n";
+
+// The clipboard's text for the factory camera with the cursor at 10 m.
+inline constexpr char kFactoryAtTenMetresText[] =
+    "Sensor 22.50 x 15.00 mm, 3504 x 2336 pixels; focal length 24.00 mm; f/3.50\n"
+    "Hyperfocal dist.25.63 m\n"
+    "Object distance 10.00 m\n"
+    "Scale           2.67 mm/pix\n"
+    "Field size WxH  9.35x6.24 m = 58.31 m\xc2\xb2\n"
+    "Rear dof        6.40 m\n"
+    "Front dof       2.81 m\n"
+    "Depth Of Field  9.20 m\n"
+    "Near limit      7.19 m\n"
+    "Far limit       16.40 m\n";
+
+// The details for the factory camera with the cursor at 10 m.
+inline constexpr char kFactoryAtTenMetresDetails[] =
+    "Subject at 10.00 m, f/3.50\n"
+    "Near limit      7.19 m\n"
+    "Far limit       16.40 m\n"
+    "Focused at the hyperfocal distance, sharp from 12.81 m to \xe2\x88\x9e\n"
+    "Magnification   1:415.7\n"
+    "Airy disc       4.70 \xc2\xb5m = 0.73 px (\xce\xbb 550 nm)\n"
+    "                over 2 px beyond f/9.6";

@@ -1,5 +1,6 @@
 // Redraw and Cursor: from the controls through the optics to the indicators,
 // the scale line, the remarks and the report.
+#include "app/extras.h"
 #include "app/kadrel.h"
 #include "app/kadrel_uir.h"
 #include "core/text_format.h"
@@ -70,5 +71,6 @@ int Cursor(int, int, int event, void*, int, int) {
     dh = r.dh;
     dof = r.dof;
     SetCtrlVal(panelHandle, PANEL_TEXTPARAM, ComposeReport(r, d).c_str());
+    ShowFigures(r, d);
     return 0;
 }

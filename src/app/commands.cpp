@@ -1,4 +1,5 @@
 // Start-up values and the four command buttons.
+#include "app/extras.h"
 #include "app/kadrel.h"
 #include "app/kadrel_uir.h"
 #include "app/version.h"
@@ -76,7 +77,8 @@ int HelpCallback(int, int, int event, void*, int, int) {
     return 0;
 }
 
-// The button hides itself while the panel's picture is taken.
+// The button hides itself while the panel's picture is taken; the figures
+// go beside the picture as text.
 int SavePanelButtonCallback(int panel, int control, int event, void*, int, int) {
     if (event != EVENT_COMMIT) {
         return 0;
@@ -84,7 +86,7 @@ int SavePanelButtonCallback(int panel, int control, int event, void*, int, int) 
     SetCtrlAttribute(panel, control, ATTR_VISIBLE, 0);
     int bitmap = 0;
     if (GetPanelDisplayBitmap(panel, 0, MakeRect(0, 0, -1, -1), &bitmap) >= 0 && bitmap > 0) {
-        ClipboardPutBitmap(bitmap);
+        ClipboardPutBitmap(bitmap, PlainReportText().c_str());
         DiscardBitmap(bitmap);
     }
     SetCtrlAttribute(panel, control, ATTR_VISIBLE, 1);

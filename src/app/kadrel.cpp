@@ -1,5 +1,6 @@
 #include "app/kadrel.h"
 
+#include "app/extras.h"
 #include "app/kadrel_uir.h"
 
 Settings settings;
@@ -28,9 +29,11 @@ int KadrelMain(int, char* argv[]) {
         DiscardPanel(panelHandle);
         return -1;
     }
+    InstallExtras(panelHandle);
     DisplayPanel(panelHandle);
     InitPanel();
     RunUserInterface();
+    CloseDetails();
     DiscardPanel(panelHandle);
     return 0;
 }

@@ -54,6 +54,8 @@ const AttrInfo kAttributes[] = {
     ATTR(ATTR_ACCESSIBLE_DESCRIPTION, Text, ON_CONTROLS),
     ATTR(ATTR_DESCRIBED_BY, Int, ON_CONTROLS),
     ATTR(ATTR_SHORTCUT_KEY, Text, ON_BUTTON),
+    ATTR(ATTR_TOOLTIP_TEXT, Text, ON_CONTROLS),
+    ATTR(ATTR_TEXT_SELECTABLE, Int, ON_TEXT),
     // Not replayed from the file's attribute list: the file stores the orders.
     ATTR(ATTR_ZPLANE_POSITION, Int, ON_CONTROLS),
     ATTR(ATTR_CTRL_TAB_POSITION, Int, ON_CONTROLS),

@@ -2,6 +2,7 @@
 // the system clipboard, and into picture controls.
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QMimeData>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -126,6 +127,26 @@ int ClipboardPutBitmap(int bitmap) {
         return status;
     }
     QGuiApplication::clipboard()->setImage(image->image);
+    return 0;
+}
+
+int ClipboardPutBitmap(int bitmap, const char* text) {
+    Bitmap* image;
+    if (int status = FindBitmap(bitmap, &image); status < 0) {
+        return status;
+    }
+    auto* data = new QMimeData;  // the clipboard takes it over
+    data->setImageData(image->image);
+    data->setText(QString::fromUtf8(text ? text : ""));
+    QGuiApplication::clipboard()->setMimeData(data);
+    return 0;
+}
+
+int ClipboardPutText(const char* text) {
+    if (!runtime().app) {
+        return fail(UIENotInitialized, "ClipboardPutText before InitCVIRTE");
+    }
+    QGuiApplication::clipboard()->setText(QString::fromUtf8(text ? text : ""));
     return 0;
 }
 

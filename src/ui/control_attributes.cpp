@@ -262,6 +262,10 @@ int ApplyToWidget(Control& c, int attribute, const AttrValue& value) {
                 c.label->setVisible(AsInt(value) != 0);
             }
             return 0;
+        case ATTR_TOOLTIP_TEXT:
+        case ATTR_TEXT_SELECTABLE:
+            applyCommonExtra(c, attribute, value);
+            return 0;
         case ATTR_WIDTH:
         case ATTR_HEIGHT:
             if (AsInt(value) <= 0) {

@@ -43,6 +43,8 @@ struct Panel {
     std::vector<std::unique_ptr<Control>> controls;  // creation order
     std::vector<int> frontToBack;                    // control ids, frontmost first
     std::vector<int> tabOrder;                       // focusable control ids
+    CtrlCallbackPtr callback = nullptr;              // panel events
+    void* callbackData = nullptr;
 
     Control* find(int id) const;
 };
@@ -95,6 +97,15 @@ CtrlCallbackPtr callbackByName(const std::string& name);
 
 // Raises the commit event of a control, if it has a callback.
 void commit(int panel, int control, int eventData1 = 0, int eventData2 = 0);
+
+// Raises a panel event to the panel's callback, if it has one.
+void raisePanelEvent(int panel, int control, int event, int eventData1, int eventData2);
+
+// The control whose widget or caption is this widget or holds it; null if none.
+Control* controlOf(const Panel& panel, const QWidget* widget);
+
+// Attributes that any control kind takes beside its own.
+void applyCommonExtra(Control& control, int attribute, const AttrValue& value);
 
 // Puts a new image into a picture control; kept in the control for saving.
 void setPicture(Control& control, const Bitmap& bitmap);

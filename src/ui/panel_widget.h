@@ -1,5 +1,6 @@
 // The window (or child frame) of a panel. Its close box raises the commit
-// event of the panel's close control; nothing else closes it.
+// event of the panel's close control; nothing else closes it. Right clicks,
+// double clicks and menu keys that no control takes become panel events.
 #pragma once
 
 #include <QFrame>
@@ -12,6 +13,9 @@ class PanelWidget : public QFrame {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     int handle_;

@@ -385,3 +385,6 @@ int SetProjectDir(const char* directory);
 // them while the program under test switches logging on and off.
 using FailureLog = void (*)(const char* line);
 void SetFailureLog(FailureLog log);
+
+// Tooltips, panel events, pop-up menus, the number prompt, text on the clipboard.
+#include "ui/userint_extras.h"

@@ -1,0 +1,109 @@
+// The context menu of the panel and the graph, and what its items do.
+#include <string>
+#include <vector>
+
+#include "app/extras.h"
+#include "app/kadrel.h"
+#include "app/kadrel_uir.h"
+#include "core/sensor_presets.h"
+#include "core/text_format.h"
+
+namespace {
+
+enum : int {
+    kPresetsMenu = 1,
+    kSubjectDistance,
+    kHyperfocal,
+    kDetails,
+    kCopyText,
+    kFirstPreset = 100,
+};
+
+void XRange(double* lo, double* hi) {
+    GetAxisRange(panelHandle, PANEL_GRAPH, VAL_XAXIS, lo, hi);
+}
+
+std::vector<std::string> PresetLabels() {
+    std::size_t count = 0;
+    const SensorPreset* presets = SensorPresets(&count);
+    std::vector<std::string> labels;
+    for (std::size_t i = 0; i < count; ++i) {
+        const SensorPreset& p = presets[i];
+        labels.push_back(TextFormat("%s: %g \u00d7 %g mm, %d \u00d7 %d pixels", p.name,
+                                    static_cast<double>(p.xsize), static_cast<double>(p.ysize),
+                                    p.xresol, p.yresol));
+    }
+    return labels;
+}
+
+}  // namespace
+
+void RunContextMenu(int top, int left) {
+    const std::vector<std::string> labels = PresetLabels();
+    std::vector<MenuItem> items{{kPresetsMenu, "Sensor presets", 0, 0}};
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        items.push_back({kFirstPreset + static_cast<int>(i), labels[i].c_str(), kPresetsMenu, 0});
+    }
+    items.push_back({kSubjectDistance, "Subject distance\u2026", 0, 0});
+    items.push_back({kHyperfocal, "Focus at hyperfocal distance", 0, HyperfocalOnGraph() ? 0 : 1});
+    items.push_back({-1, nullptr, 0, 0});
+    items.push_back({kDetails, "Details\u2026\tCtrl+D", 0, 0});
+    items.push_back({kCopyText, "Copy report as text", 0, 0});
+
+    const int chosen = RunPopupMenu(panelHandle, top, left, items.data(), items.size());
+    if (chosen >= kFirstPreset) {
+        ApplySensorPreset(static_cast<std::size_t>(chosen - kFirstPreset));
+    } else if (chosen == kSubjectDistance) {
+        AskSubjectDistance();
+    } else if (chosen == kHyperfocal) {
+        FocusAtHyperfocal();
+    } else if (chosen == kDetails) {
+        OpenDetails();
+    } else if (chosen == kCopyText) {
+        CopyReportAsText();
+    }
+}
+
+void ApplySensorPreset(std::size_t index) {
+    std::size_t count = 0;
+    const SensorPreset* presets = SensorPresets(&count);
+    if (index >= count) {
+        return;
+    }
+    const SensorPreset& p = presets[index];
+    SetCtrlVal(panelHandle, PANEL_XMM, static_cast<double>(p.xsize));
+    SetCtrlVal(panelHandle, PANEL_YMM, static_cast<double>(p.ysize));
+    SetCtrlVal(panelHandle, PANEL_XPIX, p.xresol);
+    SetCtrlVal(panelHandle, PANEL_YPIX, p.yresol);
+    Redraw(panelHandle, 0, EVENT_COMMIT, nullptr, 0, 0);
+}
+
+void AskSubjectDistance() {
+    double lo = 0, hi = 0, d = 0, ignored = 0;
+    XRange(&lo, &hi);
+    GetGraphCursor(panelHandle, PANEL_GRAPH, 1, &d, &ignored);
+    const std::string message =
+        TextFormat("Subject distance in metres, from %.2f to %.2f:", lo, hi);
+    if (PromptPopupNumber("kadrel", message.c_str(), &d, lo, hi, 2) == 1) {
+        PlaceCursor(d);
+    }
+}
+
+void PlaceCursor(double d) {
+    double x = 0, y = 0;
+    GetGraphCursor(panelHandle, PANEL_GRAPH, 1, &x, &y);
+    SetGraphCursor(panelHandle, PANEL_GRAPH, 1, d, y);
+    Cursor(panelHandle, PANEL_GRAPH, EVENT_COMMIT, nullptr, 1, 0);  // as the graph raises it
+}
+
+bool HyperfocalOnGraph() {
+    double lo = 0, hi = 0;
+    XRange(&lo, &hi);
+    return lo <= dh && dh <= hi;
+}
+
+void FocusAtHyperfocal() {
+    if (HyperfocalOnGraph()) {
+        PlaceCursor(dh);
+    }
+}

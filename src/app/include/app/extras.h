@@ -1,0 +1,39 @@
+// Beside the panel, never changing it, its report or kadrel.ini: tooltips, a
+// context menu (sensor presets, a typed subject distance, focus at the
+// hyperfocal distance), the details window with the sharp zone, diffraction
+// and the exact close-up figures, and the figures as text on the clipboard.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include "core/optics.h"
+
+// Tooltips, and the panel events that open the menu and the details window.
+void InstallExtras(int panel);
+
+// The panel callback: context menu, double click on the report, Ctrl+D.
+int PanelEvents(int panel, int control, int event, void* callbackData, int eventData1,
+                int eventData2);
+
+// After each report: the same figures in the report's tooltip and the details.
+void ShowFigures(const DepthOfField& depth, double d);
+
+// The camera line, the report as shown and the near and far limits.
+std::string PlainReportText();
+
+// Context-menu choices.
+void RunContextMenu(int top, int left);
+void ApplySensorPreset(std::size_t index);  // fills the four sensor fields, recalculates once
+void AskSubjectDistance();
+void PlaceCursor(double d);  // then Cursor runs as after the user's own move
+bool HyperfocalOnGraph();
+void FocusAtHyperfocal();
+void CopyReportAsText();
+
+// The details window: made on first use, beside the panel; it follows every
+// report until it is closed, and goes with the panel.
+void OpenDetails();
+void CloseDetails();
+extern int detailsHandle;  // 0 while there is none
+extern int detailsText;    // its text control

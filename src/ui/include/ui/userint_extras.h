@@ -1,0 +1,57 @@
+// The runtime's help beside the panels' own controls: tooltips and
+// selectable texts, panel events (context menu, double click, shortcuts),
+// pop-up menus, a number prompt, and text on the clipboard. Part of
+// userint.h, which includes it; the same contracts hold (negative UIError on
+// failure, nothing changed).
+#pragma once
+
+#include <cstddef>
+
+#include "ui/userint.h"
+
+// Attributes any control takes (ATTR_TEXT_SELECTABLE: text messages only).
+enum {
+    ATTR_TOOLTIP_TEXT = 1150,     // text shown while the pointer rests on a control; "" none
+    ATTR_TEXT_SELECTABLE = 1151,  // int 0/1: a text message's text can be selected and copied
+};
+
+// Events of a panel as a whole, raised to its panel callback with the control
+// under the point (0: the panel itself) and the point's top and left in panel
+// pixels as event data. A right click, the Menu key or Shift+F10 raise
+// EVENT_CONTEXT_MENU where no control has a menu of its own (numeric fields
+// keep their editing menu); the keys raise it at the centre of the control
+// that has the keyboard.
+enum {
+    EVENT_CONTEXT_MENU = 1160,
+    EVENT_LEFT_DOUBLE_CLICK = 1161,
+    EVENT_SHORTCUT = 1162,  // control 0; event data 1: the shortcut's number
+};
+// 0; one callback per panel, nullptr removes it. Callbacks return 0.
+int InstallPanelCallback(int panel, CtrlCallbackPtr callback, void* callbackData);
+// 0; raises EVENT_SHORTCUT with `number` when `keys` ("Ctrl+D") are pressed
+// anywhere in the panel's window, even in a field that would edit with them;
+// UIEBadValue unless keys name one key combination.
+int AddPanelShortcut(int panel, const char* keys, int number);
+
+struct MenuItem {
+    int id;             // returned when chosen; above 0, unique in the menu
+    const char* label;  // shown as written (UTF-8); nullptr: a separator
+    int parent;         // 0: in the menu itself; else the item whose submenu holds it
+    int dimmed;         // 1: shown but not choosable
+};
+// Shows a pop-up menu at a point of a panel until the user chooses or leaves
+// it: the id chosen, 0 when left; UIEBadValue when an item's parent is not an
+// item before it.
+int RunPopupMenu(int panel, int top, int left, const MenuItem* items, std::size_t count);
+
+// Asks for a number between min and max in a modal pop-up, starting from
+// *value: 1 when confirmed (*value holds it), 0 when cancelled; UIEBadValue
+// for min above max or decimals outside 0..15; UIENotInitialized.
+int PromptPopupNumber(const char* title, const char* message, double* value, double min, double max,
+                      int decimals);
+
+// 0; the clipboard offers the image and, beside it, the text (UTF-8) as plain
+// text, together.
+int ClipboardPutBitmap(int bitmap, const char* text);
+// 0; the clipboard holds the text alone; UIENotInitialized.
+int ClipboardPutText(const char* text);

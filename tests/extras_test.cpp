@@ -1,0 +1,218 @@
+// Beside the panel: the details window, the context menu and its choices,
+// the distance prompt and tooltips, through the real panel.
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+
+#include <cmath>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "app/extras.h"
+#include "app_fixture.h"
+#include "core/sharp_zone.h"
+#include "golden.h"
+#include "graph_widget.h"
+
+namespace {
+
+class ExtrasTest : public AppTest {
+  public:
+    void SetUp() override {
+        AppTest::SetUp();
+        InstallExtras(panelHandle);
+        InitPanel();
+    }
+    void TearDown() override {
+        CloseDetails();
+        AppTest::TearDown();
+    }
+};
+
+std::string DetailsText() {
+    std::string text;
+    GetCtrlVal(detailsHandle, detailsText, &text);
+    return text;
+}
+
+std::string Tooltip(int control) {
+    std::string text;
+    GetCtrlAttribute(panelHandle, control, ATTR_TOOLTIP_TEXT, &text);
+    return text;
+}
+
+bool DetailsShown() {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->windowTitle() == "kadrel details" && w->isVisible()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Runs `step` on the next modal pop-up (a menu or a dialog) as soon as it shows.
+void OnNextPopup(std::function<bool()> step) {
+    auto* timer = new QTimer(qApp);
+    QObject::connect(timer, &QTimer::timeout, [timer, step] {
+        if (step()) {
+            timer->deleteLater();
+            timer->stop();
+        }
+    });
+    timer->start(10);
+}
+
+// Opens the panel's context menu with a right click on the graph and walks the
+// labels given, opening submenus; the last label is chosen when it can be, and
+// its enabled state is kept.
+void ChooseInContextMenu(std::vector<QString> path, bool* lastEnabled = nullptr) {
+    auto step = std::make_shared<std::size_t>(0);
+    OnNextPopup([path, step, lastEnabled] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (menu == nullptr) {
+            return false;
+        }
+        for (QAction* action : menu->actions()) {
+            if (!action->text().startsWith(path[*step])) {
+                continue;
+            }
+            const bool last = ++*step == path.size();
+            if (last && lastEnabled) {
+                *lastEnabled = action->isEnabled();
+            }
+            menu->setActiveAction(action);
+            QTest::keyClick(menu, last ? (action->isEnabled() ? Qt::Key_Return : Qt::Key_Escape)
+                                       : Qt::Key_Right);
+            return last;
+        }
+        return false;
+    });
+    auto* graph = AppTest::Widget<ui::GraphWidget>("GRAPH");
+    const QPoint at(graph->width() / 2, graph->height() / 2);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, graph->mapToGlobal(at));
+    QApplication::sendEvent(graph, &event);
+}
+
+TEST_F(ExtrasTest, DetailsFollowTheCursor) {
+    ChooseInContextMenu({"Details"});
+    ASSERT_TRUE(DetailsShown());
+    PlaceCursor(10.0);
+    EXPECT_EQ(DetailsText(), kFactoryAtTenMetresDetails);
+    EXPECT_EQ(Tooltip(PANEL_TEXTPARAM), kFactoryAtTenMetresDetails);
+
+    // A drag moves it along with the report.
+    auto* graph = Widget<ui::GraphWidget>("GRAPH");
+    const QPoint start(graph->width() / 3, graph->height() / 2);
+    QTest::mousePress(graph, Qt::LeftButton, {}, start);
+    QTest::mouseMove(graph, start + QPoint(40, 0));
+    double d = 0, s = 0;
+    GetGraphCursor(panelHandle, PANEL_GRAPH, 1, &d, &s);
+    EXPECT_EQ(DetailsText().substr(0, DetailsText().find(',')), "Subject at " + FormatLength(d));
+    QTest::mouseRelease(graph, Qt::LeftButton, {}, start + QPoint(40, 0));
+}
+
+TEST_F(ExtrasTest, DetailsOpenByKeyAndDoubleClickAndCloseWithTheirButton) {
+    // Ctrl+D even from a field, where it would delete a character.
+    TypeInto("FOCAL", "50");
+    auto* editor = Widget("FOCAL")->findChild<QLineEdit*>();
+    editor->setCursorPosition(0);
+    QTest::keyClick(Widget("FOCAL"), Qt::Key_D, Qt::ControlModifier);
+    EXPECT_TRUE(DetailsShown());
+    EXPECT_EQ(editor->text(), "50.00");
+
+    QPushButton* close = nullptr;
+    for (QWidget* w : QApplication::allWidgets()) {
+        auto* button = qobject_cast<QPushButton*>(w);
+        if (button && button->window()->windowTitle() == "kadrel details") {
+            close = button;
+        }
+    }
+    ASSERT_NE(close, nullptr);
+    close->click();
+    EXPECT_FALSE(DetailsShown());
+
+    auto* report = Widget<QLabel>("TEXTPARAM");
+    QTest::mouseDClick(report, Qt::LeftButton, {}, QPoint(20, 20));
+    EXPECT_TRUE(DetailsShown());
+}
+
+TEST_F(ExtrasTest, PresetFillsFourFieldsAndRecalculatesOnce) {
+    const int before = PlotLine(panelHandle, PANEL_GRAPH, 0, 0, 1, 1, 0);
+    DeleteGraphPlot(panelHandle, PANEL_GRAPH, before, VAL_IMMEDIATE_DRAW);
+    ChooseInContextMenu({"Sensor presets", "Full frame"});
+    EXPECT_EQ(Number(PANEL_XMM), 36.0);
+    EXPECT_EQ(Number(PANEL_YMM), 24.0);
+    EXPECT_EQ(Number(PANEL_XPIX), 6000);
+    EXPECT_EQ(Number(PANEL_YPIX), 4000);
+    EXPECT_EQ(settings.xsize, 36.0f);
+    EXPECT_EQ(settings.yresol, 4000);
+    EXPECT_DIGITS(Number(PANEL_PIXSIZE), "6.0000");
+    // One redraw plots one line: the next plot's number is two on.
+    const int after = PlotLine(panelHandle, PANEL_GRAPH, 0, 0, 1, 1, 0);
+    EXPECT_EQ(after, before + 2);
+    EXPECT_EQ(Number(PANEL_FOCAL), 24.0);  // the lens is left alone
+}
+
+TEST_F(ExtrasTest, DistancePromptPlacesTheCursorAndCancelLeavesIt) {
+    OnNextPopup([] {
+        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            return false;
+        }
+        EXPECT_EQ(dialog->labelText(), "Subject distance in metres, from 0.00 to 10.00:");
+        dialog->setDoubleValue(5.0);
+        dialog->accept();
+        return true;
+    });
+    AskSubjectDistance();
+    double d = 0, s = 0;
+    GetGraphCursor(panelHandle, PANEL_GRAPH, 1, &d, &s);
+    EXPECT_EQ(d, 5.0);
+    EXPECT_DOUBLE_EQ(s, ScaleAt(pixelsize, settings.focal, 5.0));  // Cursor ran
+    EXPECT_NE(Text(PANEL_TEXTPARAM).find("Object distance 5.00 m"), std::string::npos);
+
+    OnNextPopup([] {
+        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        if (dialog != nullptr) {
+            dialog->setDoubleValue(2.0);
+            dialog->reject();
+        }
+        return dialog != nullptr;
+    });
+    AskSubjectDistance();
+    GetGraphCursor(panelHandle, PANEL_GRAPH, 1, &d, &s);
+    EXPECT_EQ(d, 5.0);
+}
+
+// dh is 25.63 m at f/3.5: off the factory graph, on it once d max is 30 m.
+TEST_F(ExtrasTest, HyperfocalItemOnlyWhenTheGraphShowsIt) {
+    bool enabled = true;
+    ChooseInContextMenu({"Focus at hyperfocal"}, &enabled);
+    EXPECT_FALSE(enabled);
+    TypeInto("DMAX", "30");
+    ChooseInContextMenu({"Focus at hyperfocal"}, &enabled);
+    EXPECT_TRUE(enabled);
+    double d = 0, s = 0;
+    GetGraphCursor(panelHandle, PANEL_GRAPH, 1, &d, &s);
+    EXPECT_EQ(d, static_cast<double>(dh));
+    EXPECT_TRUE(std::isinf(dof));  // the far side reaches infinity
+}
+
+TEST_F(ExtrasTest, CopyReportAsTextAndTooltips) {
+    PlaceCursor(10.0);
+    ChooseInContextMenu({"Copy report as text"});
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), kFactoryAtTenMetresText);
+    for (int control : {PANEL_XMM, PANEL_YMM, PANEL_XPIX, PANEL_YPIX, PANEL_FOCAL, PANEL_APERTURE,
+                        PANEL_DMAX, PANEL_RATIO, PANEL_DIAGONAL, PANEL_PIXSIZE, PANEL_ANGLE,
+                        PANEL_PSIV, PANEL_PSIH, PANEL_GRAPH, PANEL_TEXTRATIO1, PANEL_TEXTRATIO2}) {
+        EXPECT_FALSE(Tooltip(control).empty()) << control;
+    }
+    EXPECT_NE(Tooltip(PANEL_TEXTRATIO2).find("Red: not square"), std::string::npos);
+}
+
+}  // namespace

@@ -1,0 +1,193 @@
+// Panel events, pop-up menus, the number prompt, tooltips and the clipboard's
+// text beside a picture.
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+#include "panel_fixture.h"
+
+namespace {
+
+struct PanelEvent {
+    int control, event, top, left;
+    bool operator==(const PanelEvent& o) const {
+        return control == o.control && event == o.event && top == o.top && left == o.left;
+    }
+};
+
+std::vector<PanelEvent>& Raised() {
+    static std::vector<PanelEvent> list;
+    return list;
+}
+
+int Note(int, int control, int event, void*, int top, int left) {
+    Raised().push_back({control, event, top, left});
+    return 0;
+}
+
+// Runs `step` on the next pop-up or modal dialog once it shows.
+void OnNextPopup(std::function<void(QWidget*)> step) {
+    auto* timer = new QTimer(qApp);
+    QObject::connect(timer, &QTimer::timeout, [timer, step] {
+        QWidget* popup = QApplication::activePopupWidget();
+        popup = popup ? popup : QApplication::activeModalWidget();
+        if (popup != nullptr) {
+            timer->stop();
+            timer->deleteLater();
+            step(popup);
+        }
+    });
+    timer->start(10);
+}
+
+class PanelEventTest : public PanelTest {
+  protected:
+    void SetUp() override {
+        PanelTest::SetUp();
+        Raised().clear();
+        text = NewCtrl(panel, CTRL_TEXT_MSG, "report", 20, 30);
+        field = NewCtrl(panel, CTRL_NUMERIC, "field", 80, 100);
+        graph = NewCtrl(panel, CTRL_GRAPH, "graph", 120, 30);
+        SetCtrlAttribute(panel, text, ATTR_CONSTANT_NAME, "TEXT");
+        SetCtrlVal(panel, text, "report");  // lays the text out
+        SetCtrlAttribute(panel, field, ATTR_CONSTANT_NAME, "FIELD");
+        SetCtrlAttribute(panel, graph, ATTR_CONSTANT_NAME, "GRAPH");
+        SetCtrlAttribute(panel, graph, ATTR_WIDTH, 200);
+        SetCtrlAttribute(panel, graph, ATTR_HEIGHT, 100);
+        ASSERT_EQ(InstallPanelCallback(panel, Note, nullptr), 0);
+        DisplayPanel(panel);
+        QApplication::setActiveWindow(widget("TEXT")->window());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(widget("TEXT")->window()));
+    }
+
+    static void RightClick(QWidget* w, QPoint at) {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, w->mapToGlobal(at));
+        QApplication::sendEvent(w, &event);
+    }
+
+    int text = 0, field = 0, graph = 0;
+};
+
+TEST_F(PanelEventTest, RightClicksDoubleClicksAndMenuKeysReachThePanel) {
+    RightClick(widget("TEXT"), QPoint(2, 3));
+    QTest::mouseDClick(widget("TEXT"), Qt::LeftButton, {}, QPoint(1, 1));
+    RightClick(widget("TEXT")->window(), QPoint(300, 250));  // the background
+    widget("GRAPH")->setFocus();
+    QTest::keyClick(widget("GRAPH"), Qt::Key_F10, Qt::ShiftModifier);
+    QTest::keyClick(widget("GRAPH"), Qt::Key_Menu);
+    const std::vector<PanelEvent> expected{
+        {text, EVENT_CONTEXT_MENU, 23, 32},    {text, EVENT_LEFT_DOUBLE_CLICK, 21, 31},
+        {0, EVENT_CONTEXT_MENU, 250, 300},     {graph, EVENT_CONTEXT_MENU, 169, 129},
+        {graph, EVENT_CONTEXT_MENU, 169, 129},
+    };
+    EXPECT_EQ(Raised(), expected);
+
+    // A field keeps its editing menu; the panel hears nothing.
+    Raised().clear();
+    bool fieldMenu = false;
+    OnNextPopup([&fieldMenu](QWidget* popup) {
+        fieldMenu = qobject_cast<QMenu*>(popup) != nullptr;
+        popup->close();
+    });
+    RightClick(widget("FIELD"), QPoint(5, 5));
+    EXPECT_TRUE(fieldMenu);
+    EXPECT_TRUE(Raised().empty());
+}
+
+TEST_F(PanelEventTest, ShortcutsBeatAFieldsEditingKeys) {
+    ASSERT_EQ(AddPanelShortcut(panel, "Ctrl+D", 7), 0);
+    EXPECT_EQ(AddPanelShortcut(panel, "", 8), UIEBadValue);
+    EXPECT_EQ(AddPanelShortcut(panel + 100, "Ctrl+E", 8), UIEBadPanelHandle);
+    SetCtrlVal(panel, field, 123.0);
+    auto* editor = widget("FIELD")->findChild<QLineEdit*>();
+    widget("FIELD")->setFocus();
+    editor->setCursorPosition(0);
+    QTest::keyClick(widget("FIELD"), Qt::Key_D, Qt::ControlModifier);
+    EXPECT_EQ(Raised(), (std::vector<PanelEvent>{{0, EVENT_SHORTCUT, 7, 0}}));
+    EXPECT_EQ(editor->text().toStdString().substr(0, 3), "123");
+}
+
+TEST_F(PanelEventTest, PopupMenuReturnsTheChosenIdOrZero) {
+    const MenuItem items[] = {
+        {1, "Presets", 0, 0}, {10, "First & only", 1, 0}, {0, nullptr, 0, 0},
+        {2, "Dimmed", 0, 1},  {3, "Last", 0, 0},
+    };
+    OnNextPopup([](QWidget* popup) {
+        auto* menu = qobject_cast<QMenu*>(popup);
+        EXPECT_EQ(menu->actions().size(), 4);  // submenu, separator, two items
+        EXPECT_EQ(menu->actions()[0]->menu()->actions()[0]->text(), "First && only");
+        EXPECT_FALSE(menu->actions()[2]->isEnabled());
+        menu->setActiveAction(menu->actions()[3]);
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    EXPECT_EQ(RunPopupMenu(panel, 10, 10, items, std::size(items)), 3);
+
+    OnNextPopup([](QWidget* popup) {
+        auto* menu = qobject_cast<QMenu*>(popup);
+        menu->setActiveAction(menu->actions()[0]);
+        QTest::keyClick(menu, Qt::Key_Right);
+        OnNextPopup([](QWidget* submenu) { QTest::keyClick(submenu, Qt::Key_Return); });
+    });
+    EXPECT_EQ(RunPopupMenu(panel, 10, 10, items, std::size(items)), 10);
+
+    OnNextPopup([](QWidget* popup) { QTest::keyClick(popup, Qt::Key_Escape); });
+    EXPECT_EQ(RunPopupMenu(panel, 10, 10, items, std::size(items)), 0);
+
+    const MenuItem orphan[] = {{1, "under nothing", 5, 0}};
+    EXPECT_EQ(RunPopupMenu(panel, 0, 0, orphan, 1), UIEBadValue);
+    EXPECT_EQ(RunPopupMenu(panel + 100, 0, 0, items, 1), UIEBadPanelHandle);
+}
+
+TEST_F(PanelEventTest, NumberPromptKeepsToItsRange) {
+    double value = 50;
+    OnNextPopup([](QWidget* dialog) { static_cast<QDialog*>(dialog)->accept(); });
+    EXPECT_EQ(PromptPopupNumber("t", "distance", &value, 0, 10, 2), 1);
+    EXPECT_EQ(value, 10.0);  // the start value is brought into range
+    OnNextPopup([](QWidget* dialog) {
+        static_cast<QInputDialog*>(dialog)->setDoubleValue(3.25);
+        static_cast<QDialog*>(dialog)->reject();
+    });
+    EXPECT_EQ(PromptPopupNumber("t", "distance", &value, 0, 10, 2), 0);
+    EXPECT_EQ(value, 10.0);
+    EXPECT_EQ(PromptPopupNumber("t", "distance", &value, 10, 0, 2), UIEBadValue);
+}
+
+TEST_F(PanelEventTest, TooltipsAndSelectableText) {
+    ASSERT_EQ(SetCtrlAttribute(panel, field, ATTR_TOOLTIP_TEXT, "Width, in mm"), 0);
+    std::string tip;
+    GetCtrlAttribute(panel, field, ATTR_TOOLTIP_TEXT, &tip);
+    EXPECT_EQ(tip, "Width, in mm");
+    EXPECT_TRUE(widget("FIELD")->toolTip().contains(">Width, in mm</p>"));
+    ASSERT_EQ(SetCtrlAttribute(panel, field, ATTR_TOOLTIP_TEXT, "a <b>\n  b"), 0);
+    EXPECT_TRUE(widget("FIELD")->toolTip().contains(">a &lt;b&gt;\n  b</p>"));
+    ASSERT_EQ(SetCtrlAttribute(panel, field, ATTR_TOOLTIP_TEXT, ""), 0);
+    EXPECT_TRUE(widget("FIELD")->toolTip().isEmpty());
+    EXPECT_EQ(SetCtrlAttribute(panel, field, ATTR_TOOLTIP_TEXT, 1), UIEWrongType);
+
+    ASSERT_EQ(SetCtrlAttribute(panel, text, ATTR_TEXT_SELECTABLE, 1), 0);
+    EXPECT_TRUE(widget<QLabel>("TEXT")->textInteractionFlags() & Qt::TextSelectableByMouse);
+    EXPECT_EQ(SetCtrlAttribute(panel, field, ATTR_TEXT_SELECTABLE, 1), UIEBadAttribute);
+}
+
+TEST_F(PanelEventTest, ClipboardTextBesideThePicture) {
+    int bitmap = 0;
+    ASSERT_EQ(GetPanelDisplayBitmap(panel, 0, MakeRect(0, 0, -1, -1), &bitmap), 0);
+    ASSERT_EQ(ClipboardPutBitmap(bitmap, "m\xc2\xb2 \xe2\x88\x9e"), 0);
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    EXPECT_TRUE(data->hasImage());
+    EXPECT_EQ(data->text(), QString::fromUtf8("m\xc2\xb2 \xe2\x88\x9e"));
+    EXPECT_EQ(ClipboardPutBitmap(bitmap + 100, "x"), UIEBadBitmap);
+    DiscardBitmap(bitmap);
+    ASSERT_EQ(ClipboardPutText("plain"), 0);
+    EXPECT_FALSE(QGuiApplication::clipboard()->mimeData()->hasImage());
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "plain");
+}
+
+}  // namespace
