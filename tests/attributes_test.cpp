@@ -69,6 +69,10 @@ const Case kCases[] = {
     {ATTR_GRID_COLOR, "G", 0x89ABCD},
     {ATTR_GRAPH_BGCOLOR, "G", 0x9ABCDE},
     {ATTR_NUM_CURSORS, "G", 3},
+    {ATTR_ACCESSIBLE_NAME, "NBXTGP", std::string("spoken name")},
+    {ATTR_ACCESSIBLE_DESCRIPTION, "NBXTGP", std::string("spoken description")},
+    {ATTR_DESCRIBED_BY, "NBXTGP", 5},
+    {ATTR_SHORTCUT_KEY, "B", std::string("Ctrl+Shift+F5")},
 };
 
 // Attributes of panels only: every control refuses them.

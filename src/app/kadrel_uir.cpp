@@ -125,6 +125,23 @@ bool BuildKind(int panel, const ControlRow& row, Status& ok) {
     }
 }
 
+bool BuildAccess(int panel, int id, Status& ok) {
+    for (const AccessRow& a : kAccessRows) {
+        if (a.id != id) {
+            continue;
+        }
+        return (a.name == nullptr ||
+                ok(SetCtrlAttribute(panel, id, ATTR_ACCESSIBLE_NAME, a.name))) &&
+               (a.description == nullptr ||
+                ok(SetCtrlAttribute(panel, id, ATTR_ACCESSIBLE_DESCRIPTION, a.description))) &&
+               (a.describedBy == 0 ||
+                ok(SetCtrlAttribute(panel, id, ATTR_DESCRIBED_BY, a.describedBy))) &&
+               (a.shortcut == nullptr ||
+                ok(SetCtrlAttribute(panel, id, ATTR_SHORTCUT_KEY, a.shortcut)));
+    }
+    return true;
+}
+
 bool BuildControl(int panel, const ControlRow& row, Status& ok) {
     const int id = NewCtrl(panel, row.kind, row.label, row.place.top, row.place.left);
     if (!ok(id)) {
@@ -140,7 +157,7 @@ bool BuildControl(int panel, const ControlRow& row, Status& ok) {
             ok(SetCtrlAttribute(panel, id, ATTR_CALLBACK_FUNCTION_POINTER, row.callback))) &&
            ((row.kind != CTRL_NUMERIC && row.kind != CTRL_GRAPH) ||
             ok(SetCtrlAttribute(panel, id, ATTR_CTRL_MODE, row.mode))) &&
-           BuildKind(panel, row, ok) &&
+           BuildKind(panel, row, ok) && BuildAccess(panel, id, ok) &&
            ok(SetCtrlAttribute(panel, id, ATTR_WIDTH, row.place.width)) &&
            (row.place.height == kDefault ||
             ok(SetCtrlAttribute(panel, id, ATTR_HEIGHT, row.place.height))) &&

@@ -143,4 +143,18 @@ const ControlRow kControlRows[] = {
 };
 // clang-format on
 
+// The units of the fields whose labels name none; the graph as the distance
+// it selects, described by the report on that distance.
+const AccessRow kAccessRows[] = {
+    {PANEL_XPIX, nullptr, "pixels", 0, nullptr},
+    {PANEL_YPIX, nullptr, "pixels", 0, nullptr},
+    {PANEL_APERTURE, nullptr, "f-number", 0, nullptr},
+    {PANEL_DMAX, nullptr, "metres", 0, nullptr},
+    {PANEL_DIAGONAL, nullptr, "millimetres", 0, nullptr},
+    {PANEL_GRAPH, "subject distance", nullptr, PANEL_TEXTPARAM, nullptr},
+    {PANEL_HELPBUTTON, nullptr, nullptr, 0, "F1"},
+    {PANEL_COPYBUTTON, nullptr, nullptr, 0, "Ctrl+C"},
+    {PANEL_COMMANDBUTTON, nullptr, nullptr, 0, "Ctrl+Q"},
+};
+
 }  // namespace definition

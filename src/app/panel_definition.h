@@ -58,6 +58,19 @@ struct ControlRow {
 constexpr std::size_t kControlCount = PANEL_TEXTRATIO2 - PANEL_XMM + 1;
 extern const ControlRow kControlRows[kControlCount];
 
+// What a screen reader says of a control beyond its label, and the key that
+// presses a command button from anywhere in the panel.
+struct AccessRow {
+    int id;
+    const char* name;         // null: the label
+    const char* description;  // null: none
+    int describedBy;          // a text message read as the description, or 0
+    const char* shortcut;     // null: none
+};
+
+constexpr std::size_t kAccessCount = 9;
+extern const AccessRow kAccessRows[kAccessCount];
+
 // The control whose commit the close box raises.
 constexpr int kCloseControl = PANEL_COMMANDBUTTON;
 // How many controls head the tab order (places 0 to kTabStops - 1).

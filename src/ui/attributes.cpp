@@ -50,6 +50,10 @@ const AttrInfo kAttributes[] = {
     ATTR(ATTR_LABEL_TOP, Int, ON_LABELLED),
     ATTR(ATTR_LABEL_LEFT, Int, ON_LABELLED),
     ATTR(ATTR_VISIBLE, Int, ON_CONTROLS),
+    ATTR(ATTR_ACCESSIBLE_NAME, Text, ON_CONTROLS),
+    ATTR(ATTR_ACCESSIBLE_DESCRIPTION, Text, ON_CONTROLS),
+    ATTR(ATTR_DESCRIBED_BY, Int, ON_CONTROLS),
+    ATTR(ATTR_SHORTCUT_KEY, Text, ON_BUTTON),
     ATTR(ATTR_TOOLTIP_TEXT, Text, ON_CONTROLS),
     ATTR(ATTR_TEXT_SELECTABLE, Int, ON_TEXT),
     // Not replayed from the file's attribute list: the file stores the orders.

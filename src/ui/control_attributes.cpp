@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "accessible.h"
+#include "command_button.h"
 #include "controls.h"
 #include "graph_widget.h"
 #include "numeric_field.h"
@@ -173,13 +175,18 @@ int ApplyMode(Control& c, int mode) {
     return 0;
 }
 
+// What assistive technology calls a control: its accessible name, else its label.
+void ApplyAccessibleName(Control& c, const std::string& name, const std::string& label) {
+    c.widget->setAccessibleName(name.empty() ? PlainText(label) : QString::fromStdString(name));
+}
+
 void ApplyLabelText(Control& c, const std::string& text) {
     if (c.kind == CTRL_COMMAND_BUTTON) {
         static_cast<QPushButton*>(c.widget)->setText(MnemonicText(text));
     } else {
         c.label->setText(MnemonicText(text));
     }
-    c.widget->setAccessibleName(PlainText(text));
+    ApplyAccessibleName(c, attributeOr<std::string>(c, ATTR_ACCESSIBLE_NAME, ""), text);
 }
 
 // The colour attributes that palettes carry.
@@ -227,6 +234,20 @@ int ApplyToWidget(Control& c, int attribute, const AttrValue& value) {
         case ATTR_LABEL_TEXT:
             ApplyLabelText(c, std::get<std::string>(value));
             return 0;
+        case ATTR_ACCESSIBLE_NAME:
+            ApplyAccessibleName(c, std::get<std::string>(value),
+                                attributeOr<std::string>(c, ATTR_LABEL_TEXT, ""));
+            return 0;
+        case ATTR_SHORTCUT_KEY:
+            if (!static_cast<CommandButton*>(c.widget)->setShortcutKey(
+                    QString::fromStdString(std::get<std::string>(value)))) {
+                return fail(UIEBadValue,
+                            "no single key is called \"" + std::get<std::string>(value) + "\"");
+            }
+            return 0;
+        case ATTR_DESCRIBED_BY:
+            return AsInt(value) < 0 ? fail(UIEBadValue, "a control is described by a control or 0")
+                                    : 0;
         case ATTR_LABEL_BGCOLOR:
         case ATTR_LABEL_COLOR:
         case ATTR_TEXT_COLOR:
@@ -331,6 +352,9 @@ int applyAttribute(Panel& panel, Control& c, int attribute, const AttrValue& val
     }
     c.attributes[attribute] = value;
     Refresh(panel, c, attribute);
+    if (attribute == ATTR_ACCESSIBLE_DESCRIPTION || attribute == ATTR_DESCRIBED_BY) {
+        refreshDescriptions(panel);
+    }
     return 0;
 }
 

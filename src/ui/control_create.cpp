@@ -4,11 +4,13 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "command_button.h"
 #include "controls.h"
 #include "fitting_label.h"
 #include "graph_widget.h"
 #include "numeric_field.h"
 #include "picture_widget.h"
+#include "text_message.h"
 
 using namespace ui;
 
@@ -44,11 +46,8 @@ QWidget* MakeWidget(int kind, QWidget* parent) {
     switch (kind) {
         case CTRL_NUMERIC:
             return new NumericField(parent);
-        case CTRL_COMMAND_BUTTON: {
-            auto* button = new QPushButton(parent);
-            button->setAutoDefault(false);
-            return button;
-        }
+        case CTRL_COMMAND_BUTTON:
+            return new CommandButton(parent);
         case CTRL_BOX: {
             auto* box = new QFrame(parent);
             box->setFrameStyle(QFrame::Box | QFrame::Sunken);
@@ -56,7 +55,7 @@ QWidget* MakeWidget(int kind, QWidget* parent) {
             return box;
         }
         case CTRL_TEXT_MSG:
-            return new FittingLabel(parent);
+            return new TextMessage(parent);
         case CTRL_GRAPH:
             return new GraphWidget(parent);
         case CTRL_PICTURE:

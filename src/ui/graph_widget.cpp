@@ -7,13 +7,15 @@
 #include <algorithm>
 #include <cmath>
 
+#include "accessible.h"
 #include "ui/userint.h"
 
 namespace ui {
 namespace {
 
 constexpr int kTickLength = 4;
-constexpr double kKeyStepFraction = 0.01;  // of the axis span, per arrow key press
+constexpr double kKeyStepFraction = 0.01;   // of the axis span, per arrow key press
+constexpr double kPageStepFraction = 0.10;  // per Page Up or Page Down, as a slider does
 
 double Fraction(double v, const AxisScale& s) {
     const double span = s.max / 2 - s.min / 2;
@@ -159,9 +161,22 @@ void GraphWidget::setCursorCount(int count) {
 
 void GraphWidget::moveCursor(int index, double x, double y) {
     Cursor& c = cursors_[index];
+    const double before = c.x;
     c.x = Clamp(x, visibleScale(VAL_XAXIS));
     c.y = Clamp(y, visibleScale(c.yAxis));
+    if (c.x != before && index == activeCursor()) {
+        announceValue(this, c.x);
+    }
     update();
+}
+
+void GraphWidget::moveActiveCursorTo(double x) {
+    const int index = activeCursor();
+    if (index < 0 || std::isnan(x)) {
+        return;
+    }
+    moveCursor(index, x, cursors_[index].y);
+    emit cursorMoved(index);
 }
 
 void GraphWidget::clampCursors() {
@@ -337,6 +352,29 @@ void GraphWidget::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
+// Where Home, End, Page Up and Page Down take the cursor along x.
+double GraphWidget::keyTarget(int key, double x) const {
+    const AxisScale sx = visibleScale(VAL_XAXIS);
+    double lo, hi;
+    dataRange(VAL_XAXIS, &lo, &hi);
+    if (!(lo <= hi)) {
+        lo = sx.min;
+        hi = sx.max;
+    }
+    switch (key) {
+        case Qt::Key_Home:
+            return lo;
+        case Qt::Key_End:
+            return hi;
+        case Qt::Key_PageUp:
+            return x + kPageStepFraction * (sx.max - sx.min);
+        case Qt::Key_PageDown:
+            return x - kPageStepFraction * (sx.max - sx.min);
+        default:
+            return NAN;
+    }
+}
+
 void GraphWidget::keyPressEvent(QKeyEvent* event) {
     const int index = activeCursor();
     int dx = 0, dy = 0;
@@ -353,6 +391,14 @@ void GraphWidget::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Up:
             dy = 1;
             break;
+        case Qt::Key_Home:
+        case Qt::Key_End:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            if (index >= 0) {
+                moveActiveCursorTo(keyTarget(event->key(), cursors_[index].x));
+            }
+            return;
         default:
             QWidget::keyPressEvent(event);
             return;

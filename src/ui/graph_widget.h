@@ -1,6 +1,8 @@
 // A graph of straight plots over an x axis and two y axes, with free cursors
-// that the user drags with the mouse or moves with the arrow keys. Positions
-// are in axis units; a cursor never lies outside the axes' visible range.
+// that the user drags with the mouse or moves with keys: the arrows by 1 % of
+// the axis (10 % with Shift), Page Up and Page Down by 10 % along x, Home and
+// End to the plotted data's x extent. Positions are in axis units; a cursor
+// never lies outside the axes' visible range.
 #pragma once
 
 #include <QColor>
@@ -59,6 +61,10 @@ class GraphWidget : public QWidget {
     int cursorCount() const { return static_cast<int>(cursors_.size()); }
     Cursor& cursor(int index) { return cursors_[index]; }  // 0-based
     void moveCursor(int index, double x, double y);
+    // The cursor that the mouse and keys move, -1 when none is enabled.
+    int activeCursor() const;
+    // Moves the active cursor along x as the user would, and says so.
+    void moveActiveCursorTo(double x);
 
   signals:
     // The user moved a cursor: during a drag, on release, or by a key.
@@ -91,7 +97,7 @@ class GraphWidget : public QWidget {
     void paintPlots(QPainter& painter, const Frame& frame) const;
     void paintCursors(QPainter& painter, const Frame& frame) const;
     void paintTextBackdrops(QPainter& painter, const QRectF& area) const;
-    int activeCursor() const;  // -1 when none is enabled
+    double keyTarget(int key, double x) const;  // NaN for keys that do not move x
     void dragTo(QPointF point);
     void clampCursors();
     void dataRange(int axis, double* lo, double* hi) const;

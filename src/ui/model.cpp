@@ -100,9 +100,19 @@ void commit(int panel, int control, int eventData1, int eventData2) {
         return;
     }
     auto it = c->attributes.find(ATTR_CALLBACK_FUNCTION_POINTER);
-    if (it != c->attributes.end()) {
-        std::get<CtrlCallbackPtr>(it->second)(panel, control, EVENT_COMMIT, nullptr, eventData1,
-                                              eventData2);
+    if (it == c->attributes.end()) {
+        return;
+    }
+    const QPointer<QWidget> widget = c->widget;
+    const bool hadFocus = widget->hasFocus();
+    std::get<CtrlCallbackPtr>(it->second)(panel, control, EVENT_COMMIT, nullptr, eventData1,
+                                          eventData2);
+    // A control that hid itself for a moment (a button leaving a picture of
+    // the panel) lost the keyboard to its neighbour; the user did not move it.
+    if (hadFocus && widget && widget->isVisible() && !widget->hasFocus() &&
+        QApplication::focusWidget() != nullptr &&
+        QApplication::focusWidget()->window() == widget->window()) {
+        widget->setFocus(Qt::OtherFocusReason);
     }
 }
 

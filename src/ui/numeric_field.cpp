@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "accessible.h"
 #include "text_fit.h"
 #include "ui/userint.h"
 
@@ -121,6 +122,10 @@ void NumericField::show() {
     } else {
         showFitted();
     }
+    if (value_ != announced_) {  // a recomputation rewrites results that did not change
+        announced_ = value_;
+        announceValue(this, value_);
+    }
 }
 
 // A line edit keeps two pixels of margin on each side and one for its cursor.
@@ -176,10 +181,37 @@ void NumericField::commitTyped() {
     }
 }
 
+void NumericField::commitValue(double value) {
+    if (isReadOnly() || std::isnan(value)) {
+        return;
+    }
+    setValue(value);
+    emit committed();
+}
+
+// With nothing selected there is nothing to copy, so the copy key is left to
+// the window's shortcuts.
+bool NumericField::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy) &&
+        !lineEdit()->hasSelectedText()) {
+        event->ignore();
+        return false;
+    }
+    return QAbstractSpinBox::event(event);
+}
+
 void NumericField::keyPressEvent(QKeyEvent* event) {
     if (!isReadOnly() && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
         editing_ = false;
         commitTyped();
+        lineEdit()->selectAll();
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_Escape && edited_) {
+        edited_ = false;  // the typing is dropped: the committed value again
+        show();
         lineEdit()->selectAll();
         event->accept();
         return;

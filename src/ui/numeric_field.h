@@ -26,6 +26,9 @@ class NumericField : public QAbstractSpinBox {
     void setMaximum(double max);
     void setCoerce(bool coerce);
     void setStep(double step) { step_ = step; }
+    double minimum() const { return min_; }
+    double maximum() const { return max_; }
+    double step() const { return step_; }
     void setPrecision(int decimals);
     void setIndicator(bool indicator);
     void setFrameColor(QColor color);
@@ -33,6 +36,9 @@ class NumericField : public QAbstractSpinBox {
     // The program's write: settled like a typed value, no event; NaN is ignored.
     void setValue(double value);
     double value() const { return value_; }
+    // A value the user gave other than by typing (assistive technology):
+    // settled and committed.
+    void commitValue(double value);
 
     void stepBy(int steps) override;
     // Commits what the user typed, if anything is still uncommitted.
@@ -43,6 +49,7 @@ class NumericField : public QAbstractSpinBox {
     void committed();
 
   protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
@@ -71,6 +78,7 @@ class NumericField : public QAbstractSpinBox {
     bool coerce_ = true;
     bool edited_ = false;   // typed into since the last commit
     bool editing_ = false;  // showing the text as typed, all decimals
+    double announced_ = std::numeric_limits<double>::quiet_NaN();  // to assistive technology
     QColor frameColor_{Qt::gray};
 };
 

@@ -18,6 +18,7 @@
 #include <limits>
 #include <memory>
 
+#include "accessible.h"
 #include "model.h"
 #include "platform_probe.h"
 #include "quit_signals.h"
@@ -104,6 +105,7 @@ int InitCVIRTE(void*, char** argv, void*) {
     dialog.setPixelSize(12);
     QApplication::setFont(dialog);
     QApplication::setQuitOnLastWindowClosed(false);
+    installAccessibility();
     return 1;
 }
 

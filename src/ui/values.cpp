@@ -2,6 +2,7 @@
 // control's default value. A value set here raises no event.
 #include <QLabel>
 
+#include "accessible.h"
 #include "controls.h"
 #include "numeric_field.h"
 #include "text_layout.h"
@@ -64,8 +65,12 @@ int SetCtrlVal(int panel, int control, const char* value) {
     if (c->kind != CTRL_TEXT_MSG) {
         return fail(UIEWrongType, "control " + std::to_string(control) + " takes no text");
     }
-    static_cast<QLabel*>(c->widget)->setText(QString::fromUtf8(value ? value : ""));
+    auto* label = static_cast<QLabel*>(c->widget);
+    const QString before = label->text();
+    label->setText(QString::fromUtf8(value ? value : ""));
     relayout(*findPanel(panel), *c);
+    announceText(label, before, label->text());
+    refreshDescriptions(*findPanel(panel));
     return 0;
 }
 

@@ -157,6 +157,12 @@ enum Attribute {
 
     // system
     ATTR_RESOLUTION_ADJUSTMENT = 1000,  // int percent 0..100, -1 counts as 0
+
+    // what assistive technology and the keyboard see of a control
+    ATTR_ACCESSIBLE_NAME = 1100,         // text; "" falls back to the label
+    ATTR_ACCESSIBLE_DESCRIPTION = 1101,  // text, such as the unit of an unlabelled number
+    ATTR_DESCRIBED_BY = 1102,  // int: a text message whose text is the description, 0 = none
+    ATTR_SHORTCUT_KEY = 1103,  // text: a key that presses a command button ("F1", "Ctrl+Q")
 };
 
 enum Axis { VAL_XAXIS = 0, VAL_LEFT_YAXIS, VAL_RIGHT_YAXIS };
