@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Every way out of the shipped program ends with status 0 and the settings
-# saved, whatever the user did before: {OK, the close box, Alt+O} x {nothing,
-# HELP, COPY, a typed value, RESET}. With "a11y" the same table runs inside a
+# saved, whatever the user did before: {OK, the close box, Alt+O, Ctrl+Q} x
+# {nothing, HELP, COPY, a typed value, RESET}. With "a11y" the same table runs inside a
 # D-Bus session with the accessibility bridge on, as screen-reader users run it.
 if [ "${2:-}" = a11y ] && [ -z "${KADREL_A11Y_SESSION:-}" ]; then
     export KADREL_A11Y_SESSION=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
@@ -27,10 +27,14 @@ exit_alt_o() {
     focus_panel
     xdotool key alt+o
 }
+exit_ctrl_q() {
+    focus_panel
+    xdotool key ctrl+q
+}
 
 passed=0
 for before in nothing help copy typing reset; do
-    for way in ok close_box alt_o; do
+    for way in ok close_box alt_o ctrl_q; do
         rm -f "$WORK/app/kadrel.ini"
         start_program kadrel
         "before_$before"
