@@ -10,6 +10,9 @@ void FittingLabel::drawIn(const QFont& font) {
         drawInOwnFont();
         return;
     }
+    if (drawn_ == font) {
+        return;
+    }
     drawn_ = font;
     update();
 }

@@ -67,8 +67,13 @@ int SetCtrlVal(int panel, int control, const char* value) {
     }
     auto* label = static_cast<QLabel*>(c->widget);
     const QString before = label->text();
+    const QSize sizeBefore = label->sizeHint();
     label->setText(QString::fromUtf8(value ? value : ""));
-    relayout(*findPanel(panel), *c);
+    // A text of the same size leaves every place on the panel as it was; the
+    // report changes on every step of a drag, so this is the common case.
+    if (label->sizeHint() != sizeBefore) {
+        relayout(*findPanel(panel), *c);
+    }
     announceText(label, before, label->text());
     refreshDescriptions(*findPanel(panel));
     return 0;
