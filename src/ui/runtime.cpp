@@ -87,9 +87,9 @@ int InitCVIRTE(void*, char** argv, void*) {
                                qEnvironmentVariable("QT_QPA_PLATFORM", "xcb").toStdString() + ")");
         return 0;
     }
+    rt.fontConfiguration = std::thread(FcInit);
     // Only the program's name reaches Qt: the command line is not ours to
     // act on, and Qt would otherwise take options such as -platform from it.
-    rt.fontConfiguration = std::thread(FcInit);
     static char* programName[] = {const_cast<char*>("ui"), nullptr};
     static int argc = 1;
     if (argv != nullptr && argv[0] != nullptr) {
