@@ -3,6 +3,7 @@
 // editing, texts in front of a graph.
 #include <QAbstractSpinBox>
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
@@ -126,6 +127,62 @@ TEST_F(PanelTest, TextsInFrontOfAGraphLieOnItsPlot) {
     };
     EXPECT_EQ(blueIn("FRONT"), 0);
     EXPECT_GT(blueIn("BEHIND"), 0);
+}
+
+// A label keeps its measured size for a new text only where that is exact:
+// whatever it answers is what a plain label measures for the same text.
+TEST(FittingLabelSize, AlwaysWhatAPlainLabelMeasures) {
+    QFont mono("DejaVu Sans Mono");
+    mono.setPixelSize(12);
+    QFont proportional = QApplication::font();
+    proportional.setPixelSize(13);
+    const QString texts[] = {
+        "Field size WxH  2.48x1.65 m = 4.09 m\u00b2\nRear dof        0.31 m",
+        "Field size WxH  4.51x3.01 m = 3.56 m\u00b2\nRear dof        1.12 m",   // same cells
+        "Field size WxH  4.48x2.99 m = 13.41 m\u00b2\nRear dof        1.11 m",  // one more
+        "Field size WxH  4.48x2.99 m = 3.41 m   \nRear dof        1.11 m",      // trailing spaces
+        "Field size WxH  4.48x2.99 m = 3.41 m&&\nRear dof        1.11 m",
+        "Field size WxH  4.48x2.99 m = 3.41 m\u00b2\nRear dof\t1.11 m\nDepth",
+        "Field size WxH  4.48x2.99 m = 3.41 \u4e2d\u00b2\nRear dof        1.11 m",
+        "    ",
+        "",
+        "iiiiiiiiii",
+        "WWWWWWWWWW",
+    };
+    for (const QFont& font : {mono, proportional}) {
+        ui::FittingLabel label(nullptr);
+        QLabel plain;
+        for (QLabel* l : {static_cast<QLabel*>(&label), &plain}) {
+            l->setFont(font);
+        }
+        for (const QString& text : texts) {
+            label.setText(text);
+            plain.setText(text);
+            EXPECT_EQ(label.sizeHint(), plain.sizeHint()) << "[" << text.toStdString() << "]";
+        }
+    }
+}
+
+// The plot area makes room for the widest y tick label, whatever scale came
+// before.
+TEST_F(PanelTest, ThePlotMakesRoomForTheWidestTickLabel) {
+    const int graph = NewCtrl(panel, CTRL_GRAPH, "", 20, 20);
+    SetCtrlAttribute(panel, graph, ATTR_CONSTANT_NAME, "GRAPH");
+    SetCtrlAttribute(panel, graph, ATTR_WIDTH, 300);
+    SetCtrlAttribute(panel, graph, ATTR_HEIGHT, 200);
+    auto* g = widget<ui::GraphWidget>("GRAPH");
+    auto leftFor = [&](double max) {
+        SetAxisScalingMode(panel, graph, VAL_LEFT_YAXIS, VAL_MANUAL, 0.0, max);
+        return g->plotArea().left();
+    };
+    const double narrow = leftFor(5.0);
+    const double wide = leftFor(500000.0);
+    EXPECT_GT(wide, narrow + ui::textWidth(g->font(), "0000"));
+    EXPECT_EQ(leftFor(5.0), narrow);
+    QFont larger = g->font();
+    larger.setPixelSize(30);
+    g->setFont(larger);
+    EXPECT_GT(leftFor(5.0), narrow);
 }
 
 }  // namespace

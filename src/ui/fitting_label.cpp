@@ -1,9 +1,51 @@
 #include "fitting_label.h"
 
+#include <QFontInfo>
 #include <QPainter>
 #include <QStyle>
 
 namespace ui {
+namespace {
+
+// Whether a character takes one cell of a fixed-pitch font. Tabs, mnemonics,
+// marks, wide characters and those a fallback font draws have widths of their
+// own; Latin-1 letters and signs such as a superscript two are in the
+// font's own cells when the font has them.
+bool OneCell(QChar c, const QFontMetrics& metrics) {
+    const char16_t u = c.unicode();
+    return (u >= 0x20 && u <= 0x7E && c != '&') || (u >= 0xA1 && u <= 0xFF && metrics.inFont(c));
+}
+
+// What a text's measured size depends on in a fixed-pitch font when every
+// character takes one cell: each line's length up to its last visible
+// character, and its first and last characters, whose bearings may reach
+// past their cells. Empty when some character does not take one cell or
+// nothing is visible.
+QString CellShape(const QString& text, const QFontMetrics& metrics) {
+    QString shape;
+    bool visible = false;
+    for (const QStringView line : QStringView(text).split(u'\n')) {
+        qsizetype end = line.size();
+        while (end > 0 && line[end - 1] == ' ') {
+            --end;
+        }
+        for (const QChar c : line) {
+            if (!OneCell(c, metrics)) {
+                return {};
+            }
+        }
+        shape += QString::number(end);
+        if (end > 0) {
+            visible = true;
+            shape += line[0];
+            shape += line[end - 1];
+        }
+        shape += '\n';
+    }
+    return visible ? shape : QString();
+}
+
+}  // namespace
 
 void FittingLabel::drawIn(const QFont& font) {
     if (font == this->font()) {
@@ -25,10 +67,19 @@ void FittingLabel::drawInOwnFont() {
 }
 
 QSize FittingLabel::sizeHint() const {
+    if (hint_.isValid() && hintFont_ == font() && hintText_ != text() && hintFixedPitch_ &&
+        !wordWrap()) {
+        const QFontMetrics metrics(font());
+        const QString shape = CellShape(text(), metrics);
+        if (!shape.isEmpty() && shape == CellShape(hintText_, metrics)) {
+            hintText_ = text();
+        }
+    }
     if (!hint_.isValid() || hintText_ != text() || hintFont_ != font()) {
         hint_ = QLabel::sizeHint();
         hintText_ = text();
         hintFont_ = font();
+        hintFixedPitch_ = QFontInfo(font()).fixedPitch();
     }
     return hint_;
 }

@@ -22,7 +22,9 @@ class FittingLabel : public QLabel {
 
     // QLabel measures its text again whenever it is moved or resized; the
     // texts are placed on every change of any of them, so the size is kept
-    // until the text or the font changes.
+    // until the text or the font changes. In a fixed-pitch font a new text
+    // whose lines have the same lengths and end characters keeps it too: a
+    // report rewritten on every step of a drag is not measured each time.
     QSize sizeHint() const override;
 
     // Where the lines of text lie, one rectangle a line, in this widget's
@@ -39,6 +41,7 @@ class FittingLabel : public QLabel {
     mutable QSize hint_;
     mutable QString hintText_;
     mutable QFont hintFont_;
+    mutable bool hintFixedPitch_ = false;
 };
 
 }  // namespace ui

@@ -185,15 +185,26 @@ void GraphWidget::clampCursors() {
     }
 }
 
+int GraphWidget::tickLabelWidth(const AxisScale& scale) const {
+    LabelWidth& cached = labelWidth_;
+    if (cached.width >= 0 && cached.font == font() && cached.scale.min == scale.min &&
+        cached.scale.max == scale.max && cached.scale.step == scale.step) {
+        return cached.width;
+    }
+    const QFontMetrics fm(font());
+    int widest = 0;
+    for (double tick : Ticks(scale)) {
+        widest = std::max(
+            widest, fm.horizontalAdvance(QString::fromStdString(TickLabel(tick, scale.step))));
+    }
+    cached = {font(), scale, widest};
+    return widest;
+}
+
 QRectF GraphWidget::plotArea() const {
     const QFontMetrics fm(font());
-    int labelWidth = 0;
-    const AxisScale sy = visibleScale(VAL_LEFT_YAXIS);
-    for (double tick : Ticks(sy)) {
-        labelWidth = std::max(
-            labelWidth, fm.horizontalAdvance(QString::fromStdString(TickLabel(tick, sy.step))));
-    }
-    const double left = fm.height() + labelWidth + 2 * kTickLength + 4;
+    const double left =
+        fm.height() + tickLabelWidth(visibleScale(VAL_LEFT_YAXIS)) + 2 * kTickLength + 4;
     const double bottom = 2 * fm.height() + kTickLength + 6;
     const double top = fm.height() / 2.0 + 2;
     const double right = fm.averageCharWidth() * 2.0;

@@ -101,6 +101,7 @@ class GraphWidget : public QWidget {
     void dragTo(QPointF point);
     void clampCursors();
     void dataRange(int axis, double* lo, double* hi) const;
+    int tickLabelWidth(const AxisScale& scale) const;
 
     Axis axes_[3];
     std::map<int, Line> lines_;
@@ -114,6 +115,14 @@ class GraphWidget : public QWidget {
     QString yName_;
     bool dragging_ = false;
     bool moved_ = false;
+    // The widest y tick label, measured once per scale and font: the plot
+    // area is asked for several times on every step of a drag.
+    struct LabelWidth {
+        QFont font;
+        AxisScale scale{};
+        int width = -1;
+    };
+    mutable LabelWidth labelWidth_;
 };
 
 }  // namespace ui

@@ -135,10 +135,12 @@ void NumericField::showFitted() {
     const int room = lineEdit()->width() - kLineEditMargins;
     int decimals = type_ == VAL_INTEGER ? 0 : precision_;
     QString shown = text(decimals);
-    while (decimals > 0 && textWidth(font(), shown) > room) {
+    int width = textWidth(font(), shown);
+    while (decimals > 0 && width > room) {
         shown = text(--decimals);
+        width = textWidth(font(), shown);
     }
-    lineEdit()->setFont(fittingFont(font(), shown, room));
+    lineEdit()->setFont(width <= room ? font() : fittingFont(font(), shown, room));
     lineEdit()->setText(shown);
     lineEdit()->setCursorPosition(0);  // what cannot fit at all still shows its leading digits
 }
