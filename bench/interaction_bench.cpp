@@ -1,6 +1,7 @@
 // A committed geometry input and a cursor drag step, each through to the
-// panel repainted where it changed, as the event loop would, offscreen. One iteration per repetition, so the
-// repetitions give the distribution: median and 99th percentile.
+// panel repainted where it changed, as the event loop would, offscreen. One
+// iteration per repetition, so the repetitions give the distribution: median
+// and 99th percentile.
 #include <benchmark/benchmark.h>
 
 #include <QAbstractSpinBox>
