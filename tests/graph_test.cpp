@@ -2,6 +2,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <set>
 
 #include "graph_widget.h"
 #include "panel_fixture.h"
@@ -149,6 +150,47 @@ TEST_F(GraphTest, ArrowKeysMoveTheCursorWhenFocused) {
     cursor(&x, &y);
     EXPECT_DOUBLE_EQ(x, 5.1);
     EXPECT_EQ(events().size(), 1u);
+}
+
+// The graph keeps its axes and plots as pictures between changes; every
+// change shows on the next paint, and a cursor moves over the same picture.
+TEST_F(GraphTest, EveryChangeShowsOnTheNextPaint) {
+    SetAxisScalingMode(panel, graph, VAL_XAXIS, VAL_MANUAL, 0.0, 10.0);
+    SetAxisScalingMode(panel, graph, VAL_LEFT_YAXIS, VAL_MANUAL, 0.0, 10.0);
+    SetCursorAttribute(panel, graph, 1, ATTR_CURSOR_COLOR, 0x0000FF);
+    // The colours of the three columns around a fraction of the plot's width,
+    // from a fraction of its height up; off the grid.
+    auto column = [&](double fx, double fy, int pixels) {
+        const QImage shot = w->grab().toImage();
+        const QRectF area = w->plotArea();
+        const int x = qRound(area.left() + fx * area.width());
+        const int y = qRound(area.bottom() - fy * area.height());
+        std::set<QRgb> colours;
+        for (int i = 0; i < pixels; ++i) {
+            for (int dx : {-1, 0, 1}) {
+                colours.insert(shot.pixel(x + dx, y - i) & 0xFFFFFF);
+            }
+        }
+        return colours;
+    };
+    using Colours = std::set<QRgb>;
+    EXPECT_EQ(column(0.33, 0.73, 1), Colours{0xE0E0E0});
+    SetCtrlAttribute(panel, graph, ATTR_PLOT_BGCOLOR, 0x00FF00);
+    EXPECT_EQ(column(0.33, 0.73, 1), Colours{0x00FF00});
+
+    const int plot = PlotLine(panel, graph, 0, 7.3, 10, 7.3, 0xFF0000);
+    EXPECT_NE(column(0.33, 0.73, 1), Colours{0x00FF00});
+    SetAxisScalingMode(panel, graph, VAL_LEFT_YAXIS, VAL_MANUAL, 0.0, 20.0);  // the line halves
+    EXPECT_EQ(column(0.33, 0.73, 1), Colours{0x00FF00});
+    EXPECT_NE(column(0.33, 0.365, 1), Colours{0x00FF00});
+    DeleteGraphPlot(panel, graph, plot, VAL_IMMEDIATE_DRAW);
+    EXPECT_EQ(column(0.33, 0.365, 1), Colours{0x00FF00});
+
+    SetAxisScalingMode(panel, graph, VAL_LEFT_YAXIS, VAL_MANUAL, 0.0, 10.0);
+    SetGraphCursor(panel, graph, 1, 3.3, 1.0);
+    EXPECT_EQ(column(0.33, 0.53, 4).count(0x0000FF), 1u);  // on its dotted vertical line
+    SetGraphCursor(panel, graph, 1, 6.7, 1.0);
+    EXPECT_EQ(column(0.33, 0.53, 4), Colours{0x00FF00});
 }
 
 TEST_F(GraphTest, InfiniteAndNaNDataNeitherHangNorCrash) {

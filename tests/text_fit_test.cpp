@@ -129,8 +129,8 @@ TEST_F(PanelTest, TextsInFrontOfAGraphLieOnItsPlot) {
     EXPECT_GT(blueIn("BEHIND"), 0);
 }
 
-// A label keeps its measured size for a new text only where that is exact:
-// whatever it answers is what a plain label measures for the same text.
+// A label keeps its measured size and lines for a new text only where that is
+// exact: whatever it answers is what a label given that text at once measures.
 TEST(FittingLabelSize, AlwaysWhatAPlainLabelMeasures) {
     QFont mono("DejaVu Sans Mono");
     mono.setPixelSize(12);
@@ -154,11 +154,19 @@ TEST(FittingLabelSize, AlwaysWhatAPlainLabelMeasures) {
         QLabel plain;
         for (QLabel* l : {static_cast<QLabel*>(&label), &plain}) {
             l->setFont(font);
+            l->setAlignment(Qt::AlignRight);
+            l->resize(400, 60);
         }
         for (const QString& text : texts) {
             label.setText(text);
             plain.setText(text);
+            ui::FittingLabel fresh(nullptr);
+            fresh.setFont(font);
+            fresh.setAlignment(Qt::AlignRight);
+            fresh.resize(400, 60);
+            fresh.setText(text);
             EXPECT_EQ(label.sizeHint(), plain.sizeHint()) << "[" << text.toStdString() << "]";
+            EXPECT_EQ(label.lineRects(), fresh.lineRects()) << "[" << text.toStdString() << "]";
         }
     }
 }

@@ -66,20 +66,30 @@ void FittingLabel::drawInOwnFont() {
     }
 }
 
-QSize FittingLabel::sizeHint() const {
-    if (hint_.isValid() && hintFont_ == font() && hintText_ != text() && hintFixedPitch_ &&
-        !wordWrap()) {
-        const QFontMetrics metrics(font());
-        const QString shape = CellShape(text(), metrics);
-        if (!shape.isEmpty() && shape == CellShape(hintText_, metrics)) {
-            hintText_ = text();
-        }
+bool FittingLabel::holds(Measured& measured, const QFont& font, const QRect& box, int flags) const {
+    if (!measured.valid || measured.font != font || measured.box != box ||
+        measured.flags != flags) {
+        return false;
     }
-    if (!hint_.isValid() || hintText_ != text() || hintFont_ != font()) {
+    if (measured.text == text()) {
+        return true;
+    }
+    if (wordWrap() || !QFontInfo(font).fixedPitch()) {
+        return false;
+    }
+    const QFontMetrics metrics(font);
+    const QString shape = CellShape(text(), metrics);
+    if (shape.isEmpty() || shape != CellShape(measured.text, metrics)) {
+        return false;
+    }
+    measured.text = text();
+    return true;
+}
+
+QSize FittingLabel::sizeHint() const {
+    if (!holds(hintOf_, font(), QRect(), 0)) {
         hint_ = QLabel::sizeHint();
-        hintText_ = text();
-        hintFont_ = font();
-        hintFixedPitch_ = QFontInfo(font()).fixedPitch();
+        hintOf_ = {text(), font(), QRect(), 0, true};
     }
     return hint_;
 }
@@ -91,20 +101,25 @@ int FittingLabel::drawFlags() const {
 }
 
 QVector<QRect> FittingLabel::lineRects() const {
-    const QFontMetrics metrics(drawnFont());
+    const QFont font = drawnFont();
+    if (holds(rectsOf_, font, contentsRect(), drawFlags())) {
+        return rects_;
+    }
+    const QFontMetrics metrics(font);
     const QString shown = buddy() ? QString(text()).remove('&') : text();
     const QRect block = metrics.boundingRect(contentsRect(), drawFlags(), text());
     const QStringList lines = shown.split('\n');
     const int lineHeight = block.height() / static_cast<int>(lines.size());
-    QVector<QRect> rects;
+    rects_.clear();
     for (int i = 0; i < lines.size(); ++i) {
         const int width = metrics.horizontalAdvance(lines[i]);
         const int left = alignment() & Qt::AlignRight     ? block.right() + 1 - width
                          : alignment() & Qt::AlignHCenter ? block.center().x() - width / 2
                                                           : block.left();
-        rects.append(QRect(left, block.top() + i * lineHeight, width, lineHeight));
+        rects_.append(QRect(left, block.top() + i * lineHeight, width, lineHeight));
     }
-    return rects;
+    rectsOf_ = {text(), font, contentsRect(), drawFlags(), true};
+    return rects_;
 }
 
 void FittingLabel::paintEvent(QPaintEvent* event) {

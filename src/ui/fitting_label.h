@@ -28,20 +28,32 @@ class FittingLabel : public QLabel {
     QSize sizeHint() const override;
 
     // Where the lines of text lie, one rectangle a line, in this widget's
-    // coordinates: the ink a backdrop must keep clear.
+    // coordinates: the ink a backdrop must keep clear. Kept as the size is.
     QVector<QRect> lineRects() const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    // What a measurement was taken of.
+    struct Measured {
+        QString text;
+        QFont font;
+        QRect box;
+        int flags = 0;
+        bool valid = false;
+    };
+    // Whether a measurement holds for the text as it is now in this font,
+    // room and flags; it is brought up to date when a text of the same cell
+    // shape replaced the one measured.
+    bool holds(Measured& measured, const QFont& font, const QRect& box, int flags) const;
     int drawFlags() const;
 
     std::optional<QFont> drawn_;
+    mutable Measured hintOf_;
     mutable QSize hint_;
-    mutable QString hintText_;
-    mutable QFont hintFont_;
-    mutable bool hintFixedPitch_ = false;
+    mutable Measured rectsOf_;
+    mutable QVector<QRect> rects_;
 };
 
 }  // namespace ui

@@ -2,7 +2,6 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
 
 #include <algorithm>
 #include <cmath>
@@ -13,14 +12,8 @@
 namespace ui {
 namespace {
 
-constexpr int kTickLength = 4;
 constexpr double kKeyStepFraction = 0.01;   // of the axis span, per arrow key press
 constexpr double kPageStepFraction = 0.10;  // per Page Up or Page Down, as a slider does
-
-double Fraction(double v, const AxisScale& s) {
-    const double span = s.max / 2 - s.min / 2;
-    return span > 0 ? (v / 2 - s.min / 2) / span : 0.5;
-}
 
 double FromFraction(double f, const AxisScale& s) {
     return s.min + f * (s.max / 2 - s.min / 2) * 2;
@@ -28,42 +21,6 @@ double FromFraction(double f, const AxisScale& s) {
 
 double Clamp(double v, const AxisScale& s) {
     return std::isnan(v) ? s.min : std::clamp(v, s.min, s.max);
-}
-
-// Cuts the segment to the box [x0,x1]×[y0,y1] (Liang-Barsky); false when
-// nothing of it is inside or it has a NaN end.
-bool ClipSegment(double& ax, double& ay, double& bx, double& by, const AxisScale& sx,
-                 const AxisScale& sy) {
-    double t0 = 0, t1 = 1;
-    const double dx = bx - ax, dy = by - ay;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {ax - sx.min, sx.max - ax, ay - sy.min, sy.max - ay};
-    for (int i = 0; i < 4; ++i) {
-        if (std::isnan(p[i]) || std::isnan(q[i])) {
-            return false;
-        }
-        if (p[i] == 0) {
-            if (q[i] < 0) {
-                return false;
-            }
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0) {
-            t0 = std::max(t0, t);
-        } else {
-            t1 = std::min(t1, t);
-        }
-    }
-    if (t0 > t1) {
-        return false;
-    }
-    const double nx = ax + t0 * dx, ny = ay + t0 * dy;
-    bx = ax + t1 * dx;
-    by = ay + t1 * dy;
-    ax = nx;
-    ay = ny;
-    return std::isfinite(ax) && std::isfinite(ay) && std::isfinite(bx) && std::isfinite(by);
 }
 
 }  // namespace
@@ -77,29 +34,29 @@ GraphWidget::GraphWidget(QWidget* parent) : QWidget(parent) {
 
 void GraphWidget::setPlotAreaColor(QColor color) {
     plotAreaColor_ = color;
-    update();
+    redrawAxes();
 }
 
 void GraphWidget::setGridColor(QColor color) {
     gridColor_ = color;
-    update();
+    redrawAxes();
 }
 
 void GraphWidget::setSurroundColor(QColor color) {
     surroundColor_ = color;
-    update();
+    redrawAxes();
 }
 
 void GraphWidget::setAxisNames(const QString& x, const QString& y) {
     xName_ = x;
     yName_ = y;
-    update();
+    redrawAxes();
 }
 
 void GraphWidget::setAxis(int axis, const Axis& settings) {
     axes_[axis] = settings;
     clampCursors();
-    update();
+    redrawPlots();
 }
 
 void GraphWidget::dataRange(int axis, double* lo, double* hi) const {
@@ -134,7 +91,7 @@ int GraphWidget::addLine(double x1, double y1, double x2, double y2, QColor colo
     const int plot = nextPlot_++;
     lines_[plot] = {x1, y1, x2, y2, color};
     clampCursors();
-    update();
+    redrawPlots();
     return plot;
 }
 
@@ -143,14 +100,14 @@ bool GraphWidget::deletePlot(int plot) {
         return false;
     }
     clampCursors();
-    update();
+    redrawPlots();
     return true;
 }
 
 void GraphWidget::deleteAllPlots() {
     lines_.clear();
     clampCursors();
-    update();
+    redrawPlots();
 }
 
 void GraphWidget::setCursorCount(int count) {
@@ -182,135 +139,6 @@ void GraphWidget::moveActiveCursorTo(double x) {
 void GraphWidget::clampCursors() {
     for (size_t i = 0; i < cursors_.size(); ++i) {
         moveCursor(static_cast<int>(i), cursors_[i].x, cursors_[i].y);
-    }
-}
-
-int GraphWidget::tickLabelWidth(const AxisScale& scale) const {
-    LabelWidth& cached = labelWidth_;
-    if (cached.width >= 0 && cached.font == font() && cached.scale.min == scale.min &&
-        cached.scale.max == scale.max && cached.scale.step == scale.step) {
-        return cached.width;
-    }
-    const QFontMetrics fm(font());
-    int widest = 0;
-    for (double tick : Ticks(scale)) {
-        widest = std::max(
-            widest, fm.horizontalAdvance(QString::fromStdString(TickLabel(tick, scale.step))));
-    }
-    cached = {font(), scale, widest};
-    return widest;
-}
-
-QRectF GraphWidget::plotArea() const {
-    const QFontMetrics fm(font());
-    const double left =
-        fm.height() + tickLabelWidth(visibleScale(VAL_LEFT_YAXIS)) + 2 * kTickLength + 4;
-    const double bottom = 2 * fm.height() + kTickLength + 6;
-    const double top = fm.height() / 2.0 + 2;
-    const double right = fm.averageCharWidth() * 2.0;
-    return QRectF(left, top, std::max(1.0, width() - left - right),
-                  std::max(1.0, height() - top - bottom));
-}
-
-double GraphWidget::Frame::xPixel(double v) const {
-    return area.left() + Fraction(v, x) * area.width();
-}
-
-double GraphWidget::Frame::yPixel(double v, const AxisScale& scale) const {
-    return area.bottom() - Fraction(v, scale) * area.height();
-}
-
-void GraphWidget::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.fillRect(rect(), surroundColor_);
-    const QRectF area = plotArea();
-    painter.fillRect(area, plotAreaColor_);
-    const Frame frame{area, visibleScale(VAL_XAXIS), visibleScale(VAL_LEFT_YAXIS)};
-    painter.setPen(palette().color(QPalette::WindowText));
-    paintTicks(painter, frame);
-    painter.drawRect(area);
-    paintAxisNames(painter, area);
-    painter.setClipRect(area.adjusted(-1, -1, 1, 1));
-    paintPlots(painter, frame);
-    paintCursors(painter, frame);
-    if (hasFocus()) {
-        painter.setClipping(false);
-        painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DashLine));
-        painter.drawRect(area.adjusted(1, 1, -1, -1));
-    }
-}
-
-// Grid lines, tick marks and tick labels of the x and left y axes; leaves the
-// text pen set.
-void GraphWidget::paintTicks(QPainter& painter, const Frame& frame) const {
-    const QRectF& area = frame.area;
-    const AxisScale& sx = frame.x;
-    const AxisScale& sy = frame.y;
-    const QFontMetrics fm(font());
-    const QColor text = palette().color(QPalette::WindowText);
-    for (double tick : Ticks(sx)) {
-        const double x = frame.xPixel(tick);
-        painter.setPen(gridColor_);
-        painter.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
-        painter.setPen(text);
-        painter.drawLine(QPointF(x, area.bottom()), QPointF(x, area.bottom() + kTickLength));
-        const QString label = QString::fromStdString(TickLabel(tick, sx.step));
-        painter.drawText(QRectF(x - 40, area.bottom() + kTickLength, 80, fm.height()),
-                         Qt::AlignHCenter | Qt::AlignTop, label);
-    }
-    for (double tick : Ticks(sy)) {
-        const double y = frame.yPixel(tick, sy);
-        painter.setPen(gridColor_);
-        painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
-        painter.setPen(text);
-        painter.drawLine(QPointF(area.left() - kTickLength, y), QPointF(area.left(), y));
-        const QString label = QString::fromStdString(TickLabel(tick, sy.step));
-        painter.drawText(
-            QRectF(0, y - fm.height() / 2.0, area.left() - kTickLength - 2, fm.height()),
-            Qt::AlignRight | Qt::AlignVCenter, label);
-    }
-}
-
-void GraphWidget::paintAxisNames(QPainter& painter, const QRectF& area) const {
-    const QFontMetrics fm(font());
-    painter.drawText(QRectF(area.left(), height() - fm.height() - 2, area.width(), fm.height()),
-                     Qt::AlignHCenter, xName_);
-    painter.save();
-    painter.translate(0, area.center().y());
-    painter.rotate(-90);
-    painter.drawText(QRectF(-area.height() / 2, 0, area.height(), fm.height()), Qt::AlignHCenter,
-                     yName_);
-    painter.restore();
-}
-
-void GraphWidget::paintPlots(QPainter& painter, const Frame& frame) const {
-    painter.setRenderHint(QPainter::Antialiasing);
-    for (const auto& [plot, line] : lines_) {
-        double ax = line.x1, ay = line.y1, bx = line.x2, by = line.y2;
-        if (ClipSegment(ax, ay, bx, by, frame.x, frame.y)) {
-            painter.setPen(QPen(line.color, 1.5));
-            painter.drawLine(QPointF(frame.xPixel(ax), frame.yPixel(ay, frame.y)),
-                             QPointF(frame.xPixel(bx), frame.yPixel(by, frame.y)));
-        }
-    }
-    painter.setRenderHint(QPainter::Antialiasing, false);
-}
-
-void GraphWidget::paintCursors(QPainter& painter, const Frame& frame) const {
-    const QRectF& area = frame.area;
-    for (const Cursor& c : cursors_) {
-        const double x = frame.xPixel(c.x);
-        const double y = frame.yPixel(c.y, visibleScale(c.yAxis));
-        painter.setPen(QPen(c.color, 1, Qt::DotLine));
-        painter.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
-        painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
-    }
-    paintTextBackdrops(painter, area);
-    for (const Cursor& c : cursors_) {
-        const double x = frame.xPixel(c.x);
-        const double y = frame.yPixel(c.y, visibleScale(c.yAxis));
-        painter.setPen(QPen(c.color, 2));
-        painter.drawEllipse(QPointF(x, y), 3.5, 3.5);
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <QPainter>
+#include <QPixmap>
 #include <QPointer>
 #include <QWidget>
 
@@ -76,6 +77,7 @@ class GraphWidget : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     struct Line {
@@ -91,7 +93,16 @@ class GraphWidget : public QWidget {
         AxisScale y;
         double xPixel(double v) const;
         double yPixel(double v, const AxisScale& scale) const;
+        bool operator==(const Frame& other) const;
     };
+    // The axes, and the plots over them, each drawn again only when it
+    // changes: a drag step moves a cursor over the same picture, and a new
+    // plot over the same axes.
+    bool onWholePixels() const;
+    const QPixmap& picture(const Frame& frame);
+    void paintAxes(QPainter& painter, const Frame& frame) const;
+    void redrawAxes();   // after a change of colour, name or font
+    void redrawPlots();  // after a change of the plots or the axes' ranges
     void paintTicks(QPainter& painter, const Frame& frame) const;
     void paintAxisNames(QPainter& painter, const QRectF& area) const;
     void paintPlots(QPainter& painter, const Frame& frame) const;
@@ -123,6 +134,9 @@ class GraphWidget : public QWidget {
         int width = -1;
     };
     mutable LabelWidth labelWidth_;
+    QPixmap axesPicture_;
+    Frame axesFrame_{};
+    QPixmap plotsPicture_;
 };
 
 }  // namespace ui
