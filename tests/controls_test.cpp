@@ -119,6 +119,32 @@ TEST_F(FieldTest, ProgramWritesKeepPrecisionRaiseNoEventAndIgnoreNaN) {
     EXPECT_TRUE(events().empty());
 }
 
+// A field out of editing shows what its value, precision and width give,
+// however it was shown before: after editing, a narrower or wider field, a
+// write of the same value.
+TEST_F(FieldTest, TheDisplayFollowsEveryChangeOutOfEditing) {
+    auto* shown = widget<QAbstractSpinBox>("FOCAL")->findChild<QLineEdit*>();
+    SetCtrlAttribute(panel, field, ATTR_MAX_VALUE, 1e12);
+    SetCtrlAttribute(panel, field, ATTR_PRECISION, 2);
+    SetCtrlVal(panel, field, 123456.25);
+    box->setFocus();
+    EXPECT_EQ(shown->text(), "123456.25");  // editing: every decimal
+    shown->end(false);
+    box->clearFocus();
+    const QString fitted = shown->text();
+    EXPECT_TRUE(QStringList({"123456.25", "123456.3", "123456"}).contains(fitted))
+        << fitted.toStdString();
+    EXPECT_EQ(shown->cursorPosition(), 0);  // the leading digits in view
+    SetCtrlAttribute(panel, field, ATTR_WIDTH, 200);
+    EXPECT_EQ(shown->text(), "123456.25");
+    SetCtrlAttribute(panel, field, ATTR_PRECISION, 0);
+    EXPECT_EQ(shown->text(), "123456");
+    shown->setText("typed");
+    shown->setCursorPosition(0);
+    SetCtrlVal(panel, field, 123456.25);
+    EXPECT_EQ(shown->text(), "123456");
+}
+
 TEST_F(FieldTest, WrongTypesAndUnknownHandlesAreRefused) {
     int i = 7;
     double d = 7;

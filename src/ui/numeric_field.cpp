@@ -133,7 +133,13 @@ constexpr int kLineEditMargins = 5;
 
 void NumericField::showFitted() {
     const int room = lineEdit()->width() - kLineEditMargins;
-    int decimals = type_ == VAL_INTEGER ? 0 : precision_;
+    const int most = type_ == VAL_INTEGER ? 0 : precision_;
+    if (fitted_ && fitted_->value == value_ && fitted_->decimals == most && fitted_->room == room &&
+        fitted_->font == font() && lineEdit()->text() == fitted_->shown &&
+        lineEdit()->font() == fitted_->drawn && lineEdit()->cursorPosition() == 0) {
+        return;
+    }
+    int decimals = most;
     QString shown = text(decimals);
     int width = textWidth(font(), shown);
     while (decimals > 0 && width > room) {
@@ -143,6 +149,7 @@ void NumericField::showFitted() {
     lineEdit()->setFont(width <= room ? font() : fittingFont(font(), shown, room));
     lineEdit()->setText(shown);
     lineEdit()->setCursorPosition(0);  // what cannot fit at all still shows its leading digits
+    fitted_ = Fitted{value_, most, room, font(), shown, lineEdit()->font()};
 }
 
 // From the fitted display to the text as the user edits it, keeping a

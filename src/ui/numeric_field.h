@@ -11,6 +11,7 @@
 #include <QAbstractSpinBox>
 
 #include <limits>
+#include <optional>
 
 namespace ui {
 
@@ -80,6 +81,17 @@ class NumericField : public QAbstractSpinBox {
     bool editing_ = false;  // showing the text as typed, all decimals
     double announced_ = std::numeric_limits<double>::quiet_NaN();  // to assistive technology
     QColor frameColor_{Qt::gray};
+    // What the display was last fitted from and to: a recomputation writes
+    // many results that did not change, and measuring text is dear.
+    struct Fitted {
+        double value;
+        int decimals;
+        int room;
+        QFont font;
+        QString shown;
+        QFont drawn;
+    };
+    std::optional<Fitted> fitted_;
 };
 
 }  // namespace ui
