@@ -113,16 +113,23 @@ void Interaction(const char* self) {
     }
     for (const QJsonValue& entry : QJsonDocument::fromJson(json)["benchmarks"].toArray()) {
         const QJsonObject b = entry.toObject();
-        const std::string name = b["run_name"].toString().section('/', 0, 0).toStdString();
+        const QString name = b["run_name"].toString().section('/', 0, 1);
         const std::string statistic = b["aggregate_name"].toString().toStdString();
         if (statistic != "median" && statistic != "p99") {
             continue;
         }
         const double us = b["real_time"].toDouble();
-        const std::string figure = name + " " + statistic + " us";
+        const std::string figure = name.toStdString() + " " + statistic + " us";
+        // The new state within a tenth of a millisecond; painted, within a
+        // millisecond, a sixteenth of a frame at 60 Hz.
+        const bool painted = name.endsWith("painted");
+        const double budget = painted ? 1000 : 100;
         const bool budgeted = statistic == "median";
-        Row(figure.c_str(), us, 0, 0, budgeted ? "<= 100 us" : "(no budget)",
-            !budgeted || us <= 100);
+        Row(figure.c_str(), us, 0, 0,
+            !budgeted ? "(no budget)"
+            : painted ? "<= 1000 us"
+                      : "<= 100 us",
+            !budgeted || us <= budget);
     }
 }
 
