@@ -101,16 +101,17 @@ double GraphWidget::Frame::yPixel(double v, const AxisScale& scale) const {
 void GraphWidget::paintEvent(QPaintEvent*) {
     const QRectF area = plotArea();
     const Frame frame{area, visibleScale(VAL_XAXIS), visibleScale(VAL_LEFT_YAXIS)};
-    const QRectF clip = area.adjusted(-1, -1, 1, 1);
     QPainter painter(this);
-    if (onWholePixels()) {
-        painter.drawPixmap(0, 0, picture(frame));
-        painter.setClipRect(clip);
+    // Axes painted once are drawn in place; painted again unchanged, they are
+    // kept as a picture from then on.
+    if (onWholePixels() && paintedFrame_ == frame) {
+        painter.drawPixmap(0, 0, axes(frame));
     } else {
         paintAxes(painter, frame);
-        painter.setClipRect(clip);
-        paintPlots(painter, frame);
     }
+    paintedFrame_ = frame;
+    painter.setClipRect(area.adjusted(-1, -1, 1, 1));
+    paintPlots(painter, frame);
     paintCursors(painter, frame);
     if (hasFocus()) {
         painter.setClipping(false);
@@ -133,27 +134,20 @@ bool GraphWidget::onWholePixels() const {
     return true;
 }
 
-const QPixmap& GraphWidget::picture(const Frame& frame) {
+const QPixmap& GraphWidget::axes(const Frame& frame) {
     const qreal ratio = devicePixelRatioF();
     const QSize pixels = size() * ratio;
-    const bool axesHold = !axesPicture_.isNull() && axesPicture_.size() == pixels &&
-                          axesPicture_.devicePixelRatio() == ratio && axesFrame_ == frame;
-    if (axesHold && !plotsPicture_.isNull()) {
-        return plotsPicture_;
+    if (!axesPicture_.isNull() && axesPicture_.size() == pixels &&
+        axesPicture_.devicePixelRatio() == ratio && axesFrame_ == frame) {
+        return axesPicture_;
     }
-    if (!axesHold) {
-        axesPicture_ = QPixmap(pixels);
-        axesPicture_.setDevicePixelRatio(ratio);
-        axesFrame_ = frame;
-        QPainter painter(&axesPicture_);
-        painter.setFont(font());
-        paintAxes(painter, frame);
-    }
-    plotsPicture_ = axesPicture_.copy();
-    QPainter painter(&plotsPicture_);
-    painter.setClipRect(frame.area.adjusted(-1, -1, 1, 1));
-    paintPlots(painter, frame);
-    return plotsPicture_;
+    axesPicture_ = QPixmap(pixels);
+    axesPicture_.setDevicePixelRatio(ratio);
+    axesFrame_ = frame;
+    QPainter painter(&axesPicture_);
+    painter.setFont(font());
+    paintAxes(painter, frame);
+    return axesPicture_;
 }
 
 // The surround, the plot's ground, the grid with its ticks and labels, the
@@ -169,11 +163,7 @@ void GraphWidget::paintAxes(QPainter& painter, const Frame& frame) const {
 
 void GraphWidget::redrawAxes() {
     axesPicture_ = QPixmap();
-    redrawPlots();
-}
-
-void GraphWidget::redrawPlots() {
-    plotsPicture_ = QPixmap();
+    paintedFrame_ = {};
     update();
 }
 

@@ -56,7 +56,7 @@ void GraphWidget::setAxisNames(const QString& x, const QString& y) {
 void GraphWidget::setAxis(int axis, const Axis& settings) {
     axes_[axis] = settings;
     clampCursors();
-    redrawPlots();
+    update();
 }
 
 void GraphWidget::dataRange(int axis, double* lo, double* hi) const {
@@ -91,7 +91,7 @@ int GraphWidget::addLine(double x1, double y1, double x2, double y2, QColor colo
     const int plot = nextPlot_++;
     lines_[plot] = {x1, y1, x2, y2, color};
     clampCursors();
-    redrawPlots();
+    update();
     return plot;
 }
 
@@ -100,14 +100,14 @@ bool GraphWidget::deletePlot(int plot) {
         return false;
     }
     clampCursors();
-    redrawPlots();
+    update();
     return true;
 }
 
 void GraphWidget::deleteAllPlots() {
     lines_.clear();
     clampCursors();
-    redrawPlots();
+    update();
 }
 
 void GraphWidget::setCursorCount(int count) {

@@ -95,14 +95,12 @@ class GraphWidget : public QWidget {
         double yPixel(double v, const AxisScale& scale) const;
         bool operator==(const Frame& other) const;
     };
-    // The axes, and the plots over them, each drawn again only when it
-    // changes: a drag step moves a cursor over the same picture, and a new
-    // plot over the same axes.
+    // The axes, drawn again only when they change: a drag step moves a
+    // cursor, and a recomputation a plot, over the same axes.
     bool onWholePixels() const;
-    const QPixmap& picture(const Frame& frame);
+    const QPixmap& axes(const Frame& frame);
+    void redrawAxes();  // after a change of colour, name or font
     void paintAxes(QPainter& painter, const Frame& frame) const;
-    void redrawAxes();   // after a change of colour, name or font
-    void redrawPlots();  // after a change of the plots or the axes' ranges
     void paintTicks(QPainter& painter, const Frame& frame) const;
     void paintAxisNames(QPainter& painter, const QRectF& area) const;
     void paintPlots(QPainter& painter, const Frame& frame) const;
@@ -136,7 +134,7 @@ class GraphWidget : public QWidget {
     mutable LabelWidth labelWidth_;
     QPixmap axesPicture_;
     Frame axesFrame_{};
-    QPixmap plotsPicture_;
+    Frame paintedFrame_{};
 };
 
 }  // namespace ui
