@@ -1,9 +1,11 @@
-// `make bench`: start-up and peak memory of kadrel against two references in
-// alternating runs (a window of the panel's size showing one line of text,
-// whose ratio carries the budget, and a bare one), and the interaction
-// benchmark's figures, in one table with each budget and its verdict.
+// `make bench`: start-up to the first frame and to the exit after it, and peak
+// memory, of kadrel against two references in alternating runs (a window of
+// the panel's size showing one line of text, whose ratio carries the budget,
+// and a bare one); the interaction benchmark's figures; in one table with
+// each budget and its verdict.
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <QByteArray>
@@ -12,7 +14,6 @@
 #include <QJsonObject>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -23,7 +24,8 @@ namespace {
 constexpr int kRuns = 21;
 
 struct Run {
-    double milliseconds;
+    double firstFrame;  // milliseconds from the start
+    double exit;
     double peakMegabytes;
 };
 
@@ -33,11 +35,30 @@ std::string Beside(const char* self, const char* name) {
     return dir + name;
 }
 
-// Runs a program to its end; its wall time and peak resident set size.
+// The clock the programs report their first frame by, in milliseconds.
+double Now() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
+[[noreturn]] void Fail(const std::string& program, const char* what) {
+    std::fprintf(stderr, "%s: %s\n", program.c_str(), what);
+    std::exit(1);
+}
+
+// Runs a program to its end: when its first frame was done, when it ended,
+// and its peak resident set size.
 Run Measure(const std::string& program, bool offscreen) {
-    const auto start = std::chrono::steady_clock::now();
+    int frame[2];
+    if (pipe(frame) != 0) {
+        Fail(program, "no pipe");
+    }
+    const double start = Now();
     const pid_t pid = fork();
     if (pid == 0) {
+        close(frame[0]);
+        setenv("KADREL_FIRST_FRAME_FD", std::to_string(frame[1]).c_str(), 1);
         if (offscreen) {
             setenv("QT_QPA_PLATFORM", "offscreen", 1);
         } else {
@@ -46,16 +67,21 @@ Run Measure(const std::string& program, bool offscreen) {
         execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
+    close(frame[1]);
     int status = 0;
     rusage usage{};
     wait4(pid, &status, 0, &usage);
-    const std::chrono::duration<double, std::milli> elapsed =
-        std::chrono::steady_clock::now() - start;
+    const double end = Now();
+    char line[64] = "";
+    const ssize_t length = read(frame[0], line, sizeof line - 1);
+    close(frame[0]);
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        std::fprintf(stderr, "%s failed (status %d)\n", program.c_str(), status);
-        std::exit(1);
+        Fail(program, "failed");
     }
-    return {elapsed.count(), usage.ru_maxrss / 1024.0};
+    if (length <= 0) {
+        Fail(program, "told no first frame");
+    }
+    return {std::atof(line) - start, end - start, usage.ru_maxrss / 1024.0};
 }
 
 double Median(std::vector<double> values) {
@@ -66,10 +92,10 @@ double Median(std::vector<double> values) {
 void Row(const char* figure, double value, double text, double bare, const char* budget,
          bool within) {
     if (text > 0) {
-        std::printf("%-28s %8.2f %8.2f %8.2f %6.2f %6.2f   %-16s %s\n", figure, value, text, bare,
+        std::printf("%-31s %8.2f %8.2f %8.2f %6.2f %6.2f   %-16s %s\n", figure, value, text, bare,
                     value / text, value / bare, budget, within ? "within" : "OVER");
     } else {
-        std::printf("%-28s %8.2f %8s %8s %6s %6s   %-16s %s\n", figure, value, "-", "-", "-", "-",
+        std::printf("%-31s %8.2f %8s %8s %6s %6s   %-16s %s\n", figure, value, "-", "-", "-", "-",
                     budget, within ? "within" : "OVER");
     }
 }
@@ -78,21 +104,25 @@ void Row(const char* figure, double value, double text, double bare, const char*
 void StartUp(const char* self, bool offscreen, const char* where) {
     const std::string programs[] = {Beside(self, "startup_kadrel"), Beside(self, "startup_text"),
                                     Beside(self, "startup_bare")};
-    std::vector<double> time[3], memory[3];
+    std::vector<double> frame[3], exit[3], memory[3];
     for (const std::string& program : programs) {
         Measure(program, offscreen);  // warm the file cache
     }
     for (int i = 0; i < kRuns; ++i) {
         for (int p = 0; p < 3; ++p) {
             const Run run = Measure(programs[p], offscreen);
-            time[p].push_back(run.milliseconds);
+            frame[p].push_back(run.firstFrame);
+            exit[p].push_back(run.exit);
             memory[p].push_back(run.peakMegabytes);
         }
     }
-    const double kt = Median(time[0]), tt = Median(time[1]), bt = Median(time[2]);
+    const double kf = Median(frame[0]), tf = Median(frame[1]), bf = Median(frame[2]);
+    const double ke = Median(exit[0]), te = Median(exit[1]), be = Median(exit[2]);
     const double km = Median(memory[0]), tm = Median(memory[1]), bm = Median(memory[2]);
-    std::string figure = std::string("start-up ms, ") + where;
-    Row(figure.c_str(), kt, tt, bt, "<= 1.25 x text", kt <= 1.25 * tt);
+    std::string figure = std::string("first frame ms, ") + where;
+    Row(figure.c_str(), kf, tf, bf, "<= 1.25 x text", kf <= 1.25 * tf);
+    figure = std::string("to exit after it ms, ") + where;
+    Row(figure.c_str(), ke, te, be, "(no budget)", true);
     figure = std::string("peak RSS MB, ") + where;
     Row(figure.c_str(), km, tm, bm, "<= text + 5 MB", km <= tm + 5);
 }
@@ -149,12 +179,16 @@ void ManyControls(const char* self) {
 
 }  // namespace
 
-int main(int, char* argv[]) {
-    std::printf("%-28s %8s %8s %8s %6s %6s   %-16s %s\n", "figure (median of 21 runs)", "kadrel",
+// With --start-up, only the start-up figures.
+int main(int argc, char* argv[]) {
+    std::printf("%-31s %8s %8s %8s %6s %6s   %-16s %s\n", "figure (median of 21 runs)", "kadrel",
                 "text Qt", "bare Qt", "x text", "x bare", "budget", "verdict");
     StartUp(argv[0], true, "offscreen");
     if (std::getenv("DISPLAY") != nullptr) {
         StartUp(argv[0], false, "Xvfb");
+    }
+    if (argc > 1 && std::string(argv[1]) == "--start-up") {
+        return 0;
     }
     Interaction(argv[0]);
     ManyControls(argv[0]);

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <fstream>
 #include <string>
@@ -26,6 +27,9 @@ TEST(DesktopIdentity, IdAlwaysSetIconOnlyFromAReadableSvg) {
 
     EXPECT_EQ(SetApplicationIdentity("org.example.first", green.c_str()), 0);
     EXPECT_EQ(QGuiApplication::desktopFileName(), "org.example.first");
+    const int panel = NewPanel(0, "first", 10, 10, 50, 50);
+    DisplayPanel(panel);
+    EXPECT_TRUE(QTest::qWaitFor([] { return !QApplication::windowIcon().isNull(); }));
     EXPECT_EQ(IconCentre(), QColor(0, 255, 0));
 
     const std::string missing = dir.filePath("missing.svg").toStdString();
@@ -34,6 +38,13 @@ TEST(DesktopIdentity, IdAlwaysSetIconOnlyFromAReadableSvg) {
         EXPECT_EQ(QGuiApplication::desktopFileName(), "org.example.second");
         EXPECT_EQ(IconCentre(), QColor(0, 255, 0)) << "the icon before stays";
     }
+    // A frame has been painted: an icon is taken on at once.
+    const std::string blue = dir.filePath("blue.svg").toStdString();
+    std::ofstream(blue) << R"(<svg xmlns="http://www.w3.org/2000/svg" width="8" height="8">)"
+                           R"(<rect width="8" height="8" fill="#0000ff"/></svg>)";
+    EXPECT_EQ(SetApplicationIdentity("org.example.third", blue.c_str()), 0);
+    EXPECT_EQ(IconCentre(), QColor(0, 0, 255));
+    DiscardPanel(panel);
     QApplication::setWindowIcon(QIcon());
     QGuiApplication::setDesktopFileName(QString());
 }

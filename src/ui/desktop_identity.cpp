@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "after_first_frame.h"
 #include "model.h"
 
 using namespace ui;
@@ -19,6 +20,6 @@ int SetApplicationIdentity(const char* desktopId, const char* iconFile) {
     if (!QSvgRenderer(icon).isValid()) {
         return fail(UIEBadBitmap, std::string("no SVG icon in ") + iconFile);
     }
-    QApplication::setWindowIcon(QIcon(icon));
+    afterFirstFrame([icon] { QApplication::setWindowIcon(QIcon(icon)); });
     return 0;
 }

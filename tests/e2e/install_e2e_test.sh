@@ -75,7 +75,12 @@ grep -qx "  panel file   $ROOT/bin/../share/kadrel/kadrel.uir" "$WORK/help.txt" 
     fail "--help names other files: $(tail -3 "$WORK/help.txt")"
 
 launch "${as_user[@]}" "$command"
-icon=$(xprop -id "$WINDOW" _NET_WM_ICON)
+# The icon comes just after the first frame.
+for _ in $(seq 50); do
+    icon=$(xprop -id "$WINDOW" _NET_WM_ICON)
+    [[ "$icon" == *"Icon (16 x 16)"* ]] && break
+    sleep 0.1
+done
 [[ "$icon" == *"Icon (16 x 16)"* ]] || fail "the window has no icon"
 type_into 610 376 85                 # Focal length (mm)
 click_at 641 537                     # OK

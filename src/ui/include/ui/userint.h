@@ -379,8 +379,10 @@ int SetMonitorAttribute(int monitor, int attribute, int value);
 
 // How the desktop knows the program: the application id that names its
 // desktop entry, and the icon of every window, drawn from an SVG file (a Qt
-// resource path such as ":/x.svg" works). UIENotInitialized before
-// InitCVIRTE; UIEBadBitmap when the icon is no readable SVG (the id is set).
+// resource path such as ":/x.svg" works). The id is set at once; the icon
+// once a first window has been painted, as drawing it would delay that
+// frame. UIENotInitialized before InitCVIRTE; UIEBadBitmap when the icon is
+// no readable SVG (the id is set, the icon before stays).
 int SetApplicationIdentity(const char* desktopId, const char* iconFile);
 
 // ---- for tests ----------------------------------------------------------------
