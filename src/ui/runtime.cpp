@@ -81,13 +81,16 @@ int InitCVIRTE(void*, char** argv, void*) {
     if (rt.app) {
         return 1;
     }
+    // Reading the font configuration takes longer than anything before the
+    // first text is measured, so it starts first.
+    rt.fontConfiguration = std::thread(FcInit);
     PlatformProbe probe;
     if (!probe.canStart()) {
+        fontsReady();
         fail(UIENoDisplay, "no platform can start (" +
                                qEnvironmentVariable("QT_QPA_PLATFORM", "xcb").toStdString() + ")");
         return 0;
     }
-    rt.fontConfiguration = std::thread(FcInit);
     // Only the program's name reaches Qt: the command line is not ours to
     // act on, and Qt would otherwise take options such as -platform from it.
     static char* programName[] = {const_cast<char*>("ui"), nullptr};
