@@ -3,6 +3,7 @@
 #include <QTemporaryDir>
 
 #include "app_fixture.h"
+#include "model.h"
 
 namespace {
 
@@ -20,6 +21,37 @@ TEST_F(AppTest, PanelFileIsWhatTheBuilderMakes) {
     ASSERT_EQ(SavePanel(built, path.toUtf8().constData(), PANEL), 0);
     DiscardPanel(built);
     EXPECT_EQ(Contents(path), Contents(KADREL_UIR));
+}
+
+// Loading lays a panel out once, when all of it is read; building lays it out
+// after every attribute. Every widget takes the same place and every field
+// shows the same text, in the same font, either way.
+TEST_F(AppTest, ALoadedPanelIsLaidOutAsABuiltOne) {
+    auto look = [](int panel) {
+        QStringList lines;
+        for (const QWidget* w : ui::findPanel(panel)->widget->findChildren<QWidget*>()) {
+            QString line = QString("%1 %2 %3,%4 %5x%6")
+                               .arg(w->metaObject()->className(), w->objectName())
+                               .arg(w->x())
+                               .arg(w->y())
+                               .arg(w->width())
+                               .arg(w->height());
+            if (auto* edit = qobject_cast<const QLineEdit*>(w)) {
+                line += " " + edit->text() + " " + edit->font().toString();
+            }
+            lines << line;
+        }
+        return lines;
+    };
+    const int built = BuildPANEL(0);
+    const int loaded = LoadPanel(0, KADREL_UIR, PANEL);
+    ASSERT_GT(built, 0);
+    ASSERT_GT(loaded, 0);
+    const QStringList seen = look(loaded);
+    EXPECT_EQ(seen.size(), 30 + 14 + 13);  // controls, captions, the fields' line edits
+    EXPECT_EQ(look(built), seen);
+    DiscardPanel(built);
+    DiscardPanel(loaded);
 }
 
 TEST_F(AppTest, TypedValuesTakeTheNearerBound) {

@@ -102,6 +102,9 @@ int NewCtrl(int panel, int kind, const char* label, int top, int left) {
     c.id = static_cast<int>(p->controls.size()) + 2;
     c.kind = kind;
     c.widget = MakeWidget(kind, p->widget);
+    if (auto* field = qobject_cast<NumericField*>(c.widget); field && p->loading) {
+        field->holdFitting(true);
+    }
     if (kind == CTRL_NUMERIC || kind == CTRL_GRAPH) {
         c.label = new FittingLabel(p->widget);
         c.label->setBuddy(c.widget);

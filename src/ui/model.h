@@ -45,6 +45,8 @@ struct Panel {
     std::vector<int> tabOrder;                       // focusable control ids
     CtrlCallbackPtr callback = nullptr;              // panel events
     void* callbackData = nullptr;
+    // Being read from a file: laid out once, when complete (see relayout()).
+    bool loading = false;
 
     Control* find(int id) const;
 };

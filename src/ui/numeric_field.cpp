@@ -131,7 +131,17 @@ void NumericField::show() {
 // A line edit keeps two pixels of margin on each side and one for its cursor.
 constexpr int kLineEditMargins = 5;
 
+void NumericField::holdFitting(bool hold) {
+    fittingHeld_ = hold;
+    if (!hold && !editing_) {
+        showFitted();
+    }
+}
+
 void NumericField::showFitted() {
+    if (fittingHeld_) {
+        return;
+    }
     const int room = lineEdit()->width() - kLineEditMargins;
     const int most = type_ == VAL_INTEGER ? 0 : precision_;
     if (fitted_ && fitted_->value == value_ && fitted_->decimals == most && fitted_->room == room &&

@@ -45,6 +45,11 @@ class NumericField : public QAbstractSpinBox {
     // Commits what the user typed, if anything is still uncommitted.
     void commitEdit();
 
+    // While held, the value is not fitted to the field; on release it is,
+    // once. A panel being loaded sets a field's font, range, precision and
+    // size one by one.
+    void holdFitting(bool hold);
+
   signals:
     // The user confirmed a value: Enter, leaving after an edit, or a step.
     void committed();
@@ -79,6 +84,7 @@ class NumericField : public QAbstractSpinBox {
     bool coerce_ = true;
     bool edited_ = false;   // typed into since the last commit
     bool editing_ = false;  // showing the text as typed, all decimals
+    bool fittingHeld_ = false;
     double announced_ = std::numeric_limits<double>::quiet_NaN();  // to assistive technology
     QColor frameColor_{Qt::gray};
     // What the display was last fitted from and to: a recomputation writes

@@ -11,6 +11,7 @@
 #include <set>
 
 #include "controls.h"
+#include "numeric_field.h"
 #include "panel_file.h"
 #include "picture_widget.h"
 #include "regular_file.h"
@@ -281,6 +282,27 @@ std::vector<int> ReadOrder(const QJsonValue& json, const Panel& panel, const cha
     return order;
 }
 
+// A panel read from a file is laid out once, when all of it is there, rather
+// than after every attribute of every control; its fields are fitted then.
+class Loading {
+  public:
+    explicit Loading(Panel& panel) : panel_(panel) { panel_.loading = true; }
+    ~Loading() {
+        panel_.loading = false;
+        for (const auto& c : panel_.controls) {
+            layout(*c);
+            if (auto* field = qobject_cast<NumericField*>(c->widget)) {
+                field->holdFitting(false);
+            }
+        }
+    }
+    Loading(const Loading&) = delete;
+    Loading& operator=(const Loading&) = delete;
+
+  private:
+    Panel& panel_;
+};
+
 void ReadPanel(int parent, const QJsonObject& json, int* handle) {
     *handle = NewPanel(parent, json.value("title").toString().toUtf8().constData(),
                        RequireInt(json.value("top"), "panel top"),
@@ -292,6 +314,7 @@ void ReadPanel(int parent, const QJsonObject& json, int* handle) {
     ReplayAttributes(
         json.value("attributes"), ON_PANEL, false,
         [&](int attribute, const AttrValue& value) { return SetPanel(panel, attribute, value); });
+    const Loading loading(*findPanel(panel));
     for (const QJsonValue& control : json.value("controls").toArray()) {
         ReadControl(panel, control);
     }

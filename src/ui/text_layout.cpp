@@ -134,6 +134,9 @@ void GiveGraphsTheirTexts(const Panel& panel) {
 }  // namespace
 
 void relayout(Panel& panel, Control& control) {
+    if (panel.loading) {
+        return;
+    }
     if (panel.widget && panel.widget->isVisible()) {
         arrangeTexts(panel);
     } else {

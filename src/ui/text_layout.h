@@ -7,6 +7,7 @@
 namespace ui {
 
 // Lays the control out again; once the panel is shown, arranges its texts.
+// Nothing while the panel is loading: it is laid out when complete.
 void relayout(Panel& panel, Control& control);
 
 // Puts every text of a shown panel back at its own place, then moves or fits

@@ -66,16 +66,17 @@ int SetCtrlVal(int panel, int control, const char* value) {
         return fail(UIEWrongType, "control " + std::to_string(control) + " takes no text");
     }
     auto* label = static_cast<QLabel*>(c->widget);
+    Panel& p = *findPanel(panel);
     const QString before = label->text();
-    const QSize sizeBefore = label->sizeHint();
+    const QSize sizeBefore = p.loading ? QSize() : label->sizeHint();
     label->setText(QString::fromUtf8(value ? value : ""));
     // A text of the same size leaves every place on the panel as it was; the
     // report changes on every step of a drag, so this is the common case.
-    if (label->sizeHint() != sizeBefore) {
-        relayout(*findPanel(panel), *c);
+    if (!p.loading && label->sizeHint() != sizeBefore) {
+        relayout(p, *c);
     }
     announceText(label, before, label->text());
-    refreshDescriptions(*findPanel(panel));
+    refreshDescriptions(p);
     return 0;
 }
 
