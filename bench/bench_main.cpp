@@ -123,7 +123,7 @@ void StartUp(const char* self, bool offscreen, const char* where) {
     const double km = Median(memory[0]), tm = Median(memory[1]), bm = Median(memory[2]);
     std::string figure = std::string("first frame ms, ") + where;
     Row(figure.c_str(), kf, tf, bf, "<= 1.25 x text", kf <= 1.25 * tf);
-    figure = std::string("  same panel, stock Qt, ") + where;
+    figure = std::string("  stock-Qt panel, ") + where;
     Row(figure.c_str(), Median(frame[3]), tf, bf, "(reference)", true);
     figure = std::string("to exit after it ms, ") + where;
     Row(figure.c_str(), ke, te, be, "(no budget)", true);
