@@ -5,7 +5,6 @@
 // each budget and its verdict.
 #include <sys/resource.h>
 #include <sys/wait.h>
-#include <time.h>
 #include <unistd.h>
 
 #include <QByteArray>
@@ -18,6 +17,8 @@
 #include <cstdlib>
 #include <string>
 #include <vector>
+
+#include "monotonic_ms.h"
 
 namespace {
 
@@ -35,13 +36,6 @@ std::string Beside(const char* self, const char* name) {
     return dir + name;
 }
 
-// The clock the programs report their first frame by, in milliseconds.
-double Now() {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
-}
-
 [[noreturn]] void Fail(const std::string& program, const char* what) {
     std::fprintf(stderr, "%s: %s\n", program.c_str(), what);
     std::exit(1);
@@ -54,7 +48,7 @@ Run Measure(const std::string& program, bool offscreen) {
     if (pipe(frame) != 0) {
         Fail(program, "no pipe");
     }
-    const double start = Now();
+    const double start = MonotonicMilliseconds();
     const pid_t pid = fork();
     if (pid == 0) {
         close(frame[0]);
@@ -71,7 +65,7 @@ Run Measure(const std::string& program, bool offscreen) {
     int status = 0;
     rusage usage{};
     wait4(pid, &status, 0, &usage);
-    const double end = Now();
+    const double end = MonotonicMilliseconds();
     char line[64] = "";
     const ssize_t length = read(frame[0], line, sizeof line - 1);
     close(frame[0]);

@@ -5,22 +5,15 @@
 #include <QTimer>
 #include <QWindow>
 
-#include <time.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
 
 #include "app/kadrel_uir.h"
+#include "monotonic_ms.h"
 
 namespace {
-
-// The clock the benchmark started the program by, in milliseconds.
-double Now() {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
-}
 
 void Report(double milliseconds) {
     const char* fd = std::getenv("KADREL_FIRST_FRAME_FD");
@@ -43,7 +36,7 @@ class FirstFrame : public QObject {
             window->title() == kPanelTitle) {
             qApp->removeEventFilter(this);
             QTimer::singleShot(0, qApp, [] {
-                Report(Now());
+                Report(MonotonicMilliseconds());
                 QApplication::exit(0);
             });
         }
