@@ -74,22 +74,25 @@ bool FittingLabel::holds(Measured& measured, const QFont& font, const QRect& box
     if (measured.text == text()) {
         return true;
     }
-    if (wordWrap() || !QFontInfo(font).fixedPitch()) {
-        return false;
-    }
-    const QFontMetrics metrics(font);
-    const QString shape = CellShape(text(), metrics);
-    if (shape.isEmpty() || shape != CellShape(measured.text, metrics)) {
+    if (wordWrap() || measured.shape.isEmpty() ||
+        CellShape(text(), QFontMetrics(font)) != measured.shape) {
         return false;
     }
     measured.text = text();
     return true;
 }
 
+FittingLabel::Measured FittingLabel::measuredNow(const QFont& font, const QRect& box,
+                                                 int flags) const {
+    const QString shape =
+        QFontInfo(font).fixedPitch() ? CellShape(text(), QFontMetrics(font)) : QString();
+    return {text(), shape, font, box, flags, true};
+}
+
 QSize FittingLabel::sizeHint() const {
     if (!holds(hintOf_, font(), QRect(), 0)) {
         hint_ = QLabel::sizeHint();
-        hintOf_ = {text(), font(), QRect(), 0, true};
+        hintOf_ = measuredNow(font(), QRect(), 0);
     }
     return hint_;
 }
@@ -118,7 +121,7 @@ QVector<QRect> FittingLabel::lineRects() const {
                                                           : block.left();
         rects_.append(QRect(left, block.top() + i * lineHeight, width, lineHeight));
     }
-    rectsOf_ = {text(), font, contentsRect(), drawFlags(), true};
+    rectsOf_ = measuredNow(font, contentsRect(), drawFlags());
     return rects_;
 }
 

@@ -35,9 +35,11 @@ class FittingLabel : public QLabel {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    // What a measurement was taken of.
+    // What a measurement was taken of; in a fixed-pitch font, the cell shape
+    // of its text too.
     struct Measured {
         QString text;
+        QString shape;
         QFont font;
         QRect box;
         int flags = 0;
@@ -47,6 +49,7 @@ class FittingLabel : public QLabel {
     // room and flags; it is brought up to date when a text of the same cell
     // shape replaced the one measured.
     bool holds(Measured& measured, const QFont& font, const QRect& box, int flags) const;
+    Measured measuredNow(const QFont& font, const QRect& box, int flags) const;
     int drawFlags() const;
 
     std::optional<QFont> drawn_;
