@@ -1,21 +1,19 @@
 #include "core/sharp_zone.h"
 
 #include <cmath>
-#include <limits>
 
 #include "core/text_format.h"
+#include "core/thin_lens.h"
 
 namespace {
 
-constexpr double kInfinity = std::numeric_limits<double>::infinity();
 constexpr double kAiryFactor = 2.44;  // first dark ring of a circular aperture, in λN
 
-// Exact thin-lens limits; H is the hyperfocal distance measured with its
-// focal length added, the form that holds up close.
-void ExactLimits(double f, double c, double n, double d, SharpZone* zone) {
-    const double h = f * f / (n * c) + f;
-    zone->exactNear = d * (h - f) / (h + d - 2 * f);
-    zone->exactFar = h > d ? d * (h - f) / (h - d) : kInfinity;
+// The exact limits up close, where the report's approximation strays.
+void ExactLimitsInto(double f, double c, double n, double d, SharpZone* zone) {
+    const SharpLimits limits = ExactLimits(f, n, c, d);
+    zone->exactNear = limits.nearLimit;
+    zone->exactFar = limits.farLimit;
     zone->exactDepth = zone->exactFar - zone->exactNear;
 }
 
@@ -40,7 +38,7 @@ SharpZone ComputeSharpZone(float pixelsize, float focal, float aperture, double 
     zone.closeUp = zone.imaged && 1 / zone.reproduction >= kCloseUpMagnification;
     zone.exactNear = zone.exactFar = zone.exactDepth = std::nan("");
     if (zone.closeUp) {
-        ExactLimits(f, c, n, d, &zone);
+        ExactLimitsInto(f, c, n, d, &zone);
     }
     return zone;
 }
