@@ -224,7 +224,7 @@ TEST(OneShot, FocusAndApertureForTheWholeZone) {
     EXPECT_DIGITS(landscape.focus, "2.000");
     EXPECT_DIGITS(landscape.aperture, "45.40");
     EXPECT_EQ(landscape.markedAperture, 51);
-    EXPECT_DIGITS(landscape.airyDisc * 1e6, "69.27");  // over 2 × 6.42 µm
+    EXPECT_DIGITS(landscape.airyDisc * 1e6, "69.27");  // over the 6.42 µm circle
     EXPECT_TRUE(landscape.stackInstead);
 
     // f/155.7 is past every marked stop.

@@ -1,5 +1,7 @@
 #include "core/diffraction.h"
 
+#include "core/sharp_zone.h"
+
 namespace {
 
 constexpr double kAiryFactor = 2.44;  // first dark ring of a circular aperture, in λN
@@ -11,5 +13,5 @@ double AiryDiscDiameter(double aperture, double magnification) {
 }
 
 bool DiffractionExceeds(double airyDisc, double coc) {
-    return airyDisc > kAiryPixels * coc;
+    return airyDisc > coc;
 }

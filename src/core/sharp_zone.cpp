@@ -7,6 +7,8 @@
 
 namespace {
 
+constexpr double kAiryFactor = 2.44;  // first dark ring of a circular aperture, in λN
+
 // The exact limits up close, where the report's approximation strays.
 void ExactLimitsInto(double f, double c, double n, double d, SharpZone* zone) {
     const SharpLimits limits = ExactLimits(f, n, c, d);
@@ -29,11 +31,10 @@ SharpZone ComputeSharpZone(float pixelsize, float focal, float aperture, double 
     zone.reportDepth = depth.dof;
     zone.imaged = d > f;
     zone.reproduction = (d - f) / f;
-    const double airy = AiryDiscDiameter(n, 0);
-    zone.airyMicrons = airy * 1e6;
-    zone.airyPixels = airy / c;
-    zone.diffractionLimit = kAiryPixels * c / AiryDiscDiameter(1, 0);
-    zone.diffractionLimited = DiffractionExceeds(airy, c);
+    zone.airyMicrons = kAiryFactor * kWavelength * n * 1e6;
+    zone.airyPixels = kAiryFactor * kWavelength * n / c;
+    zone.diffractionLimit = kAiryPixels * c / (kAiryFactor * kWavelength);
+    zone.diffractionLimited = n > zone.diffractionLimit;
     zone.closeUp = zone.imaged && 1 / zone.reproduction >= kCloseUpMagnification;
     zone.exactNear = zone.exactFar = zone.exactDepth = std::nan("");
     if (zone.closeUp) {

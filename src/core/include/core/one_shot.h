@@ -10,7 +10,7 @@ struct OneShot {
     double aperture;        // the f-number that just covers the zone
     double markedAperture;  // the marked third stop at or above it; 0 past f/64
     double airyDisc;        // m, at the marked stop (the exact one past f/64), up close too
-    bool stackInstead;      // no marked stop, or its Airy disc blurs more than the circle
+    bool stackInstead;      // no marked stop, or its Airy disc is wider than the circle
     std::string error;      // why the zone was refused; empty when answered
 };
 

@@ -4,9 +4,13 @@
 // approximation strays up close, where the exact thin-lens figures differ.
 #pragma once
 
-#include "core/diffraction.h"
 #include "core/optics.h"
 
+// Green light, the usual reference for diffraction.
+constexpr double kWavelength = 550e-9;  // m
+// The Airy disc may grow to this many pixels before it blurs more than the
+// one-pixel circle of confusion allows.
+constexpr double kAiryPixels = 2.0;
 // From this magnification on, the approximation overstates the depth by more
 // than about 5 %, so the exact figures are given beside it.
 constexpr double kCloseUpMagnification = 1.0 / 20;
