@@ -1,6 +1,8 @@
-// Pop-up menus and the number prompt: modal, run from a callback, returning
-// what the user chose.
+// Pop-up menus, the number prompt and the save dialog: modal, run from a
+// callback, returning what the user chose.
 #include <QApplication>
+#include <QFile>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMenu>
 
@@ -83,5 +85,21 @@ int PromptPopupNumber(const char* title, const char* message, double* value, dou
         return 0;
     }
     *value = dialog.doubleValue();
+    return 1;
+}
+
+int FileSavePopup(const char* title, const char* suggested, const char* filter, const char* suffix,
+                  std::string* path) {
+    if (!runtime().app) {
+        return fail(UIENotInitialized, "FileSavePopup before InitCVIRTE");
+    }
+    QFileDialog dialog(QApplication::activeWindow(), QString::fromUtf8(title),
+                       QString::fromUtf8(suggested), QString::fromUtf8(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QString::fromUtf8(suffix));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return 0;
+    }
+    *path = QFile::encodeName(dialog.selectedFiles().first()).toStdString();
     return 1;
 }

@@ -1,11 +1,12 @@
 // The runtime's help beside the panels' own controls: tooltips and
 // selectable texts, panel events (context menu, double click, shortcuts),
-// pop-up menus, a number prompt, and text on the clipboard. Part of
+// pop-up menus, a number prompt, a save dialog, and text on the clipboard. Part of
 // userint.h, which includes it; the same contracts hold (negative UIError on
 // failure, nothing changed).
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 #include "ui/userint.h"
 
@@ -49,6 +50,13 @@ int RunPopupMenu(int panel, int top, int left, const MenuItem* items, std::size_
 // for min above max or decimals outside 0..15; UIENotInitialized.
 int PromptPopupNumber(const char* title, const char* message, double* value, double min, double max,
                       int decimals);
+
+// Asks in a modal dialog where to save a file, starting from suggested (a
+// name or a path); filter as "CSV files (*.csv)", suffix added to a name
+// typed without one. 1 with the chosen path (in the file system's encoding)
+// when confirmed, 0 when cancelled; UIENotInitialized.
+int FileSavePopup(const char* title, const char* suggested, const char* filter, const char* suffix,
+                  std::string* path);
 
 // 0; the clipboard offers the image and, beside it, the text (UTF-8) as plain
 // text, together.
