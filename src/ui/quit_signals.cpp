@@ -1,6 +1,5 @@
 #include "quit_signals.h"
 
-#include <QApplication>
 #include <QSocketNotifier>
 
 #include <fcntl.h>
@@ -25,19 +24,17 @@ extern "C" void OnQuitSignal(int signal) {
     errno = saved;
 }
 
-// The panel the user would close: the active one if it has a close box that
-// does something, else the first that has.
+// The signal ends the program, whichever window is active: it closes the
+// first panel made, as its close box would (a program makes its main window
+// first; a second window's close box only hides that window), else the next
+// that has a close box.
 void CloseOnSignal() {
     char bytes[64];
     while (read(pipeEnds[0], bytes, sizeof bytes) > 0) {
     }
-    QWidget* active = QApplication::activeWindow();
-    for (bool activeOnly : {true, false}) {
-        for (const auto& [handle, panel] : runtime().panels) {
-            if (panel->window && (!activeOnly || panel->window.get() == active) &&
-                closePanel(handle)) {
-                return;
-            }
+    for (const auto& [handle, panel] : runtime().panels) {
+        if (panel->window && closePanel(handle)) {
+            return;
         }
     }
     QuitUserInterface(0);  // nothing to close: end as the signal asked
