@@ -3,11 +3,12 @@
 #include <cstring>
 
 #include "app/kadrel.h"
+#include "app/keys.h"
 #include "app/locations.h"
 
 namespace {
 
-const char kHelpFormat[] =
+const char kAbout[] =
     "Usage: kadrel [--help | --version]\n"
     "\n"
     "kadrel tells what one digital camera with one lens sees and holds sharp.\n"
@@ -18,12 +19,9 @@ const char kHelpFormat[] =
     "view and the depth of field. OK or the window's close box saves the settings\n"
     "and ends kadrel.\n"
     "\n"
-    "Keys in the window:\n"
-    "  Tab, Shift+Tab   move between the fields, the graph and the buttons\n"
-    "  Return           confirm a typed value (leaving the field confirms it too)\n"
-    "  Up, Down         step a field's value; Page Up, Page Down: ten steps\n"
-    "  Left, Right      move the graph's cursor; with Shift, ten times farther\n"
-    "  Space            press the button that has the focus\n"
+    "Keys in the window:\n";
+
+const char kFilesFormat[] =
     "\n"
     "Files:\n"
     "  kadrel.uir   the panel file: beside the program, else in ../share/kadrel/\n"
@@ -41,7 +39,9 @@ void PrintHelp(std::FILE* out) {
     LocateSettingsFile();
     char panelFile[MAX_PATHNAME_LEN];
     LocatePanelFile(projectPath, panelFile);
-    std::fprintf(out, kHelpFormat, panelFile, iniFullPath);
+    std::fputs(kAbout, out);
+    PrintKeys(out);
+    std::fprintf(out, kFilesFormat, panelFile, iniFullPath);
 }
 
 }  // namespace

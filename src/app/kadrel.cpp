@@ -4,6 +4,7 @@
 #include "app/install_layout.h"
 #include "app/kadrel_uir.h"
 #include "app/locations.h"
+#include "app/output.h"
 
 Settings settings;
 
@@ -19,7 +20,7 @@ int panelHandle;
 
 int KadrelMain(int argc, char* argv[]) {
     if (AnswerCommandLine(argc, argv, stdout)) {
-        return 0;
+        return FinishOutput(stdout, stderr);
     }
     if (InitCVIRTE(nullptr, argv, nullptr) == 0) {
         return -1;
