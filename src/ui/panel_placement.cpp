@@ -60,6 +60,9 @@ int PlacePanelBeside(int panel, int beside, int gap) {
     }
     const QWidget& window = *p->window;
     const QWidget& other = *b->window;
+    if (other.screen() == nullptr) {
+        return fail(UIENotInitialized, "no screen to place a window on");
+    }
     QRect area = other.screen()->availableGeometry();
     // At a fractional scale the screen's size in these units is rounded, and
     // its last one may end past its last device pixel.

@@ -38,7 +38,8 @@ int AddPanelShortcut(int panel, const char* keys, int number);
 // screen allows; top edges level where the screen lets them be. The window,
 // its frame included, lies wholly on the screen that shows the other (as far
 // as it is no larger than that screen). UIEBadValue unless both are windows
-// (top-level panels), different, and gap is not below 0.
+// (top-level panels), different, and gap is not below 0; UIENotInitialized
+// when there is no screen.
 int PlacePanelBeside(int panel, int beside, int gap);
 
 struct MenuItem {
