@@ -15,6 +15,7 @@ enum : int {
     kSubjectDistance,
     kHyperfocal,
     kDetails,
+    kPlan,
     kCopyText,
     kFirstPreset = 100,
 };
@@ -48,6 +49,7 @@ void RunContextMenu(int top, int left) {
     items.push_back({kHyperfocal, "Focus at hyperfocal distance", 0, HyperfocalOnGraph() ? 0 : 1});
     items.push_back({-1, nullptr, 0, 0});
     items.push_back({kDetails, "Details\u2026\tCtrl+D", 0, 0});
+    items.push_back({kPlan, "Plan a focus stack\u2026\tCtrl+L", 0, 0});
     items.push_back({kCopyText, "Copy report as text", 0, 0});
 
     const int chosen = RunPopupMenu(panelHandle, top, left, items.data(), items.size());
@@ -59,6 +61,8 @@ void RunContextMenu(int top, int left) {
         FocusAtHyperfocal();
     } else if (chosen == kDetails) {
         OpenDetails();
+    } else if (chosen == kPlan) {
+        OpenPlan();
     } else if (chosen == kCopyText) {
         CopyReportAsText();
     }

@@ -12,6 +12,7 @@ void ShowFigures(double d) {
     if (detailsHandle > 0) {
         SetCtrlVal(detailsHandle, detailsText, text.c_str());
     }
+    FollowPlan();
 }
 
 std::string PlainReportText() {

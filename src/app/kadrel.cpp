@@ -49,6 +49,7 @@ int KadrelMain(int argc, char* argv[]) {
     InitPanel();
     RunUserInterface();
     CloseDetails();
+    ClosePlan();
     DiscardPanel(panelHandle);
     return 0;
 }

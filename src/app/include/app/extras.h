@@ -37,3 +37,12 @@ void OpenDetails();
 void CloseDetails();
 extern int detailsHandle;  // 0 while there is none
 extern int detailsText;    // its text control
+
+// The Plan window (focus stack, hyperfocal bracketing, one shot instead, the
+// blur of a point): made on first use, beside the panel, its zone the sharp
+// zone at the cursor each time it opens; it follows every report until it is
+// closed, and goes with the panel.
+void OpenPlan();
+void FollowPlan();
+void ClosePlan();
+extern int planHandle;  // 0 while there is none
