@@ -2,7 +2,6 @@
 // focus stack, hyperfocal bracketing, or one shot and its f-number) and the
 // blur of a point off the focus. It follows the panel's camera, focal length,
 // aperture and cursor until it is closed; closing only hides it.
-#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -19,13 +18,10 @@ int planHandle;
 
 namespace {
 
-constexpr int kGap = 16;  // between the panel's window and this one
 constexpr int kWidth = 760;
 constexpr int kHeight = 640;
 constexpr std::size_t kShownRows = 12;  // per table; the copy and the CSV have every shot
 constexpr int kDefaultOverlap = 10;     // per cent
-
-enum : int { kEscapeKey = 1, kQuitKey };
 
 struct PlanControls {
     int nearEnd;
@@ -35,6 +31,7 @@ struct PlanControls {
     int text;
 };
 PlanControls plan;
+SidePlace placed;
 
 struct Field {
     int PlanControls::*control;
@@ -142,81 +139,43 @@ int SavePlan(int, int, int event, void*, int, int) {
     return 0;
 }
 
-int HidePlan(int, int, int event, void*, int, int) {
-    if (event == EVENT_COMMIT) {
-        HidePanel(planHandle);
-    }
-    return 0;
-}
-
-// Escape closes the window; Ctrl+Q quits from here as from the panel.
-int PlanKeys(int, int, int event, void*, int eventData1, int) {
-    if (event == EVENT_SHORTCUT && eventData1 == kEscapeKey) {
-        HidePanel(planHandle);
-    } else if (event == EVENT_SHORTCUT && eventData1 == kQuitKey) {
-        QuitCallback(panelHandle, PANEL_COMMANDBUTTON, EVENT_COMMIT, nullptr, 0, 0);
-    }
-    return 0;
-}
-
-int Button(const char* label, int left, CtrlCallbackPtr callback) {
-    const int button = NewCtrl(planHandle, CTRL_COMMAND_BUTTON, label, kHeight - 35, left);
-    SetCtrlAttribute(planHandle, button, ATTR_HEIGHT, 23);
-    SetCtrlAttribute(planHandle, button, ATTR_CALLBACK_FUNCTION_POINTER, callback);
+int Button(int window, const char* label, int left, CtrlCallbackPtr callback) {
+    const int button = NewCtrl(window, CTRL_COMMAND_BUTTON, label, kHeight - 35, left);
+    SetCtrlAttribute(window, button, ATTR_WIDTH, 110);
+    SetCtrlAttribute(window, button, ATTR_HEIGHT, 23);
+    SetCtrlAttribute(window, button, ATTR_CALLBACK_FUNCTION_POINTER, callback);
     return button;
 }
 
-void MakeFields() {
+void MakeFields(int window) {
     for (const Field& field : kFields) {
-        const int id = NewCtrl(planHandle, CTRL_STRING, field.label, 30, field.left);
-        SetCtrlAttribute(planHandle, id, ATTR_WIDTH, field.width);
-        SetCtrlAttribute(planHandle, id, ATTR_TOOLTIP_TEXT, field.tooltip);
-        SetCtrlAttribute(planHandle, id, ATTR_CALLBACK_FUNCTION_POINTER, PlanInput);
+        const int id = NewCtrl(window, CTRL_STRING, field.label, 30, field.left);
+        SetCtrlAttribute(window, id, ATTR_WIDTH, field.width);
+        SetCtrlAttribute(window, id, ATTR_TOOLTIP_TEXT, field.tooltip);
+        SetCtrlAttribute(window, id, ATTR_CALLBACK_FUNCTION_POINTER, PlanInput);
         plan.*field.control = id;
     }
-    plan.overlap = NewCtrl(planHandle, CTRL_NUMERIC, "Overlap (%)", 30, 310);
-    SetCtrlAttribute(planHandle, plan.overlap, ATTR_DATA_TYPE, VAL_INTEGER);
-    SetCtrlAttribute(planHandle, plan.overlap, ATTR_MIN_VALUE, 0);
-    SetCtrlAttribute(planHandle, plan.overlap, ATTR_MAX_VALUE, 50);
-    SetCtrlAttribute(planHandle, plan.overlap, ATTR_WIDTH, 80);
-    SetCtrlAttribute(planHandle, plan.overlap, ATTR_TOOLTIP_TEXT,
+    plan.overlap = NewCtrl(window, CTRL_NUMERIC, "Overlap (%)", 30, 310);
+    SetCtrlAttribute(window, plan.overlap, ATTR_DATA_TYPE, VAL_INTEGER);
+    SetCtrlAttribute(window, plan.overlap, ATTR_MIN_VALUE, 0);
+    SetCtrlAttribute(window, plan.overlap, ATTR_MAX_VALUE, 50);
+    SetCtrlAttribute(window, plan.overlap, ATTR_WIDTH, 80);
+    SetCtrlAttribute(window, plan.overlap, ATTR_TOOLTIP_TEXT,
                      "How much neighbouring shots overlap, as a share of the nearer one's depth");
-    SetCtrlAttribute(planHandle, plan.overlap, ATTR_CALLBACK_FUNCTION_POINTER, PlanInput);
-    SetCtrlAttribute(planHandle, plan.overlap, ATTR_CTRL_TAB_POSITION, 2);
+    SetCtrlAttribute(window, plan.overlap, ATTR_CALLBACK_FUNCTION_POINTER, PlanInput);
+    SetCtrlAttribute(window, plan.overlap, ATTR_CTRL_TAB_POSITION, 2);
 }
 
-// Beside the panel where the screen has room, else as far right as it has.
-void MakePlan() {
-    int top = 0, left = 0, width = 0, monitor = 1, screenWidth = 0, screenHeight = 0;
-    GetPanelAttribute(panelHandle, ATTR_TOP, &top);
-    GetPanelAttribute(panelHandle, ATTR_LEFT, &left);
-    GetPanelAttribute(panelHandle, ATTR_WIDTH, &width);
-    GetMonitorFromPanel(panelHandle, &monitor);
-    GetMonitorAttribute(monitor, ATTR_WIDTH, &screenWidth);
-    GetMonitorAttribute(monitor, ATTR_HEIGHT, &screenHeight);
-    left = std::max(0, std::min(left + width + kGap, screenWidth - kWidth));
-    top = std::max(0, std::min(top, screenHeight - kHeight));
-    planHandle = NewPanel(0, "kadrel plan", top, left, kHeight, kWidth);
-    if (planHandle < 0) {
-        planHandle = 0;
-        return;
-    }
-    SetPanelAttribute(planHandle, ATTR_BACKCOLOR, 0xF0F0F0);
-    MakeFields();
-    plan.text = NewCtrl(planHandle, CTRL_TEXT_MSG, "", 66, 12);
-    SetCtrlAttribute(planHandle, plan.text, ATTR_TEXT_FONT, VAL_MONO_META_FONT);
-    SetCtrlAttribute(planHandle, plan.text, ATTR_TEXT_POINT_SIZE, 12);
-    SetCtrlAttribute(planHandle, plan.text, ATTR_TEXT_COLOR, 0x006699);
-    SetCtrlAttribute(planHandle, plan.text, ATTR_TEXT_SELECTABLE, 1);
-    SetCtrlAttribute(planHandle, plan.text, ATTR_ACCESSIBLE_NAME, "Plan");
-    SetCtrlAttribute(planHandle, Button("__Copy as text", 12, CopyPlan), ATTR_WIDTH, 110);
-    SetCtrlAttribute(planHandle, Button("__Save as CSV\u2026", 134, SavePlan), ATTR_WIDTH, 110);
-    const int close = Button("C__lose", kWidth - 72, HidePlan);
-    SetCtrlAttribute(planHandle, close, ATTR_WIDTH, 60);
-    SetPanelAttribute(planHandle, ATTR_CLOSE_CTRL, close);
-    InstallPanelCallback(planHandle, PlanKeys, nullptr);
-    AddPanelShortcut(planHandle, "Escape", kEscapeKey);
-    AddPanelShortcut(planHandle, "Ctrl+Q", kQuitKey);
+void FillPlan(int window) {
+    MakeFields(window);
+    plan.text = NewCtrl(window, CTRL_TEXT_MSG, "", 66, 12);
+    SetCtrlAttribute(window, plan.text, ATTR_TEXT_FONT, VAL_MONO_META_FONT);
+    SetCtrlAttribute(window, plan.text, ATTR_TEXT_POINT_SIZE, 12);
+    SetCtrlAttribute(window, plan.text, ATTR_TEXT_COLOR, 0x006699);
+    SetCtrlAttribute(window, plan.text, ATTR_TEXT_SELECTABLE, 1);
+    SetCtrlAttribute(window, plan.text, ATTR_ACCESSIBLE_NAME, "Plan");
+    Button(window, "Copy as __text", 12, CopyPlan);
+    Button(window, "__Save as CSV\u2026", 134, SavePlan);
 }
 
 // The zone starts as the sharp zone at the cursor, the blur at its far end.
@@ -234,15 +193,16 @@ void DefaultZone() {
 }  // namespace
 
 void OpenPlan() {
-    if (planHandle == 0) {
-        MakePlan();
+    const bool justMade = planHandle == 0;
+    if (justMade) {
+        planHandle = NewSideWindow("kadrel plan", kHeight, kWidth, FillPlan);
         if (planHandle == 0) {
             return;
         }
     }
     DefaultZone();
     ShowPlan();
-    DisplayPanel(planHandle);
+    ShowBesidePanel(planHandle, justMade, &placed);
 }
 
 void FollowPlan() {

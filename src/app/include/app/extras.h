@@ -31,6 +31,19 @@ bool HyperfocalOnGraph();
 void FocusAtHyperfocal();
 void CopyReportAsText();
 
+// A window beside the panel, made hidden: fill adds its own controls, then a
+// Close button (bottom right) that the close box and Escape press, which only
+// hides the window; Ctrl+Q ends kadrel there as on the panel. Its handle, or 0.
+int NewSideWindow(const char* title, int height, int width, void (*fill)(int window));
+// Where a side window was put last.
+struct SidePlace {
+    int top;
+    int left;
+};
+// Shows it beside the panel, wholly on the panel's screen, unless the user has
+// moved it since it was put there.
+void ShowBesidePanel(int window, bool justMade, SidePlace* placed);
+
 // The details window: made on first use, beside the panel; it follows every
 // report until it is closed, and goes with the panel.
 void OpenDetails();
