@@ -5,12 +5,14 @@
 #include <cstring>
 
 #include "cli/dof.h"
+#include "cli/stack.h"
 #include "core/text_format.h"
 
 namespace {
 
 const Subcommand kSubcommands[] = {
     {"dof", "depth of field at one distance: the report, the sharp zone, diffraction", RunDof},
+    {"stack", "the shots that hold a zone sharp: focus stack, hyperfocal bracketing", RunStack},
 };
 
 // What was written must reach its file: a full disk or a closed pipe is a
