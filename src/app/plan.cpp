@@ -35,6 +35,7 @@ SidePlace placed;
 
 struct Field {
     int PlanControls::*control;
+    const char* name;
     const char* label;
     int left;
     int width;
@@ -42,11 +43,11 @@ struct Field {
 };
 
 const Field kFields[] = {
-    {&PlanControls::nearEnd, "Near end", 12, 130,
+    {&PlanControls::nearEnd, "NEAR", "Near end", 12, 130,
      "Near end of the zone to hold sharp, from the lens: 1.2 m, 400 mm, 4 ft, 3' 6\""},
-    {&PlanControls::farEnd, "Far end", 160, 130,
+    {&PlanControls::farEnd, "FAR", "Far end", 160, 130,
      "Far end of the zone, from the lens; \u221e or inf for infinity"},
-    {&PlanControls::blurAt, "Blur of a point at", 420, 130,
+    {&PlanControls::blurAt, "BLURAT", "Blur of a point at", 420, 130,
      "A point off the focus (\u221e allowed): how large its blur disc is, focused at the "
      "graph's cursor"},
 };
@@ -150,12 +151,14 @@ int Button(int window, const char* label, int left, CtrlCallbackPtr callback) {
 void MakeFields(int window) {
     for (const Field& field : kFields) {
         const int id = NewCtrl(window, CTRL_STRING, field.label, 30, field.left);
+        SetCtrlAttribute(window, id, ATTR_CONSTANT_NAME, field.name);
         SetCtrlAttribute(window, id, ATTR_WIDTH, field.width);
         SetCtrlAttribute(window, id, ATTR_TOOLTIP_TEXT, field.tooltip);
         SetCtrlAttribute(window, id, ATTR_CALLBACK_FUNCTION_POINTER, PlanInput);
         plan.*field.control = id;
     }
     plan.overlap = NewCtrl(window, CTRL_NUMERIC, "Overlap (%)", 30, 310);
+    SetCtrlAttribute(window, plan.overlap, ATTR_CONSTANT_NAME, "OVERLAP");
     SetCtrlAttribute(window, plan.overlap, ATTR_DATA_TYPE, VAL_INTEGER);
     SetCtrlAttribute(window, plan.overlap, ATTR_MIN_VALUE, 0);
     SetCtrlAttribute(window, plan.overlap, ATTR_MAX_VALUE, 50);
@@ -169,6 +172,7 @@ void MakeFields(int window) {
 void FillPlan(int window) {
     MakeFields(window);
     plan.text = NewCtrl(window, CTRL_TEXT_MSG, "", 66, 12);
+    SetCtrlAttribute(window, plan.text, ATTR_CONSTANT_NAME, "PLANTEXT");
     SetCtrlAttribute(window, plan.text, ATTR_TEXT_FONT, VAL_MONO_META_FONT);
     SetCtrlAttribute(window, plan.text, ATTR_TEXT_POINT_SIZE, 12);
     SetCtrlAttribute(window, plan.text, ATTR_TEXT_COLOR, 0x006699);
