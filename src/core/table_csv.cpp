@@ -1,0 +1,70 @@
+#include "core/table_csv.h"
+
+#include <charconv>
+#include <cmath>
+#include <system_error>
+
+namespace {
+
+constexpr double kFoot = 0.3048;  // m
+
+// The shortest text that reads back as value; C locale.
+std::string Shortest(double value) {
+    char text[32];
+    const auto result = std::to_chars(text, text + sizeof text, value);
+    return std::string(text, result.ptr);
+}
+
+// A distance in the table's unit, three decimals; "inf", or empty for none.
+std::string Distance(double metres, bool imperial) {
+    if (std::isnan(metres)) {
+        return {};
+    }
+    if (std::isinf(metres)) {
+        return metres > 0 ? "inf" : "-inf";
+    }
+    char text[48];
+    const auto result = std::to_chars(text, text + sizeof text, imperial ? metres / kFoot : metres,
+                                      std::chars_format::fixed, 3);
+    return result.ec == std::errc() ? std::string(text, result.ptr) : std::string();
+}
+
+}  // namespace
+
+std::string CsvField(const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos) {
+        return text;
+    }
+    std::string quoted = "\"";
+    for (char c : text) {
+        quoted += c;
+        if (c == '"') {
+            quoted += '"';
+        }
+    }
+    return quoted + "\"";
+}
+
+std::string TableCsv(const std::string& camera, const std::vector<DofTable>& tables,
+                     bool imperial) {
+    const std::string unit = imperial ? "ft" : "m";
+    std::string csv = "camera,focal_mm,coc_mm,aperture,focus_" + unit + ",near_" + unit + ",far_" +
+                      unit + ",hyperfocal_" + unit + ",hyperfocal_near_" + unit + "\r\n";
+    const std::string cameraField = CsvField(camera);
+    for (const DofTable& table : tables) {
+        const std::string lens =
+            cameraField + "," + Shortest(table.focalMm) + "," + Shortest(table.cocMm) + ",";
+        for (std::size_t i = 0; i < table.distances.size(); ++i) {
+            for (std::size_t j = 0; j < table.apertures.size(); ++j) {
+                const SharpLimits& cell = table.cells[i][j];
+                const double h = table.hyperfocal[j];
+                csv += lens + Shortest(table.apertures[j]) + "," +
+                       Distance(table.distances[i], imperial) + "," +
+                       Distance(cell.nearLimit, imperial) + "," +
+                       Distance(cell.farLimit, imperial) + "," + Distance(h, imperial) + "," +
+                       Distance(h / 2, imperial) + "\r\n";
+            }
+        }
+    }
+    return csv;
+}
