@@ -8,10 +8,12 @@ namespace {
 
 constexpr double kFoot = 0.3048;  // m
 
-// The shortest text that reads back as value; C locale.
-std::string Shortest(double value) {
+// At most six significant digits, C locale: enough for a focal length, an
+// f-number or a circle of confusion worked out in single precision.
+std::string Short(double value) {
     char text[32];
-    const auto result = std::to_chars(text, text + sizeof text, value);
+    const auto result =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::general, 6);
     return std::string(text, result.ptr);
 }
 
@@ -53,12 +55,12 @@ std::string TableCsv(const std::string& camera, const std::vector<DofTable>& tab
     const std::string cameraField = CsvField(camera);
     for (const DofTable& table : tables) {
         const std::string lens =
-            cameraField + "," + Shortest(table.focalMm) + "," + Shortest(table.cocMm) + ",";
+            cameraField + "," + Short(table.focalMm) + "," + Short(table.cocMm) + ",";
         for (std::size_t i = 0; i < table.distances.size(); ++i) {
             for (std::size_t j = 0; j < table.apertures.size(); ++j) {
                 const SharpLimits& cell = table.cells[i][j];
                 const double h = table.hyperfocal[j];
-                csv += lens + Shortest(table.apertures[j]) + "," +
+                csv += lens + Short(table.apertures[j]) + "," +
                        Distance(table.distances[i], imperial) + "," +
                        Distance(cell.nearLimit, imperial) + "," +
                        Distance(cell.farLimit, imperial) + "," + Distance(h, imperial) + "," +

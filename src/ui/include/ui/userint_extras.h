@@ -55,3 +55,14 @@ int PromptPopupNumber(const char* title, const char* message, double* value, dou
 int ClipboardPutBitmap(int bitmap, const char* text);
 // 0; the clipboard holds the text alone; UIENotInitialized.
 int ClipboardPutText(const char* text);
+
+// Documents from HTML (Qt's rich-text subset), laid out on the pages of the
+// device itself, without margins or page numbers of their own; a block with
+// "page-break-before: always" starts a new page. A4, or Letter where the
+// user's locale is American; 12 mm margins.
+// 0 with the PDF written; UIEFileWrite when it cannot be; UIENotInitialized.
+int SaveHtmlAsPdf(const char* html, const char* title, const char* path);
+// The system's print dialog for the document, over the panel: 1 when it was
+// sent to the printer, 0 when cancelled; UIEFileNotFound when the printing
+// module (loaded on first use, kept out of start-up) cannot be loaded.
+int PrintHtml(int panel, const char* html, const char* title);
