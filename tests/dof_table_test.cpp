@@ -37,9 +37,9 @@ TEST(DofTable, CellsAndHyperfocalRowOfAFiftyMillimetreCard) {
 }
 
 TEST(DofTable, StandardDistanceSeries) {
-    EXPECT_EQ(MetricDistances(),
+    EXPECT_EQ(StandardDistances(Units::Metric),
               (std::vector<double>{0.5, 0.7, 1, 1.5, 2, 3, 5, 7, 10, 15, 20, 30}));
-    const std::vector<double>& feet = ImperialDistances();
+    const std::vector<double>& feet = StandardDistances(Units::Imperial);
     ASSERT_EQ(feet.size(), 11u);
     const double expected[] = {0.6096, 0.9144, 1.2192, 1.524, 2.1336, 3.048,
                                4.572,  6.096,  9.144,  15.24, 30.48};
@@ -58,7 +58,7 @@ TEST(DofTable, TypedListsOfFocalLengthsAndApertures) {
         {"24,35,50", true, {24, 35, 50}},
         {" 50 , 24 ,50", true, {24, 50}},
         {"50mm, 85 mm", true, {50, 85}},
-        {"1e3", true, {1000}},
+        {"1e3", true, {}},
         {"", true, {}},
         {"24,,50", true, {}},
         {"24;35", true, {}},
@@ -85,6 +85,17 @@ TEST(DofTable, TypedListsOfFocalLengthsAndApertures) {
         EXPECT_EQ(read, !c.values.empty()) << c.text;
         EXPECT_EQ(values, c.values.empty() ? std::vector<double>{99} : c.values) << c.text;
     }
+    // Distances as typed elsewhere: a bare number in the units' own length.
+    std::vector<double> metres;
+    const auto feet = [](const std::string& text, double* value) {
+        return ReadFocusDistance(text, Units::Imperial, value);
+    };
+    EXPECT_TRUE(ParseList("10, 3 m, 6' 6\"", feet, &metres));
+    ASSERT_EQ(metres.size(), 3u);
+    EXPECT_DIGITS(metres[0], "1.9812");  // 78 in × 0.0254
+    EXPECT_DIGITS(metres[1], "3.0000");
+    EXPECT_DIGITS(metres[2], "3.0480");
+    EXPECT_FALSE(ParseList("10, inf", feet, &metres));
     std::string longest = "1";
     for (std::size_t i = 2; i <= kMaxTableEntries; ++i) {
         longest += "," + std::to_string(i);
@@ -100,7 +111,7 @@ TEST(DofTable, TypedListsOfFocalLengthsAndApertures) {
 TEST(TableCsv, ByteForByteInMetresAndFeet) {
     const std::vector<DofTable> tables{BuildDofTable(50, 0.03, {8, 22}, {3, 5}),
                                        BuildDofTable(50, 0.03, {8}, {0.04})};
-    EXPECT_EQ(TableCsv("Full frame, 36 x 24 mm", tables, false),
+    EXPECT_EQ(TableCsv("Full frame, 36 x 24 mm", tables, Units::Metric),
               "camera,focal_mm,coc_mm,aperture,focus_m,near_m,far_m,hyperfocal_m,"
               "hyperfocal_near_m\r\n"
               "\"Full frame, 36 x 24 mm\",50,0.03,8,3.000,2.338,4.185,10.467,5.233\r\n"
@@ -108,7 +119,7 @@ TEST(TableCsv, ByteForByteInMetresAndFeet) {
               "\"Full frame, 36 x 24 mm\",50,0.03,8,5.000,3.389,9.527,10.467,5.233\r\n"
               "\"Full frame, 36 x 24 mm\",50,0.03,22,5.000,2.168,inf,3.838,1.919\r\n"
               "\"Full frame, 36 x 24 mm\",50,0.03,8,0.040,,,10.467,5.233\r\n");
-    EXPECT_EQ(TableCsv("FF", {tables[0]}, true),
+    EXPECT_EQ(TableCsv("FF", {tables[0]}, Units::Imperial),
               "camera,focal_mm,coc_mm,aperture,focus_ft,near_ft,far_ft,hyperfocal_ft,"
               "hyperfocal_near_ft\r\n"
               "FF,50,0.03,8,9.843,7.670,13.731,34.339,17.170\r\n"

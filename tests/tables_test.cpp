@@ -9,7 +9,6 @@
 
 #include "app/tables.h"
 #include "core/f_stops.h"
-#include "core/sharp_zone.h"
 #include "core/table_text.h"
 #include "ui/userint.h"
 
@@ -53,10 +52,12 @@ TEST(TablePdf, OnePagePerFocalLengthEachWithItsHeader) {
     const QString pdf = dir.filePath("cards.pdf");
     std::vector<DofTable> tables;
     for (double focal : {24, 35, 50}) {
-        tables.push_back(BuildDofTable(focal, 0.030, FullStops(), MetricDistances()));
+        tables.push_back(
+            BuildDofTable(focal, 0.030, FullStops(), StandardDistances(Units::Metric)));
     }
-    const std::string html = CardsHtml(
-        tables, "Full frame, 36 \u00d7 24 mm, 6000 \u00d7 4000 pixels", "0.030 mm", FormatLength);
+    const std::string html =
+        CardsHtml(tables, "Full frame, 36 \u00d7 24 mm, 6000 \u00d7 4000 pixels", "0.030 mm",
+                  [](double metres) { return FormatDistance(metres, Units::Metric); });
     ASSERT_EQ(SaveHtmlAsPdf(html.c_str(), "cards", pdf.toUtf8().constData()), 0);
     EXPECT_EQ(LineStarting(RunTool("pdfinfo", {pdf}), "Pages:"), "Pages: 3");
     const char* const focals[] = {"24", "35", "50"};

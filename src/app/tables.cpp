@@ -2,9 +2,9 @@
 #include "app/tables.h"
 
 #include "app/kadrel.h"
+#include "core/circle_of_confusion.h"
 #include "core/f_stops.h"
 #include "core/sensor_presets.h"
-#include "core/sharp_zone.h"
 #include "core/table_csv.h"
 #include "core/table_text.h"
 #include "core/text_format.h"
@@ -15,6 +15,10 @@ TableChoice tableChoice;
 namespace {
 
 const char kTitle[] = "kadrel depth-of-field table";
+
+// The circle and the units every figure beside the report takes.
+const CocChoice kCoc{};
+constexpr Units kUnits = Units::Metric;
 
 }  // namespace
 
@@ -27,7 +31,7 @@ std::vector<double> TableApertures() {
 }
 
 std::vector<double> TableDistances() {
-    return tableChoice.distances.empty() ? MetricDistances() : tableChoice.distances;
+    return tableChoice.distances.empty() ? StandardDistances(kUnits) : tableChoice.distances;
 }
 
 std::string CameraText() {
@@ -47,15 +51,19 @@ std::string CameraText() {
 }
 
 double CocMm() {
-    return pixelsize;
+    return CocMillimetres(kCoc, settings);
 }
 
 std::string CocText() {
-    return TextFormat("%.4f mm (one pixel)", CocMm());
+    return CocLabel(kCoc, settings);
+}
+
+Units TableUnits() {
+    return kUnits;
 }
 
 std::string DistanceText(double metres) {
-    return FormatLength(metres);
+    return FormatDistance(metres, kUnits);
 }
 
 std::vector<DofTable> BuildTables() {
@@ -75,7 +83,7 @@ std::string ExportTablePdf(const std::string& path) {
 }
 
 std::string ExportTableCsv(const std::string& path) {
-    return ReplaceWholeFile(FollowLinks(path), TableCsv(CameraText(), BuildTables(), false));
+    return ReplaceWholeFile(FollowLinks(path), TableCsv(CameraText(), BuildTables(), kUnits));
 }
 
 void PrintTables(int panel) {

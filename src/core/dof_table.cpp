@@ -1,7 +1,6 @@
 #include "core/dof_table.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 namespace {
@@ -14,14 +13,9 @@ std::string Trimmed(const std::string& text) {
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-// The whole text one finite number in the C locale, within [low, high].
 bool ReadNumberWithin(const std::string& text, double low, double high, double* value) {
-    const std::string number = Trimmed(text);
     double read = 0;
-    const char* end = number.data() + number.size();
-    const auto result = std::from_chars(number.data(), end, read);
-    if (number.empty() || result.ec != std::errc() || result.ptr != end || !(read >= low) ||
-        !(read <= high)) {
+    if (!ParsePlainNumber(text, &read) || !(read >= low) || !(read <= high)) {
         return false;
     }
     *value = read;
@@ -52,20 +46,20 @@ DofTable BuildDofTable(double focalMm, double cocMm, const std::vector<double>& 
     return table;
 }
 
-const std::vector<double>& MetricDistances() {
-    static const std::vector<double> series{0.5, 0.7, 1, 1.5, 2, 3, 5, 7, 10, 15, 20, 30};
-    return series;
-}
-
-const std::vector<double>& ImperialDistances() {
-    static const std::vector<double> series = [] {
+const std::vector<double>& StandardDistances(Units units) {
+    static const std::vector<double> metric{0.5, 0.7, 1, 1.5, 2, 3, 5, 7, 10, 15, 20, 30};
+    static const std::vector<double> imperial = [] {
         std::vector<double> metres;
         for (double feet : {2, 3, 4, 5, 7, 10, 15, 20, 30, 50, 100}) {
             metres.push_back(feet * 0.3048);
         }
         return metres;
     }();
-    return series;
+    return units == Units::Metric ? metric : imperial;
+}
+
+bool ReadFocusDistance(const std::string& text, Units units, double* metres) {
+    return ParseDistance(text, units, false, metres);
 }
 
 bool ParseList(const std::string& text, const ItemReader& item, std::vector<double>* values) {

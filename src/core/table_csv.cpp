@@ -18,7 +18,7 @@ std::string Short(double value) {
 }
 
 // A distance in the table's unit, three decimals; "inf", or empty for none.
-std::string Distance(double metres, bool imperial) {
+std::string Distance(double metres, Units units) {
     if (std::isnan(metres)) {
         return {};
     }
@@ -26,8 +26,9 @@ std::string Distance(double metres, bool imperial) {
         return metres > 0 ? "inf" : "-inf";
     }
     char text[48];
-    const auto result = std::to_chars(text, text + sizeof text, imperial ? metres / kFoot : metres,
-                                      std::chars_format::fixed, 3);
+    const auto result =
+        std::to_chars(text, text + sizeof text, units == Units::Imperial ? metres / kFoot : metres,
+                      std::chars_format::fixed, 3);
     return result.ec == std::errc() ? std::string(text, result.ptr) : std::string();
 }
 
@@ -47,9 +48,8 @@ std::string CsvField(const std::string& text) {
     return quoted + "\"";
 }
 
-std::string TableCsv(const std::string& camera, const std::vector<DofTable>& tables,
-                     bool imperial) {
-    const std::string unit = imperial ? "ft" : "m";
+std::string TableCsv(const std::string& camera, const std::vector<DofTable>& tables, Units units) {
+    const std::string unit = units == Units::Imperial ? "ft" : "m";
     std::string csv = "camera,focal_mm,coc_mm,aperture,focus_" + unit + ",near_" + unit + ",far_" +
                       unit + ",hyperfocal_" + unit + ",hyperfocal_near_" + unit + "\r\n";
     const std::string cameraField = CsvField(camera);
@@ -61,10 +61,9 @@ std::string TableCsv(const std::string& camera, const std::vector<DofTable>& tab
                 const SharpLimits& cell = table.cells[i][j];
                 const double h = table.hyperfocal[j];
                 csv += lens + Short(table.apertures[j]) + "," +
-                       Distance(table.distances[i], imperial) + "," +
-                       Distance(cell.nearLimit, imperial) + "," +
-                       Distance(cell.farLimit, imperial) + "," + Distance(h, imperial) + "," +
-                       Distance(h / 2, imperial) + "\r\n";
+                       Distance(table.distances[i], units) + "," + Distance(cell.nearLimit, units) +
+                       "," + Distance(cell.farLimit, units) + "," + Distance(h, units) + "," +
+                       Distance(h / 2, units) + "\r\n";
             }
         }
     }

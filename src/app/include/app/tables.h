@@ -28,7 +28,8 @@ std::string CameraText();
 // The circle of confusion in mm, and as a header states it.
 double CocMm();
 std::string CocText();
-// A distance as the cards write it.
+// The units of the cards, and a distance as they write it.
+Units TableUnits();
 std::string DistanceText(double metres);
 
 // One card per focal length, for the panel's camera as it stands.

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/thin_lens.h"
+#include "core/units.h"
 
 // One card. cells[i][j] holds the limits focused at distances[i] with
 // apertures[j] (both NaN where the focus is not beyond the focal length, so
@@ -28,10 +29,9 @@ struct DofTable {
 DofTable BuildDofTable(double focalMm, double cocMm, const std::vector<double>& apertures,
                        const std::vector<double>& distances);
 
-// The focus distances of a printed card, in metres: 0.5 … 30 m, and the
-// imperial series 2 … 100 ft.
-const std::vector<double>& MetricDistances();
-const std::vector<double>& ImperialDistances();
+// The focus distances of a printed card, in metres: 0.5 … 30 m, or in
+// imperial units 2 … 100 ft.
+const std::vector<double>& StandardDistances(Units units);
 
 // Longest list a card takes in either direction; more would not fit a page.
 constexpr std::size_t kMaxTableEntries = 32;
@@ -43,8 +43,11 @@ constexpr std::size_t kMaxTableEntries = 32;
 using ItemReader = std::function<bool(const std::string& text, double* value)>;
 bool ParseList(const std::string& text, const ItemReader& item, std::vector<double>* values);
 
-// The readers of focal lengths and f-numbers for ParseList, numbers in the C
-// locale whatever the user's language: millimetres, 1 to 5000, "mm" allowed after the number;
+// The readers for ParseList, numbers the same whatever the user's language:
+// a focus distance as typed anywhere else (a bare number in the units' own
+// length), without infinity;
+bool ReadFocusDistance(const std::string& text, Units units, double* metres);
+// millimetres, 1 to 5000, "mm" allowed after the number;
 bool ReadFocalLength(const std::string& text, double* mm);
 // an f-number from 0.5 to 128, "f/" allowed before it ("f/5.6", "5.6").
 bool ReadAperture(const std::string& text, double* n);

@@ -10,9 +10,9 @@
 
 #include "core/dof_table.h"
 
-// Distances in feet when imperial, else metres, with three decimals; the
+// Distances in metres, or feet in imperial units, with three decimals; the
 // column names say which.
-std::string TableCsv(const std::string& camera, const std::vector<DofTable>& tables, bool imperial);
+std::string TableCsv(const std::string& camera, const std::vector<DofTable>& tables, Units units);
 
 // One field as RFC 4180 writes it.
 std::string CsvField(const std::string& text);
