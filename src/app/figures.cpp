@@ -3,6 +3,7 @@
 #include "app/extras.h"
 #include "app/kadrel.h"
 #include "app/kadrel_uir.h"
+#include "app/tables.h"
 #include "core/details_text.h"
 #include "core/sharp_zone.h"
 
@@ -18,8 +19,12 @@ void ShowFigures(const DepthOfField& depth, double d) {
     const std::string text = ComposeDetails(ZoneAt(depth, d), d, settings.aperture);
     SetCtrlAttribute(panelHandle, PANEL_TEXTPARAM, ATTR_TOOLTIP_TEXT, text.c_str());
     if (detailsHandle > 0) {
-        SetCtrlVal(detailsHandle, detailsText, text.c_str());
+        const std::string comparison = ComparisonText(d);
+        SetCtrlVal(detailsHandle, detailsText,
+                   (comparison.empty() ? text : text + "\n\n" + comparison).c_str());
+        FitDetails(!comparison.empty());
     }
+    FollowCamera();
 }
 
 std::string PlainReportText() {

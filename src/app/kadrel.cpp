@@ -4,6 +4,7 @@
 #include "app/install_layout.h"
 #include "app/kadrel_uir.h"
 #include "app/locations.h"
+#include "app/tables.h"
 
 Settings settings;
 
@@ -44,6 +45,7 @@ int KadrelMain(int argc, char* argv[]) {
     InitPanel();
     RunUserInterface();
     CloseDetails();
+    CloseTableWindow();
     DiscardPanel(panelHandle);
     return 0;
 }

@@ -3,6 +3,7 @@
 // window. Nothing here reaches the panel, its report or kadrel.ini.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,7 @@ void PrintTables(int panel);
 // The table window (Ctrl+T): made on first use; it follows the panel's camera.
 void OpenTableWindow();
 void RefreshTableWindow();
+void FollowCamera();  // after each recalculation: remade when the camera changed
 void CloseTableWindow();
 extern int tableHandle;  // 0 while there is none
 
@@ -55,7 +57,14 @@ struct Pin {
 };
 extern std::vector<Pin> pins;
 
-// The live setup: the panel's camera, lens, aperture and cursor distance.
-ShotSetup LiveSetup();
-// Keeps the live setup as a pin (the oldest goes when there are three).
+// The live setup: the panel's camera, lens, aperture and the distance d.
+ShotSetup LiveSetup(double d);
+// Keeps the live setup at the cursor as a pin named after its lens and
+// aperture, and shows the comparison; nothing when there are kMaxPins.
 void PinLiveSetup();
+// Asks for a pin's new name; an empty one keeps the old.
+void RenamePin(std::size_t index);
+void RemovePin(std::size_t index);
+// The live setup at d and the pins as columns, for the details window; ""
+// without pins.
+std::string ComparisonText(double d);
