@@ -198,16 +198,17 @@ TEST(SetupCompare, MatchDepthAtTheSameFraming) {
 TEST(SetupCompare, ColumnsBesideTheLiveSetup) {
     const std::vector<ShotSetup> setups{{36, 50, 1.8, 0.030, 3}, {36, 35, 1.4, 0.030, 3}};
     EXPECT_EQ(ComposeComparison({"Live", "35 f/1.4"}, setups, Units::Metric),
-              "                Live            35 f/1.4\n"
-              "Setup           50 mm f/1.8     35 mm f/1.4\n"
-              "Focused at      3.00 m          3.00 m\n"
-              "Near limit      2.82 m          2.72 m\n"
-              "Far limit       3.20 m          3.34 m\n"
-              "Depth of field  383.9 mm        616.3 mm\n"
-              "Hyperfocal      46.35 m         29.20 m\n"
-              "Field width     2.12 m          3.05 m\n"
-              "Background blur 0.47 mm         0.30 mm\n"
-              "Match depth                     f/1.8 at 2.10 m\n");
+              "Setups compared, exact thin-lens figures:\n"
+              "                Live              35 f/1.4\n"
+              "Setup           50 mm f/1.8       35 mm f/1.4\n"
+              "Focused at      3.00 m            3.00 m\n"
+              "Near limit      2.82 m            2.72 m\n"
+              "Far limit       3.20 m            3.34 m\n"
+              "Depth of field  383.9 mm          616.3 mm\n"
+              "Hyperfocal      46.35 m           29.20 m\n"
+              "Field width     2.12 m            3.05 m\n"
+              "Background blur 0.47 mm           0.30 mm\n"
+              "Match depth                       f/1.8 at 2.10 m\n");
     EXPECT_EQ(FitColumn("a very long pin name", 16), "a very long pin ");
     EXPECT_EQ(FitColumn("\u00d8 50 \u221e", 8), "\u00d8 50 \u221e  ");
     EXPECT_EQ(FitColumn("\u221e\u221e\u221e", 3), "\u221e\u221e ");

@@ -262,19 +262,21 @@ TEST_F(TablesTest, PinnedSetupsComparedInTheDetails) {
     TypeInto("FOCAL", "35");
     TypeInto("APERTURE", "1.4");
     const std::string comparison =
-        "                Live            50 f/1.8\n"
-        "Setup           35 mm f/1.4     50 mm f/1.8\n"
-        "Focused at      3.00 m          3.00 m\n"
-        "Near limit      2.94 m          2.96 m\n"
-        "Far limit       3.06 m          3.04 m\n"
-        "Depth of field  122.0 mm        76.5 mm\n"
-        "Hyperfocal      145.87 m        231.53 m\n"
-        "Field width     3.05 m          2.12 m\n"
-        "Background blur 0.30 mm         0.47 mm\n"
-        "Match depth                     f/1.6 at 4.29 m\n";
+        "Setups compared, exact thin-lens figures:\n"
+        "                Live              50 f/1.8\n"
+        "Setup           35 mm f/1.4       50 mm f/1.8\n"
+        "Focused at      3.00 m            3.00 m\n"
+        "Near limit      2.94 m            2.96 m\n"
+        "Far limit       3.06 m            3.04 m\n"
+        "Depth of field  122.0 mm          76.5 mm\n"
+        "Hyperfocal      145.87 m          231.53 m\n"
+        "Field width     3.05 m            2.12 m\n"
+        "Background blur 0.30 mm           0.47 mm\n"
+        "Match depth                       f/1.6 at 4.29 m\n";
     const std::string details = DetailsText();
     ASSERT_GE(details.size(), comparison.size());
     EXPECT_EQ(details.substr(details.size() - comparison.size()), comparison);
+    EXPECT_EQ(Window("kadrel details")->size(), QSize(760, 430));
 
     // Renamed through the menu; three pins at most.
     OnNextPopup([] {
@@ -288,7 +290,7 @@ TEST_F(TablesTest, PinnedSetupsComparedInTheDetails) {
     });
     ChooseInContextMenu({"Pinned setups", "Rename"});
     EXPECT_EQ(pins[0].name, "Portrait lens");
-    EXPECT_NE(DetailsText().find("Live            Portrait lens"), std::string::npos);
+    EXPECT_NE(DetailsText().find("Live              Portrait lens"), std::string::npos);
     ChooseInContextMenu({"Pin this setup"});
     ChooseInContextMenu({"Pin this setup"});
     bool enabled = true;

@@ -12,9 +12,10 @@ namespace {
 constexpr int kGap = 16;  // between the panel's window and this one
 constexpr int kWidth = 560;
 constexpr int kHeight = 330;
-// With pinned setups: up to five columns of 16 characters, eleven lines more.
-constexpr int kComparingWidth = 720;
-constexpr int kComparingHeight = 560;
+// With pinned setups: the labels and four columns of 18 characters, twelve
+// lines more.
+constexpr int kComparingWidth = 760;
+constexpr int kComparingHeight = 430;
 
 int closeButton;
 bool comparingNow;  // the size the window has

@@ -14,7 +14,7 @@ bool ContinuationByte(char c) {
 // One row: its label, then one column per setup.
 template <typename Cell>
 std::string Row(const char* label, std::size_t count, Cell cell) {
-    std::string row = FitColumn(label, kColumnWidth);
+    std::string row = FitColumn(label, kLabelWidth);
     for (std::size_t i = 0; i < count; ++i) {
         row += FitColumn(cell(i), kColumnWidth);
     }
@@ -49,7 +49,8 @@ std::string ComposeComparison(const std::vector<std::string>& names,
     }
     const std::size_t n = setups.size();
     const auto distance = [units](double metres) { return FormatDistance(metres, units); };
-    std::string text = Row("", n, [&](std::size_t i) { return names[i]; });
+    std::string text = "Setups compared, exact thin-lens figures:\n";
+    text += Row("", n, [&](std::size_t i) { return names[i]; });
     text += Row("Setup", n, [&](std::size_t i) {
         return TextFormat("%g mm f/%g", setups[i].focalMm, setups[i].aperture);
     });

@@ -9,13 +9,14 @@
 #include "core/setup_compare.h"
 #include "core/units.h"
 
-// A column's width in characters, the blank after it included; longer
-// texts are cut.
-constexpr std::size_t kColumnWidth = 16;
+// The widths of the labels and of each setup's column, in characters, the
+// blank after them included; longer texts are cut.
+constexpr std::size_t kLabelWidth = 16;
+constexpr std::size_t kColumnWidth = 18;
 
-// Rows: name, near and far limit, depth, hyperfocal distance, field width,
-// background blur, and for every setup after the first the aperture that
-// gives the first's depth at the same framing, with where it then stands.
+// A title naming the figures, then rows: name, near and far limit, depth, hyperfocal distance,
+// field width, background blur, and for every setup after the first the aperture that gives the
+// first's depth at the same framing, with where it then stands.
 std::string ComposeComparison(const std::vector<std::string>& names,
                               const std::vector<ShotSetup>& setups, Units units);
 
