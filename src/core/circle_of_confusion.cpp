@@ -120,7 +120,7 @@ double CocMillimetres(const CocChoice& choice, const Settings& s) {
     switch (choice.kind) {
         case CocKind::Pixels:
             // The pitch as the report takes it, so that 1 px agrees with it.
-            mm = choice.value * static_cast<float>(x / s.xresol);
+            mm = choice.value * PixelPitch(s);
             break;
         case CocKind::DiagonalOver:
             mm = std::sqrt(x * x + y * y) / choice.value;

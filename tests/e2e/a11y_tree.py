@@ -8,11 +8,14 @@
   a11y_tree.py table NAME ROW COLUMN
                                a table's size, and one cell with its row and column heads
   a11y_tree.py focused         the name of the object that has the keyboard
+  a11y_tree.py markup          every object whose name or description holds a
+                               markup tag, which a screen reader would speak
   a11y_tree.py listen SECONDS  prints the change events of that time, one a line:
                                event type, then the source's name
 
 Objects are found by accessible name under the application called kadrel*.
 """
+import re
 import sys
 import time
 
@@ -101,6 +104,15 @@ def focused():
     return ""
 
 
+def markup():
+    tag = re.compile(r"</?[A-Za-z][^<>]*>")
+    for node, _ in walk(application()):
+        p = properties(node)
+        for key in ("name", "description"):
+            if tag.search(p[key]):
+                print("%s %r %s=%r" % (p["role"], p["name"], key, oneline(p[key])))
+
+
 def listen(seconds):
     from gi.repository import GLib
 
@@ -139,6 +151,8 @@ def main():
         print("cell=%s" % table.getAccessibleAt(row, column).name)
     elif command == "focused":
         print(focused())
+    elif command == "markup":
+        markup()
     elif command == "listen":
         application()
         listen(float(sys.argv[2]))

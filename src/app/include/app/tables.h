@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "core/dof_table.h"
+#include "core/optics.h"
+#include "core/preferences_text.h"
 #include "core/setup_compare.h"
 
 // What the cards show. An empty list means the default: the panel's focal
@@ -19,22 +21,30 @@ struct TableChoice {
 };
 extern TableChoice tableChoice;
 
-// The lists as they stand, defaults filled in.
+// For a camera and its preferences: the lists with the defaults filled in,
+// one card per focal length, the camera as headers name it, and the cards as
+// HTML (for the PDF and the printer) and as CSV.
+std::vector<double> ChosenFocals(const TableChoice& choice, const Settings& camera);
+std::vector<double> ChosenApertures(const TableChoice& choice);
+std::vector<double> ChosenDistances(const TableChoice& choice, Units units);
+std::vector<DofTable> BuildTables(const Settings& camera, const Preferences& prefs,
+                                  const TableChoice& choice);
+std::string CameraText(const Settings& camera);  // the preset's name when it is one
+std::string TablesHtml(const Settings& camera, const Preferences& prefs, const TableChoice& choice);
+std::string TablesCsv(const Settings& camera, const Preferences& prefs, const TableChoice& choice);
+// Writes the HTML as a PDF; "" on success, else why not.
+std::string WriteTablesPdf(const std::string& html, const std::string& path);
+
+// The same for the panel's camera, the preferences in use and tableChoice.
 std::vector<double> TableFocals();
 std::vector<double> TableApertures();
 std::vector<double> TableDistances();
-
-// The panel's camera for headers: the preset's name when it is one.
-std::string CameraText();
-// The circle of confusion in mm, and as a header states it.
-double CocMm();
-std::string CocText();
-// The units of the cards, and a distance as they write it.
-Units TableUnits();
-std::string DistanceText(double metres);
-
-// One card per focal length, for the panel's camera as it stands.
 std::vector<DofTable> BuildTables();
+std::string CameraText();
+double CocMm();  // the circle of confusion in mm, and as headers state it
+std::string CocText();
+Units TableUnits();  // the units of the cards, and a distance as they write it
+std::string DistanceText(double metres);
 
 // Writes the cards; "" on success, else why not.
 std::string ExportTablePdf(const std::string& path);
