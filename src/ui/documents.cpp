@@ -2,6 +2,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLibrary>
 #include <QLocale>
 #include <QPageLayout>
@@ -83,13 +84,17 @@ int SaveHtmlAsPdf(const char* html, const char* title, const char* path) {
     if (!runtime().app) {
         return fail(UIENotInitialized, "SaveHtmlAsPdf before InitCVIRTE");
     }
-    QPdfWriter writer(QString::fromUtf8(path));
+    QFile file(QString::fromUtf8(path));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        return fail(UIEFileWrite, std::string(path) + ": " + file.errorString().toStdString());
+    }
+    QPdfWriter writer(&file);
     writer.setResolution(300);
     writer.setPageLayout(LocalePage());
     writer.setTitle(QString::fromUtf8(title));
     writer.setCreator(QCoreApplication::applicationName());
     if (!DrawPages(html, &writer)) {
-        return fail(UIEFileWrite, std::string("cannot write ") + path);
+        return fail(UIEFileWrite, std::string(path) + ": the document could not be written");
     }
     return 0;
 }
