@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# The table window and the pinned setups in a real window: every way out with
+# The table window and the pinned setups in a real window: the print dialog
+# shown and cancelled, every way out with
 # the table window open and active (its close box and Escape hide it, Ctrl+Q
 # there, SIGTERM and the panel's close box end the program with status 0 and
 # the settings saved), a setup pinned from the context menu and shown in the
@@ -42,6 +43,9 @@ expect_saved_exit() {
     echo "$1: exit status 0, settings saved"
 }
 
+# The printing module goes beside the program, as in the build tree.
+mkdir -p "$WORK/app"
+cp "$BUILD_DIR/libkadrel_print.so" "$WORK/app/"
 start_program kadrel
 open_table
 if [ "${2:-}" = a11y ]; then
@@ -57,6 +61,21 @@ if [ "${2:-}" = a11y ]; then
     done
     echo "table read over AT-SPI: 3.00 m, f/8: 2.37 m – 4.08 m; H at f/22: 4.10 m"
 fi
+# Print… (Alt+R) loads the printing module and shows the system's dialog
+# over the table; Escape cancels it.
+xdotool key alt+r
+for _ in $(seq 100); do
+    [ "$(xdotool search --onlyvisible --name '^kadrel depth-of-field table$' | wc -l)" -ge 2 ] && break
+    sleep 0.1
+done
+[ "$(xdotool search --onlyvisible --name '^kadrel depth-of-field table$' | wc -l)" -ge 2 ] ||
+    fail "Print showed no dialog"
+xdotool key Escape
+sleep 0.5
+[ "$(xdotool search --onlyvisible --name '^kadrel depth-of-field table$' | wc -l)" -eq 1 ] ||
+    fail "the print dialog stayed"
+echo "Print: the system's dialog shown and cancelled"
+xdotool windowfocus --sync "$TABLE"
 "$BUILD_DIR/tests/x_close" "$TABLE"
 expect_hidden "close box of the table"
 echo "close box of the table: hidden, the program runs on"
