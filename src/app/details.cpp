@@ -12,6 +12,12 @@ namespace {
 
 constexpr int kWidth = 560;
 constexpr int kHeight = 330;
+// With pinned setups: the labels and four columns of 18 characters, twelve
+// lines more.
+constexpr int kComparingWidth = 760;
+constexpr int kComparingHeight = 430;
+
+bool comparingNow;  // the size the window has
 
 SidePlace placed;
 
@@ -37,10 +43,26 @@ void OpenDetails() {
     ShowBesidePanel(detailsHandle, justMade, &placed);
 }
 
+void FitDetails(bool comparing) {
+    if (comparing == comparingNow) {
+        return;
+    }
+    comparingNow = comparing;
+    const int width = comparing ? kComparingWidth : kWidth;
+    const int height = comparing ? kComparingHeight : kHeight;
+    SetPanelAttribute(detailsHandle, ATTR_WIDTH, width);
+    SetPanelAttribute(detailsHandle, ATTR_HEIGHT, height);
+    int closeButton = 0;
+    GetPanelAttribute(detailsHandle, ATTR_CLOSE_CTRL, &closeButton);
+    SetCtrlAttribute(detailsHandle, closeButton, ATTR_TOP, height - 35);
+    SetCtrlAttribute(detailsHandle, closeButton, ATTR_LEFT, width - 72);
+}
+
 void CloseDetails() {
     if (detailsHandle > 0) {
         DiscardPanel(detailsHandle);
     }
     detailsHandle = 0;
     detailsText = 0;
+    comparingNow = false;
 }

@@ -3,11 +3,13 @@
 #include "app/extras.h"
 #include "app/kadrel.h"
 #include "app/kadrel_uir.h"
+#include "app/tables.h"
 
 namespace {
 
 constexpr int kDetailsShortcut = 1;
-constexpr int kPlanShortcut = 2;
+constexpr int kTableShortcut = 2;
+constexpr int kPlanShortcut = 3;
 
 struct Tooltip {
     int control;
@@ -50,6 +52,7 @@ void InstallExtras(int panel) {
     InstallPanelCallback(panel, PanelEvents, nullptr);
     AddPanelShortcut(panel, "Ctrl+D", kDetailsShortcut);
     AddPanelShortcut(panel, "Ctrl+L", kPlanShortcut);
+    AddPanelShortcut(panel, "Ctrl+T", kTableShortcut);
 }
 
 int PanelEvents(int, int control, int event, void*, int eventData1, int eventData2) {
@@ -60,6 +63,8 @@ int PanelEvents(int, int control, int event, void*, int eventData1, int eventDat
         OpenDetails();
     } else if (event == EVENT_SHORTCUT && eventData1 == kPlanShortcut) {
         OpenPlan();
+    } else if (event == EVENT_SHORTCUT && eventData1 == kTableShortcut) {
+        OpenTableWindow();
     }
     return 0;
 }

@@ -6,8 +6,8 @@ const KeyRow kKeyRows[] = {
     {"Tab, Shift+Tab", "Move between the fields, the graph and the buttons."},
     {"Return", "Confirm a typed value (leaving the field confirms it too); on a button, press it."},
     {"Escape",
-     "Drop the value being typed, back to the field's own; in the details or plan window, "
-     "close it."},
+     "Drop the value being typed, back to the field's own; in the details, plan or table "
+     "window, close it."},
     {"Up, Down", "Step a field's value; the mouse wheel steps the field under the pointer."},
     {"Page Up, Page Down",
      "In a field, ten steps; on the graph, move the cursor a tenth of the axis."},
@@ -25,11 +25,15 @@ const KeyRow kKeyRows[] = {
     {"Ctrl+L",
      "Open the plan window: the focus stack, hyperfocal bracketing or single shot that holds "
      "a zone sharp, and the blur of a point off the focus."},
+    {"Ctrl+T",
+     "Open the depth-of-field table: near and far limits for focus distances and apertures, "
+     "to export as PDF or CSV, or print."},
     {"Menu, Shift+F10",
      "Open the context menu: sensor presets, a typed subject distance, focus at the hyperfocal "
-     "distance, the details and plan windows, the report as text."},
+     "distance, the details window, the report as text, the plan, the table, pinned setups."},
     {"Ctrl+Q",
-     "Save the settings and end kadrel, as OK does; from the details and plan windows too."},
+     "Save the settings and end kadrel, as OK does; from the details, plan and table windows "
+     "too."},
 };
 const std::size_t kKeyRowCount = sizeof kKeyRows / sizeof kKeyRows[0];
 

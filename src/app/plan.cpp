@@ -128,7 +128,7 @@ int SavePlan(int, int, int event, void*, int, int) {
         return 0;
     }
     std::string path;
-    if (FileSavePopup("Save the plan as CSV", "focus-stack.csv", "CSV files (*.csv)", "csv",
+    if (FileSavePopup(planHandle, "Save the plan as CSV", "focus-stack.csv", "CSV files (*.csv)",
                       &path) != 1) {
         return 0;
     }

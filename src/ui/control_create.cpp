@@ -65,6 +65,8 @@ QWidget* MakeWidget(int kind, QWidget* parent) {
             return new GraphWidget(parent);
         case CTRL_PICTURE:
             return new PictureWidget(parent);
+        case CTRL_TABLE:
+            return makeTable(parent);
         case CTRL_STRING:
             return new StringField(parent);
         default:

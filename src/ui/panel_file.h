@@ -17,7 +17,8 @@ constexpr int kPanelFileVersion = 1;
 
 // Control kinds by their number.
 constexpr const char* kKindNames[] = {"",     "numeric", "button",  "box",
-                                      "text", "graph",   "picture", "string"};
+                                      "text", "graph",   "picture", "table",
+                                      "string"};
 
 // Attributes that travel outside the attribute list.
 inline bool keptApart(int attribute) {

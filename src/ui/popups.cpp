@@ -1,7 +1,6 @@
 // Pop-up menus, the number prompt and the save dialog: modal, run from a
 // callback, returning what the user chose.
 #include <QApplication>
-#include <QFile>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMenu>
@@ -88,18 +87,33 @@ int PromptPopupNumber(const char* title, const char* message, double* value, dou
     return 1;
 }
 
-int FileSavePopup(const char* title, const char* suggested, const char* filter, const char* suffix,
-                  std::string* path) {
+int PromptPopupText(const char* title, const char* message, std::string* text) {
     if (!runtime().app) {
-        return fail(UIENotInitialized, "FileSavePopup before InitCVIRTE");
+        return fail(UIENotInitialized, "PromptPopupText before InitCVIRTE");
     }
-    QFileDialog dialog(QApplication::activeWindow(), QString::fromUtf8(title),
-                       QString::fromUtf8(suggested), QString::fromUtf8(filter));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QString::fromUtf8(suffix));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    QInputDialog dialog(QApplication::activeWindow());
+    dialog.setWindowTitle(QString::fromUtf8(title));
+    dialog.setLabelText(QString::fromUtf8(message));
+    dialog.setTextValue(QString::fromStdString(*text));
+    if (dialog.exec() != QDialog::Accepted) {
         return 0;
     }
-    *path = QFile::encodeName(dialog.selectedFiles().first()).toStdString();
+    *text = dialog.textValue().toStdString();
+    return 1;
+}
+
+int FileSavePopup(int panel, const char* title, const char* suggested, const char* filter,
+                  std::string* path) {
+    Panel* p;
+    if (int status = lookupPanel(panel, &p); status < 0) {
+        return status;
+    }
+    const QString chosen =
+        QFileDialog::getSaveFileName(p->widget, QString::fromUtf8(title),
+                                     QString::fromUtf8(suggested), QString::fromUtf8(filter));
+    if (chosen.isEmpty()) {
+        return 0;
+    }
+    *path = chosen.toStdString();
     return 1;
 }

@@ -1,11 +1,13 @@
 #include "quit_signals.h"
 
+#include <QApplication>
 #include <QSocketNotifier>
 
 #include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <vector>
 
 #include "model.h"
 
@@ -24,20 +26,27 @@ extern "C" void OnQuitSignal(int signal) {
     errno = saved;
 }
 
-// The signal ends the program, whichever window is active: it closes the
-// first panel made, as its close box would (a program makes its main window
-// first; a second window's close box only hides that window), else the next
-// that has a close box.
+// Closes windows as the user would, the active one first, then the others,
+// until one of them ends the program: closing a secondary window may only
+// hide it, and the signal asks for the end.
 void CloseOnSignal() {
     char bytes[64];
     while (read(pipeEnds[0], bytes, sizeof bytes) > 0) {
     }
+    QWidget* active = QApplication::activeWindow();
+    std::vector<int> order;
     for (const auto& [handle, panel] : runtime().panels) {
-        if (panel->window && closePanel(handle)) {
+        if (panel->window) {
+            order.insert(panel->window.get() == active ? order.begin() : order.end(), handle);
+        }
+    }
+    for (int handle : order) {
+        // A close callback may discard other panels.
+        if (findPanel(handle) != nullptr && closePanel(handle) && runtime().quitAsked) {
             return;
         }
     }
-    QuitUserInterface(0);  // nothing to close: end as the signal asked
+    QuitUserInterface(0);  // nothing ended it: end as the signal asked
 }
 
 }  // namespace

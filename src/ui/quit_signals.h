@@ -1,7 +1,7 @@
 // The signals that ask a program to end — SIGTERM (a session logging out),
 // SIGHUP (its terminal gone) and SIGINT (Ctrl+C) — as a close request: they
-// reach the event loop through a pipe and close the first panel made as its
-// close box does, so the program saves on them what it saves on a close.
+// reach the event loop through a pipe and close the panel as its close box
+// does, so the program saves on them what it saves on a close.
 #pragma once
 
 #include <csignal>

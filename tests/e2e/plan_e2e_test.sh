@@ -73,7 +73,7 @@ DIALOG=$(xdotool search --sync --onlyvisible --name '^Save the plan as CSV$' | h
 xdotool windowfocus --sync "$DIALOG"
 sleep 0.3
 xdotool key ctrl+a
-xdotool type --delay 20 "$WORK/plan"
+xdotool type --delay 20 "$WORK/plan.csv"
 xdotool key Return
 for _ in $(seq 50); do
     [ -s "$WORK/plan.csv" ] && break

@@ -6,6 +6,7 @@
 
 #include "cli/dof.h"
 #include "cli/stack.h"
+#include "cli/table.h"
 #include "core/text_format.h"
 
 namespace {
@@ -13,6 +14,7 @@ namespace {
 const Subcommand kSubcommands[] = {
     {"dof", "depth of field at one distance: the report, the sharp zone, diffraction", RunDof},
     {"stack", "the shots that hold a zone sharp: focus stack, hyperfocal bracketing", RunStack},
+    {"table", "depth-of-field cards for focal lengths, apertures, distances: CSV or PDF", RunTable},
 };
 
 // What was written must reach its file: a full disk or a closed pipe is a
