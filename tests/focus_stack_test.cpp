@@ -268,27 +268,27 @@ TEST(BlurDisc, BackgroundAndForegroundPoints) {
 
 TEST(StackCsv, LandscapeStackAndBracketingByteForByte) {
     const std::string expected =
-        "\"plan\",\"shot\",\"focus from lens (m)\",\"focus from sensor (m)\",\"near limit (m)\","
-        "\"far limit (m)\",\"depth (m)\",\"step (m)\"\r\n"
-        "\"stack\",1,1.095566,1.120104,1.000000,1.211329,0.211329,\r\n"
-        "\"stack\",2,1.355132,1.379565,1.211329,1.537678,0.326349,0.259566\r\n"
-        "\"stack\",3,1.778249,1.802577,1.537678,2.108055,0.570377,0.423117\r\n"
-        "\"stack\",4,2.590584,2.614808,2.108055,3.359585,1.251530,0.812335\r\n"
-        "\"stack\",5,4.786539,4.810660,3.359585,8.320672,4.961087,2.195955\r\n"
-        "\"stack\",6,32.190253,32.214271,8.320672,inf,inf,27.403714\r\n"
-        "\"hyperfocal\",1,11.236800,11.260851,5.618400,inf,inf,\r\n"
-        "\"hyperfocal\",2,3.750941,3.775095,2.815213,5.618400,2.803187,7.485859\r\n"
-        "\"hyperfocal\",3,2.255058,2.279316,1.880823,2.815213,0.934390,1.495883\r\n"
-        "\"hyperfocal\",4,1.614101,1.638463,1.413632,1.880823,0.467191,0.640957\r\n"
-        "\"hyperfocal\",5,1.258051,1.282518,1.133321,1.413632,0.280311,0.356050\r\n"
-        "\"hyperfocal\",6,1.031490,1.056062,0.946450,1.133321,0.186871,0.226561\r\n";
+        "plan,shot,focus from lens (m),focus from sensor (m),near limit (m),"
+        "far limit (m),depth (m),step (m)\r\n"
+        "stack,1,1.095566,1.120104,1.000000,1.211329,0.211329,\r\n"
+        "stack,2,1.355132,1.379565,1.211329,1.537678,0.326349,0.259566\r\n"
+        "stack,3,1.778249,1.802577,1.537678,2.108055,0.570377,0.423117\r\n"
+        "stack,4,2.590584,2.614808,2.108055,3.359585,1.251530,0.812335\r\n"
+        "stack,5,4.786539,4.810660,3.359585,8.320672,4.961087,2.195955\r\n"
+        "stack,6,32.190253,32.214271,8.320672,inf,inf,27.403714\r\n"
+        "hyperfocal,1,11.236800,11.260851,5.618400,inf,inf,\r\n"
+        "hyperfocal,2,3.750941,3.775095,2.815213,5.618400,2.803187,7.485859\r\n"
+        "hyperfocal,3,2.255058,2.279316,1.880823,2.815213,0.934390,1.495883\r\n"
+        "hyperfocal,4,1.614101,1.638463,1.413632,1.880823,0.467191,0.640957\r\n"
+        "hyperfocal,5,1.258051,1.282518,1.133321,1.413632,0.280311,0.356050\r\n"
+        "hyperfocal,6,1.031490,1.056062,0.946450,1.133321,0.186871,0.226561\r\n";
     EXPECT_EQ(StackCsv(PlanFocusStack(Landscape(0)), PlanHyperfocalBracket(Landscape(0))),
               expected);
 }
 
-TEST(StackCsv, QuotedTextAndLocaleFreeNumbers) {
-    EXPECT_EQ(CsvText("a \"quoted\", word"), "\"a \"\"quoted\"\", word\"");
-    EXPECT_EQ(CsvRow({"1", "", CsvText("x")}), "1,,\"x\"\r\n");
+TEST(StackCsv, QuotedWhenNeededAndLocaleFreeNumbers) {
+    EXPECT_EQ(CsvField("a \"quoted\", word"), "\"a \"\"quoted\"\", word\"");
+    EXPECT_EQ(CsvRow({"1", "", CsvField("x y")}), "1,,x y\r\n");
     EXPECT_EQ(CsvNumber(-kInf, 2), "-inf");
     EXPECT_EQ(CsvNumber(std::nan(""), 2), "");
     EXPECT_EQ(CsvNumber(1e300, 1).size(), 303u);

@@ -3,15 +3,18 @@
 #include <charconv>
 #include <cmath>
 
-std::string CsvText(const std::string& text) {
-    std::string field = "\"";
+std::string CsvField(const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos) {
+        return text;
+    }
+    std::string quoted = "\"";
     for (char c : text) {
-        field += c;
+        quoted += c;
         if (c == '"') {
-            field += c;
+            quoted += '"';
         }
     }
-    return field + "\"";
+    return quoted + "\"";
 }
 
 std::string CsvNumber(double value, int decimals) {

@@ -82,11 +82,11 @@ done
 # Rows as the core's test has them from the hand calculation (farther out the
 # panel's single-precision pixel pitch moves the sixth decimal).
 printf '%s\r\n' \
-    '"plan","shot","focus from lens (m)","focus from sensor (m)","near limit (m)","far limit (m)","depth (m)","step (m)"' \
-    '"stack",1,1.095566,1.120104,1.000000,1.211329,0.211329,' \
-    '"stack",4,2.590584,2.614808,2.108055,3.359585,1.251530,0.812335' \
-    '"hyperfocal",1,11.236800,11.260851,5.618400,inf,inf,' \
-    '"hyperfocal",6,1.031490,1.056062,0.946450,1.133321,0.186871,0.226561' >"$WORK/expected.csv"
+    'plan,shot,focus from lens (m),focus from sensor (m),near limit (m),far limit (m),depth (m),step (m)' \
+    'stack,1,1.095566,1.120104,1.000000,1.211329,0.211329,' \
+    'stack,4,2.590584,2.614808,2.108055,3.359585,1.251530,0.812335' \
+    'hyperfocal,1,11.236800,11.260851,5.618400,inf,inf,' \
+    'hyperfocal,6,1.031490,1.056062,0.946450,1.133321,0.186871,0.226561' >"$WORK/expected.csv"
 grep -F -f <(tr -d '\r' <"$WORK/expected.csv") <(tr -d '\r' <"$WORK/plan.csv") >"$WORK/found.csv" || true
 [ "$(wc -l <"$WORK/found.csv")" -eq 5 ] || fail "the CSV lacks rows: $(cat "$WORK/plan.csv")"
 [ "$(wc -l <"$WORK/plan.csv")" -eq 13 ] || fail "the CSV has not 13 rows"
