@@ -10,7 +10,7 @@ int detailsText;
 namespace {
 
 constexpr int kGap = 16;  // between the panel's window and this one
-constexpr int kWidth = 560;
+constexpr int kWidth = 680;  // the hyperfocal line whole, in any units
 constexpr int kHeight = 330;
 
 int HideDetails(int, int, int event, void*, int, int) {

@@ -7,6 +7,7 @@
 namespace {
 
 constexpr int kDetailsShortcut = 1;
+constexpr int kPreferencesShortcut = 2;
 
 struct Tooltip {
     int control;
@@ -48,6 +49,7 @@ void InstallExtras(int panel) {
     }
     InstallPanelCallback(panel, PanelEvents, nullptr);
     AddPanelShortcut(panel, "Ctrl+D", kDetailsShortcut);
+    AddPanelShortcut(panel, "Ctrl+,", kPreferencesShortcut);
 }
 
 int PanelEvents(int, int control, int event, void*, int eventData1, int eventData2) {
@@ -56,6 +58,8 @@ int PanelEvents(int, int control, int event, void*, int eventData1, int eventDat
     } else if ((event == EVENT_LEFT_DOUBLE_CLICK && control == PANEL_TEXTPARAM) ||
                (event == EVENT_SHORTCUT && eventData1 == kDetailsShortcut)) {
         OpenDetails();
+    } else if (event == EVENT_SHORTCUT && eventData1 == kPreferencesShortcut) {
+        OpenPreferences();
     }
     return 0;
 }
