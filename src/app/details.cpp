@@ -9,7 +9,7 @@ int detailsText;
 
 namespace {
 
-constexpr int kGap = 16;  // between the panel's window and this one
+constexpr int kGap = 16;     // between the panel's window and this one
 constexpr int kWidth = 680;  // the hyperfocal line whole, in any units
 constexpr int kHeight = 330;
 
