@@ -56,7 +56,7 @@ fi
 
 for file in bin/kadrel share/kadrel/kadrel.uir "share/applications/$APP_ID.desktop" \
     "share/icons/hicolor/scalable/apps/$APP_ID.svg" "share/metainfo/$APP_ID.metainfo.xml" \
-    share/man/man1/kadrel.1.gz; do
+    share/man/man1/kadrel.1.gz share/doc/kadrel/copyright; do
     [ -f "$ROOT/$file" ] || fail "$ROOT/$file is not installed"
 done
 
