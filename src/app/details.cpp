@@ -25,7 +25,14 @@ void MakeDetails() {
     GetPanelAttribute(panelHandle, ATTR_TOP, &top);
     GetPanelAttribute(panelHandle, ATTR_LEFT, &left);
     GetPanelAttribute(panelHandle, ATTR_WIDTH, &width);
-    detailsHandle = NewPanel(0, "kadrel details", top, left + width + kGap, kHeight, kWidth);
+    // Beside the panel, but on the screen even where it has no room there.
+    int screenWidth = 0;
+    GetMonitorAttribute(1, ATTR_WIDTH, &screenWidth);
+    int beside = left + width + kGap;
+    if (screenWidth > 0 && beside + kWidth > screenWidth) {
+        beside = screenWidth > kWidth ? screenWidth - kWidth : 0;
+    }
+    detailsHandle = NewPanel(0, "kadrel details", top, beside, kHeight, kWidth);
     if (detailsHandle < 0) {
         detailsHandle = 0;
         return;
