@@ -193,6 +193,9 @@ TEST_F(PanelEventTest, FormPromptChecksBeforeOkAndTellsHowItWasLeft) {
         OnNextPopup([key = key](QWidget* dialog) {
             auto* text = dialog->findChild<QLineEdit*>("TEXT");
             text->setText("changed");
+            // A shortcut reaches only the active window, which a busy machine makes late.
+            QApplication::setActiveWindow(dialog);
+            EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
             QTest::keyClick(text, key, key == Qt::Key_Q ? Qt::ControlModifier : Qt::NoModifier);
         });
         EXPECT_EQ(PromptPopupForm("t", nullptr, fields, 2, nullptr, nullptr, "Ctrl+Q"), result);
