@@ -9,7 +9,8 @@ namespace {
 
 constexpr int kDetailsShortcut = 1;
 constexpr int kTableShortcut = 2;
-constexpr int kPlanShortcut = 3;
+constexpr int kPreferencesShortcut = 3;
+constexpr int kPlanShortcut = 4;
 
 struct Tooltip {
     int control;
@@ -53,6 +54,7 @@ void InstallExtras(int panel) {
     AddPanelShortcut(panel, "Ctrl+D", kDetailsShortcut);
     AddPanelShortcut(panel, "Ctrl+L", kPlanShortcut);
     AddPanelShortcut(panel, "Ctrl+T", kTableShortcut);
+    AddPanelShortcut(panel, "Ctrl+,", kPreferencesShortcut);
 }
 
 int PanelEvents(int, int control, int event, void*, int eventData1, int eventData2) {
@@ -65,6 +67,8 @@ int PanelEvents(int, int control, int event, void*, int eventData1, int eventDat
         OpenPlan();
     } else if (event == EVENT_SHORTCUT && eventData1 == kTableShortcut) {
         OpenTableWindow();
+    } else if (event == EVENT_SHORTCUT && eventData1 == kPreferencesShortcut) {
+        OpenPreferences();
     }
     return 0;
 }
