@@ -5,8 +5,10 @@
 #include "app/kadrel.h"
 #include "app/keys.h"
 #include "app/locations.h"
+#include "app/output.h"
 #include "app/preferences.h"
 #include "cli/subcommands.h"
+#include "core/text_format.h"
 
 namespace {
 
@@ -50,9 +52,9 @@ void PrintHelp(std::FILE* out) {
     char panelFile[MAX_PATHNAME_LEN];
     LocatePanelFile(projectPath, panelFile);
     LocatePreferencesFile();
-    std::fprintf(out, kAbout, SubcommandList().c_str());
-    PrintKeys(out);
-    std::fprintf(out, kFilesFormat, panelFile, iniFullPath, prefsFullPath);
+    // One write, so that a failure keeps its reason for FinishOutput.
+    WriteOutput(out, TextFormat(kAbout, SubcommandList().c_str()) + KeysText() +
+                         TextFormat(kFilesFormat, panelFile, iniFullPath, prefsFullPath));
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "core/text_format.h"
+
 const KeyRow kKeyRows[] = {
     {"Tab, Shift+Tab", "Move between the fields, the graph and the buttons."},
     {"Return", "Confirm a typed value (leaving the field confirms it too); on a button, press it."},
@@ -45,26 +47,29 @@ namespace {
 
 constexpr int kIndent = 2;
 constexpr int kKeysWidth = 20;  // "Page Up, Page Down" and a blank
-constexpr int kLineWidth = 79;
+constexpr std::size_t kLineWidth = 79;
 
 }  // namespace
 
-void PrintKeys(std::FILE* out) {
-    const int textColumn = kIndent + kKeysWidth;
+std::string KeysText() {
+    const std::size_t textColumn = kIndent + kKeysWidth;
+    std::string text;
     for (std::size_t i = 0; i < kKeyRowCount; ++i) {
-        int column = std::fprintf(out, "%*s%-*s", kIndent, "", kKeysWidth - 1, kKeyRows[i].keys);
+        std::string line = TextFormat("%*s%-*s", kIndent, "", kKeysWidth - 1, kKeyRows[i].keys);
         // Word by word; a word that would pass the last column starts a new line.
         for (const char* word = kKeyRows[i].what; *word != '\0';) {
-            const int length = static_cast<int>(std::strcspn(word, " "));
-            if (column + 1 + length > kLineWidth && column > textColumn) {
-                column = std::fprintf(out, "\n%*s", textColumn - 1, "") - 1;
+            const std::size_t length = std::strcspn(word, " ");
+            if (line.size() + 1 + length > kLineWidth && line.size() > textColumn) {
+                text += line + "\n";
+                line = std::string(textColumn - 1, ' ');
             }
-            column += std::fprintf(out, " %.*s", length, word);
+            line += " " + std::string(word, length);
             word += length;
             word += std::strspn(word, " ");
         }
-        std::fputc('\n', out);
+        text += line + "\n";
     }
+    return text;
 }
 
 std::string ManualKeys() {

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdio>
 #include <string>
 
 struct KeyRow {
@@ -18,7 +17,7 @@ extern const std::size_t kKeyRowCount;
 
 // The rows as --help prints them: the keys in a column, what they do beside
 // them, wrapped to 79 columns.
-void PrintKeys(std::FILE* out);
+std::string KeysText();
 
 // The rows as a manual page's tagged paragraphs, for its KEYS section.
 std::string ManualKeys();
