@@ -73,7 +73,7 @@ enum CtrlKind {
     CTRL_TEXT_MSG,
     CTRL_GRAPH,
     CTRL_PICTURE,
-    CTRL_TABLE,  // read-only cells under column and row heads (SetTableCells)
+    CTRL_TABLE,   // read-only cells under column and row heads (SetTableCells)
     CTRL_STRING,  // one line of text the user types, committed by Return or by leaving it
 };
 
