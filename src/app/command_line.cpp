@@ -1,5 +1,6 @@
 // kadrel --version and --help, answered before the runtime starts, so they
-// need no display. Every other argument is ignored, as it always was.
+// need no display; a photo as the one argument opens with its camera. Every
+// other argument is ignored, as it always was.
 #include <cstring>
 
 #include "app/kadrel.h"
@@ -8,7 +9,7 @@
 namespace {
 
 const char kHelpFormat[] =
-    "Usage: kadrel [--help | --version]\n"
+    "Usage: kadrel [--help | --version | PHOTO]\n"
     "\n"
     "kadrel tells what one digital camera with one lens sees and holds sharp.\n"
     "Enter the sensor's size (mm) and resolution (pixels), the focal length, the\n"
@@ -16,7 +17,7 @@ const char kHelpFormat[] =
     "the pixel pitch and a graph of image scale against subject distance, and for\n"
     "the distance under the graph's cursor the hyperfocal distance, the field of\n"
     "view and the depth of field. OK or the window's close box saves the settings\n"
-    "and ends kadrel.\n"
+    "and ends kadrel. Given a photo, kadrel starts from the camera that took it.\n"
     "\n"
     "Keys in the window:\n"
     "  Tab, Shift+Tab   move between the fields, the graph and the buttons\n"
@@ -24,6 +25,7 @@ const char kHelpFormat[] =
     "  Up, Down         step a field's value; Page Up, Page Down: ten steps\n"
     "  Left, Right      move the graph's cursor; with Shift, ten times farther\n"
     "  Space            press the button that has the focus\n"
+    "  Ctrl+O           a camera from a photo (or drop the photo on the window)\n"
     "\n"
     "Files:\n"
     "  kadrel.uir   the panel file: beside the program, else in ../share/kadrel/\n"
@@ -58,4 +60,9 @@ bool AnswerCommandLine(int argc, char* argv[], std::FILE* out) {
         }
     }
     return false;
+}
+
+const char* PhotoOnCommandLine(int argc, char* argv[]) {
+    return argc == 2 && argv[1] != nullptr && argv[1][0] != '-' && argv[1][0] != '\0' ? argv[1]
+                                                                                      : nullptr;
 }

@@ -16,6 +16,8 @@ enum : int {
     kHyperfocal,
     kDetails,
     kCopyText,
+    kPhoto,
+    kCameraModel,
     kFirstPreset = 100,
 };
 
@@ -40,7 +42,9 @@ std::vector<std::string> PresetLabels() {
 
 void RunContextMenu(int top, int left) {
     const std::vector<std::string> labels = PresetLabels();
-    std::vector<MenuItem> items{{kPresetsMenu, "Sensor presets", 0, 0}};
+    std::vector<MenuItem> items{{kPhoto, "Camera from a photo\u2026\tCtrl+O", 0, 0},
+                                {kCameraModel, "Camera model\u2026", 0, 0},
+                                {kPresetsMenu, "Sensor presets", 0, 0}};
     for (std::size_t i = 0; i < labels.size(); ++i) {
         items.push_back({kFirstPreset + static_cast<int>(i), labels[i].c_str(), kPresetsMenu, 0});
     }
@@ -61,6 +65,10 @@ void RunContextMenu(int top, int left) {
         OpenDetails();
     } else if (chosen == kCopyText) {
         CopyReportAsText();
+    } else if (chosen == kPhoto) {
+        OpenPhotoFromDialog();
+    } else if (chosen == kCameraModel) {
+        ChooseCameraModel();
     }
 }
 

@@ -1,5 +1,5 @@
 // Tooltips on the panel's inputs and results, and the panel events that open
-// the context menu and the details window.
+// the context menu, the details window and a photo.
 #include "app/extras.h"
 #include "app/kadrel.h"
 #include "app/kadrel_uir.h"
@@ -7,6 +7,7 @@
 namespace {
 
 constexpr int kDetailsShortcut = 1;
+constexpr int kPhotoShortcut = 2;
 
 struct Tooltip {
     int control;
@@ -48,6 +49,8 @@ void InstallExtras(int panel) {
     }
     InstallPanelCallback(panel, PanelEvents, nullptr);
     AddPanelShortcut(panel, "Ctrl+D", kDetailsShortcut);
+    AddPanelShortcut(panel, "Ctrl+O", kPhotoShortcut);
+    EnableDragAndDrop(panel);
 }
 
 int PanelEvents(int, int control, int event, void*, int eventData1, int eventData2) {
@@ -56,6 +59,13 @@ int PanelEvents(int, int control, int event, void*, int eventData1, int eventDat
     } else if ((event == EVENT_LEFT_DOUBLE_CLICK && control == PANEL_TEXTPARAM) ||
                (event == EVENT_SHORTCUT && eventData1 == kDetailsShortcut)) {
         OpenDetails();
+    } else if (event == EVENT_SHORTCUT && eventData1 == kPhotoShortcut) {
+        OpenPhotoFromDialog();
+    } else if (event == EVENT_FILES_DROPPED) {
+        char path[MAX_PATHNAME_LEN];
+        if (GetDroppedFile(path) == 0) {
+            LoadPhoto(path);
+        }
     }
     return 0;
 }

@@ -42,6 +42,9 @@ int KadrelMain(int argc, char* argv[]) {
     InstallExtras(panelHandle);
     DisplayPanel(panelHandle);
     InitPanel();
+    if (const char* photo = PhotoOnCommandLine(argc, argv)) {
+        LoadPhoto(photo);
+    }
     RunUserInterface();
     CloseDetails();
     DiscardPanel(panelHandle);

@@ -55,3 +55,23 @@ int PromptPopupNumber(const char* title, const char* message, double* value, dou
 int ClipboardPutBitmap(int bitmap, const char* text);
 // 0; the clipboard holds the text alone; UIENotInitialized.
 int ClipboardPutText(const char* text);
+
+// Asks for an existing file in a modal dialog: 1 when one was chosen (*path
+// holds it), 0 when cancelled; UIEBadValue when its path does not fit;
+// UIENotInitialized. filter: "Photos (*.jpg *.JPG);;All files (*)".
+int FileSelectPopup(const char* title, const char* filter, char (&path)[MAX_PATHNAME_LEN]);
+
+// Files dropped on a panel's window raise EVENT_FILES_DROPPED to its panel
+// callback (control under the point, its top and left) once drops are
+// enabled; GetDroppedFile gives the first of them while that event runs.
+enum { EVENT_FILES_DROPPED = 1163 };
+int EnableDragAndDrop(int panel);
+// 0 and the path; UIEBadValue outside EVENT_FILES_DROPPED or when it does not fit.
+int GetDroppedFile(char (&path)[MAX_PATHNAME_LEN]);
+
+// Asks the user to choose one of the items (UTF-8) in a modal dialog with a
+// search box over them: every word typed must appear in an item shown,
+// letter case aside. 1 when one was chosen (*chosen holds its index), 0 when
+// cancelled; UIEBadValue for no items; UIENotInitialized.
+int PromptPopupChoice(const char* title, const char* message, const char* const* items,
+                      std::size_t count, int* chosen);
