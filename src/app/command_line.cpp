@@ -62,7 +62,7 @@ bool AnswerCommandLine(int argc, char* argv[], std::FILE* out) {
     return false;
 }
 
-const char* PhotoOnCommandLine(int argc, char* argv[]) {
+char* PhotoOnCommandLine(int argc, char* argv[]) {
     return argc == 2 && argv[1] != nullptr && argv[1][0] != '-' && argv[1][0] != '\0' ? argv[1]
                                                                                       : nullptr;
 }

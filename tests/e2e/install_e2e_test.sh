@@ -59,9 +59,13 @@ for file in bin/kadrel share/kadrel/kadrel.uir "share/applications/$APP_ID.deskt
     share/man/man1/kadrel.1.gz; do
     [ -f "$ROOT/$file" ] || fail "$ROOT/$file is not installed"
 done
+[ -x "$ROOT/libexec/kadrel/kadrel-photo" ] || fail "the photo reader is not installed"
 
-# The menu's command, as the desktop runs it: by name, from PATH.
-command=$(sed -n 's/^Exec=//p' "$ROOT/share/applications/$APP_ID.desktop")
+# The menu's command, as the desktop runs it: by name, from PATH; a file
+# manager's "Open with" hands it one photo in place of %f.
+exec_line=$(sed -n 's/^Exec=//p' "$ROOT/share/applications/$APP_ID.desktop")
+[ "$exec_line" = "kadrel %f" ] || fail "the menu's command line is '$exec_line'"
+command=${exec_line% %f}
 as_user=("${AS_USER[@]}" env -u XDG_CONFIG_HOME "HOME=$HOME_DIR" "XDG_RUNTIME_DIR=$USER_RUN"
     "PATH=$ROOT/bin:/usr/bin:/bin")
 [ "$("${as_user[@]}" sh -c "command -v $command")" = "$ROOT/bin/kadrel" ] ||

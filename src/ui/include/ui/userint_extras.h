@@ -75,3 +75,9 @@ int GetDroppedFile(char (&path)[MAX_PATHNAME_LEN]);
 // cancelled; UIEBadValue for no items; UIENotInitialized.
 int PromptPopupChoice(const char* title, const char* message, const char* const* items,
                       std::size_t count, int* chosen);
+
+// 0; calls callback(callbackData) once from the event loop, after the events
+// already waiting: work that should run inside RunUserInterface (where a
+// quit signal ends the program through its loop) rather than before it.
+using DeferredCallbackPtr = void (*)(void* callbackData);
+int PostDeferredCall(DeferredCallbackPtr callback, void* callbackData);
