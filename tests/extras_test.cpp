@@ -15,7 +15,7 @@
 
 #include "app/extras.h"
 #include "app_fixture.h"
-#include "core/sharp_zone.h"
+#include "core/units.h"
 #include "golden.h"
 #include "graph_widget.h"
 #include "popup_driver.h"
@@ -70,7 +70,8 @@ TEST_F(ExtrasTest, DetailsFollowTheCursor) {
     QTest::mouseMove(graph, start + QPoint(40, 0));
     double d = 0, s = 0;
     GetGraphCursor(panelHandle, PANEL_GRAPH, 1, &d, &s);
-    EXPECT_EQ(DetailsText().substr(0, DetailsText().find(',')), "Subject at " + FormatLength(d));
+    EXPECT_EQ(DetailsText().substr(0, DetailsText().find(',')),
+              "Subject at " + FormatDistance(d, Units::Metric));
     QTest::mouseRelease(graph, Qt::LeftButton, {}, start + QPoint(40, 0));
 }
 

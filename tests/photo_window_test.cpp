@@ -10,10 +10,12 @@
 #include <QUrl>
 
 #include <cmath>
+#include <cstdio>
 #include <fstream>
 
 #include "app/extras.h"
 #include "app_fixture.h"
+#include "cli/subcommands.h"
 #include "photo_maker.h"
 #include "popup_driver.h"
 
@@ -218,6 +220,84 @@ TEST_F(PhotoWindowTest, ACameraModelChosenBySearchSetsTheSensorOnly) {
     EXPECT_EQ(Number(PANEL_XMM), 22.5f);
     EXPECT_EQ(Number(PANEL_YMM), 15.0f);
     EXPECT_EQ(Number(PANEL_XPIX), 6000);
+}
+
+}  // namespace
+
+namespace {
+
+// kadrel photo through the dispatcher, as from a shell: status, stdout, stderr.
+struct Outcome {
+    int status;
+    std::string out, err;
+};
+
+Outcome Kadrel(std::vector<std::string> args) {
+    args.insert(args.begin(), "kadrel");
+    std::vector<char*> argv;
+    for (std::string& a : args) {
+        argv.push_back(a.data());
+    }
+    argv.push_back(nullptr);
+    std::FILE* out = std::tmpfile();
+    std::FILE* err = std::tmpfile();
+    Outcome run{-1, "", ""};
+    EXPECT_TRUE(RunSubcommand(static_cast<int>(args.size()), argv.data(), out, err, &run.status));
+    for (auto [file, text] : {std::make_pair(out, &run.out), std::make_pair(err, &run.err)}) {
+        std::rewind(file);
+        for (int ch; (ch = std::fgetc(file)) != EOF;) {
+            *text += static_cast<char>(ch);
+        }
+        std::fclose(file);
+    }
+    return run;
+}
+
+TEST_F(PhotoWindowTest, KadrelPhotoPrintsWhatTheWindowWouldTake) {
+    const std::string nikon = Photo(NikonD70Tags());
+    Outcome run = Kadrel({"photo", nikon});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(
+        run.out,
+        "camera    Nikon D70\n"
+        "X size    23.63 mm, from the camera database (crop 1.525)\n"
+        "Y size    15.71 mm, from the camera database (crop 1.525)\n"
+        "Xresol    3008\n"
+        "Yresol    2000\n"
+        "focal     50.00 mm\n"
+        "aperture  9.00\n"
+        "subject   5.26 m from the lens (5.31 m from the sensor, from the Nikon lens data)\n");
+    EXPECT_EQ(run.err, "");
+    run = Kadrel({"photo", "--json", nikon});
+    EXPECT_EQ(
+        run.out,
+        "{\"camera\": \"Nikon D70\", \"xsize_mm\": 23.63, \"ysize_mm\": 15.71, "
+        "\"sensor_source\": \"database\", \"crop\": 1.525, \"xresol\": 3008, \"yresol\": 2000, "
+        "\"focal_mm\": 50.00, \"aperture\": 9.00, \"subject_infinite\": false, "
+        "\"subject_from_sensor_m\": 5.3088, \"subject_from_lens_m\": 5.2584, "
+        "\"subject_source\": \"Nikon lens data\", \"missing\": []}\n");
+
+    const std::string canon = Photo(CanonEos20dTags());
+    run = Kadrel({"photo", canon, "--json"});
+    EXPECT_EQ(
+        run.out,
+        "{\"camera\": \"Canon EOS 20D\", \"xsize_mm\": 22.50, \"ysize_mm\": 15.00, "
+        "\"sensor_source\": \"database\", \"crop\": 1.600, \"xresol\": 3504, \"yresol\": 2336, "
+        "\"focal_mm\": 95.00, \"aperture\": 5.60, \"subject_infinite\": false, "
+        "\"subject_from_sensor_m\": null, \"subject_from_lens_m\": null, "
+        "\"subject_source\": null, \"missing\": [\"no subject distance in the photo\"]}\n");
+
+    const std::string folder = programDir.path().toStdString();
+    run = Kadrel({"photo", folder});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "kadrel: photo: " + folder + ": it is a folder, not a photo\n");
+    run = Kadrel({"photo"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "kadrel: photo: no photo given (see kadrel photo --help)\n");
+    run = Kadrel({"photo", nikon, "--csv"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "kadrel: photo: unknown argument \"--csv\" (see kadrel photo --help)\n");
 }
 
 }  // namespace

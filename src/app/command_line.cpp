@@ -5,11 +5,14 @@
 
 #include "app/kadrel.h"
 #include "app/locations.h"
+#include "app/preferences.h"
+#include "cli/subcommands.h"
 
 namespace {
 
 const char kHelpFormat[] =
     "Usage: kadrel [--help | --version | PHOTO]\n"
+    "       kadrel COMMAND [OPTIONS]   (kadrel COMMAND --help tells more)\n"
     "\n"
     "kadrel tells what one digital camera with one lens sees and holds sharp.\n"
     "Enter the sensor's size (mm) and resolution (pixels), the focal length, the\n"
@@ -18,6 +21,9 @@ const char kHelpFormat[] =
     "the distance under the graph's cursor the hyperfocal distance, the field of\n"
     "view and the depth of field. OK or the window's close box saves the settings\n"
     "and ends kadrel. Given a photo, kadrel starts from the camera that took it.\n"
+    "\n"
+    "Commands, answered on the command line without a window:\n"
+    "%s"
     "\n"
     "Keys in the window:\n"
     "  Tab, Shift+Tab   move between the fields, the graph and the buttons\n"
@@ -34,16 +40,21 @@ const char kHelpFormat[] =
     "               when the program's folder is writable and holds the panel\n"
     "               file; otherwise $XDG_CONFIG_HOME/kadrel/kadrel.ini (by default\n"
     "               ~/.config/kadrel/kadrel.ini), made on the first save\n"
+    "  preferences.ini\n"
+    "               the circle of confusion and units of the figures beside the\n"
+    "               report, in the same folder as kadrel.ini\n"
     "\n"
     "This copy of kadrel uses:\n"
     "  panel file   %s\n"
-    "  settings     %s\n";
+    "  settings     %s\n"
+    "  preferences  %s\n";
 
 void PrintHelp(std::FILE* out) {
     LocateSettingsFile();
     char panelFile[MAX_PATHNAME_LEN];
     LocatePanelFile(projectPath, panelFile);
-    std::fprintf(out, kHelpFormat, panelFile, iniFullPath);
+    LocatePreferencesFile();
+    std::fprintf(out, kHelpFormat, SubcommandList().c_str(), panelFile, iniFullPath, prefsFullPath);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "app/install_layout.h"
 #include "app/kadrel_uir.h"
 #include "app/locations.h"
+#include "cli/subcommands.h"
 
 Settings settings;
 
@@ -18,6 +19,9 @@ float dof;
 int panelHandle;
 
 int KadrelMain(int argc, char* argv[]) {
+    if (int status = 0; RunSubcommand(argc, argv, stdout, stderr, &status)) {
+        return status;
+    }
     if (AnswerCommandLine(argc, argv, stdout)) {
         return 0;
     }

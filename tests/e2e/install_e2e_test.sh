@@ -56,7 +56,7 @@ fi
 
 for file in bin/kadrel share/kadrel/kadrel.uir "share/applications/$APP_ID.desktop" \
     "share/icons/hicolor/scalable/apps/$APP_ID.svg" "share/metainfo/$APP_ID.metainfo.xml" \
-    share/man/man1/kadrel.1.gz; do
+    share/man/man1/kadrel.1.gz share/doc/kadrel/copyright; do
     [ -f "$ROOT/$file" ] || fail "$ROOT/$file is not installed"
 done
 [ -x "$ROOT/libexec/kadrel/kadrel-photo" ] || fail "the photo reader is not installed"
@@ -74,6 +74,11 @@ as_user=("${AS_USER[@]}" env -u XDG_CONFIG_HOME "HOME=$HOME_DIR" "XDG_RUNTIME_DI
 [[ "$(head -1 "$WORK/version.txt")" == "kadrel v$VERSION - "* ]] ||
     fail "version line: $(cat "$WORK/version.txt")"
 "${as_user[@]}" env -u DISPLAY "$command" --help >"$WORK/help.txt" || fail "--help failed"
+# The installed program finds its installed photo reader.
+"$BUILD_DIR/tests/make_photo" "$WORK/d70.jpg" d70 && chmod 644 "$WORK/d70.jpg"
+"${as_user[@]}" env -u DISPLAY "$command" photo "$WORK/d70.jpg" >"$WORK/photo.txt" ||
+    fail "kadrel photo failed"
+grep -qx "camera    Nikon D70" "$WORK/photo.txt" || fail "kadrel photo: $(cat "$WORK/photo.txt")"
 grep -qx "  panel file   $ROOT/bin/../share/kadrel/kadrel.uir" "$WORK/help.txt" &&
     grep -qx "  settings     $HOME_DIR/.config/kadrel/kadrel.ini" "$WORK/help.txt" ||
     fail "--help names other files: $(tail -3 "$WORK/help.txt")"
@@ -95,6 +100,13 @@ ini=$HOME_DIR/.config/kadrel/kadrel.ini
 grep -qx 'FOCAL = 85.0' "$ini" || fail "no focal length in $ini: $(cat "$ini" 2>&1)"
 [ "$(stat -c %a "$HOME_DIR/.config/kadrel")" = 700 ] || fail "settings folder is not private"
 [ ! -e "$ROOT/bin/kadrel.ini" ] || fail "kadrel.ini written beside the installed program"
+
+# The command line answers for the camera the window saved, without a display.
+"${as_user[@]}" env -u DISPLAY "$command" dof --distance 3 >"$WORK/dof.txt" ||
+    fail "kadrel dof failed"
+grep -q "focal length 85.00 mm" "$WORK/dof.txt" ||
+    fail "kadrel dof is not for the saved camera: $(head -1 "$WORK/dof.txt")"
+"$(dirname "$0")/cli_test.sh" "$ROOT/bin/kadrel" || fail "the installed program's command line"
 
 if [ "$MODE" = package ]; then
     [ "$(stat -c %U "$ini")" = nobody ] || fail "kadrel.ini does not belong to the user"

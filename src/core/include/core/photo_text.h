@@ -17,3 +17,10 @@ std::string SensorSourceText(const PhotoCamera& camera);
 // 1.525) · 3008 × 2000 px · 50 mm · f/9 · subject 5.31 m from the sensor =
 // 5.26 m from the lens": what the photo gave, missing pieces left out.
 std::string PhotoSummaryLine(const PhotoCamera& camera);
+
+// What `kadrel photo` prints: one line per value the window would set, as the
+// field would show it, with where it came from; then what is missing.
+std::string PhotoReportText(const PhotoCamera& camera);
+
+// The same as one JSON object; a value the photo does not give is null.
+std::string PhotoJson(const PhotoCamera& camera);
