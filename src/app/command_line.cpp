@@ -4,13 +4,14 @@
 #include <cstring>
 
 #include "app/kadrel.h"
+#include "app/keys.h"
 #include "app/locations.h"
 #include "app/preferences.h"
 #include "cli/subcommands.h"
 
 namespace {
 
-const char kHelpFormat[] =
+const char kAbout[] =
     "Usage: kadrel [--help | --version | PHOTO]\n"
     "       kadrel COMMAND [OPTIONS]   (kadrel COMMAND --help tells more)\n"
     "\n"
@@ -25,13 +26,9 @@ const char kHelpFormat[] =
     "Commands, answered on the command line without a window:\n"
     "%s"
     "\n"
-    "Keys in the window:\n"
-    "  Tab, Shift+Tab   move between the fields, the graph and the buttons\n"
-    "  Return           confirm a typed value (leaving the field confirms it too)\n"
-    "  Up, Down         step a field's value; Page Up, Page Down: ten steps\n"
-    "  Left, Right      move the graph's cursor; with Shift, ten times farther\n"
-    "  Space            press the button that has the focus\n"
-    "  Ctrl+O           a camera from a photo (or drop the photo on the window)\n"
+    "Keys in the window:\n";
+
+const char kFilesFormat[] =
     "\n"
     "Files:\n"
     "  kadrel.uir   the panel file: beside the program, else in ../share/kadrel/\n"
@@ -54,7 +51,9 @@ void PrintHelp(std::FILE* out) {
     char panelFile[MAX_PATHNAME_LEN];
     LocatePanelFile(projectPath, panelFile);
     LocatePreferencesFile();
-    std::fprintf(out, kHelpFormat, SubcommandList().c_str(), panelFile, iniFullPath, prefsFullPath);
+    std::fprintf(out, kAbout, SubcommandList().c_str());
+    PrintKeys(out);
+    std::fprintf(out, kFilesFormat, panelFile, iniFullPath, prefsFullPath);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "app/install_layout.h"
 #include "app/kadrel_uir.h"
 #include "app/locations.h"
+#include "app/output.h"
 #include "cli/subcommands.h"
 
 Settings settings;
@@ -23,7 +24,7 @@ int KadrelMain(int argc, char* argv[]) {
         return status;
     }
     if (AnswerCommandLine(argc, argv, stdout)) {
-        return 0;
+        return FinishOutput(stdout, stderr);
     }
     if (InitCVIRTE(nullptr, argv, nullptr) == 0) {
         return -1;
