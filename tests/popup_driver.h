@@ -1,5 +1,4 @@
-// Drives the modal pop-ups a test opens: a step runs on each tick until it
-// says it is done, and the panel's context menu is walked by its labels.
+// Drives the modal pop-ups a test opens: menus and dialogs, as a user would.
 #pragma once
 
 #include <QApplication>

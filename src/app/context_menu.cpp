@@ -1,12 +1,16 @@
 // The context menu of the panel and the graph, and what its items do.
+#include <cmath>
 #include <string>
 #include <vector>
 
 #include "app/extras.h"
 #include "app/kadrel.h"
 #include "app/kadrel_uir.h"
+#include "app/preferences.h"
+#include "app/tables.h"
 #include "core/sensor_presets.h"
 #include "core/text_format.h"
+#include "core/units.h"
 
 namespace {
 
@@ -16,9 +20,15 @@ enum : int {
     kHyperfocal,
     kDetails,
     kCopyText,
+    kTable,
+    kPin,
+    kPinsMenu,
+    kPreferences,
     kPhoto,
     kCameraModel,
     kFirstPreset = 100,
+    kFirstRename = 200,
+    kFirstRemove = 300,
 };
 
 void XRange(double* lo, double* hi) {
@@ -38,6 +48,32 @@ std::vector<std::string> PresetLabels() {
     return labels;
 }
 
+struct DistanceRange {
+    double lo, hi;
+};
+
+// A typed bound may be a little outside the range once rounded for showing
+// ("32′ 10″" for 10 m); whatever shows as a bound counts as it.
+bool Within(double d, const DistanceRange& range, Units units) {
+    return (d >= range.lo && d <= range.hi) ||
+           FormatDistance(d, units) == FormatDistance(range.lo, units) ||
+           FormatDistance(d, units) == FormatDistance(range.hi, units);
+}
+
+std::string CheckDistance(const FormField* fields, std::size_t, void* data) {
+    const auto& range = *static_cast<const DistanceRange*>(data);
+    const Units units = preferences.units;
+    double d = 0;
+    if (!ParseDistance(fields[0].value, units, false, &d)) {
+        return "\"" + fields[0].value + "\" is not a distance.";
+    }
+    if (!Within(d, range, units)) {
+        return "The graph reaches from " + FormatDistance(range.lo, units) + " to " +
+               FormatDistance(range.hi, units) + ".";
+    }
+    return std::string();
+}
+
 }  // namespace
 
 void RunContextMenu(int top, int left) {
@@ -53,9 +89,31 @@ void RunContextMenu(int top, int left) {
     items.push_back({-1, nullptr, 0, 0});
     items.push_back({kDetails, "Details\u2026\tCtrl+D", 0, 0});
     items.push_back({kCopyText, "Copy report as text", 0, 0});
+    items.push_back({-1, nullptr, 0, 0});
+    items.push_back({kTable, "Depth-of-field table\u2026\tCtrl+T", 0, 0});
+    items.push_back({kPin, "Pin this setup", 0, pins.size() < kMaxPins ? 0 : 1});
+    std::vector<std::string> pinLabels;
+    for (const Pin& pin : pins) {
+        pinLabels.push_back("Rename \u201c" + pin.name + "\u201d\u2026");
+        pinLabels.push_back("Remove \u201c" + pin.name + "\u201d");
+    }
+    if (!pins.empty()) {
+        items.push_back({kPinsMenu, "Pinned setups", 0, 0});
+    }
+    for (std::size_t i = 0; i < pins.size(); ++i) {
+        const int n = static_cast<int>(i);
+        items.push_back({kFirstRename + n, pinLabels[2 * i].c_str(), kPinsMenu, 0});
+        items.push_back({kFirstRemove + n, pinLabels[2 * i + 1].c_str(), kPinsMenu, 0});
+    }
+    items.push_back({-1, nullptr, 0, 0});
+    items.push_back({kPreferences, "Preferences\u2026\tCtrl+,", 0, 0});
 
     const int chosen = RunPopupMenu(panelHandle, top, left, items.data(), items.size());
-    if (chosen >= kFirstPreset) {
+    if (chosen >= kFirstRemove) {
+        RemovePin(static_cast<std::size_t>(chosen - kFirstRemove));
+    } else if (chosen >= kFirstRename) {
+        RenamePin(static_cast<std::size_t>(chosen - kFirstRename));
+    } else if (chosen >= kFirstPreset) {
         ApplySensorPreset(static_cast<std::size_t>(chosen - kFirstPreset));
     } else if (chosen == kSubjectDistance) {
         AskSubjectDistance();
@@ -65,6 +123,12 @@ void RunContextMenu(int top, int left) {
         OpenDetails();
     } else if (chosen == kCopyText) {
         CopyReportAsText();
+    } else if (chosen == kTable) {
+        OpenTableWindow();
+    } else if (chosen == kPin) {
+        PinLiveSetup();
+    } else if (chosen == kPreferences) {
+        OpenPreferences();
     } else if (chosen == kPhoto) {
         OpenPhotoFromDialog();
     } else if (chosen == kCameraModel) {
@@ -87,13 +151,23 @@ void ApplySensorPreset(std::size_t index) {
 }
 
 void AskSubjectDistance() {
-    double lo = 0, hi = 0, d = 0, ignored = 0;
-    XRange(&lo, &hi);
+    DistanceRange range{};
+    double d = 0, ignored = 0;
+    XRange(&range.lo, &range.hi);
     GetGraphCursor(panelHandle, PANEL_GRAPH, 1, &d, &ignored);
+    const Units units = preferences.units;
     const std::string message =
-        TextFormat("Subject distance in metres, from %.2f to %.2f:", lo, hi);
-    if (PromptPopupNumber("kadrel", message.c_str(), &d, lo, hi, 2) == 1) {
-        PlaceCursor(d);
+        "Subject distance from the lens, from " + FormatDistance(range.lo, units) + " to " +
+        FormatDistance(range.hi, units) + ". A bare number is in " +
+        (units == Units::Metric ? "metres" : "feet") +
+        "; 3 m, 300 cm, 400 mm, 10 ft, 10\u2032 6\u2033 and 126 in are understood too.";
+    FormField field{"DISTANCE", "&Distance", nullptr, 0, 0, FormatDistance(d, units)};
+    const int answer =
+        PromptPopupForm("kadrel", message.c_str(), &field, 1, CheckDistance, &range, "Ctrl+Q");
+    if (answer == 2) {
+        QuitCallback(panelHandle, PANEL_COMMANDBUTTON, EVENT_COMMIT, nullptr, 0, 0);
+    } else if (answer == 1 && ParseDistance(field.value, units, false, &d)) {
+        PlaceCursor(std::fmin(std::fmax(d, range.lo), range.hi));
     }
 }
 

@@ -3,11 +3,14 @@
 #include "app/extras.h"
 #include "app/kadrel.h"
 #include "app/kadrel_uir.h"
+#include "app/tables.h"
 
 namespace {
 
 constexpr int kDetailsShortcut = 1;
-constexpr int kPhotoShortcut = 2;
+constexpr int kTableShortcut = 2;
+constexpr int kPreferencesShortcut = 3;
+constexpr int kPhotoShortcut = 4;
 
 struct Tooltip {
     int control;
@@ -49,6 +52,8 @@ void InstallExtras(int panel) {
     }
     InstallPanelCallback(panel, PanelEvents, nullptr);
     AddPanelShortcut(panel, "Ctrl+D", kDetailsShortcut);
+    AddPanelShortcut(panel, "Ctrl+T", kTableShortcut);
+    AddPanelShortcut(panel, "Ctrl+,", kPreferencesShortcut);
     AddPanelShortcut(panel, "Ctrl+O", kPhotoShortcut);
     EnableDragAndDrop(panel);
 }
@@ -59,6 +64,10 @@ int PanelEvents(int, int control, int event, void*, int eventData1, int eventDat
     } else if ((event == EVENT_LEFT_DOUBLE_CLICK && control == PANEL_TEXTPARAM) ||
                (event == EVENT_SHORTCUT && eventData1 == kDetailsShortcut)) {
         OpenDetails();
+    } else if (event == EVENT_SHORTCUT && eventData1 == kTableShortcut) {
+        OpenTableWindow();
+    } else if (event == EVENT_SHORTCUT && eventData1 == kPreferencesShortcut) {
+        OpenPreferences();
     } else if (event == EVENT_SHORTCUT && eventData1 == kPhotoShortcut) {
         OpenPhotoFromDialog();
     } else if (event == EVENT_FILES_DROPPED) {

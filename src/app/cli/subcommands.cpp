@@ -1,29 +1,21 @@
 // The table of sub-commands and the one place that runs them.
 #include "cli/subcommands.h"
 
-#include <cerrno>
 #include <cstring>
 
+#include "app/output.h"
 #include "cli/dof.h"
 #include "cli/photo.h"
+#include "cli/table.h"
 #include "core/text_format.h"
 
 namespace {
 
 const Subcommand kSubcommands[] = {
     {"dof", "depth of field at one distance: the report, the sharp zone, diffraction", RunDof},
+    {"table", "depth-of-field cards for focal lengths, apertures, distances: CSV or PDF", RunTable},
     {"photo", "the camera a photo was taken with, as the window would take it", RunPhoto},
 };
-
-// What was written must reach its file: a full disk or a closed pipe is a
-// failure, as in coreutils.
-int Finished(int status, std::FILE* out, std::FILE* err) {
-    if (std::fflush(out) != 0 || std::ferror(out)) {
-        std::fprintf(err, "kadrel: write error: %s\n", std::strerror(errno ? errno : EIO));
-        return 1;
-    }
-    return status;
-}
 
 }  // namespace
 
@@ -33,8 +25,9 @@ bool RunSubcommand(int argc, char* argv[], std::FILE* out, std::FILE* err, int* 
     }
     for (const Subcommand& command : kSubcommands) {
         if (std::strcmp(argv[1], command.name) == 0) {
-            errno = 0;
-            *status = Finished(command.run(argc - 1, argv + 1, out, err), out, err);
+            const int ran = command.run(argc - 1, argv + 1, out, err);
+            const int written = FinishOutput(out, err);
+            *status = ran != 0 ? ran : written;
             return true;
         }
     }

@@ -12,7 +12,8 @@
 // Tooltips, and the panel events that open the menu and the details window.
 void InstallExtras(int panel);
 
-// The panel callback: context menu, double click on the report, Ctrl+D.
+// The panel callback: context menu, double click on the report, Ctrl+D,
+// Ctrl+,.
 int PanelEvents(int panel, int control, int event, void* callbackData, int eventData1,
                 int eventData2);
 
@@ -31,6 +32,9 @@ bool HyperfocalOnGraph();
 void FocusAtHyperfocal();
 void CopyReportAsText();
 
+// The Preferences dialog (context menu, Ctrl+,): units and circle of
+// confusion, saved at once; Ctrl+Q in it quits as from the panel.
+void OpenPreferences();
 // A camera from a photo (the file dialog, a drop, the command line): its
 // values go into the fields as if typed and confirmed, Redraw runs once, the
 // cursor goes to the subject's distance, and a summary says what came from
@@ -45,5 +49,7 @@ void ChooseCameraModel();
 // report until it is closed, and goes with the panel.
 void OpenDetails();
 void CloseDetails();
+// Room for the comparison of pinned setups below the figures, or none.
+void FitDetails(bool comparing);
 extern int detailsHandle;  // 0 while there is none
 extern int detailsText;    // its text control

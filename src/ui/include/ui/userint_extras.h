@@ -6,6 +6,8 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
+#include <vector>
 
 #include "ui/userint.h"
 
@@ -59,11 +61,62 @@ int RunPopupMenu(int panel, int top, int left, const MenuItem* items, std::size_
 int PromptPopupNumber(const char* title, const char* message, double* value, double min, double max,
                       int decimals);
 
+// One row of a form pop-up: a label and free text, a choice among fixed
+// labels, or free text with suggestions (an editable choice).
+struct FormField {
+    const char* name;            // constant name of its editor, for tests and tools
+    const char* label;           // "&" before the letter that moves to the field with Alt
+    const char* const* choices;  // null: free text; else choiceCount labels
+    std::size_t choiceCount;
+    int editable;       // 1: a choice that also takes any text
+    std::string value;  // the text or the chosen label, in and out
+};
+// Looks at the values when OK is pressed: "" accepts them; any other text is
+// shown under the fields and the form stays open.
+using FormCheck = std::string (*)(const FormField* fields, std::size_t count, void* checkData);
+// Asks for the fields' values in a modal pop-up with OK and Cancel: 1 when
+// confirmed (the values updated), 0 when cancelled (Cancel, Escape, the close
+// box, or the loop ended by QuitUserInterface), 2 when quitKeys ("Ctrl+Q";
+// null for none) were pressed, so that the caller can quit as those keys do
+// elsewhere; the values stay as they were unless 1. check may be null.
+// UIENotInitialized; UIEBadValue for no fields or quitKeys that are not one
+// key combination.
+int PromptPopupForm(const char* title, const char* message, FormField* fields, std::size_t count,
+                    FormCheck check, void* checkData, const char* quitKeys);
+
 // 0; the clipboard offers the image and, beside it, the text (UTF-8) as plain
 // text, together.
 int ClipboardPutBitmap(int bitmap, const char* text);
 // 0; the clipboard holds the text alone; UIENotInitialized.
 int ClipboardPutText(const char* text);
+
+// Documents from HTML (Qt's rich-text subset), laid out on the pages of the
+// device itself, without margins or page numbers of their own; a block with
+// "page-break-before: always" starts a new page. A4, or Letter where the
+// user's locale is American; 12 mm margins.
+// 0 with the PDF written; UIEFileWrite when it cannot be; UIENotInitialized.
+int SaveHtmlAsPdf(const char* html, const char* title, const char* path);
+// The system's print dialog for the document, over the panel: 1 when it was
+// sent to the printer, 0 when cancelled; UIEFileNotFound when the printing
+// module (loaded on first use, kept out of start-up) cannot be loaded.
+int PrintHtml(int panel, const char* html, const char* title);
+
+// A table control's content: columnHeads across, rowHeads down, and the cells
+// row by row, rowHeads.size() × columnHeads.size() of them; read-only and
+// selectable, each cell a separate item for screen readers. 0; UIEBadValue
+// when the counts disagree or the control is no table.
+int SetTableCells(int panel, int control, const std::vector<std::string>& columnHeads,
+                  const std::vector<std::string>& rowHeads, const std::vector<std::string>& cells);
+
+// Asks for a line of text in a modal pop-up, starting from *text: 1 when
+// confirmed (*text holds it), 0 when cancelled; UIENotInitialized.
+int PromptPopupText(const char* title, const char* message, std::string* text);
+
+// The system's dialog for saving a file over the panel, starting from
+// suggested (a name or a path) and offering filter ("CSV files (*.csv)"): 1
+// with the path chosen in *path, 0 when cancelled.
+int FileSavePopup(int panel, const char* title, const char* suggested, const char* filter,
+                  std::string* path);
 
 // Asks for an existing file in a modal dialog: 1 when one was chosen (*path
 // holds it), 0 when cancelled; UIEBadValue when its path does not fit;
