@@ -1,13 +1,17 @@
 // kadrel --version and --help, answered before the runtime starts, so they
 // need no display; a photo as the one argument opens with its camera. Every
 // other argument is ignored, as it always was.
+#include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "app/kadrel.h"
 #include "app/keys.h"
 #include "app/locations.h"
+#include "app/output.h"
 #include "app/preferences.h"
 #include "cli/subcommands.h"
+#include "core/text_format.h"
 
 namespace {
 
@@ -51,9 +55,18 @@ void PrintHelp(std::FILE* out) {
     char panelFile[MAX_PATHNAME_LEN];
     LocatePanelFile(projectPath, panelFile);
     LocatePreferencesFile();
-    std::fprintf(out, kAbout, SubcommandList().c_str());
-    PrintKeys(out);
-    std::fprintf(out, kFilesFormat, panelFile, iniFullPath, prefsFullPath);
+    // Composed whole and written at once: it is longer than stdout's buffer,
+    // and a write that fails on the way must keep its reason for the status.
+    char* keys = nullptr;
+    std::size_t length = 0;
+    if (std::FILE* memory = open_memstream(&keys, &length)) {
+        PrintKeys(memory);
+        std::fclose(memory);
+    }
+    WriteOutput(out, TextFormat(kAbout, SubcommandList().c_str()) +
+                         std::string(keys != nullptr ? keys : "", length) +
+                         TextFormat(kFilesFormat, panelFile, iniFullPath, prefsFullPath));
+    std::free(keys);
 }
 
 }  // namespace
