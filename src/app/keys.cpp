@@ -2,8 +2,6 @@
 
 #include <cstring>
 
-#include "core/text_format.h"
-
 const KeyRow kKeyRows[] = {
     {"Tab, Shift+Tab", "Move between the fields, the graph and the buttons."},
     {"Return", "Confirm a typed value (leaving the field confirms it too); on a button, press it."},
@@ -27,6 +25,9 @@ const KeyRow kKeyRows[] = {
     {"Ctrl+L",
      "Open the plan window: the focus stack, hyperfocal bracketing or single shot that holds "
      "a zone sharp, and the blur of a point off the focus."},
+    {"Ctrl+O",
+     "Take the camera from a photo, chosen in a file dialog; dropping a photo on the window does "
+     "the same."},
     {"Ctrl+T",
      "Open the depth-of-field table: near and far limits for focus distances and apertures, "
      "to export as PDF or CSV, or print."},
@@ -34,9 +35,9 @@ const KeyRow kKeyRows[] = {
      "Open the preferences: units (metric or imperial) and the circle of confusion of every "
      "figure beside the report."},
     {"Menu, Shift+F10",
-     "Open the context menu: sensor presets, a typed subject distance, focus at the hyperfocal "
-     "distance, the details window, the report as text, the plan, the table, pinned setups, "
-     "the preferences."},
+     "Open the context menu: a camera from a photo or from the camera database, sensor presets, "
+     "a typed subject distance, focus at the hyperfocal distance, the details window, the report "
+     "as text, the plan, the table, pinned setups, the preferences."},
     {"Ctrl+Q",
      "Save the settings and end kadrel, as OK does; from the details, plan and table windows, "
      "the preferences and the distance prompt too."},
@@ -47,29 +48,26 @@ namespace {
 
 constexpr int kIndent = 2;
 constexpr int kKeysWidth = 20;  // "Page Up, Page Down" and a blank
-constexpr std::size_t kLineWidth = 79;
+constexpr int kLineWidth = 79;
 
 }  // namespace
 
-std::string KeysText() {
-    const std::size_t textColumn = kIndent + kKeysWidth;
-    std::string text;
+void PrintKeys(std::FILE* out) {
+    const int textColumn = kIndent + kKeysWidth;
     for (std::size_t i = 0; i < kKeyRowCount; ++i) {
-        std::string line = TextFormat("%*s%-*s", kIndent, "", kKeysWidth - 1, kKeyRows[i].keys);
+        int column = std::fprintf(out, "%*s%-*s", kIndent, "", kKeysWidth - 1, kKeyRows[i].keys);
         // Word by word; a word that would pass the last column starts a new line.
         for (const char* word = kKeyRows[i].what; *word != '\0';) {
-            const std::size_t length = std::strcspn(word, " ");
-            if (line.size() + 1 + length > kLineWidth && line.size() > textColumn) {
-                text += line + "\n";
-                line = std::string(textColumn - 1, ' ');
+            const int length = static_cast<int>(std::strcspn(word, " "));
+            if (column + 1 + length > kLineWidth && column > textColumn) {
+                column = std::fprintf(out, "\n%*s", textColumn - 1, "") - 1;
             }
-            line += " " + std::string(word, length);
+            column += std::fprintf(out, " %.*s", length, word);
             word += length;
             word += std::strspn(word, " ");
         }
-        text += line + "\n";
+        std::fputc('\n', out);
     }
-    return text;
 }
 
 std::string ManualKeys() {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdio>
 #include <string>
 
 struct KeyRow {
@@ -17,7 +18,7 @@ extern const std::size_t kKeyRowCount;
 
 // The rows as --help prints them: the keys in a column, what they do beside
 // them, wrapped to 79 columns.
-std::string KeysText();
+void PrintKeys(std::FILE* out);
 
 // The rows as a manual page's tagged paragraphs, for its KEYS section.
 std::string ManualKeys();
