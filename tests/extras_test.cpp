@@ -5,6 +5,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 
@@ -158,49 +159,106 @@ TEST_F(ExtrasTest, PresetFillsFourFieldsAndRecalculatesOnce) {
     EXPECT_EQ(Number(PANEL_FOCAL), 24.0);  // the lens is left alone
 }
 
-TEST_F(ExtrasTest, DistancePromptPlacesTheCursorAndCancelLeavesIt) {
-    OnNextPopup([] {
-        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr) {
+// What the distance prompt and its messages said.
+struct PromptSaid {
+    QString label;
+    std::vector<std::string> refusals;  // title|text
+};
+
+// Asks for the subject distance and answers with each text in turn, typed
+// and confirmed with Return; the last one cancelled when asked.
+PromptSaid AnswerPrompt(std::vector<const char*> typed, bool cancelLast = false) {
+    PopupAnswerer messages;
+    auto label = std::make_shared<QString>();
+    OnNextPopup([label, typed, cancelLast] {
+        auto* prompt = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        if (prompt == nullptr) {
             return false;
         }
-        EXPECT_EQ(dialog->labelText(), "Subject distance in metres, from 0.00 to 10.00:");
-        dialog->setDoubleValue(5.0);
-        dialog->accept();
+        *label = prompt->labelText();
+        auto* edit = prompt->findChild<QLineEdit*>();
+        for (std::size_t i = 0; i < typed.size(); ++i) {
+            edit->selectAll();
+            QTest::keyClicks(edit, typed[i]);
+            if (i + 1 == typed.size() && cancelLast) {
+                prompt->reject();
+            } else {
+                QTest::keyClick(edit, Qt::Key_Return);
+            }
+        }
         return true;
     });
     AskSubjectDistance();
-    double d = 0, s = 0;
-    GetGraphCursor(panelHandle, PANEL_GRAPH, 1, &d, &s);
-    EXPECT_EQ(d, 5.0);
-    EXPECT_DOUBLE_EQ(s, ScaleAt(pixelsize, settings.focal, 5.0));  // Cursor ran
-    EXPECT_NE(Text(PANEL_TEXTPARAM).find("Object distance 5.00 m"), std::string::npos);
-
-    OnNextPopup([] {
-        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
-        if (dialog != nullptr) {
-            dialog->setDoubleValue(2.0);
-            dialog->reject();
-        }
-        return dialog != nullptr;
-    });
-    AskSubjectDistance();
-    GetGraphCursor(panelHandle, PANEL_GRAPH, 1, &d, &s);
-    EXPECT_EQ(d, 5.0);
+    return {*label, messages.said};
 }
 
-// dh is 25.63 m at f/3.5: off the factory graph, on it once d max is 30 m.
-TEST_F(ExtrasTest, HyperfocalItemOnlyWhenTheGraphShowsIt) {
-    bool enabled = true;
-    ChooseInContextMenu({"Focus at hyperfocal"}, &enabled);
-    EXPECT_FALSE(enabled);
-    TypeInto("DMAX", "30");
-    ChooseInContextMenu({"Focus at hyperfocal"}, &enabled);
-    EXPECT_TRUE(enabled);
+double CursorDistance() {
     double d = 0, s = 0;
     GetGraphCursor(panelHandle, PANEL_GRAPH, 1, &d, &s);
-    EXPECT_EQ(d, static_cast<double>(dh));
+    return d;
+}
+
+// The line starts at 4 f = 0.096 m; d max is a float, so 3.40282e+38 m at most.
+TEST_F(ExtrasTest, DistancePromptTakesAFartherDistanceAndRefusesOneBeforeTheLine) {
+    const PromptSaid farther = AnswerPrompt({"30"});
+    EXPECT_EQ(farther.label,
+              "Subject distance in metres, 0.096 or more\n(beyond d max, d max follows):");
+    EXPECT_TRUE(farther.refusals.empty());
+    EXPECT_EQ(CursorDistance(), 30.0);
+    EXPECT_EQ(Number(PANEL_DMAX), 30.0);
+    EXPECT_EQ(settings.dmax, 30.0f);  // Redraw ran as for a typed d max
+    double lo = 0, hi = 0;
+    GetAxisRange(panelHandle, PANEL_GRAPH, VAL_XAXIS, &lo, &hi);
+    EXPECT_EQ(hi, 30.0);
+    EXPECT_NE(Text(PANEL_TEXTPARAM).find("Object distance 30.00 m"), std::string::npos);
+
+    // Each refused text leaves the prompt open; then a distance on the graph
+    // leaves d max alone, and the bound named is taken.
+    const PromptSaid refused =
+        AnswerPrompt({"0.01", "abc", "", "12.5 m", "inf", "1e39", "0.095", "0.096"});
+    const std::string range =
+        "kadrel|The subject distance is a number of metres from 0.096 to 3.40282e+38.";
+    EXPECT_EQ(refused.refusals, std::vector<std::string>(7, range));
+    EXPECT_EQ(CursorDistance(), 0.096);
+    EXPECT_EQ(Number(PANEL_DMAX), 30.0);
+
+    AnswerPrompt({"12.5"});
+    EXPECT_EQ(CursorDistance(), 12.5);
+    EXPECT_EQ(Number(PANEL_DMAX), 30.0);
+
+    // Up to the next whole metre; a cancel changes nothing.
+    AnswerPrompt({"41.2"});
+    EXPECT_EQ(CursorDistance(), 41.2);
+    EXPECT_EQ(Number(PANEL_DMAX), 42.0);
+    AnswerPrompt({"100"}, true);
+    EXPECT_EQ(CursorDistance(), 41.2);
+    EXPECT_EQ(Number(PANEL_DMAX), 42.0);
+
+    QuitCallback(panelHandle, PANEL_COMMANDBUTTON, EVENT_COMMIT, nullptr, 0, 0);
+    EXPECT_NE(ReadIni().find("\nDMAX = 42.0\n"), std::string::npos) << ReadIni();
+}
+
+// dh is 25.63 m at f/3.5, beyond the factory d max of 10 m: d max goes to 26
+// and the axis, in steps of 5 m, to 30.
+TEST_F(ExtrasTest, HyperfocalItemRaisesDmaxToShowIt) {
+    bool enabled = false;
+    ChooseInContextMenu({"Focus at hyperfocal"}, &enabled);
+    EXPECT_TRUE(enabled);
+    EXPECT_EQ(CursorDistance(), static_cast<double>(dh));
+    EXPECT_DIGITS(CursorDistance(), "25.63");
+    EXPECT_EQ(Number(PANEL_DMAX), 26.0);
+    EXPECT_EQ(settings.dmax, 26.0f);
+    double lo = 0, hi = 0;
+    GetAxisRange(panelHandle, PANEL_GRAPH, VAL_XAXIS, &lo, &hi);
+    EXPECT_EQ(hi, 30.0);
+    EXPECT_NE(Text(PANEL_TEXTPARAM).find("Object distance 25.63 m"), std::string::npos);
     EXPECT_TRUE(std::isinf(dof));  // the far side reaches infinity
+
+    // On the graph already: d max stays.
+    TypeInto("DMAX", "40");
+    ChooseInContextMenu({"Focus at hyperfocal"});
+    EXPECT_EQ(CursorDistance(), static_cast<double>(dh));
+    EXPECT_EQ(Number(PANEL_DMAX), 40.0);
 }
 
 TEST_F(ExtrasTest, CopyReportAsTextAndTooltips) {

@@ -214,7 +214,7 @@ TEST(CommandLine, VersionAndHelpAnswerAndEverythingElseIsIgnored) {
     const auto [answered, help] =
         Answer({"kadrel", "-platform", "offscreen", "--help", "--version"});
     EXPECT_TRUE(answered);
-    EXPECT_EQ(help.rfind("Usage: kadrel [--help | --version]\n\n", 0), 0u) << help;
+    EXPECT_EQ(help.rfind("Usage: kadrel [-h | --help | --version]\n\n", 0), 0u) << help;
     char programDir[MAX_PATHNAME_LEN];
     GetProjectDir(programDir);
     const std::string dir = programDir;

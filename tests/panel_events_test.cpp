@@ -1,15 +1,20 @@
-// Panel events, pop-up menus, the number prompt, tooltips and the clipboard's
+// Panel events, pop-up menus, the text prompt, tooltips and the clipboard's
 // text beside a picture.
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QInputDialog>
+#include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QTest>
 #include <QTimer>
 
+#include <cstdlib>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "panel_fixture.h"
 
@@ -32,19 +37,33 @@ int Note(int, int control, int event, void*, int top, int left) {
     return 0;
 }
 
-// Runs `step` on the next pop-up or modal dialog once it shows.
-void OnNextPopup(std::function<void(QWidget*)> step) {
+// Runs `step` on the first widget that `find` gives, looking every 10 ms.
+void WhenShown(std::function<QWidget*()> find, std::function<void(QWidget*)> step) {
     auto* timer = new QTimer(qApp);
-    QObject::connect(timer, &QTimer::timeout, [timer, step] {
-        QWidget* popup = QApplication::activePopupWidget();
-        popup = popup ? popup : QApplication::activeModalWidget();
-        if (popup != nullptr) {
+    QObject::connect(timer, &QTimer::timeout, [timer, find, step] {
+        if (QWidget* shown = find()) {
             timer->stop();
             timer->deleteLater();
-            step(popup);
+            step(shown);
         }
     });
     timer->start(10);
+}
+
+// Runs `step` on the next pop-up or modal dialog once it shows.
+void OnNextPopup(std::function<void(QWidget*)> step) {
+    WhenShown(
+        [] {
+            QWidget* popup = QApplication::activePopupWidget();
+            return popup ? popup : QApplication::activeModalWidget();
+        },
+        step);
+}
+
+// Runs `step` once a message box is the active modal dialog.
+void OnNextMessage(std::function<void(QMessageBox*)> step) {
+    WhenShown([] { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); },
+              [step](QWidget* box) { step(static_cast<QMessageBox*>(box)); });
 }
 
 class PanelEventTest : public PanelTest {
@@ -145,18 +164,55 @@ TEST_F(PanelEventTest, PopupMenuReturnsTheChosenIdOrZero) {
     EXPECT_EQ(RunPopupMenu(panel + 100, 0, 0, items, 1), UIEBadPanelHandle);
 }
 
-TEST_F(PanelEventTest, NumberPromptKeepsToItsRange) {
-    double value = 50;
-    OnNextPopup([](QWidget* dialog) { static_cast<QDialog*>(dialog)->accept(); });
-    EXPECT_EQ(PromptPopupNumber("t", "distance", &value, 0, 10, 2), 1);
-    EXPECT_EQ(value, 10.0);  // the start value is brought into range
-    OnNextPopup([](QWidget* dialog) {
-        static_cast<QInputDialog*>(dialog)->setDoubleValue(3.25);
-        static_cast<QDialog*>(dialog)->reject();
+// Refuses what is no number or below 1, keeping the texts it saw.
+std::string AtLeastOne(const std::string& text, void* seen) {
+    static_cast<std::vector<std::string>*>(seen)->push_back(text);
+    char* end = nullptr;
+    const double v = std::strtod(text.c_str(), &end);
+    return *end == '\0' && v >= 1 ? "" : "From 1 on, please.";
+}
+
+void TypeAndConfirm(QLineEdit* edit, const char* text) {
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+    QTest::keyClick(edit, Qt::Key_Return);
+}
+
+TEST_F(PanelEventTest, TextPromptTakesTheTextAsTypedAndStaysOpenWhileRefused) {
+    std::vector<std::string> seen;
+    std::string said, kept;
+    bool openUnderMessage = false;
+    OnNextPopup([&](QWidget* prompt) {
+        auto* edit = prompt->findChild<QLineEdit*>();
+        OnNextMessage([&](QMessageBox* box) {
+            said = box->text().toStdString();
+            openUnderMessage = prompt->isVisible();
+            box->accept();
+        });
+        TypeAndConfirm(edit, "0.01");
+        kept = edit->text().toStdString();
+        TypeAndConfirm(edit, "30");  // more digits than the start value: all kept
     });
-    EXPECT_EQ(PromptPopupNumber("t", "distance", &value, 0, 10, 2), 0);
-    EXPECT_EQ(value, 10.0);
-    EXPECT_EQ(PromptPopupNumber("t", "distance", &value, 10, 0, 2), UIEBadValue);
+    std::string text = "2.00";
+    EXPECT_EQ(PromptPopupText("t", "distance", &text, AtLeastOne, &seen), 1);
+    EXPECT_EQ(text, "30");
+    EXPECT_EQ(seen, (std::vector<std::string>{"0.01", "30"}));
+    EXPECT_EQ(said, "From 1 on, please.");
+    EXPECT_TRUE(openUnderMessage);
+    EXPECT_EQ(kept, "0.01");
+
+    OnNextPopup(
+        [](QWidget* prompt) { TypeAndConfirm(prompt->findChild<QLineEdit*>(), "any text"); });
+    EXPECT_EQ(PromptPopupText("t", "distance", &text, nullptr, nullptr), 1);
+    EXPECT_EQ(text, "any text");
+
+    OnNextPopup([](QWidget* prompt) {
+        prompt->findChild<QLineEdit*>()->setText("5");
+        static_cast<QDialog*>(prompt)->reject();
+    });
+    EXPECT_EQ(PromptPopupText("t", "distance", &text, AtLeastOne, &seen), 0);
+    EXPECT_EQ(text, "any text");
+    EXPECT_EQ(seen.size(), 2u);  // a cancel is not checked
 }
 
 TEST_F(PanelEventTest, TooltipsAndSelectableText) {

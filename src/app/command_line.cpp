@@ -8,7 +8,7 @@
 namespace {
 
 const char kHelpFormat[] =
-    "Usage: kadrel [--help | --version]\n"
+    "Usage: kadrel [-h | --help | --version]\n"
     "\n"
     "kadrel tells what one digital camera with one lens sees and holds sharp.\n"
     "Enter the sensor's size (mm) and resolution (pixels), the focal length, the\n"
@@ -52,7 +52,7 @@ bool AnswerCommandLine(int argc, char* argv[], std::FILE* out) {
             std::fprintf(out, "%s\n", VersionText().c_str());
             return true;
         }
-        if (std::strcmp(argv[i], "--help") == 0) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             PrintHelp(out);
             return true;
         }

@@ -1,4 +1,8 @@
 // The context menu of the panel and the graph, and what its items do.
+#include <cctype>
+#include <cfloat>
+#include <cmath>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -19,8 +23,43 @@ enum : int {
     kFirstPreset = 100,
 };
 
-void XRange(double* lo, double* hi) {
-    GetAxisRange(panelHandle, PANEL_GRAPH, VAL_XAXIS, lo, hi);
+// d max is a float.
+constexpr double kFarthest = FLT_MAX;
+
+// The prompt's bound is the line's start as the prompt names it.
+struct DistanceAsked {
+    std::string startText;
+    double start;
+    double metres;  // the distance taken
+};
+
+std::string CheckDistance(const std::string& text, void* data) {
+    auto* asked = static_cast<DistanceAsked*>(data);
+    char* end = nullptr;
+    const double d = std::strtod(text.c_str(), &end);
+    while (std::isspace(static_cast<unsigned char>(*end))) {
+        ++end;
+    }
+    if (end != text.c_str() && *end == '\0' && d >= asked->start && d <= kFarthest) {
+        asked->metres = d;
+        return "";
+    }
+    return TextFormat("The subject distance is a number of metres from %s to %g.",
+                      asked->startText.c_str(), kFarthest);
+}
+
+// A distance beyond d max raises d max to the next whole metre at or above
+// it, and the graph follows as after a typed d max.
+void HoldOnGraph(double d) {
+    if (!(d > settings.dmax)) {
+        return;
+    }
+    float raised = static_cast<float>(std::ceil(d));
+    if (raised < d) {
+        raised = std::nextafter(raised, FLT_MAX);  // past 2^24 metres a float skips whole metres
+    }
+    SetCtrlVal(panelHandle, PANEL_DMAX, static_cast<double>(raised));
+    Redraw(panelHandle, PANEL_DMAX, EVENT_COMMIT, nullptr, 0, 0);
 }
 
 std::vector<std::string> PresetLabels() {
@@ -45,7 +84,7 @@ void RunContextMenu(int top, int left) {
         items.push_back({kFirstPreset + static_cast<int>(i), labels[i].c_str(), kPresetsMenu, 0});
     }
     items.push_back({kSubjectDistance, "Subject distance\u2026", 0, 0});
-    items.push_back({kHyperfocal, "Focus at hyperfocal distance", 0, HyperfocalOnGraph() ? 0 : 1});
+    items.push_back({kHyperfocal, "Focus at hyperfocal distance", 0, 0});
     items.push_back({-1, nullptr, 0, 0});
     items.push_back({kDetails, "Details\u2026\tCtrl+D", 0, 0});
     items.push_back({kCopyText, "Copy report as text", 0, 0});
@@ -79,31 +118,28 @@ void ApplySensorPreset(std::size_t index) {
 }
 
 void AskSubjectDistance() {
-    double lo = 0, hi = 0, d = 0, ignored = 0;
-    XRange(&lo, &hi);
+    DistanceAsked asked{};
+    asked.startText = TextFormat("%g", static_cast<double>(dmin));
+    asked.start = std::strtod(asked.startText.c_str(), nullptr);
+    double d = 0, ignored = 0;
     GetGraphCursor(panelHandle, PANEL_GRAPH, 1, &d, &ignored);
+    std::string text = TextFormat("%.2f", d);
     const std::string message =
-        TextFormat("Subject distance in metres, from %.2f to %.2f:", lo, hi);
-    if (PromptPopupNumber("kadrel", message.c_str(), &d, lo, hi, 2) == 1) {
-        PlaceCursor(d);
+        TextFormat("Subject distance in metres, %s or more\n(beyond d max, d max follows):",
+                   asked.startText.c_str());
+    if (PromptPopupText("kadrel", message.c_str(), &text, CheckDistance, &asked) == 1) {
+        PlaceCursor(asked.metres);
     }
 }
 
 void PlaceCursor(double d) {
+    HoldOnGraph(d);
     double x = 0, y = 0;
     GetGraphCursor(panelHandle, PANEL_GRAPH, 1, &x, &y);
     SetGraphCursor(panelHandle, PANEL_GRAPH, 1, d, y);
     Cursor(panelHandle, PANEL_GRAPH, EVENT_COMMIT, nullptr, 1, 0);  // as the graph raises it
 }
 
-bool HyperfocalOnGraph() {
-    double lo = 0, hi = 0;
-    XRange(&lo, &hi);
-    return lo <= dh && dh <= hi;
-}
-
 void FocusAtHyperfocal() {
-    if (HyperfocalOnGraph()) {
-        PlaceCursor(dh);
-    }
+    PlaceCursor(dh);
 }

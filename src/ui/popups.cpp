@@ -1,4 +1,4 @@
-// Pop-up menus and the number prompt: modal, run from a callback, returning
+// Pop-up menus and the text prompt: modal, run from a callback, returning
 // what the user chose.
 #include <QApplication>
 #include <QInputDialog>
@@ -43,6 +43,28 @@ bool Fill(QMenu* root, const MenuItem* items, std::size_t count) {
     return true;
 }
 
+// A text prompt that stays open, saying why, while its check refuses the text.
+class CheckedPrompt : public QInputDialog {
+  public:
+    CheckedPrompt(QWidget* parent, PromptCheck check, void* checkData)
+        : QInputDialog(parent), check_(check), checkData_(checkData) {}
+
+    void done(int result) override {
+        if (result == Accepted && check_ != nullptr) {
+            const std::string fault = check_(textValue().toStdString(), checkData_);
+            if (!fault.empty()) {
+                MessagePopup(windowTitle().toUtf8().constData(), fault.c_str());
+                return;
+            }
+        }
+        QInputDialog::done(result);
+    }
+
+  private:
+    PromptCheck check_;
+    void* checkData_;
+};
+
 }  // namespace
 }  // namespace ui
 
@@ -64,24 +86,18 @@ int RunPopupMenu(int panel, int top, int left, const MenuItem* items, std::size_
     return chosen ? chosen->data().toInt() : 0;
 }
 
-int PromptPopupNumber(const char* title, const char* message, double* value, double min, double max,
-                      int decimals) {
+int PromptPopupText(const char* title, const char* message, std::string* text, PromptCheck check,
+                    void* checkData) {
     if (!runtime().app) {
-        return fail(UIENotInitialized, "PromptPopupNumber before InitCVIRTE");
+        return fail(UIENotInitialized, "PromptPopupText before InitCVIRTE");
     }
-    if (!(min <= max) || decimals < 0 || decimals > 15) {
-        return fail(UIEBadValue, "prompt range or decimals out of order");
-    }
-    QInputDialog dialog(QApplication::activeWindow());
+    CheckedPrompt dialog(QApplication::activeWindow(), check, checkData);
     dialog.setWindowTitle(QString::fromUtf8(title));
     dialog.setLabelText(QString::fromUtf8(message));
-    dialog.setInputMode(QInputDialog::DoubleInput);
-    dialog.setDoubleRange(min, max);
-    dialog.setDoubleDecimals(decimals);
-    dialog.setDoubleValue(*value);
+    dialog.setTextValue(QString::fromStdString(*text));
     if (dialog.exec() != QDialog::Accepted) {
         return 0;
     }
-    *value = dialog.doubleValue();
+    *text = dialog.textValue().toStdString();
     return 1;
 }

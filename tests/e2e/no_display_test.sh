@@ -1,15 +1,31 @@
 #!/usr/bin/env bash
 # Without a display, or with a platform that cannot start, kadrel ends with
-# status -1 (255), cleanly: no abort, no core.
+# status -1 (255), cleanly: no abort, no core. -h answers there as --help
+# does: the same text, status 0.
 set -u
 failed=0
+passed=0
+check() {  # check CONDITION-STATUS MESSAGE
+    if [ "$1" -eq 0 ]; then
+        passed=$((passed + 1))
+    else
+        echo "FAIL: $2" >&2
+        failed=$((failed + 1))
+    fi
+}
 for platform in "" wayland nosuch "nosuch;wayland"; do
     status=0
     env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM="$platform" "$1" >/dev/null 2>&1 || status=$?
-    if [ "$status" -ne 255 ]; then
-        echo "FAIL: QT_QPA_PLATFORM=$platform: exit status $status, expected 255" >&2
-        failed=$((failed + 1))
-    fi
+    [ "$status" -eq 255 ]
+    check $? "QT_QPA_PLATFORM=$platform: exit status $status, expected 255"
 done
-echo "no display: $((4 - failed)) passed, $failed failed"
+short_status=0
+long_status=0
+short=$(env -u DISPLAY -u WAYLAND_DISPLAY "$1" -h 2>&1) || short_status=$?
+long=$(env -u DISPLAY -u WAYLAND_DISPLAY "$1" --help 2>&1) || long_status=$?
+[ "$short_status" -eq 0 ] && [ "$long_status" -eq 0 ]
+check $? "-h, --help: exit status $short_status, $long_status, expected 0"
+[ "${short%%$'\n'*}" = "Usage: kadrel [-h | --help | --version]" ] && [ "$short" = "$long" ]
+check $? "-h printed: ${short%%$'\n'*}... (--help: ${long%%$'\n'*}...)"
+echo "no display: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

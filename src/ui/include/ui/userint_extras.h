@@ -1,11 +1,12 @@
 // The runtime's help beside the panels' own controls: tooltips and
 // selectable texts, panel events (context menu, double click, shortcuts),
-// pop-up menus, a number prompt, and text on the clipboard. Part of
+// pop-up menus, a text prompt, and text on the clipboard. Part of
 // userint.h, which includes it; the same contracts hold (negative UIError on
 // failure, nothing changed).
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 #include "ui/userint.h"
 
@@ -44,11 +45,14 @@ struct MenuItem {
 // item before it.
 int RunPopupMenu(int panel, int top, int left, const MenuItem* items, std::size_t count);
 
-// Asks for a number between min and max in a modal pop-up, starting from
-// *value: 1 when confirmed (*value holds it), 0 when cancelled; UIEBadValue
-// for min above max or decimals outside 0..15; UIENotInitialized.
-int PromptPopupNumber(const char* title, const char* message, double* value, double min, double max,
-                      int decimals);
+// What is wrong with a text confirmed in a prompt; "" when it is taken.
+using PromptCheck = std::string (*)(const std::string& text, void* checkData);
+// Asks for a text in a modal pop-up, starting from *text: 1 when confirmed and
+// taken (*text holds it), 0 when cancelled. The text is taken as typed. While
+// `check` (nullptr: any text) finds fault with it, its words show in a message
+// and the prompt stays open with the text. UIENotInitialized.
+int PromptPopupText(const char* title, const char* message, std::string* text, PromptCheck check,
+                    void* checkData);
 
 // 0; the clipboard offers the image and, beside it, the text (UTF-8) as plain
 // text, together.
