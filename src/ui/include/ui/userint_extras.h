@@ -1,8 +1,8 @@
 // The runtime's help beside the panels' own controls: tooltips and
 // selectable texts, panel events (context menu, double click, shortcuts),
-// pop-up menus, a text prompt, and text on the clipboard. Part of
-// userint.h, which includes it; the same contracts hold (negative UIError on
-// failure, nothing changed).
+// pop-up menus, a message beside a control, a text prompt, and text on the
+// clipboard. Part of userint.h, which includes it; the same contracts hold
+// (negative UIError on failure, nothing changed).
 #pragma once
 
 #include <cstddef>
@@ -44,6 +44,12 @@ struct MenuItem {
 // it: the id chosen, 0 when left; UIEBadValue when an item's parent is not an
 // item before it.
 int RunPopupMenu(int panel, int top, int left, const MenuItem* items, std::size_t count);
+
+// As MessagePopup, leaving a control of the panel in view (a picture the
+// message explains): beside the panel where the screen has room, else beside
+// the control; where no place holds the whole message, its text scrolls in
+// the largest. UIEBadPanelHandle, UIEBadControlId, UIENotInitialized.
+int MessagePopupBeside(int panel, int control, const char* title, const char* message);
 
 // What is wrong with a text confirmed in a prompt; "" when it is taken.
 using PromptCheck = std::string (*)(const std::string& text, void* checkData);
