@@ -7,16 +7,21 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <memory>
 #include <vector>
 
 #include "app/extras.h"
+#include "app/keys.h"
+#include "app/preferences.h"
 #include "app_fixture.h"
-#include "core/sharp_zone.h"
+#include "core/units.h"
 #include "golden.h"
 #include "graph_widget.h"
 
@@ -113,7 +118,8 @@ TEST_F(ExtrasTest, DetailsFollowTheCursor) {
     QTest::mouseMove(graph, start + QPoint(40, 0));
     double d = 0, s = 0;
     GetGraphCursor(panelHandle, PANEL_GRAPH, 1, &d, &s);
-    EXPECT_EQ(DetailsText().substr(0, DetailsText().find(',')), "Subject at " + FormatLength(d));
+    EXPECT_EQ(DetailsText().substr(0, DetailsText().find(',')),
+              "Subject at " + FormatDistance(d, Units::Metric));
     QTest::mouseRelease(graph, Qt::LeftButton, {}, start + QPoint(40, 0));
 }
 
@@ -140,6 +146,85 @@ TEST_F(ExtrasTest, DetailsOpenByKeyAndDoubleClickAndCloseWithTheirButton) {
     auto* report = Widget<QLabel>("TEXTPARAM");
     QTest::mouseDClick(report, Qt::LeftButton, {}, QPoint(20, 20));
     EXPECT_TRUE(DetailsShown());
+}
+
+QWidget* DetailsWindow() {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->windowTitle() == "kadrel details") {
+            return w;
+        }
+    }
+    return nullptr;
+}
+
+void Activate(QWidget* window) {
+    QApplication::setActiveWindow(window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+}
+
+// Escape closes the details window; Ctrl+Q there ends kadrel as OK does,
+// saving the settings.
+TEST_F(ExtrasTest, DetailsCloseByEscapeAndQuitByCtrlQ) {
+    TypeInto("FOCAL", "50");
+    OpenDetails();
+    QWidget* details = DetailsWindow();
+    ASSERT_NE(details, nullptr);
+    Activate(details);
+    QTest::keyClick(details, Qt::Key_Escape);
+    EXPECT_FALSE(DetailsShown());
+    EXPECT_EQ(ReadIni(), "");
+
+    OpenDetails();
+    Activate(details);
+    QTest::keyClick(details, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_NE(ReadIni().find("FOCAL = 50.0\n"), std::string::npos) << ReadIni();
+}
+
+// The details window opens beside the panel from where the panel is now,
+// unless the user has put it somewhere: then it stays there for the run.
+TEST_F(ExtrasTest, DetailsFollowThePanelUntilTheUserPlacesThem) {
+    QWidget* panel = Widget("XMM")->window();
+    panel->move(30, 40);
+    OpenDetails();
+    QWidget* details = DetailsWindow();
+    ASSERT_NE(details, nullptr);
+    EXPECT_EQ(details->frameGeometry().top(), 40);
+    const QRect screen = panel->screen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(details->frameGeometry()))
+        << screen.width() << "x" << screen.height();
+    HidePanel(detailsHandle);
+    panel->move(10, 70);
+    OpenDetails();
+    EXPECT_EQ(details->frameGeometry().top(), 70);
+
+    details->move(5, 300);  // the user's place
+    const QPoint put = details->geometry().topLeft();
+    HidePanel(detailsHandle);
+    panel->move(20, 20);
+    OpenDetails();
+    EXPECT_EQ(details->geometry().topLeft(), put);
+}
+
+// Every shortcut of the panel and the details window is among the keys that
+// --help and the manual page list.
+TEST_F(ExtrasTest, EveryShortcutIsListed) {
+    OpenDetails();
+    std::vector<QKeySequence> listed;
+    for (std::size_t i = 0; i < kKeyRowCount; ++i) {
+        for (const QString& key : QString(kKeyRows[i].keys).split(", ")) {
+            listed.emplace_back(key, QKeySequence::PortableText);
+        }
+    }
+    int shortcuts = 0;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        for (const QShortcut* shortcut : window->findChildren<QShortcut*>()) {
+            EXPECT_NE(std::find(listed.begin(), listed.end(), shortcut->key()), listed.end())
+                << shortcut->key().toString().toStdString() << " in "
+                << window->windowTitle().toStdString() << " is not in the table of keys";
+            ++shortcuts;
+        }
+    }
+    EXPECT_GE(shortcuts, 6);  // F1, Ctrl+C, Ctrl+Q, Ctrl+D; Escape, Ctrl+Q
 }
 
 TEST_F(ExtrasTest, PresetFillsFourFieldsAndRecalculatesOnce) {
@@ -198,11 +283,12 @@ double CursorDistance() {
     return d;
 }
 
-// The line starts at 4 f = 0.096 m; d max is a float, so 3.40282e+38 m at most.
+// The line starts at 4 f = 96 mm; d max is a float, so 3.40282e+38 m at most.
 TEST_F(ExtrasTest, DistancePromptTakesAFartherDistanceAndRefusesOneBeforeTheLine) {
     const PromptSaid farther = AnswerPrompt({"30"});
     EXPECT_EQ(farther.label,
-              "Subject distance in metres, 0.096 or more\n(beyond d max, d max follows):");
+              "Subject distance, 96.0 mm or more (a bare number is in metres);\n"
+              "beyond d max, d max follows it:");
     EXPECT_TRUE(farther.refusals.empty());
     EXPECT_EQ(CursorDistance(), 30.0);
     EXPECT_EQ(Number(PANEL_DMAX), 30.0);
@@ -215,9 +301,10 @@ TEST_F(ExtrasTest, DistancePromptTakesAFartherDistanceAndRefusesOneBeforeTheLine
     // Each refused text leaves the prompt open; then a distance on the graph
     // leaves d max alone, and the bound named is taken.
     const PromptSaid refused =
-        AnswerPrompt({"0.01", "abc", "", "12.5 m", "inf", "1e39", "0.095", "0.096"});
+        AnswerPrompt({"0.01", "abc", "", "inf", "1e39", "-5", "0.095", "96.0 mm"});
     const std::string range =
-        "kadrel|The subject distance is a number of metres from 0.096 to 3.40282e+38.";
+        "kadrel|Type a subject distance from 96.0 mm to 3.40282e+38 m, as "
+        "3 m, 300 cm or 10 ft; a bare number is in metres.";
     EXPECT_EQ(refused.refusals, std::vector<std::string>(7, range));
     EXPECT_EQ(CursorDistance(), 0.096);
     EXPECT_EQ(Number(PANEL_DMAX), 30.0);
@@ -226,16 +313,34 @@ TEST_F(ExtrasTest, DistancePromptTakesAFartherDistanceAndRefusesOneBeforeTheLine
     EXPECT_EQ(CursorDistance(), 12.5);
     EXPECT_EQ(Number(PANEL_DMAX), 30.0);
 
-    // Up to the next whole metre; a cancel changes nothing.
-    AnswerPrompt({"41.2"});
-    EXPECT_EQ(CursorDistance(), 41.2);
+    // Up to the next whole metre, whatever unit it was typed in; a cancel
+    // changes nothing.
+    AnswerPrompt({"4120 cm"});
+    EXPECT_DOUBLE_EQ(CursorDistance(), 41.2);
     EXPECT_EQ(Number(PANEL_DMAX), 42.0);
     AnswerPrompt({"100"}, true);
-    EXPECT_EQ(CursorDistance(), 41.2);
+    EXPECT_DOUBLE_EQ(CursorDistance(), 41.2);
     EXPECT_EQ(Number(PANEL_DMAX), 42.0);
 
     QuitCallback(panelHandle, PANEL_COMMANDBUTTON, EVENT_COMMIT, nullptr, 0, 0);
     EXPECT_NE(ReadIni().find("\nDMAX = 42.0\n"), std::string::npos) << ReadIni();
+}
+
+// In feet: 96 mm is 3.78 inches (0.096 / 0.0254 = 3.7795), 1 inch is
+// before it, and a bare 100 is 100 ft = 30.48 m, beyond d max 10: d max 31.
+TEST_F(ExtrasTest, DistancePromptInFeet) {
+    preferences.units = Units::Imperial;
+    const PromptSaid said = AnswerPrompt({"1 in", "100"});
+    preferences.units = Units::Metric;
+    EXPECT_EQ(said.label,
+              "Subject distance, 3.78\u2033 or more (a bare number is in feet);\n"
+              "beyond d max, d max follows it:");
+    EXPECT_EQ(said.refusals,
+              std::vector<std::string>{"kadrel|Type a subject distance from 3.78\u2033 to "
+                                       "3.40282e+38 m, as 3 m, 300 cm or 10 ft; a bare number "
+                                       "is in feet."});
+    EXPECT_DOUBLE_EQ(CursorDistance(), 30.48);
+    EXPECT_EQ(Number(PANEL_DMAX), 31.0);
 }
 
 // dh is 25.63 m at f/3.5, beyond the factory d max of 10 m: d max goes to 26

@@ -214,12 +214,18 @@ TEST(CommandLine, VersionAndHelpAnswerAndEverythingElseIsIgnored) {
     const auto [answered, help] =
         Answer({"kadrel", "-platform", "offscreen", "--help", "--version"});
     EXPECT_TRUE(answered);
-    EXPECT_EQ(help.rfind("Usage: kadrel [-h | --help | --version]\n\n", 0), 0u) << help;
+    EXPECT_EQ(help.rfind("Usage: kadrel [-h | --help | --version]\n"
+                         "       kadrel COMMAND [OPTIONS]   (kadrel COMMAND --help tells more)\n\n",
+                         0),
+              0u)
+        << help;
     char programDir[MAX_PATHNAME_LEN];
     GetProjectDir(programDir);
     const std::string dir = programDir;
     EXPECT_NE(help.find("\n  panel file   " + dir + "/kadrel.uir\n"), std::string::npos) << help;
     EXPECT_NE(help.find("\n  settings     " + dir + "/kadrel.ini\n"), std::string::npos) << help;
+    EXPECT_NE(help.find("\n  preferences  " + dir + "/preferences.ini\n"), std::string::npos)
+        << help;
 
     for (auto args : {std::initializer_list<const char*>{"kadrel"},
                       {"kadrel", "-platform", "offscreen"},

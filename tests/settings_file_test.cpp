@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "app_fixture.h"
+#include "odd_files.h"
 
 namespace {
 
@@ -34,17 +35,7 @@ TEST_F(AppTest, AByteOrderMarkBeforeTheFirstKeyIsSkipped) {
 // A FIFO, devices, a file far too large: the start is told at once, with the
 // factory values, and the thing in the file's place is left as it was.
 TEST_F(AppTest, OddFilesInPlaceOfTheSettingsAreToldOnceAndLeftAlone) {
-    struct Case {
-        std::function<void()> make;
-        std::string why;
-    } const cases[] = {
-        {[] { mkfifo(iniFullPath, 0644); }, "not a regular file"},
-        {[] { symlink("/dev/zero", iniFullPath); }, "not a regular file"},
-        {[] { symlink("/dev/null", iniFullPath); }, "not a regular file"},
-        {[] { WriteIni("FOCAL = 50\n" + std::string(1024 * 1024, '#')); }, std::strerror(EFBIG)},
-        {[] { symlink("kadrel.ini", iniFullPath); }, std::strerror(ELOOP)},
-    };
-    for (const Case& c : cases) {
+    for (const OddFile& c : OddFilesAt(iniFullPath, "FOCAL = 50\n")) {
         std::remove(iniFullPath);
         c.make();
         struct stat before;

@@ -1,16 +1,16 @@
 // The context menu of the panel and the graph, and what its items do.
-#include <cctype>
 #include <cfloat>
 #include <cmath>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "app/extras.h"
 #include "app/kadrel.h"
 #include "app/kadrel_uir.h"
+#include "app/preferences.h"
 #include "core/sensor_presets.h"
 #include "core/text_format.h"
+#include "core/units.h"
 
 namespace {
 
@@ -33,19 +33,21 @@ struct DistanceAsked {
     double metres;  // the distance taken
 };
 
+const char* BareNumberUnit() {
+    return preferences.units == Units::Metric ? "metres" : "feet";
+}
+
 std::string CheckDistance(const std::string& text, void* data) {
     auto* asked = static_cast<DistanceAsked*>(data);
-    char* end = nullptr;
-    const double d = std::strtod(text.c_str(), &end);
-    while (std::isspace(static_cast<unsigned char>(*end))) {
-        ++end;
-    }
-    if (end != text.c_str() && *end == '\0' && d >= asked->start && d <= kFarthest) {
+    double d = 0;
+    if (ParseDistance(text, preferences.units, false, &d) && d >= asked->start && d <= kFarthest) {
         asked->metres = d;
         return "";
     }
-    return TextFormat("The subject distance is a number of metres from %s to %g.",
-                      asked->startText.c_str(), kFarthest);
+    return TextFormat(
+        "Type a subject distance from %s to %g m, as 3 m, 300 cm or 10 ft; a "
+        "bare number is in %s.",
+        asked->startText.c_str(), kFarthest, BareNumberUnit());
 }
 
 // A distance beyond d max raises d max to the next whole metre at or above
@@ -119,14 +121,15 @@ void ApplySensorPreset(std::size_t index) {
 
 void AskSubjectDistance() {
     DistanceAsked asked{};
-    asked.startText = TextFormat("%g", static_cast<double>(dmin));
-    asked.start = std::strtod(asked.startText.c_str(), nullptr);
+    asked.startText = FormatDistance(dmin, preferences.units);
+    ParseDistance(asked.startText, preferences.units, false, &asked.start);
     double d = 0, ignored = 0;
     GetGraphCursor(panelHandle, PANEL_GRAPH, 1, &d, &ignored);
-    std::string text = TextFormat("%.2f", d);
-    const std::string message =
-        TextFormat("Subject distance in metres, %s or more\n(beyond d max, d max follows):",
-                   asked.startText.c_str());
+    std::string text = FormatDistance(d, preferences.units);
+    const std::string message = TextFormat(
+        "Subject distance, %s or more (a bare number is in %s);\n"
+        "beyond d max, d max follows it:",
+        asked.startText.c_str(), BareNumberUnit());
     if (PromptPopupText("kadrel", message.c_str(), &text, CheckDistance, &asked) == 1) {
         PlaceCursor(asked.metres);
     }

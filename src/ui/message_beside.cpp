@@ -47,16 +47,19 @@ int MessagePopupBeside(int panel, int control, const char* title, const char* me
     scroll->setMinimumSize(1, 1);  // below its scroll bars' own sizes where room is scarce
     text->setWordWrap(true);
 
-    const QMargins frame = FrameOf(*window);  // the pop-up's own, as near as is known
+    const QMargins frame = FrameOf(dialog, *window);
     const QSize wanted = whole.grownBy(frame);
-    const QRect screen = window->screen()->availableGeometry();
-    PopupPlace place = PlaceClearOf(screen, window->frameGeometry(), wanted);
-    if (!place.whole) {
-        const QRect shown(c->widget->mapToGlobal(QPoint(0, 0)), c->widget->size());
-        place = PlaceClearOf(screen, shown, wanted);
+    PopupPlace place{QRect(), false};
+    if (const QScreen* on = window->screen()) {
+        const QRect screen = on->availableGeometry();
+        place = PlaceClearOf(screen, window->frameGeometry(), wanted);
+        if (!place.whole) {
+            const QRect shown(c->widget->mapToGlobal(QPoint(0, 0)), c->widget->size());
+            place = PlaceClearOf(screen, shown, wanted);
+        }
     }
     if (place.frame.isEmpty()) {
-        dialog.resize(whole);  // nowhere clear: where the window system puts it
+        dialog.resize(whole);  // no screen, or nothing clear: where the window system puts it
     } else {
         dialog.resize(place.frame.size().shrunkBy(frame));
         dialog.move(place.frame.topLeft());

@@ -32,22 +32,17 @@ QRect Beside(const QRect& screen, const QRect& keepClear, Side side) {
     return part.intersected(screen);
 }
 
-// Near `from`, but inside [lo, hi - length].
-int Within(int from, int lo, int hi, int length) {
-    return std::max(lo, std::min(from, hi - length + 1));
-}
-
 // The pop-up, cut to the part, against the side of `keepClear` it faces.
 QRect PlaceIn(const QRect& part, const QRect& keepClear, QSize size, Side side) {
     size = size.boundedTo(part.size());
     const int x = side == kRight ? part.left()
                   : side == kLeft
                       ? part.right() - size.width() + 1
-                      : Within(keepClear.left(), part.left(), part.right(), size.width());
+                      : Within(keepClear.left(), part.left(), part.width(), size.width());
     const int y = side == kBelow ? part.top()
                   : side == kAbove
                       ? part.bottom() - size.height() + 1
-                      : Within(keepClear.top(), part.top(), part.bottom(), size.height());
+                      : Within(keepClear.top(), part.top(), part.height(), size.height());
     return QRect(QPoint(x, y), size);
 }
 
@@ -74,11 +69,16 @@ PopupPlace PlaceClearOf(const QRect& screen, const QRect& keepClear, const QSize
     return best;
 }
 
-QMargins FrameOf(const QWidget& window) {
-    const QRect outer = window.frameGeometry();
-    const QRect inner = window.geometry();
-    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
-                    outer.right() - inner.right(), outer.bottom() - inner.bottom());
+QMargins FrameOf(const QWidget& window, const QWidget& other) {
+    const QWidget& framed = window.frameGeometry() != window.geometry() ? window : other;
+    const QRect outer = framed.frameGeometry();
+    const QRect inner = framed.geometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
+int Within(int start, int lo, int room, int length) {
+    return std::max(lo, std::min(start, lo + room - length));
 }
 
 }  // namespace ui

@@ -1,5 +1,5 @@
-// Where a pop-up window goes so that it covers nothing of a given area: a
-// panel, or a picture the pop-up explains.
+// Where a window goes beside another or clear of an area: a pop-up clear of
+// a panel or of a picture it explains, and the frames windows get.
 #pragma once
 
 #include <QMargins>
@@ -21,7 +21,12 @@ struct PopupPlace {
 };
 PopupPlace PlaceClearOf(const QRect& screen, const QRect& keepClear, const QSize& size);
 
-// What the window system adds around a window's contents, as shown now.
-QMargins FrameOf(const QWidget& window);
+// What the window system adds around a window's contents; a window never
+// shown yet has none so far, and will get what the other has.
+QMargins FrameOf(const QWidget& window, const QWidget& other);
+
+// The start of a stretch this long kept within [lo, lo + room), the start
+// winning when it is too long.
+int Within(int start, int lo, int room, int length);
 
 }  // namespace ui

@@ -88,8 +88,8 @@ int InitCVIRTE(void*, char** argv, void*) {
     PlatformProbe probe;
     if (!probe.canStart()) {
         fontsReady();
-        fail(UIENoDisplay, "no platform can start (" +
-                               qEnvironmentVariable("QT_QPA_PLATFORM", "xcb").toStdString() + ")");
+        fail(UIENoDisplay,
+             "cannot start on " + qEnvironmentVariable("QT_QPA_PLATFORM", "xcb").toStdString());
         return 0;
     }
     // Only the program's name reaches Qt: the command line is not ours to
@@ -165,7 +165,7 @@ int MessagePopup(const char* title, const char* message) {
     if (parent != nullptr && parent->screen() != nullptr) {
         const PopupPlace place =
             PlaceClearOf(parent->screen()->availableGeometry(), parent->frameGeometry(),
-                         box.sizeHint().grownBy(FrameOf(*parent)));
+                         box.sizeHint().grownBy(FrameOf(box, *parent)));
         if (place.whole) {
             box.move(place.frame.topLeft());
         }

@@ -71,6 +71,8 @@ void ReadSettingsFile();
 void WriteSettingsFile();
 // The start-up notice, once the panel shows its values.
 void TellIfSettingsUnreadable();
+// Why kadrel.ini could not be read; empty when it was, or is missing.
+std::string SettingsUnreadableBecause();
 // The next line of the file that holds something, comment and outer blanks
 // removed; null at the end. Valid until the next call.
 char* GetLine(FILE* file);
