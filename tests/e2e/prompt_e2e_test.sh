@@ -11,7 +11,7 @@ if [ "${2:-}" = a11y ] && [ -z "${KADREL_A11Y_SESSION:-}" ]; then
 fi
 source "$(dirname "$0")/x_session.sh"
 TREE="/usr/bin/python3 $(dirname "$0")/a11y_tree.py"
-REFUSAL='The subject distance is a number of metres from 0.096 to 3.40282e+38.'
+REFUSAL='Type a subject distance from 96.0 mm to 3.40282e+38 m, as 3 m, 300 cm or 10 ft; a bare number is in metres.'
 passed=0
 
 # Waits until N windows called "kadrel" (the prompt, its message) are shown.
