@@ -71,7 +71,8 @@ struct Runtime {
     std::map<int, std::unique_ptr<Panel>> panels;
     std::map<int, Bitmap> bitmaps;
     std::vector<CallbackName> callbacks;
-    bool running = false;  // inside RunUserInterface
+    bool running = false;    // inside RunUserInterface
+    bool quitAsked = false;  // QuitUserInterface called in this run of the loop
     int lifetimeHolders = 0;
     int nextPanel = 1;
     int nextBitmap = 1;

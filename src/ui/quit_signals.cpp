@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <vector>
 
 #include "model.h"
 
@@ -25,22 +26,27 @@ extern "C" void OnQuitSignal(int signal) {
     errno = saved;
 }
 
-// The panel the user would close: the active one if it has a close box that
-// does something, else the first that has.
+// Closes windows as the user would, the active one first, then the others,
+// until one of them ends the program: closing a secondary window may only
+// hide it, and the signal asks for the end.
 void CloseOnSignal() {
     char bytes[64];
     while (read(pipeEnds[0], bytes, sizeof bytes) > 0) {
     }
     QWidget* active = QApplication::activeWindow();
-    for (bool activeOnly : {true, false}) {
-        for (const auto& [handle, panel] : runtime().panels) {
-            if (panel->window && (!activeOnly || panel->window.get() == active) &&
-                closePanel(handle)) {
-                return;
-            }
+    std::vector<int> order;
+    for (const auto& [handle, panel] : runtime().panels) {
+        if (panel->window) {
+            order.insert(panel->window.get() == active ? order.begin() : order.end(), handle);
         }
     }
-    QuitUserInterface(0);  // nothing to close: end as the signal asked
+    for (int handle : order) {
+        // A close callback may discard other panels.
+        if (findPanel(handle) != nullptr && closePanel(handle) && runtime().quitAsked) {
+            return;
+        }
+    }
+    QuitUserInterface(0);  // nothing ended it: end as the signal asked
 }
 
 }  // namespace

@@ -137,6 +137,7 @@ int RunUserInterface() {
     }
     const QuitSignals closeOnSignals;
     runtime().running = true;
+    runtime().quitAsked = false;
     const int code = QApplication::exec();
     runtime().running = false;
     return code;
@@ -149,6 +150,7 @@ int QuitUserInterface(int returnCode) {
     // Qt remembers an exit asked for outside its loop and would end the next
     // modal pop-up at once; with no loop to end there is nothing to do.
     if (runtime().running) {
+        runtime().quitAsked = true;
         QApplication::exit(returnCode);
     }
     return 0;

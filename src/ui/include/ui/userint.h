@@ -73,6 +73,7 @@ enum CtrlKind {
     CTRL_TEXT_MSG,
     CTRL_GRAPH,
     CTRL_PICTURE,
+    CTRL_TABLE,  // read-only cells under column and row heads (SetTableCells)
 };
 
 enum DataType { VAL_INTEGER = 1, VAL_FLOAT, VAL_DOUBLE, VAL_STRING };
