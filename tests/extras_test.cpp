@@ -2,10 +2,8 @@
 // the distance prompt and tooltips, through the real panel.
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QInputDialog>
 #include <QLabel>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -202,37 +200,24 @@ TEST_F(ExtrasTest, PresetFillsFourFieldsAndRecalculatesOnce) {
     EXPECT_EQ(Number(PANEL_FOCAL), 24.0);  // the lens is left alone
 }
 
-// What the distance prompt and its messages said.
-struct PromptSaid {
-    QString label;
-    std::vector<std::string> refusals;  // title|text
-};
-
-// Asks for the subject distance and answers with each text in turn, typed
-// and confirmed with Return; the last one cancelled when asked.
-PromptSaid AnswerPrompt(std::vector<const char*> typed, bool cancelLast = false) {
-    PopupAnswerer messages;
-    auto label = std::make_shared<QString>();
-    OnNextPopup([label, typed, cancelLast] {
-        auto* prompt = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
-        if (prompt == nullptr) {
+// Types text into the form pop-up's field and presses OK; what the form says
+// when it refuses lands in *refused, and the form is then cancelled.
+void AnswerForm(const char* field, const QString& text, std::string* refused = nullptr) {
+    OnNextPopup([field, text, refused] {
+        QWidget* form = QApplication::activeModalWidget();
+        auto* line = form ? form->findChild<QLineEdit*>(field) : nullptr;
+        if (line == nullptr) {
             return false;
         }
-        *label = prompt->labelText();
-        auto* edit = prompt->findChild<QLineEdit*>();
-        for (std::size_t i = 0; i < typed.size(); ++i) {
-            edit->selectAll();
-            QTest::keyClicks(edit, typed[i]);
-            if (i + 1 == typed.size() && cancelLast) {
-                prompt->reject();
-            } else {
-                QTest::keyClick(edit, Qt::Key_Return);
-            }
+        line->setText(text);
+        QTest::keyClick(line, Qt::Key_Return);
+        auto* problem = form->findChild<QLabel*>("FORM_PROBLEM");
+        if (problem->isVisible()) {
+            *refused = problem->text().toStdString();
+            QTest::keyClick(line, Qt::Key_Escape);
         }
         return true;
     });
-    AskSubjectDistance();
-    return {*label, messages.said};
 }
 
 double CursorDistance() {
@@ -241,13 +226,66 @@ double CursorDistance() {
     return d;
 }
 
-// The line starts at 4 f = 96 mm; d max is a float, so 3.40282e+38 m at most.
-TEST_F(ExtrasTest, DistancePromptTakesAFartherDistanceAndRefusesOneBeforeTheLine) {
-    const PromptSaid farther = AnswerPrompt({"30"});
-    EXPECT_EQ(farther.label,
-              "Subject distance, 96.0 mm or more (a bare number is in metres);\n"
-              "beyond d max, d max follows it:");
-    EXPECT_TRUE(farther.refusals.empty());
+// Every spelling of a distance, read in the chosen units; a refusal says why
+// and leaves the cursor where it was.
+TEST_F(ExtrasTest, DistancePromptTakesUnitsAndRefusesWhatIsNoDistance) {
+    const struct {
+        Units units;
+        const char* typed;
+        double metres;
+    } accepted[] = {
+        {Units::Metric, "5", 5.0},           {Units::Metric, "500 cm", 5.0},
+        {Units::Metric, "2500 mm", 2.5},     {Units::Metric, "10 ft", 3.048},
+        {Units::Imperial, "10", 3.048},      {Units::Imperial, "10' 6\"", 3.2004},
+        {Units::Imperial, "126 in", 3.2004}, {Units::Imperial, "32\u2032 10\u2033", 10.0},
+    };
+    for (const auto& row : accepted) {
+        preferences.units = row.units;
+        AnswerForm("DISTANCE", QString::fromUtf8(row.typed));
+        AskSubjectDistance();
+        EXPECT_NEAR(CursorDistance(), row.metres, 1e-9) << row.typed;
+    }
+    double d = 0, s = 0;
+    GetGraphCursor(panelHandle, PANEL_GRAPH, 1, &d, &s);
+    EXPECT_DOUBLE_EQ(s, ScaleAt(pixelsize, settings.focal, d));  // Cursor ran
+    EXPECT_NE(Text(PANEL_TEXTPARAM).find("Object distance 10.00 m"), std::string::npos);
+
+    preferences.units = Units::Metric;
+    PlaceCursor(5.0);
+    const struct {
+        const char* typed;
+        const char* why;
+    } refused[] = {
+        {"3 furlongs", "\"3 furlongs\" is not a distance."},
+        {"-2 m", "\"-2 m\" is not a distance."},
+        {"0.01",
+         "A subject distance runs from 96.0 mm to 3.40282e+38 m; beyond d max, d max "
+         "follows it."},
+        {"95 mm",
+         "A subject distance runs from 96.0 mm to 3.40282e+38 m; beyond d max, d max "
+         "follows it."},
+    };
+    for (const auto& row : refused) {
+        std::string why;
+        AnswerForm("DISTANCE", row.typed, &why);
+        AskSubjectDistance();
+        EXPECT_EQ(why, row.why);
+        EXPECT_EQ(CursorDistance(), 5.0) << row.typed;
+    }
+}
+
+// The line starts at 4 f = 96 mm, and that bound as shown is taken; a
+// distance beyond d max is taken whole and d max rises to the next whole
+// metre: 30 with d max 10 gives 30, 4120 cm 42, and in feet 100 ft = 30.48 m
+// (with d max back at 10) 31. OK saves the raised d max.
+TEST_F(ExtrasTest, DistancePromptBeyondDmaxRaisesIt) {
+    AnswerForm("DISTANCE", "96.0 mm");
+    AskSubjectDistance();
+    EXPECT_EQ(CursorDistance(), static_cast<double>(dmin));
+    EXPECT_EQ(Number(PANEL_DMAX), 10.0);
+
+    AnswerForm("DISTANCE", "30");
+    AskSubjectDistance();
     EXPECT_EQ(CursorDistance(), 30.0);
     EXPECT_EQ(Number(PANEL_DMAX), 30.0);
     EXPECT_EQ(settings.dmax, 30.0f);  // Redraw ran as for a typed d max
@@ -256,47 +294,23 @@ TEST_F(ExtrasTest, DistancePromptTakesAFartherDistanceAndRefusesOneBeforeTheLine
     EXPECT_EQ(hi, 30.0);
     EXPECT_NE(Text(PANEL_TEXTPARAM).find("Object distance 30.00 m"), std::string::npos);
 
-    // Each refused text leaves the prompt open; then a distance on the graph
-    // leaves d max alone, and the bound named is taken.
-    const PromptSaid refused =
-        AnswerPrompt({"0.01", "abc", "", "inf", "1e39", "-5", "0.095", "96.0 mm"});
-    const std::string range =
-        "kadrel|Type a subject distance from 96.0 mm to 3.40282e+38 m, as "
-        "3 m, 300 cm or 10 ft; a bare number is in metres.";
-    EXPECT_EQ(refused.refusals, std::vector<std::string>(7, range));
-    EXPECT_EQ(CursorDistance(), 0.096);
-    EXPECT_EQ(Number(PANEL_DMAX), 30.0);
-
-    AnswerPrompt({"12.5"});
+    AnswerForm("DISTANCE", "12.5");
+    AskSubjectDistance();
     EXPECT_EQ(CursorDistance(), 12.5);
     EXPECT_EQ(Number(PANEL_DMAX), 30.0);
 
-    // Up to the next whole metre, whatever unit it was typed in; a cancel
-    // changes nothing.
-    AnswerPrompt({"4120 cm"});
+    AnswerForm("DISTANCE", "4120 cm");
+    AskSubjectDistance();
     EXPECT_DOUBLE_EQ(CursorDistance(), 41.2);
     EXPECT_EQ(Number(PANEL_DMAX), 42.0);
-    AnswerPrompt({"100"}, true);
-    EXPECT_DOUBLE_EQ(CursorDistance(), 41.2);
-    EXPECT_EQ(Number(PANEL_DMAX), 42.0);
-
     QuitCallback(panelHandle, PANEL_COMMANDBUTTON, EVENT_COMMIT, nullptr, 0, 0);
     EXPECT_NE(ReadIni().find("\nDMAX = 42.0\n"), std::string::npos) << ReadIni();
-}
 
-// In feet: 96 mm is 3.78 inches (0.096 / 0.0254 = 3.7795), 1 inch is
-// before it, and a bare 100 is 100 ft = 30.48 m, beyond d max 10: d max 31.
-TEST_F(ExtrasTest, DistancePromptInFeet) {
+    TypeInto("DMAX", "10");
     preferences.units = Units::Imperial;
-    const PromptSaid said = AnswerPrompt({"1 in", "100"});
+    AnswerForm("DISTANCE", "100");
+    AskSubjectDistance();
     preferences.units = Units::Metric;
-    EXPECT_EQ(said.label,
-              "Subject distance, 3.78\u2033 or more (a bare number is in feet);\n"
-              "beyond d max, d max follows it:");
-    EXPECT_EQ(said.refusals,
-              std::vector<std::string>{"kadrel|Type a subject distance from 3.78\u2033 to "
-                                       "3.40282e+38 m, as 3 m, 300 cm or 10 ft; a bare number "
-                                       "is in feet."});
     EXPECT_DOUBLE_EQ(CursorDistance(), 30.48);
     EXPECT_EQ(Number(PANEL_DMAX), 31.0);
 }

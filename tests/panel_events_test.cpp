@@ -1,23 +1,20 @@
-// Panel events, pop-up menus, the text prompt, tooltips and the clipboard's
+// Panel events, pop-up menus, the number prompt, tooltips and the clipboard's
 // text beside a picture.
 #include <QAccessible>
 #include <QClipboard>
+#include <QComboBox>
 #include <QContextMenuEvent>
-#include <QDialog>
 #include <QHelpEvent>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
 
-#include <cstdlib>
 #include <functional>
-#include <string>
-#include <vector>
 
 #include "panel_fixture.h"
 
@@ -40,33 +37,19 @@ int Note(int, int control, int event, void*, int top, int left) {
     return 0;
 }
 
-// Runs `step` on the first widget that `find` gives, looking every 10 ms.
-void WhenShown(std::function<QWidget*()> find, std::function<void(QWidget*)> step) {
+// Runs `step` on the next pop-up or modal dialog once it shows.
+void OnNextPopup(std::function<void(QWidget*)> step) {
     auto* timer = new QTimer(qApp);
-    QObject::connect(timer, &QTimer::timeout, [timer, find, step] {
-        if (QWidget* shown = find()) {
+    QObject::connect(timer, &QTimer::timeout, [timer, step] {
+        QWidget* popup = QApplication::activePopupWidget();
+        popup = popup ? popup : QApplication::activeModalWidget();
+        if (popup != nullptr) {
             timer->stop();
             timer->deleteLater();
-            step(shown);
+            step(popup);
         }
     });
     timer->start(10);
-}
-
-// Runs `step` on the next pop-up or modal dialog once it shows.
-void OnNextPopup(std::function<void(QWidget*)> step) {
-    WhenShown(
-        [] {
-            QWidget* popup = QApplication::activePopupWidget();
-            return popup ? popup : QApplication::activeModalWidget();
-        },
-        step);
-}
-
-// Runs `step` once a message box is the active modal dialog.
-void OnNextMessage(std::function<void(QMessageBox*)> step) {
-    WhenShown([] { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); },
-              [step](QWidget* box) { step(static_cast<QMessageBox*>(box)); });
 }
 
 class PanelEventTest : public PanelTest {
@@ -167,55 +150,60 @@ TEST_F(PanelEventTest, PopupMenuReturnsTheChosenIdOrZero) {
     EXPECT_EQ(RunPopupMenu(panel + 100, 0, 0, items, 1), UIEBadPanelHandle);
 }
 
-// Refuses what is no number or below 1, keeping the texts it saw.
-std::string AtLeastOne(const std::string& text, void* seen) {
-    static_cast<std::vector<std::string>*>(seen)->push_back(text);
-    char* end = nullptr;
-    const double v = std::strtod(text.c_str(), &end);
-    return *end == '\0' && v >= 1 ? "" : "From 1 on, please.";
+TEST_F(PanelEventTest, NumberPromptKeepsToItsRange) {
+    double value = 50;
+    OnNextPopup([](QWidget* dialog) { static_cast<QDialog*>(dialog)->accept(); });
+    EXPECT_EQ(PromptPopupNumber("t", "distance", &value, 0, 10, 2), 1);
+    EXPECT_EQ(value, 10.0);  // the start value is brought into range
+    OnNextPopup([](QWidget* dialog) {
+        static_cast<QInputDialog*>(dialog)->setDoubleValue(3.25);
+        static_cast<QDialog*>(dialog)->reject();
+    });
+    EXPECT_EQ(PromptPopupNumber("t", "distance", &value, 0, 10, 2), 0);
+    EXPECT_EQ(value, 10.0);
+    EXPECT_EQ(PromptPopupNumber("t", "distance", &value, 10, 0, 2), UIEBadValue);
 }
 
-void TypeAndConfirm(QLineEdit* edit, const char* text) {
-    edit->selectAll();
-    QTest::keyClicks(edit, text);
-    QTest::keyClick(edit, Qt::Key_Return);
+std::string NoOddFirst(const FormField* fields, std::size_t, void*) {
+    return fields[0].value == "odd" ? "not odd" : "";
 }
 
-TEST_F(PanelEventTest, TextPromptTakesTheTextAsTypedAndStaysOpenWhileRefused) {
-    std::vector<std::string> seen;
-    std::string said, kept;
-    bool openUnderMessage = false;
-    OnNextPopup([&](QWidget* prompt) {
-        auto* edit = prompt->findChild<QLineEdit*>();
-        OnNextMessage([&](QMessageBox* box) {
-            said = box->text().toStdString();
-            openUnderMessage = prompt->isVisible();
-            box->accept();
+// OK runs the check first: a refusal is shown and the form stays; Escape and
+// the quit keys leave the values as they were.
+TEST_F(PanelEventTest, FormPromptChecksBeforeOkAndTellsHowItWasLeft) {
+    const char* const choices[] = {"metric", "imperial"};
+    FormField fields[] = {{"TEXT", "&Text", nullptr, 0, 0, "odd"},
+                          {"CHOICE", "&Choice", choices, 2, 0, "imperial"}};
+    OnNextPopup([](QWidget* dialog) {
+        auto* text = dialog->findChild<QLineEdit*>("TEXT");
+        EXPECT_EQ(text->accessibleName(), "Text");
+        QTest::keyClick(text, Qt::Key_Return);
+        EXPECT_EQ(dialog->findChild<QLabel*>("FORM_PROBLEM")->text(), "not odd");
+        EXPECT_TRUE(dialog->isVisible());
+        text->setText("even");
+        dialog->findChild<QComboBox*>("CHOICE")->setCurrentIndex(0);
+        QTest::keyClick(text, Qt::Key_Return);
+    });
+    EXPECT_EQ(PromptPopupForm("t", "m", fields, 2, NoOddFirst, nullptr, "Ctrl+Q"), 1);
+    EXPECT_EQ(fields[0].value, "even");
+    EXPECT_EQ(fields[1].value, "metric");
+
+    const std::pair<Qt::Key, int> ways[] = {{Qt::Key_Escape, 0}, {Qt::Key_Q, 2}};
+    for (const auto& [key, result] : ways) {
+        OnNextPopup([key = key](QWidget* dialog) {
+            auto* text = dialog->findChild<QLineEdit*>("TEXT");
+            text->setText("changed");
+            // A shortcut reaches only the active window, which a busy machine makes late.
+            QApplication::setActiveWindow(dialog);
+            EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
+            QTest::keyClick(text, key, key == Qt::Key_Q ? Qt::ControlModifier : Qt::NoModifier);
         });
-        TypeAndConfirm(edit, "0.01");
-        kept = edit->text().toStdString();
-        TypeAndConfirm(edit, "30");  // more digits than the start value: all kept
-    });
-    std::string text = "2.00";
-    EXPECT_EQ(PromptPopupText("t", "distance", &text, AtLeastOne, &seen), 1);
-    EXPECT_EQ(text, "30");
-    EXPECT_EQ(seen, (std::vector<std::string>{"0.01", "30"}));
-    EXPECT_EQ(said, "From 1 on, please.");
-    EXPECT_TRUE(openUnderMessage);
-    EXPECT_EQ(kept, "0.01");
-
-    OnNextPopup(
-        [](QWidget* prompt) { TypeAndConfirm(prompt->findChild<QLineEdit*>(), "any text"); });
-    EXPECT_EQ(PromptPopupText("t", "distance", &text, nullptr, nullptr), 1);
-    EXPECT_EQ(text, "any text");
-
-    OnNextPopup([](QWidget* prompt) {
-        prompt->findChild<QLineEdit*>()->setText("5");
-        static_cast<QDialog*>(prompt)->reject();
-    });
-    EXPECT_EQ(PromptPopupText("t", "distance", &text, AtLeastOne, &seen), 0);
-    EXPECT_EQ(text, "any text");
-    EXPECT_EQ(seen.size(), 2u);  // a cancel is not checked
+        EXPECT_EQ(PromptPopupForm("t", nullptr, fields, 2, nullptr, nullptr, "Ctrl+Q"), result);
+        EXPECT_EQ(fields[0].value, "even");
+    }
+    EXPECT_EQ(PromptPopupForm("t", "m", fields, 0, nullptr, nullptr, nullptr), UIEBadValue);
+    EXPECT_EQ(PromptPopupForm("t", "m", fields, 2, nullptr, nullptr, "Ctrl+Q, Ctrl+W"),
+              UIEBadValue);
 }
 
 // A tooltip shows as written, in the control's font, whatever it holds; what

@@ -24,36 +24,52 @@ enum : int {
     kTable,
     kPin,
     kPinsMenu,
+    kPreferences,
     kFirstPreset = 100,
     kFirstRename = 200,
     kFirstRemove = 300,
 };
 
-// d max is a float.
-constexpr double kFarthest = FLT_MAX;
-
-// The prompt's bound is the line's start as the prompt names it.
-struct DistanceAsked {
-    std::string startText;
-    double start;
-    double metres;  // the distance taken
-};
-
-const char* BareNumberUnit() {
-    return preferences.units == Units::Metric ? "metres" : "feet";
+std::vector<std::string> PresetLabels() {
+    std::size_t count = 0;
+    const SensorPreset* presets = SensorPresets(&count);
+    std::vector<std::string> labels;
+    for (std::size_t i = 0; i < count; ++i) {
+        const SensorPreset& p = presets[i];
+        labels.push_back(TextFormat("%s: %g \u00d7 %g mm, %d \u00d7 %d pixels", p.name,
+                                    static_cast<double>(p.xsize), static_cast<double>(p.ysize),
+                                    p.xresol, p.yresol));
+    }
+    return labels;
 }
 
-std::string CheckDistance(const std::string& text, void* data) {
-    auto* asked = static_cast<DistanceAsked*>(data);
+// From the line's start on; d max follows a farther distance, as far as a
+// float holds.
+struct DistanceRange {
+    double lo, hi;
+};
+constexpr double kFarthest = FLT_MAX;
+
+// A typed bound may be a little outside the range once rounded for showing
+// ("32′ 10″" for 10 m); whatever shows as a bound counts as it.
+bool Within(double d, const DistanceRange& range, Units units) {
+    return (d >= range.lo && d <= range.hi) ||
+           FormatDistance(d, units) == FormatDistance(range.lo, units) ||
+           FormatDistance(d, units) == FormatDistance(range.hi, units);
+}
+
+std::string CheckDistance(const FormField* fields, std::size_t, void* data) {
+    const auto& range = *static_cast<const DistanceRange*>(data);
+    const Units units = preferences.units;
     double d = 0;
-    if (ParseDistance(text, preferences.units, false, &d) && d >= asked->start && d <= kFarthest) {
-        asked->metres = d;
-        return "";
+    if (!ParseDistance(fields[0].value, units, false, &d)) {
+        return "\"" + fields[0].value + "\" is not a distance.";
     }
-    return TextFormat(
-        "Type a subject distance from %s to %g m, as 3 m, 300 cm or 10 ft; a "
-        "bare number is in %s.",
-        asked->startText.c_str(), kFarthest, BareNumberUnit());
+    if (!Within(d, range, units)) {
+        return "A subject distance runs from " + FormatDistance(range.lo, units) + " to " +
+               TextFormat("%g m", range.hi) + "; beyond d max, d max follows it.";
+    }
+    return std::string();
 }
 
 // A distance beyond d max raises d max to the next whole metre at or above
@@ -68,19 +84,6 @@ void HoldOnGraph(double d) {
     }
     SetCtrlVal(panelHandle, PANEL_DMAX, static_cast<double>(raised));
     Redraw(panelHandle, PANEL_DMAX, EVENT_COMMIT, nullptr, 0, 0);
-}
-
-std::vector<std::string> PresetLabels() {
-    std::size_t count = 0;
-    const SensorPreset* presets = SensorPresets(&count);
-    std::vector<std::string> labels;
-    for (std::size_t i = 0; i < count; ++i) {
-        const SensorPreset& p = presets[i];
-        labels.push_back(TextFormat("%s: %g \u00d7 %g mm, %d \u00d7 %d pixels", p.name,
-                                    static_cast<double>(p.xsize), static_cast<double>(p.ysize),
-                                    p.xresol, p.yresol));
-    }
-    return labels;
 }
 
 }  // namespace
@@ -112,6 +115,8 @@ void RunContextMenu(int top, int left) {
         items.push_back({kFirstRename + n, pinLabels[2 * i].c_str(), kPinsMenu, 0});
         items.push_back({kFirstRemove + n, pinLabels[2 * i + 1].c_str(), kPinsMenu, 0});
     }
+    items.push_back({-1, nullptr, 0, 0});
+    items.push_back({kPreferences, "Preferences\u2026\tCtrl+,", 0, 0});
 
     const int chosen = RunPopupMenu(panelHandle, top, left, items.data(), items.size());
     if (chosen >= kFirstRemove) {
@@ -132,6 +137,8 @@ void RunContextMenu(int top, int left) {
         OpenTableWindow();
     } else if (chosen == kPin) {
         PinLiveSetup();
+    } else if (chosen == kPreferences) {
+        OpenPreferences();
     }
 }
 
@@ -150,18 +157,27 @@ void ApplySensorPreset(std::size_t index) {
 }
 
 void AskSubjectDistance() {
-    DistanceAsked asked{};
-    asked.startText = FormatDistance(dmin, preferences.units);
-    ParseDistance(asked.startText, preferences.units, false, &asked.start);
+    DistanceRange range{dmin, kFarthest};
     double d = 0, ignored = 0;
     GetGraphCursor(panelHandle, PANEL_GRAPH, 1, &d, &ignored);
-    std::string text = FormatDistance(d, preferences.units);
-    const std::string message = TextFormat(
-        "Subject distance, %s or more (a bare number is in %s);\n"
-        "beyond d max, d max follows it:",
-        asked.startText.c_str(), BareNumberUnit());
-    if (PromptPopupText("kadrel", message.c_str(), &text, CheckDistance, &asked) == 1) {
-        PlaceCursor(asked.metres);
+    const Units units = preferences.units;
+    const std::string message =
+        "Subject distance from the lens, from " + FormatDistance(range.lo, units) +
+        " on; beyond d max, d max follows it. A bare number is in " +
+        (units == Units::Metric ? "metres" : "feet") +
+        "; 3 m, 300 cm, 400 mm, 10 ft, 10\u2032 6\u2033 and 126 in are understood too.";
+    FormField field{"DISTANCE", "&Distance", nullptr, 0, 0, FormatDistance(d, units)};
+    const int answer =
+        PromptPopupForm("kadrel", message.c_str(), &field, 1, CheckDistance, &range, "Ctrl+Q");
+    if (answer == 2) {
+        QuitCallback(panelHandle, PANEL_COMMANDBUTTON, EVENT_COMMIT, nullptr, 0, 0);
+    } else if (double typed = 0; answer == 1 && ParseDistance(field.value, units, false, &typed)) {
+        // A distance typed as the panel shows one is that one: "32′ 10″"
+        // is d max's 10 m, not 10.0076 m beyond it.
+        for (double shown : {d, static_cast<double>(settings.dmax), range.lo}) {
+            typed = FormatDistance(typed, units) == FormatDistance(shown, units) ? shown : typed;
+        }
+        PlaceCursor(typed);
     }
 }
 

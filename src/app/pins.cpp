@@ -40,7 +40,7 @@ void RenamePin(std::size_t index) {
     std::string name = pins[index].name;
     const std::string message = TextFormat(
         "A short name for the pinned setup (up to %zu characters shown):", kColumnWidth - 1);
-    if (PromptPopupText("kadrel", message.c_str(), &name, nullptr, nullptr) == 1 &&
+    if (PromptPopupText("kadrel", message.c_str(), &name) == 1 &&
         name.find_first_not_of(" \t") != std::string::npos) {
         pins[index].name = name;
         OpenDetails();  // the comparison follows at once

@@ -40,7 +40,7 @@ std::string Number(double value) {
 void AskList(const char* message, const std::vector<double>& current, std::string (*text)(double),
              const ItemReader& item, std::vector<double>* values) {
     std::string typed = ListText(current, text);
-    if (PromptPopupText("kadrel", message, &typed, nullptr, nullptr) != 1) {
+    if (PromptPopupText("kadrel", message, &typed) != 1) {
         return;
     }
     if (typed.find_first_not_of(" \t") == std::string::npos) {

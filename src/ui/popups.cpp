@@ -1,4 +1,4 @@
-// Pop-up menus and the text prompt: modal, run from a callback, returning
+// Pop-up menus and the number prompt: modal, run from a callback, returning
 // what the user chose.
 #include <QApplication>
 #include <QFileDialog>
@@ -44,28 +44,6 @@ bool Fill(QMenu* root, const MenuItem* items, std::size_t count) {
     return true;
 }
 
-// A text prompt that stays open, saying why, while its check refuses the text.
-class CheckedPrompt : public QInputDialog {
-  public:
-    CheckedPrompt(QWidget* parent, PromptCheck check, void* checkData)
-        : QInputDialog(parent), check_(check), checkData_(checkData) {}
-
-    void done(int result) override {
-        if (result == Accepted && check_ != nullptr) {
-            const std::string fault = check_(textValue().toStdString(), checkData_);
-            if (!fault.empty()) {
-                MessagePopup(windowTitle().toUtf8().constData(), fault.c_str());
-                return;
-            }
-        }
-        QInputDialog::done(result);
-    }
-
-  private:
-    PromptCheck check_;
-    void* checkData_;
-};
-
 }  // namespace
 }  // namespace ui
 
@@ -87,12 +65,33 @@ int RunPopupMenu(int panel, int top, int left, const MenuItem* items, std::size_
     return chosen ? chosen->data().toInt() : 0;
 }
 
-int PromptPopupText(const char* title, const char* message, std::string* text, PromptCheck check,
-                    void* checkData) {
+int PromptPopupNumber(const char* title, const char* message, double* value, double min, double max,
+                      int decimals) {
+    if (!runtime().app) {
+        return fail(UIENotInitialized, "PromptPopupNumber before InitCVIRTE");
+    }
+    if (!(min <= max) || decimals < 0 || decimals > 15) {
+        return fail(UIEBadValue, "prompt range or decimals out of order");
+    }
+    QInputDialog dialog(QApplication::activeWindow());
+    dialog.setWindowTitle(QString::fromUtf8(title));
+    dialog.setLabelText(QString::fromUtf8(message));
+    dialog.setInputMode(QInputDialog::DoubleInput);
+    dialog.setDoubleRange(min, max);
+    dialog.setDoubleDecimals(decimals);
+    dialog.setDoubleValue(*value);
+    if (dialog.exec() != QDialog::Accepted) {
+        return 0;
+    }
+    *value = dialog.doubleValue();
+    return 1;
+}
+
+int PromptPopupText(const char* title, const char* message, std::string* text) {
     if (!runtime().app) {
         return fail(UIENotInitialized, "PromptPopupText before InitCVIRTE");
     }
-    CheckedPrompt dialog(QApplication::activeWindow(), check, checkData);
+    QInputDialog dialog(QApplication::activeWindow());
     dialog.setWindowTitle(QString::fromUtf8(title));
     dialog.setLabelText(QString::fromUtf8(message));
     dialog.setTextValue(QString::fromStdString(*text));

@@ -1,6 +1,6 @@
 // The runtime's help beside the panels' own controls: tooltips and
 // selectable texts, panel events (context menu, double click, shortcuts),
-// pop-up menus, a message beside a control, a text prompt, and text on the
+// pop-up menus, prompts, a message beside a control, and text on the
 // clipboard. Part of userint.h, which includes it; the same contracts hold
 // (negative UIError on failure, nothing changed).
 #pragma once
@@ -55,20 +55,40 @@ struct MenuItem {
 // item before it.
 int RunPopupMenu(int panel, int top, int left, const MenuItem* items, std::size_t count);
 
+// Asks for a number between min and max in a modal pop-up, starting from
+// *value: 1 when confirmed (*value holds it), 0 when cancelled; UIEBadValue
+// for min above max or decimals outside 0..15; UIENotInitialized.
+int PromptPopupNumber(const char* title, const char* message, double* value, double min, double max,
+                      int decimals);
+
 // As MessagePopup, leaving a control of the panel in view (a picture the
 // message explains): beside the panel where the screen has room, else beside
 // the control; where no place holds the whole message, its text scrolls in
 // the largest. UIEBadPanelHandle, UIEBadControlId, UIENotInitialized.
 int MessagePopupBeside(int panel, int control, const char* title, const char* message);
 
-// What is wrong with a text confirmed in a prompt; "" when it is taken.
-using PromptCheck = std::string (*)(const std::string& text, void* checkData);
-// Asks for a text in a modal pop-up, starting from *text: 1 when confirmed and
-// taken (*text holds it), 0 when cancelled. The text is taken as typed. While
-// `check` (nullptr: any text) finds fault with it, its words show in a message
-// and the prompt stays open with the text. UIENotInitialized.
-int PromptPopupText(const char* title, const char* message, std::string* text, PromptCheck check,
-                    void* checkData);
+// One row of a form pop-up: a label and free text, a choice among fixed
+// labels, or free text with suggestions (an editable choice).
+struct FormField {
+    const char* name;            // constant name of its editor, for tests and tools
+    const char* label;           // "&" before the letter that moves to the field with Alt
+    const char* const* choices;  // null: free text; else choiceCount labels
+    std::size_t choiceCount;
+    int editable;       // 1: a choice that also takes any text
+    std::string value;  // the text or the chosen label, in and out
+};
+// Looks at the values when OK is pressed: "" accepts them; any other text is
+// shown under the fields and the form stays open.
+using FormCheck = std::string (*)(const FormField* fields, std::size_t count, void* checkData);
+// Asks for the fields' values in a modal pop-up with OK and Cancel: 1 when
+// confirmed (the values updated), 0 when cancelled (Cancel, Escape, the close
+// box, or the loop ended by QuitUserInterface), 2 when quitKeys ("Ctrl+Q";
+// null for none) were pressed, so that the caller can quit as those keys do
+// elsewhere; the values stay as they were unless 1. check may be null.
+// UIENotInitialized; UIEBadValue for no fields or quitKeys that are not one
+// key combination.
+int PromptPopupForm(const char* title, const char* message, FormField* fields, std::size_t count,
+                    FormCheck check, void* checkData, const char* quitKeys);
 
 // 0; the clipboard offers the image and, beside it, the text (UTF-8) as plain
 // text, together.
@@ -93,6 +113,10 @@ int PrintHtml(int panel, const char* html, const char* title);
 // when the counts disagree or the control is no table.
 int SetTableCells(int panel, int control, const std::vector<std::string>& columnHeads,
                   const std::vector<std::string>& rowHeads, const std::vector<std::string>& cells);
+
+// Asks for a line of text in a modal pop-up, starting from *text: 1 when
+// confirmed (*text holds it), 0 when cancelled; UIENotInitialized.
+int PromptPopupText(const char* title, const char* message, std::string* text);
 
 // The system's dialog for saving a file over the panel, starting from
 // suggested (a name or a path) and offering filter ("CSV files (*.csv)"): 1
