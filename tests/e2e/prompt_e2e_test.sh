@@ -88,11 +88,8 @@ grep -qx 'Object distance 25.63 m' "$WORK/out.txt" || fail "cursor not at 25.63 
 # raised before.
 for way in close_box ctrl_q TERM HUP INT; do
     rm -f "$WORK/app/kadrel.ini"
-    if [ "$way" = INT ]; then  # a script's background job starts with SIGINT ignored
-        mkdir -p "$WORK/app" && cp "$BUILD_DIR/kadrel" "$BUILD_DIR/kadrel.uir" "$WORK/app/"
-        launch python3 -c 'import os, signal, sys
-signal.signal(signal.SIGINT, signal.SIG_DFL)
-os.execv(sys.argv[1], sys.argv[1:])' "$WORK/app/kadrel"
+    if [ "$way" = INT ]; then
+        start_program_with_sigint kadrel
     else
         start_program kadrel
     fi
