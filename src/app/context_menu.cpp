@@ -25,6 +25,8 @@ enum : int {
     kPin,
     kPinsMenu,
     kPreferences,
+    kPhoto,
+    kCameraModel,
     kFirstPreset = 100,
     kFirstRename = 200,
     kFirstRemove = 300,
@@ -90,7 +92,9 @@ void HoldOnGraph(double d) {
 
 void RunContextMenu(int top, int left) {
     const std::vector<std::string> labels = PresetLabels();
-    std::vector<MenuItem> items{{kPresetsMenu, "Sensor presets", 0, 0}};
+    std::vector<MenuItem> items{{kPhoto, "Camera from a photo\u2026\tCtrl+O", 0, 0},
+                                {kCameraModel, "Camera model\u2026", 0, 0},
+                                {kPresetsMenu, "Sensor presets", 0, 0}};
     for (std::size_t i = 0; i < labels.size(); ++i) {
         items.push_back({kFirstPreset + static_cast<int>(i), labels[i].c_str(), kPresetsMenu, 0});
     }
@@ -139,6 +143,10 @@ void RunContextMenu(int top, int left) {
         PinLiveSetup();
     } else if (chosen == kPreferences) {
         OpenPreferences();
+    } else if (chosen == kPhoto) {
+        OpenPhotoFromDialog();
+    } else if (chosen == kCameraModel) {
+        ChooseCameraModel();
     }
 }
 

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QStyleFactory>
+#include <QTimer>
 
 #include <fontconfig/fontconfig.h>
 
@@ -141,6 +142,18 @@ int RunUserInterface() {
     const int code = QApplication::exec();
     runtime().running = false;
     return code;
+}
+
+int PostDeferredCall(DeferredCallbackPtr callback, void* callbackData) {
+    if (!runtime().app) {
+        return fail(UIENotInitialized, "PostDeferredCall before InitCVIRTE");
+    }
+    if (callback == nullptr) {
+        return fail(UIEBadValue, "no deferred callback");
+    }
+    QTimer::singleShot(0, runtime().app.get(),
+                       [callback, callbackData] { callback(callbackData); });
+    return 0;
 }
 
 int QuitUserInterface(int returnCode) {

@@ -31,7 +31,7 @@ short=$(env -u DISPLAY -u WAYLAND_DISPLAY "$1" -h 2>&1) || short_status=$?
 long=$(env -u DISPLAY -u WAYLAND_DISPLAY "$1" --help 2>&1) || long_status=$?
 [ "$short_status" -eq 0 ] && [ "$long_status" -eq 0 ]
 check $? "-h, --help: exit status $short_status, $long_status, expected 0"
-[ "${short%%$'\n'*}" = "Usage: kadrel [-h | --help | --version]" ] && [ "$short" = "$long" ]
+[ "${short%%$'\n'*}" = "Usage: kadrel [-h | --help | --version | PHOTO]" ] && [ "$short" = "$long" ]
 check $? "-h printed: ${short%%$'\n'*}... (--help: ${long%%$'\n'*}...)"
 short=$(env -u DISPLAY -u WAYLAND_DISPLAY "$1" dof -h 2>&1) || short_status=$?
 long=$(env -u DISPLAY -u WAYLAND_DISPLAY "$1" dof --help 2>&1) || long_status=$?
