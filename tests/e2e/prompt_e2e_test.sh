@@ -26,7 +26,7 @@ wait_popups() {
     sleep 0.2
 }
 
-# Chooses the context menu's item N (1: sensor presets) with the keyboard.
+# Chooses the context menu's item N (1: camera from a photo) with the keyboard.
 choose_item() {
     xdotool mousemove --window "$WINDOW" 250 300 click 3
     sleep 0.4
@@ -35,7 +35,7 @@ choose_item() {
 }
 
 ask_distance() {  # ask_distance TEXT: typed into the prompt and confirmed
-    choose_item 2
+    choose_item 4
     wait_popups 1
     PROMPT=$(xdotool search --onlyvisible --name '^kadrel$')
     xdotool key ctrl+a
@@ -77,7 +77,7 @@ grep -qx 'Object distance 30.00 m' <<<"$out" || fail "report not at 30 m: $out"
 # The hyperfocal distance of the factory camera, 25.63 m: d max 26.
 rm -f "$WORK/app/kadrel.ini"
 start_program tests/kadrel_probe
-choose_item 3
+choose_item 5
 sleep 0.5
 click_at 641 537                     # OK
 expect_saved 0 26.0 "focus at hyperfocal, OK"
