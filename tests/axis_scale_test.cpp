@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
+#include <vector>
 
 using ui::AxisScale;
 using ui::RoundScale;
@@ -43,15 +45,38 @@ TEST(AxisScale, DegenerateRangesStillHaveLength) {
     }
 }
 
+std::vector<std::string> Labels(const AxisScale& scale) {
+    std::vector<std::string> labels;
+    for (double tick : Ticks(scale)) {
+        labels.push_back(TickLabel(tick, scale));
+    }
+    return labels;
+}
+
 TEST(AxisScale, TicksAreRoundAndLabelsReadable) {
-    const auto ticks = Ticks(RoundScale(0.0192637, 2.6690925));
-    ASSERT_EQ(ticks.size(), 7u);
-    EXPECT_EQ(TickLabel(ticks[0], 0.5), "0.0");
-    EXPECT_EQ(TickLabel(ticks[3], 0.5), "1.5");
-    EXPECT_EQ(TickLabel(10, 2), "10");
-    EXPECT_EQ(TickLabel(-0.005, 0.005), "-0.005");
-    EXPECT_EQ(TickLabel(2e8, 1e8), "2e+08");
-    EXPECT_EQ(TickLabel(0, 0.1), "0.0");
+    using L = std::vector<std::string>;
+    EXPECT_EQ(Labels(RoundScale(0.0192637, 2.6690925)),
+              (L{"0.0", "0.5", "1.0", "1.5", "2.0", "2.5", "3.0"}));
+    EXPECT_EQ(Labels(RoundScale(0.096, 10)), (L{"0", "2", "4", "6", "8", "10"}));
+    EXPECT_EQ(Labels(RoundScale(-0.0032106, 0.0192637)),
+              (L{"-0.005", "0.000", "0.005", "0.010", "0.015", "0.020"}));
+}
+
+// From 1e7 up, or in steps below 1e-5, every label of the axis is in powers
+// of ten, with the mantissa's digits down to the step and no trailing zeros:
+// no "2000000" beside "1e+07". d max 384400000 m gives steps of 1e8 up to 4e8; 12000000 m,
+// steps of 2e6 (12e6 / 5 = 2.4e6, nearest 2e6) up to 1.2e7; 1.9e-5, steps
+// of 5e-6 (3.8e-6, nearest 5e-6) up to 2e-5.
+TEST(AxisScale, OneNotationPerAxis) {
+    using L = std::vector<std::string>;
+    EXPECT_EQ(Labels(RoundScale(0.096, 384400000)), (L{"0", "1e+08", "2e+08", "3e+08", "4e+08"}));
+    EXPECT_EQ(Labels(RoundScale(0.096, 12000000)),
+              (L{"0", "2e+06", "4e+06", "6e+06", "8e+06", "1e+07", "1.2e+07"}));
+    // 1e9 to 1.00001e9: steps of 2000 (1e4 / 5), six ticks told apart.
+    EXPECT_EQ(Labels(RoundScale(1e9, 1.00001e9)),
+              (L{"1e+09", "1.000002e+09", "1.000004e+09", "1.000006e+09", "1.000008e+09",
+                 "1.00001e+09"}));
+    EXPECT_EQ(Labels(RoundScale(0, 1.9e-5)), (L{"0", "5e-06", "1e-05", "1.5e-05", "2e-05"}));
 }
 
 }  // namespace

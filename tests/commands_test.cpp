@@ -3,7 +3,8 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
-#include <QMessageBox>
+#include <QLabel>
+#include <QScreen>
 #include <QTimer>
 
 #include <sys/stat.h>
@@ -122,17 +123,23 @@ TEST_F(AppTest, ResetBringsTheFactoryValuesBackButNotIntoTheFile) {
     EXPECT_EQ(ReadIni(), kFactoryFile);
 }
 
-TEST_F(AppTest, HelpShowsTheIllustrationInFrontWhileOpen) {
+// The offscreen screen is 800 x 800: no side of the panel holds the message,
+// so it goes beside the illustration, over the rest of the panel.
+TEST_F(AppTest, HelpShowsTheIllustrationInFrontWhileOpenAndLeavesItInView) {
     InitPanel();
     int visible = -1, position = -1;
     QString text;
+    QRect message, illustration;
     QTimer::singleShot(0, [&] {
         visible = Attribute(PANEL_DOFPICTURE, ATTR_VISIBLE);
         position = Attribute(PANEL_DOFPICTURE, ATTR_ZPLANE_POSITION);
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        text = box->windowTitle() + "|" + box->text();
-        box->accept();
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        text = dialog->windowTitle() + "|" + dialog->findChild<QLabel*>()->text();
+        message = dialog->frameGeometry();
+        QWidget* picture = Widget("DOFPICTURE");
+        illustration = QRect(picture->mapToGlobal(QPoint(0, 0)), picture->size());
+        dialog->accept();
     });
     Press(PANEL_HELPBUTTON);
     EXPECT_EQ(visible, 1);
@@ -142,6 +149,9 @@ TEST_F(AppTest, HelpShowsTheIllustrationInFrontWhileOpen) {
     EXPECT_TRUE(text.contains("\n\n1) set the sensor size of your digital camera\n"));
     EXPECT_TRUE(text.endsWith("\n\nbutton [COPY] stores the panel in the clipboard"));
     EXPECT_EQ(text.count('\n'), 16);  // seventeen lines
+    EXPECT_EQ(illustration.size(), QSize(501, 345));
+    EXPECT_FALSE(message.intersects(illustration));
+    EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(message));
 }
 
 TEST_F(AppTest, CopyPutsThePanelWithoutTheButtonOnTheClipboard) {

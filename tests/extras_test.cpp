@@ -258,7 +258,12 @@ TEST_F(ExtrasTest, DistancePromptTakesUnitsAndRefusesWhatIsNoDistance) {
     } refused[] = {
         {"3 furlongs", "\"3 furlongs\" is not a distance."},
         {"-2 m", "\"-2 m\" is not a distance."},
-        {"20 m", "The graph reaches from 0.0 mm to 10.00 m."},
+        {"0.01",
+         "A subject distance runs from 96.0 mm to 3.40282e+38 m; beyond d max, d max "
+         "follows it."},
+        {"95 mm",
+         "A subject distance runs from 96.0 mm to 3.40282e+38 m; beyond d max, d max "
+         "follows it."},
     };
     for (const auto& row : refused) {
         std::string why;
@@ -269,18 +274,68 @@ TEST_F(ExtrasTest, DistancePromptTakesUnitsAndRefusesWhatIsNoDistance) {
     }
 }
 
-// dh is 25.63 m at f/3.5: off the factory graph, on it once d max is 30 m.
-TEST_F(ExtrasTest, HyperfocalItemOnlyWhenTheGraphShowsIt) {
-    bool enabled = true;
-    ChooseInContextMenu({"Focus at hyperfocal"}, &enabled);
-    EXPECT_FALSE(enabled);
-    TypeInto("DMAX", "30");
+// The line starts at 4 f = 96 mm, and that bound as shown is taken; a
+// distance beyond d max is taken whole and d max rises to the next whole
+// metre: 30 with d max 10 gives 30, 4120 cm 42, and in feet 100 ft = 30.48 m
+// (with d max back at 10) 31. OK saves the raised d max.
+TEST_F(ExtrasTest, DistancePromptBeyondDmaxRaisesIt) {
+    AnswerForm("DISTANCE", "96.0 mm");
+    AskSubjectDistance();
+    EXPECT_EQ(CursorDistance(), static_cast<double>(dmin));
+    EXPECT_EQ(Number(PANEL_DMAX), 10.0);
+
+    AnswerForm("DISTANCE", "30");
+    AskSubjectDistance();
+    EXPECT_EQ(CursorDistance(), 30.0);
+    EXPECT_EQ(Number(PANEL_DMAX), 30.0);
+    EXPECT_EQ(settings.dmax, 30.0f);  // Redraw ran as for a typed d max
+    double lo = 0, hi = 0;
+    GetAxisRange(panelHandle, PANEL_GRAPH, VAL_XAXIS, &lo, &hi);
+    EXPECT_EQ(hi, 30.0);
+    EXPECT_NE(Text(PANEL_TEXTPARAM).find("Object distance 30.00 m"), std::string::npos);
+
+    AnswerForm("DISTANCE", "12.5");
+    AskSubjectDistance();
+    EXPECT_EQ(CursorDistance(), 12.5);
+    EXPECT_EQ(Number(PANEL_DMAX), 30.0);
+
+    AnswerForm("DISTANCE", "4120 cm");
+    AskSubjectDistance();
+    EXPECT_DOUBLE_EQ(CursorDistance(), 41.2);
+    EXPECT_EQ(Number(PANEL_DMAX), 42.0);
+    QuitCallback(panelHandle, PANEL_COMMANDBUTTON, EVENT_COMMIT, nullptr, 0, 0);
+    EXPECT_NE(ReadIni().find("\nDMAX = 42.0\n"), std::string::npos) << ReadIni();
+
+    TypeInto("DMAX", "10");
+    preferences.units = Units::Imperial;
+    AnswerForm("DISTANCE", "100");
+    AskSubjectDistance();
+    preferences.units = Units::Metric;
+    EXPECT_DOUBLE_EQ(CursorDistance(), 30.48);
+    EXPECT_EQ(Number(PANEL_DMAX), 31.0);
+}
+
+// dh is 25.63 m at f/3.5, beyond the factory d max of 10 m: d max goes to 26
+// and the axis, in steps of 5 m, to 30.
+TEST_F(ExtrasTest, HyperfocalItemRaisesDmaxToShowIt) {
+    bool enabled = false;
     ChooseInContextMenu({"Focus at hyperfocal"}, &enabled);
     EXPECT_TRUE(enabled);
-    double d = 0, s = 0;
-    GetGraphCursor(panelHandle, PANEL_GRAPH, 1, &d, &s);
-    EXPECT_EQ(d, static_cast<double>(dh));
+    EXPECT_EQ(CursorDistance(), static_cast<double>(dh));
+    EXPECT_DIGITS(CursorDistance(), "25.63");
+    EXPECT_EQ(Number(PANEL_DMAX), 26.0);
+    EXPECT_EQ(settings.dmax, 26.0f);
+    double lo = 0, hi = 0;
+    GetAxisRange(panelHandle, PANEL_GRAPH, VAL_XAXIS, &lo, &hi);
+    EXPECT_EQ(hi, 30.0);
+    EXPECT_NE(Text(PANEL_TEXTPARAM).find("Object distance 25.63 m"), std::string::npos);
     EXPECT_TRUE(std::isinf(dof));  // the far side reaches infinity
+
+    // On the graph already: d max stays.
+    TypeInto("DMAX", "40");
+    ChooseInContextMenu({"Focus at hyperfocal"});
+    EXPECT_EQ(CursorDistance(), static_cast<double>(dh));
+    EXPECT_EQ(Number(PANEL_DMAX), 40.0);
 }
 
 TEST_F(ExtrasTest, CopyReportAsTextAndTooltips) {

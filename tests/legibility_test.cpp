@@ -221,6 +221,20 @@ TEST_F(Legibility, ReportReadsCleanlyAtTheStartAndWhileDragging) {
     QTest::mouseRelease(graph, Qt::LeftButton, {}, start);
 }
 
+// d max 384400000 m: the x axis runs to 4e8 in steps of 1e8, and its last
+// label, centred under the axis's end, stays whole inside the graph.
+TEST_F(Legibility, TheLastTickLabelIsWholeWithAVeryLargeDmax) {
+    InitPanel();
+    TypeInto("DMAX", "384400000");
+    auto* graph = Widget<ui::GraphWidget>("GRAPH");
+    const ui::AxisScale x = graph->visibleScale(VAL_XAXIS);
+    ASSERT_EQ(x.max, 4e8);
+    EXPECT_EQ(ui::TickLabel(x.max, x), "4e+08");
+    const QRectF plot = graph->plotArea();
+    EXPECT_LE(plot.right() + ui::textWidth(graph->font(), "4e+08") / 2.0, graph->width());
+    EXPECT_GE(plot.left() - ui::textWidth(graph->font(), "0") / 2.0, 0);
+}
+
 // A picture drawn from its SVG at the screen's density matches the SVG drawn
 // straight at that many pixels; one scaled up from a single-density raster
 // would not.

@@ -16,7 +16,7 @@
 namespace {
 
 const char kAbout[] =
-    "Usage: kadrel [--help | --version | PHOTO]\n"
+    "Usage: kadrel [-h | --help | --version | PHOTO]\n"
     "       kadrel COMMAND [OPTIONS]   (kadrel COMMAND --help tells more)\n"
     "\n"
     "kadrel tells what one digital camera with one lens sees and holds sharp.\n"
@@ -77,7 +77,7 @@ bool AnswerCommandLine(int argc, char* argv[], std::FILE* out) {
             std::fprintf(out, "%s\n", VersionText().c_str());
             return true;
         }
-        if (std::strcmp(argv[i], "--help") == 0) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             PrintHelp(out);
             return true;
         }

@@ -81,7 +81,7 @@ int HelpCallback(int, int, int event, void*, int, int) {
     }
     SetCtrlAttribute(panelHandle, PANEL_DOFPICTURE, ATTR_ZPLANE_POSITION, 0);
     SetCtrlAttribute(panelHandle, PANEL_DOFPICTURE, ATTR_VISIBLE, 1);
-    MessagePopup("kadrel", kHelpText);
+    MessagePopupBeside(panelHandle, PANEL_DOFPICTURE, "kadrel", kHelpText);  // the picture in view
     SetCtrlAttribute(panelHandle, PANEL_DOFPICTURE, ATTR_VISIBLE, 0);
     return 0;
 }

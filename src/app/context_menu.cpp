@@ -1,4 +1,5 @@
 // The context menu of the panel and the graph, and what its items do.
+#include <cfloat>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -32,10 +33,6 @@ enum : int {
     kFirstRemove = 300,
 };
 
-void XRange(double* lo, double* hi) {
-    GetAxisRange(panelHandle, PANEL_GRAPH, VAL_XAXIS, lo, hi);
-}
-
 std::vector<std::string> PresetLabels() {
     std::size_t count = 0;
     const SensorPreset* presets = SensorPresets(&count);
@@ -49,9 +46,12 @@ std::vector<std::string> PresetLabels() {
     return labels;
 }
 
+// From the line's start on; d max follows a farther distance, as far as a
+// float holds.
 struct DistanceRange {
     double lo, hi;
 };
+constexpr double kFarthest = FLT_MAX;
 
 // A typed bound may be a little outside the range once rounded for showing
 // ("32′ 10″" for 10 m); whatever shows as a bound counts as it.
@@ -69,10 +69,24 @@ std::string CheckDistance(const FormField* fields, std::size_t, void* data) {
         return "\"" + fields[0].value + "\" is not a distance.";
     }
     if (!Within(d, range, units)) {
-        return "The graph reaches from " + FormatDistance(range.lo, units) + " to " +
-               FormatDistance(range.hi, units) + ".";
+        return "A subject distance runs from " + FormatDistance(range.lo, units) + " to " +
+               TextFormat("%g m", range.hi) + "; beyond d max, d max follows it.";
     }
     return std::string();
+}
+
+// A distance beyond d max raises d max to the next whole metre at or above
+// it, and the graph follows as after a typed d max.
+void HoldOnGraph(double d) {
+    if (!(d > settings.dmax)) {
+        return;
+    }
+    float raised = static_cast<float>(std::ceil(d));
+    if (raised < d) {
+        raised = std::nextafter(raised, FLT_MAX);  // past 2^24 metres a float skips whole metres
+    }
+    SetCtrlVal(panelHandle, PANEL_DMAX, static_cast<double>(raised));
+    Redraw(panelHandle, PANEL_DMAX, EVENT_COMMIT, nullptr, 0, 0);
 }
 
 }  // namespace
@@ -86,7 +100,7 @@ void RunContextMenu(int top, int left) {
         items.push_back({kFirstPreset + static_cast<int>(i), labels[i].c_str(), kPresetsMenu, 0});
     }
     items.push_back({kSubjectDistance, "Subject distance\u2026", 0, 0});
-    items.push_back({kHyperfocal, "Focus at hyperfocal distance", 0, HyperfocalOnGraph() ? 0 : 1});
+    items.push_back({kHyperfocal, "Focus at hyperfocal distance", 0, 0});
     items.push_back({-1, nullptr, 0, 0});
     items.push_back({kDetails, "Details\u2026\tCtrl+D", 0, 0});
     items.push_back({kPlan, "Plan a focus stack\u2026\tCtrl+L", 0, 0});
@@ -155,14 +169,13 @@ void ApplySensorPreset(std::size_t index) {
 }
 
 void AskSubjectDistance() {
-    DistanceRange range{};
+    DistanceRange range{dmin, kFarthest};
     double d = 0, ignored = 0;
-    XRange(&range.lo, &range.hi);
     GetGraphCursor(panelHandle, PANEL_GRAPH, 1, &d, &ignored);
     const Units units = preferences.units;
     const std::string message =
-        "Subject distance from the lens, from " + FormatDistance(range.lo, units) + " to " +
-        FormatDistance(range.hi, units) + ". A bare number is in " +
+        "Subject distance from the lens, from " + FormatDistance(range.lo, units) +
+        " on; beyond d max, d max follows it. A bare number is in " +
         (units == Units::Metric ? "metres" : "feet") +
         "; 3 m, 300 cm, 400 mm, 10 ft, 10\u2032 6\u2033 and 126 in are understood too.";
     FormField field{"DISTANCE", "&Distance", nullptr, 0, 0, FormatDistance(d, units)};
@@ -170,26 +183,24 @@ void AskSubjectDistance() {
         PromptPopupForm("kadrel", message.c_str(), &field, 1, CheckDistance, &range, "Ctrl+Q");
     if (answer == 2) {
         QuitCallback(panelHandle, PANEL_COMMANDBUTTON, EVENT_COMMIT, nullptr, 0, 0);
-    } else if (answer == 1 && ParseDistance(field.value, units, false, &d)) {
-        PlaceCursor(std::fmin(std::fmax(d, range.lo), range.hi));
+    } else if (double typed = 0; answer == 1 && ParseDistance(field.value, units, false, &typed)) {
+        // A distance typed as the panel shows one is that one: "32′ 10″"
+        // is d max's 10 m, not 10.0076 m beyond it.
+        for (double shown : {d, static_cast<double>(settings.dmax), range.lo}) {
+            typed = FormatDistance(typed, units) == FormatDistance(shown, units) ? shown : typed;
+        }
+        PlaceCursor(typed);
     }
 }
 
 void PlaceCursor(double d) {
+    HoldOnGraph(d);
     double x = 0, y = 0;
     GetGraphCursor(panelHandle, PANEL_GRAPH, 1, &x, &y);
     SetGraphCursor(panelHandle, PANEL_GRAPH, 1, d, y);
     Cursor(panelHandle, PANEL_GRAPH, EVENT_COMMIT, nullptr, 1, 0);  // as the graph raises it
 }
 
-bool HyperfocalOnGraph() {
-    double lo = 0, hi = 0;
-    XRange(&lo, &hi);
-    return lo <= dh && dh <= hi;
-}
-
 void FocusAtHyperfocal() {
-    if (HyperfocalOnGraph()) {
-        PlaceCursor(dh);
-    }
+    PlaceCursor(dh);
 }

@@ -23,6 +23,16 @@ double RoundStep(double raw) {
     return std::min(best, DBL_MAX);
 }
 
+// The exponent of v's first digit; rounding noise kept out.
+double PowerOfTen(double v) {
+    return std::floor(std::log10(v) + 1e-9);
+}
+
+// Bounded before the cast: a step of 0 or NaN gives an infinite or NaN count.
+int Decimals(double count, int most) {
+    return count > 0 ? static_cast<int>(std::min(count, static_cast<double>(most))) : 0;
+}
+
 double Finite(double v) {
     return std::isfinite(v) ? v : (v > 0 ? DBL_MAX : -DBL_MAX);
 }
@@ -76,15 +86,26 @@ std::vector<double> Ticks(const AxisScale& scale) {
     return ticks;
 }
 
-std::string TickLabel(double value, double step) {
+std::string TickLabel(double value, const AxisScale& scale) {
     char text[32];
-    const double magnitude = std::max(std::fabs(value), step);
-    if (magnitude >= 1e7 || step < 1e-5) {
-        std::snprintf(text, sizeof text, "%.3g", value);
+    const double step = scale.step;
+    const double largest = std::max({std::fabs(scale.min), std::fabs(scale.max), step});
+    if (largest >= 1e7 || step < 1e-5) {
+        // The mantissa's decimals reach down to the step's first digit, as
+        // %g writes them, without trailing zeros; zero has no exponent.
+        if (value == 0) {
+            return "0";
+        }
+        const double digits = PowerOfTen(std::fabs(value)) - PowerOfTen(step);
+        std::snprintf(text, sizeof text, "%.*e", Decimals(digits, 15), value);
+        std::string label = text;
+        const std::size_t exponent = label.find('e');
+        const std::size_t kept = label.find_last_not_of('0', exponent - 1);
+        const std::size_t cut = label[kept] == '.' ? kept : kept + 1;
+        label.erase(cut, exponent - cut);
+        return label;
     } else {
-        const int decimals =
-            std::clamp(static_cast<int>(-std::floor(std::log10(step) + 1e-9)), 0, 6);
-        std::snprintf(text, sizeof text, "%.*f", decimals, value);
+        std::snprintf(text, sizeof text, "%.*f", Decimals(-PowerOfTen(step), 6), value);
     }
     return text;
 }

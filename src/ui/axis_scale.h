@@ -22,6 +22,7 @@ AxisScale FixedScale(double min, double max);
 // The tick values of a scale; never more than a few dozen.
 std::vector<double> Ticks(const AxisScale& scale);
 // A tick's label with just the decimals the step needs: "0.5", "10", "2e+08".
-std::string TickLabel(double value, double step);
+// The scale settles the notation, so all labels of an axis share one.
+std::string TickLabel(double value, const AxisScale& scale);
 
 }  // namespace ui

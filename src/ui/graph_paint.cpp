@@ -64,28 +64,33 @@ bool GraphWidget::Frame::operator==(const Frame& other) const {
     return area == other.area && SameScale(x, other.x) && SameScale(y, other.y);
 }
 
-int GraphWidget::tickLabelWidth(const AxisScale& scale) const {
-    LabelWidth& cached = labelWidth_;
-    if (cached.width >= 0 && cached.font == font() && SameScale(cached.scale, scale)) {
-        return cached.width;
+const GraphWidget::LabelWidths& GraphWidget::labelWidths(const AxisScale& scale,
+                                                         LabelWidths& cached) const {
+    if (cached.widest >= 0 && cached.font == font() && SameScale(cached.scale, scale)) {
+        return cached;
     }
     const QFontMetrics fm(font());
-    int widest = 0;
-    for (double tick : Ticks(scale)) {
-        widest = std::max(
-            widest, fm.horizontalAdvance(QString::fromStdString(TickLabel(tick, scale.step))));
+    cached = {font(), scale, 0, 0, 0};
+    const std::vector<double> ticks = Ticks(scale);
+    for (std::size_t i = 0; i < ticks.size(); ++i) {
+        const int width = fm.horizontalAdvance(QString::fromStdString(TickLabel(ticks[i], scale)));
+        cached.widest = std::max(cached.widest, width);
+        cached.first = i == 0 ? width : cached.first;
+        cached.last = width;
     }
-    cached = {font(), scale, widest};
-    return widest;
+    return cached;
 }
 
+// Room at the left for the y labels, and at each end of the x axis for half
+// of the label centred under its end.
 QRectF GraphWidget::plotArea() const {
     const QFontMetrics fm(font());
-    const double left =
-        fm.height() + tickLabelWidth(visibleScale(VAL_LEFT_YAXIS)) + 2 * kTickLength + 4;
+    const LabelWidths& x = labelWidths(visibleScale(VAL_XAXIS), xLabels_);
+    const LabelWidths& y = labelWidths(visibleScale(VAL_LEFT_YAXIS), yLabels_);
+    const double left = std::max(fm.height() + y.widest + 2 * kTickLength + 4.0, x.first / 2.0 + 1);
     const double bottom = 2 * fm.height() + kTickLength + 6;
     const double top = fm.height() / 2.0 + 2;
-    const double right = fm.averageCharWidth() * 2.0;
+    const double right = std::max(fm.averageCharWidth() * 2.0, x.last / 2.0 + 1);
     return QRectF(left, top, std::max(1.0, width() - left - right),
                   std::max(1.0, height() - top - bottom));
 }
@@ -189,7 +194,7 @@ void GraphWidget::paintTicks(QPainter& painter, const Frame& frame) const {
         painter.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
         painter.setPen(text);
         painter.drawLine(QPointF(x, area.bottom()), QPointF(x, area.bottom() + kTickLength));
-        const QString label = QString::fromStdString(TickLabel(tick, sx.step));
+        const QString label = QString::fromStdString(TickLabel(tick, sx));
         painter.drawText(QRectF(x - 40, area.bottom() + kTickLength, 80, fm.height()),
                          Qt::AlignHCenter | Qt::AlignTop, label);
     }
@@ -199,7 +204,7 @@ void GraphWidget::paintTicks(QPainter& painter, const Frame& frame) const {
         painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
         painter.setPen(text);
         painter.drawLine(QPointF(area.left() - kTickLength, y), QPointF(area.left(), y));
-        const QString label = QString::fromStdString(TickLabel(tick, sy.step));
+        const QString label = QString::fromStdString(TickLabel(tick, sy));
         painter.drawText(
             QRectF(0, y - fm.height() / 2.0, area.left() - kTickLength - 2, fm.height()),
             Qt::AlignRight | Qt::AlignVCenter, label);

@@ -110,7 +110,6 @@ class GraphWidget : public QWidget {
     void dragTo(QPointF point);
     void clampCursors();
     void dataRange(int axis, double* lo, double* hi) const;
-    int tickLabelWidth(const AxisScale& scale) const;
 
     Axis axes_[3];
     std::map<int, Line> lines_;
@@ -124,14 +123,18 @@ class GraphWidget : public QWidget {
     QString yName_;
     bool dragging_ = false;
     bool moved_ = false;
-    // The widest y tick label, measured once per scale and font: the plot
-    // area is asked for several times on every step of a drag.
-    struct LabelWidth {
+    // The widths of an axis's tick labels, measured once per scale and font:
+    // the plot area is asked for several times on every step of a drag.
+    struct LabelWidths {
         QFont font;
         AxisScale scale{};
-        int width = -1;
+        int widest = -1;
+        int first = 0;
+        int last = 0;
     };
-    mutable LabelWidth labelWidth_;
+    const LabelWidths& labelWidths(const AxisScale& scale, LabelWidths& cached) const;
+    mutable LabelWidths xLabels_;
+    mutable LabelWidths yLabels_;
     QPixmap axesPicture_;
     Frame axesFrame_{};
     Frame paintedFrame_{};

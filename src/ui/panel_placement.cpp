@@ -6,19 +6,10 @@
 #include <cmath>
 
 #include "model.h"
+#include "popup_place.h"
 
 namespace ui {
 namespace {
-
-// What the window system adds around a window's contents; a window never
-// shown yet has none so far, and will get what the other has.
-QMargins Frame(const QWidget& window, const QWidget& other) {
-    const QWidget& framed = window.frameGeometry() != window.geometry() ? window : other;
-    const QRect outer = framed.frameGeometry();
-    const QRect inner = framed.geometry();
-    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-            outer.bottom() - inner.bottom()};
-}
 
 // The left edge of a window this wide beside `next` on `area`: right of it if
 // it fits there, else left of it, else wherever on the area it overlaps
@@ -33,12 +24,6 @@ int BesideLeft(const QRect& next, const QRect& area, int width, int gap) {
         return next.left() - gap - width;
     }
     return right >= left ? area.right() + 1 - width : area.left();
-}
-
-// The start of a stretch this long kept within [lo, lo + room), the start
-// winning when it is too long.
-int Within(int start, int lo, int room, int length) {
-    return std::max(lo, std::min(start, lo + room - length));
 }
 
 }  // namespace
@@ -70,7 +55,7 @@ int PlacePanelBeside(int panel, int beside, int gap) {
     if (ratio != std::floor(ratio)) {
         area.adjust(0, 0, -1, -1);
     }
-    const QMargins frame = Frame(window, other);
+    const QMargins frame = FrameOf(window, other);
     const QSize outer = window.size().grownBy(frame);
     const QRect next = other.frameGeometry();
     const int left = Within(BesideLeft(next, area, outer.width(), gap), area.left(), area.width(),

@@ -22,6 +22,7 @@
 #include "accessible.h"
 #include "model.h"
 #include "platform_probe.h"
+#include "popup_place.h"
 #include "quit_signals.h"
 
 using namespace ui;
@@ -177,10 +178,11 @@ int MessagePopup(const char* title, const char* message) {
                     QMessageBox::Ok, parent);
     // Beside the panel where the screen has room, so the panel stays in view.
     if (parent != nullptr && parent->screen() != nullptr) {
-        const QRect frame = parent->frameGeometry();
-        const QPoint beside(frame.right() + 8, frame.top());
-        if (beside.x() + box.sizeHint().width() <= parent->screen()->availableGeometry().right()) {
-            box.move(beside);
+        const PopupPlace place =
+            PlaceClearOf(parent->screen()->availableGeometry(), parent->frameGeometry(),
+                         box.sizeHint().grownBy(FrameOf(box, *parent)));
+        if (place.whole) {
+            box.move(place.frame.topLeft());
         }
     }
     box.exec();

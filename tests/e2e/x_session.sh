@@ -43,6 +43,16 @@ start_program() {
     launch "$WORK/app/$(basename "$1")" "${@:2}"
 }
 
+# As start_program, with SIGINT back at its default: a script's background
+# job starts with it ignored.
+start_program_with_sigint() {
+    mkdir -p "$WORK/app"
+    cp "$BUILD_DIR/$1" "$BUILD_DIR/kadrel.uir" "$WORK/app/"
+    launch python3 -c 'import os, signal, sys
+signal.signal(signal.SIGINT, signal.SIG_DFL)
+os.execv(sys.argv[1], sys.argv[1:])' "$WORK/app/$(basename "$1")" "${@:2}"
+}
+
 # Runs a command in the background and waits for its kadrel window.
 launch() {
     "$@" >"$WORK/out.txt" 2>"$WORK/err.txt" &

@@ -170,7 +170,8 @@ int ReadCameraOptions(int argc, char* argv[], CameraOptions* o, std::vector<std:
         const char* value = nullptr;
         const char* option = ValueOption(argv[i], &value);
         if (option == nullptr) {
-            o->help = o->help || std::strcmp(argv[i], "--help") == 0;
+            o->help =
+                o->help || std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0;
             rest->push_back(argv[i]);
             continue;
         }

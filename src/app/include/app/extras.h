@@ -27,8 +27,9 @@ std::string PlainReportText();
 void RunContextMenu(int top, int left);
 void ApplySensorPreset(std::size_t index);  // fills the four sensor fields, recalculates once
 void AskSubjectDistance();
-void PlaceCursor(double d);  // then Cursor runs as after the user's own move
-bool HyperfocalOnGraph();
+// Beyond d max, d max rises to hold d first; then Cursor runs as after the
+// user's own move.
+void PlaceCursor(double d);
 void FocusAtHyperfocal();
 void CopyReportAsText();
 

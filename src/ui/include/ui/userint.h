@@ -316,7 +316,7 @@ int GetCursorAttribute(int panel, int graph, int cursor, int attribute, int* val
 
 // ---- pop-ups, bitmaps, clipboard ----------------------------------------------
 // 0 once the user has dismissed the modal pop-up, which opens beside the
-// active window where the screen has room; UIENotInitialized.
+// active window, on the first side where the screen has room; UIENotInitialized.
 int MessagePopup(const char* title, const char* message);
 
 struct Rect {

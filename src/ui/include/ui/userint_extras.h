@@ -1,8 +1,8 @@
 // The runtime's help beside the panels' own controls: tooltips and
 // selectable texts, panel events (context menu, double click, shortcuts),
-// pop-up menus, a number prompt, and text on the clipboard. Part of
-// userint.h, which includes it; the same contracts hold (negative UIError on
-// failure, nothing changed).
+// pop-up menus, prompts, a message beside a control, and text on the
+// clipboard. Part of userint.h, which includes it; the same contracts hold
+// (negative UIError on failure, nothing changed).
 #pragma once
 
 #include <cstddef>
@@ -60,6 +60,12 @@ int RunPopupMenu(int panel, int top, int left, const MenuItem* items, std::size_
 // for min above max or decimals outside 0..15; UIENotInitialized.
 int PromptPopupNumber(const char* title, const char* message, double* value, double min, double max,
                       int decimals);
+
+// As MessagePopup, leaving a control of the panel in view (a picture the
+// message explains): beside the panel where the screen has room, else beside
+// the control; where no place holds the whole message, its text scrolls in
+// the largest. UIEBadPanelHandle, UIEBadControlId, UIENotInitialized.
+int MessagePopupBeside(int panel, int control, const char* title, const char* message);
 
 // One row of a form pop-up: a label and free text, a choice among fixed
 // labels, or free text with suggestions (an editable choice).
