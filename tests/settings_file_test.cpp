@@ -9,8 +9,13 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <limits>
 
+#include <QInputDialog>
+
+#include "app/extras.h"
 #include "app_fixture.h"
+#include "core/sensor_presets.h"
 
 namespace {
 
@@ -90,6 +95,78 @@ TEST_F(AppTest, ALinkedSettingsFileIsWrittenThroughItsLink) {
     std::remove(target.c_str());
     rmdir(folder);
     EXPECT_EQ(FolderOf(iniFullPath), projectPath);
+}
+
+// A preset's two decimals and a typed 22.35 come back after OK and a start,
+// and with them the grey "square pixels" remark.
+TEST_F(AppTest, DecimalsBeyondTheFirstSurviveASave) {
+    InitPanel();
+    std::size_t count = 0;
+    const SensorPreset* presets = SensorPresets(&count);
+    for (std::size_t i = 0; i < count; ++i) {
+        if (std::string(presets[i].name) == "1/2.3-inch") {
+            ApplySensorPreset(i);
+        }
+    }
+    TypeInto("FOCAL", "22.35");
+    QuitCallback(panelHandle, PANEL_COMMANDBUTTON, EVENT_COMMIT, nullptr, 0, 0);
+    EXPECT_NE(ReadIni().find("\nXSIZE = 6.17\t# x\nYSIZE = 4.63\t# y\n"), std::string::npos);
+    EXPECT_NE(ReadIni().find("\nFOCAL = 22.35\n"), std::string::npos);
+    Restart();
+    EXPECT_EQ(Number(PANEL_XMM), double{6.17f});
+    EXPECT_EQ(Number(PANEL_YMM), double{4.63f});
+    EXPECT_EQ(Number(PANEL_FOCAL), double{22.35f});
+    EXPECT_EQ(Text(PANEL_TEXTRATIO2), "square pixels");
+}
+
+// inf, infinity and 1e39 (beyond a float) leave a field as nan does, whether
+// typed, read from kadrel.ini or given by a prompt; nothing non-finite reaches
+// the report or the next save.
+TEST_F(AppTest, NonFiniteValuesAreRefusedFromEveryPath) {
+    InitPanel();
+    const std::string report = Text(PANEL_TEXTPARAM);
+    for (const char* field : {"XMM", "YMM", "DMAX"}) {
+        for (const char* text : {"inf", "infinity", "1e39"}) {
+            TypeInto(field, text);
+        }
+    }
+    TypeInto("FOCAL", "inf");
+    TypeInto("XPIX", "-infinity");
+    EXPECT_EQ(Number(PANEL_XMM), 22.5);
+    EXPECT_EQ(Number(PANEL_YMM), 15.0);
+    EXPECT_EQ(Number(PANEL_DMAX), 10.0);
+    EXPECT_EQ(Number(PANEL_FOCAL), 24.0);
+    EXPECT_EQ(Number(PANEL_XPIX), 3504.0);
+    EXPECT_EQ(Text(PANEL_TEXTPARAM), report);
+
+    // From the file: each field keeps the panel's own value, as for nan.
+    WriteIni("XSIZE = nan\nYSIZE = nan\nFOCAL = nan\nDMAX = nan\n");
+    Restart();
+    const double asForNan[] = {Number(PANEL_XMM), Number(PANEL_YMM), Number(PANEL_FOCAL),
+                               Number(PANEL_DMAX)};
+    WriteIni("XSIZE = inf\nYSIZE = 1e39\nFOCAL = infinity\nDMAX = -inf\n");
+    Restart();
+    EXPECT_EQ(Number(PANEL_XMM), asForNan[0]);
+    EXPECT_EQ(Number(PANEL_YMM), asForNan[1]);
+    EXPECT_EQ(Number(PANEL_FOCAL), asForNan[2]);
+    EXPECT_EQ(Number(PANEL_DMAX), asForNan[3]);
+    QuitCallback(panelHandle, PANEL_COMMANDBUTTON, EVENT_COMMIT, nullptr, 0, 0);
+    EXPECT_EQ(ReadIni().find("inf"), std::string::npos) << ReadIni();
+    EXPECT_EQ(ReadIni().find("nan"), std::string::npos) << ReadIni();
+
+    // A prompt: typing inf leaves the number it offered.
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        auto* editor = dialog->findChild<QLineEdit*>();
+        editor->selectAll();
+        QTest::keyClicks(editor, "inf");
+        dialog->accept();
+    });
+    double asked = 3.0;
+    const double inf = std::numeric_limits<double>::infinity();
+    PromptPopupNumber("kadrel", "Subject distance", &asked, -inf, inf, 2);
+    EXPECT_EQ(asked, 3.0);
 }
 
 // Clicks the focal length, types 85 and does not confirm it.

@@ -252,7 +252,9 @@ int NewCtrl(int panel, int kind, const char* label, int top, int left);
 int DefaultCtrl(int panel, int control);
 
 // 0; the field makes the number what its range check and data type allow
-// (NaN is ignored); UIEWrongType when the control is no numeric field.
+// (NaN is ignored, and so is a number an input field cannot hold finite:
+// an infinity, 1e39 in a float); UIEWrongType when the control is no numeric
+// field.
 int SetCtrlVal(int panel, int control, int value);
 int SetCtrlVal(int panel, int control, float value);
 int SetCtrlVal(int panel, int control, double value);
