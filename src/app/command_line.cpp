@@ -41,7 +41,7 @@ void PrintHelp(std::FILE* out) {
     LocateSettingsFile();
     char panelFile[MAX_PATHNAME_LEN];
     LocatePanelFile(projectPath, panelFile);
-    std::fprintf(out, kHelpFormat, panelFile, iniFullPath);
+    std::fprintf(out, kHelpFormat, panelFile, SettingsFileShown().c_str());
 }
 
 }  // namespace

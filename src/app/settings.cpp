@@ -22,6 +22,11 @@ bool perUserSettings = false;
 // Six short lines; anything much larger is no settings file of ours.
 constexpr std::size_t kMaxSettingsBytes = 1024 * 1024;
 
+// Why an installed copy has no kadrel.ini of the user's own (no home, a path
+// too long). It then saves nowhere, never into its own folder.
+std::string noPlaceBecause;
+const char kUserSettingsPlace[] = "$XDG_CONFIG_HOME/kadrel or ~/.config/kadrel";
+
 // Why an existing kadrel.ini could not be read at start-up. The values the
 // user kept there were never seen, so that file is never overwritten.
 std::string unreadableBecause;
@@ -52,12 +57,23 @@ void LocateSettingsFile() {
     unreadableBecause.clear();
     GetProjectDir(projectPath);
     MakePathname(projectPath, "kadrel.ini", iniFullPath);
-    perUserSettings = !SettingsArePortable(projectPath) && UserSettingsPath(iniFullPath) == 0;
+    perUserSettings = !SettingsArePortable(projectPath);
+    noPlaceBecause = perUserSettings ? UserSettingsPath(iniFullPath) : "";
+    if (!noPlaceBecause.empty()) {
+        iniFullPath[0] = '\0';
+    }
+}
+
+std::string SettingsFileShown() {
+    return noPlaceBecause.empty() ? iniFullPath : "none: " + noPlaceBecause;
 }
 
 // The text is taken whole first, so a FIFO, a device or a huge file can
 // neither block nor stall the start; the lines then come from memory.
 void ReadSettingsFile() {
+    if (!noPlaceBecause.empty()) {
+        return;
+    }
     std::string text;
     bool missing = false;
     SetBreakOnLibraryErrors(0);
@@ -97,6 +113,10 @@ void TellIfSettingsUnreadable() {
 // stays. Whatever fails, the user hears of it before the program ends.
 void WriteSettingsFile() {
     if (!unreadableBecause.empty()) {
+        return;
+    }
+    if (!noPlaceBecause.empty()) {
+        TellUser("kadrel could not save its settings in", kUserSettingsPlace, noPlaceBecause);
         return;
     }
     if (perUserSettings) {

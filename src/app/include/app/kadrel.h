@@ -69,6 +69,9 @@ int QuitCallback(int panel, int control, int event, void* callbackData, int even
 void LocateSettingsFile();
 void ReadSettingsFile();
 void WriteSettingsFile();
+// kadrel.ini's path as --help names it, or "none: " and why an installed
+// copy has no place for it (it then saves nowhere and says so at quit).
+std::string SettingsFileShown();
 // The start-up notice, once the panel shows its values.
 void TellIfSettingsUnreadable();
 // The next line of the file that holds something, comment and outer blanks
