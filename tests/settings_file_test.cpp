@@ -11,7 +11,9 @@
 #include <functional>
 #include <limits>
 
+#include <QAbstractButton>
 #include <QInputDialog>
+#include <QPointer>
 
 #include "app/extras.h"
 #include "app_fixture.h"
@@ -199,36 +201,97 @@ TEST_F(AppTest, EveryWayOutSavesAValueStillBeingTyped) {
     }
 }
 
-// A logout, a closed terminal, Ctrl+C: saved as by the close box, and the
-// signal's own handling back once the loop has ended.
-TEST_F(AppTest, QuitSignalsSaveAValueStillBeingTyped) {
-    for (int signal : {SIGTERM, SIGHUP, SIGINT}) {
-        std::remove(iniFullPath);
-        Restart();
-        QTimer::singleShot(0, [signal] {
-            TypeWithoutConfirming();
-            raise(signal);
+// Keeps the text of each message pop-up that shows, answering none; at the
+// first it raises the signal twice, back to back.
+class SignalAtFirstMessage {
+  public:
+    explicit SignalAtFirstMessage(int signal) {
+        QObject::connect(&timer_, &QTimer::timeout, [this, signal] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr || box == shown_) {
+                return;
+            }
+            shown_ = box;
+            said.push_back(box->text().toStdString());
+            if (said.size() == 1) {
+                raise(signal);
+                raise(signal);
+            }
         });
-        EXPECT_EQ(RunUserInterface(), 0) << strsignal(signal);
-        EXPECT_TRUE(Saved85()) << strsignal(signal) << ":\n" << ReadIni();
-        struct sigaction now;
-        sigaction(signal, nullptr, &now);
-        EXPECT_EQ(now.sa_handler, SIG_DFL) << strsignal(signal);
+        timer_.start(5);
     }
+    std::vector<std::string> said;
 
-    // Started under nohup: the hang-up stays ignored and nothing ends.
-    std::remove(iniFullPath);
-    std::signal(SIGHUP, SIG_IGN);
-    QTimer::singleShot(0, [] {
-        raise(SIGHUP);
-        QTimer::singleShot(50, [] { QuitUserInterface(7); });
-    });
-    EXPECT_EQ(RunUserInterface(), 7);
-    EXPECT_EQ(ReadIni(), "");
-    struct sigaction now;
-    sigaction(SIGHUP, nullptr, &now);
-    EXPECT_EQ(now.sa_handler, SIG_IGN);
-    std::signal(SIGHUP, SIG_DFL);
+  private:
+    QTimer timer_;
+    QPointer<QMessageBox> shown_;
+};
+
+// A logout, a closed terminal, Ctrl+C: saved as by the close box, whichever
+// window is active; with the details window in front and two signals back to
+// back as well.
+TEST_F(AppTest, QuitSignalsSaveWhicheverWindowIsActive) {
+    for (int signal : {SIGTERM, SIGHUP, SIGINT}) {
+        for (bool details : {false, true}) {
+            std::remove(iniFullPath);
+            Restart();
+            QTimer::singleShot(0, [signal, details] {
+                TypeWithoutConfirming();
+                if (details) {
+                    OpenDetails();
+                    QWidget* window = nullptr;
+                    for (QWidget* w : QApplication::topLevelWidgets()) {
+                        if (w->windowTitle() == "kadrel details") {
+                            window = w;
+                        }
+                    }
+                    ASSERT_NE(window, nullptr);
+                    QApplication::setActiveWindow(window);
+                    raise(signal);
+                }
+                raise(signal);
+            });
+            EXPECT_EQ(RunUserInterface(), 0) << strsignal(signal);
+            EXPECT_TRUE(Saved85()) << strsignal(signal) << (details ? ", details" : "") << ":\n"
+                                   << ReadIni();
+        }
+    }
+    CloseDetails();
+}
+
+// A signal while the save's failure is told ends the program: no second save,
+// no second message, nobody needed to press OK.
+TEST_F(AppTest, QuitSignalDuringAFailedSaveEndsWithoutRetrying) {
+    for (int signal : {SIGTERM, SIGHUP, SIGINT}) {
+        Restart();
+        std::strcpy(iniFullPath, "/nonexistent-kadrel-dir/kadrel.ini");
+        SignalAtFirstMessage user(signal);
+        QTimer::singleShot(0, [] { Widget<QAbstractButton>("COMMANDBUTTON")->click(); });
+        EXPECT_EQ(RunUserInterface(), 0) << strsignal(signal);
+        EXPECT_EQ(user.said, std::vector<std::string>{"kadrel could not save its settings in\n\n"
+                                                      "/nonexistent-kadrel-dir/kadrel.ini\n" +
+                                                      std::string(std::strerror(ENOENT))})
+            << strsignal(signal);
+        LocateSettingsFile();
+    }
+}
+
+// A signal while the start-up notice shows: the notice ends, the unreadable
+// file is left alone, and the run that follows ends at once.
+TEST_F(AppTest, QuitSignalDuringTheStartUpNoticeEndsTheRun) {
+    ASSERT_EQ(mkfifo(iniFullPath, 0644), 0);
+    {
+        SignalAtFirstMessage user(SIGTERM);
+        Restart();
+        EXPECT_EQ(user.said.size(), 1u);
+        EXPECT_EQ(RunUserInterface(), 0);
+    }
+    struct stat info;
+    ASSERT_EQ(lstat(iniFullPath, &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+    // Qt forgets the exit only in a run of its loop; the next test needs one.
+    QTimer::singleShot(0, [] { QuitUserInterface(0); });
+    EXPECT_EQ(RunUserInterface(), 0);
 }
 
 }  // namespace

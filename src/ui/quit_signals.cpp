@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <vector>
 
 #include "model.h"
 
@@ -25,22 +26,32 @@ extern "C" void OnQuitSignal(int signal) {
     errno = saved;
 }
 
-// The panel the user would close: the active one if it has a close box that
-// does something, else the first that has.
+// Closes the windows, in the order they were made, until one ends the
+// program, as a session that logs out closes each; whichever is active, the
+// program saves as on its close box. Once a quit is under way (a close still
+// running, say a message that the save failed, or the loop already told to
+// end), a signal ends the loops at once, without a second save or message.
 void CloseOnSignal() {
     char bytes[64];
     while (read(pipeEnds[0], bytes, sizeof bytes) > 0) {
     }
-    QWidget* active = QApplication::activeWindow();
-    for (bool activeOnly : {true, false}) {
-        for (const auto& [handle, panel] : runtime().panels) {
-            if (panel->window && (!activeOnly || panel->window.get() == active) &&
-                closePanel(handle)) {
-                return;
-            }
+    Runtime& rt = runtime();
+    if (rt.quitAsked || rt.closing > 0) {
+        QuitUserInterface(rt.quitAsked ? rt.quitCode : 0);
+        return;
+    }
+    std::vector<int> windows;
+    for (const auto& [handle, panel] : rt.panels) {
+        if (panel->window) {
+            windows.push_back(handle);
         }
     }
-    QuitUserInterface(0);  // nothing to close: end as the signal asked
+    for (int handle : windows) {
+        if (findPanel(handle) != nullptr && closePanel(handle) && rt.quitAsked) {
+            return;
+        }
+    }
+    QuitUserInterface(0);  // no window ended the program: end as the signal asked
 }
 
 }  // namespace
