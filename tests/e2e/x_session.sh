@@ -43,9 +43,10 @@ start_program() {
     launch "$WORK/app/$(basename "$1")" "${@:2}"
 }
 
-# Runs a command in the background and waits for its kadrel window.
+# Runs a command in the background and waits for its kadrel window. A
+# script's background job starts with Ctrl+C ignored; a desktop's does not.
 launch() {
-    "$@" >"$WORK/out.txt" 2>"$WORK/err.txt" &
+    env --default-signal=INT "$@" >"$WORK/out.txt" 2>"$WORK/err.txt" &
     PROGRAM_PID=$!
     # A sanitizer build on a busy machine takes its time to start.
     for _ in $(seq 300); do
