@@ -1,5 +1,6 @@
 # The two commands: `make run` builds and starts kadrel, `make test` builds and
-# runs every test. Both install missing Debian packages first.
+# runs every test. Both install missing Debian packages first: `make run` only
+# what building and running need, `make test` the test kit too.
 # `make install PREFIX=...` installs there (DESTDIR is honoured); `make
 # package` writes the Debian package kadrel_<version>_<arch>.deb into BUILD.
 BUILD ?= build
@@ -8,27 +9,39 @@ ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 
-.PHONY: all deps build run test install package sanitize format-check bench fuzz clean
+.PHONY: all deps build program run test install package sanitize format-check bench fuzz clean
 
 all: build
 
 deps:
-	@scripts/install-deps
+	@scripts/install-deps test
 
 build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DKADREL_BENCH=ON
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
-	./$(BUILD)/kadrel
+# The program's own packages and build folder: a folder made here leaves the
+# tests and benchmarks out, one that `make test` made keeps them.
+KIT = run
+program:
+	@scripts/install-deps $(KIT)
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		$(if $(wildcard $(BUILD)/CMakeCache.txt),,-DBUILD_TESTING=OFF -DKADREL_BENCH=OFF)
+
+run: program
+	cmake --build $(BUILD) -j $(JOBS) --target kadrel
+	$(BUILD)/kadrel
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
-install: build
+install: program
+	cmake --build $(BUILD) -j $(JOBS)
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
-package: build
+package: KIT = package
+package: program
+	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && cpack
 
 # The same tests built with AddressSanitizer and UndefinedBehaviorSanitizer.

@@ -6,16 +6,20 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <memory>
 #include <vector>
 
 #include "app/extras.h"
+#include "app/keys.h"
 #include "app_fixture.h"
-#include "core/sharp_zone.h"
+#include "core/units.h"
 #include "golden.h"
 #include "graph_widget.h"
 
@@ -112,7 +116,8 @@ TEST_F(ExtrasTest, DetailsFollowTheCursor) {
     QTest::mouseMove(graph, start + QPoint(40, 0));
     double d = 0, s = 0;
     GetGraphCursor(panelHandle, PANEL_GRAPH, 1, &d, &s);
-    EXPECT_EQ(DetailsText().substr(0, DetailsText().find(',')), "Subject at " + FormatLength(d));
+    EXPECT_EQ(DetailsText().substr(0, DetailsText().find(',')),
+              "Subject at " + FormatDistance(d, Units::Metric));
     QTest::mouseRelease(graph, Qt::LeftButton, {}, start + QPoint(40, 0));
 }
 
@@ -139,6 +144,85 @@ TEST_F(ExtrasTest, DetailsOpenByKeyAndDoubleClickAndCloseWithTheirButton) {
     auto* report = Widget<QLabel>("TEXTPARAM");
     QTest::mouseDClick(report, Qt::LeftButton, {}, QPoint(20, 20));
     EXPECT_TRUE(DetailsShown());
+}
+
+QWidget* DetailsWindow() {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->windowTitle() == "kadrel details") {
+            return w;
+        }
+    }
+    return nullptr;
+}
+
+void Activate(QWidget* window) {
+    QApplication::setActiveWindow(window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+}
+
+// Escape closes the details window; Ctrl+Q there ends kadrel as OK does,
+// saving the settings.
+TEST_F(ExtrasTest, DetailsCloseByEscapeAndQuitByCtrlQ) {
+    TypeInto("FOCAL", "50");
+    OpenDetails();
+    QWidget* details = DetailsWindow();
+    ASSERT_NE(details, nullptr);
+    Activate(details);
+    QTest::keyClick(details, Qt::Key_Escape);
+    EXPECT_FALSE(DetailsShown());
+    EXPECT_EQ(ReadIni(), "");
+
+    OpenDetails();
+    Activate(details);
+    QTest::keyClick(details, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_NE(ReadIni().find("FOCAL = 50.0\n"), std::string::npos) << ReadIni();
+}
+
+// The details window opens beside the panel from where the panel is now,
+// unless the user has put it somewhere: then it stays there for the run.
+TEST_F(ExtrasTest, DetailsFollowThePanelUntilTheUserPlacesThem) {
+    QWidget* panel = Widget("XMM")->window();
+    panel->move(30, 40);
+    OpenDetails();
+    QWidget* details = DetailsWindow();
+    ASSERT_NE(details, nullptr);
+    EXPECT_EQ(details->frameGeometry().top(), 40);
+    const QRect screen = panel->screen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(details->frameGeometry()))
+        << screen.width() << "x" << screen.height();
+    HidePanel(detailsHandle);
+    panel->move(10, 70);
+    OpenDetails();
+    EXPECT_EQ(details->frameGeometry().top(), 70);
+
+    details->move(5, 300);  // the user's place
+    const QPoint put = details->geometry().topLeft();
+    HidePanel(detailsHandle);
+    panel->move(20, 20);
+    OpenDetails();
+    EXPECT_EQ(details->geometry().topLeft(), put);
+}
+
+// Every shortcut of the panel and the details window is among the keys that
+// --help and the manual page list.
+TEST_F(ExtrasTest, EveryShortcutIsListed) {
+    OpenDetails();
+    std::vector<QKeySequence> listed;
+    for (std::size_t i = 0; i < kKeyRowCount; ++i) {
+        for (const QString& key : QString(kKeyRows[i].keys).split(", ")) {
+            listed.emplace_back(key, QKeySequence::PortableText);
+        }
+    }
+    int shortcuts = 0;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        for (const QShortcut* shortcut : window->findChildren<QShortcut*>()) {
+            EXPECT_NE(std::find(listed.begin(), listed.end(), shortcut->key()), listed.end())
+                << shortcut->key().toString().toStdString() << " in "
+                << window->windowTitle().toStdString() << " is not in the table of keys";
+            ++shortcuts;
+        }
+    }
+    EXPECT_GE(shortcuts, 6);  // F1, Ctrl+C, Ctrl+Q, Ctrl+D; Escape, Ctrl+Q
 }
 
 TEST_F(ExtrasTest, PresetFillsFourFieldsAndRecalculatesOnce) {

@@ -62,15 +62,18 @@ inline constexpr char kFactoryAtTenMetresText[] =
     "Rear dof        6.40 m\n"
     "Front dof       2.81 m\n"
     "Depth Of Field  9.20 m\n"
-    "Near limit      7.19 m\n"
-    "Far limit       16.40 m\n";
+    "CoC 0.0064 mm = 1 px\n"
+    "Near limit      7.20 m\n"
+    "Far limit       16.37 m\n";
 
-// The details for the factory camera with the cursor at 10 m.
+// The details for the factory camera with the cursor at 10 m: the exact
+// thin-lens limits with one pixel, H = f²/(Nc) + f.
 inline constexpr char kFactoryAtTenMetresDetails[] =
     "Subject at 10.00 m, f/3.50\n"
-    "Near limit      7.19 m\n"
-    "Far limit       16.40 m\n"
-    "Focused at the hyperfocal distance, sharp from 12.81 m to \xe2\x88\x9e\n"
+    "CoC 0.0064 mm = 1 px\n"
+    "Near limit      7.20 m\n"
+    "Far limit       16.37 m\n"
+    "Depth of field  9.17 m\n"
+    "If focused at the hyperfocal distance (25.65 m): sharp from 12.83 m to \xe2\x88\x9e\n"
     "Magnification   1:415.7\n"
-    "Airy disc       4.70 \xc2\xb5m = 0.73 px (\xce\xbb 550 nm)\n"
-    "                over 2 px beyond f/9.6";
+    "Airy disc       4.70 \xc2\xb5m (\xce\xbb 550 nm), 0.73 \xc3\x97 the CoC";

@@ -88,6 +88,54 @@ TEST_F(Legibility, NoTextReachesItsFieldOrAnotherControl) {
     }
 }
 
+// Where each text outside the graph's plot is and the font it is drawn in,
+// but for the remarks, which say other things for other values.
+std::vector<std::string> TextsBesideTheReport() {
+    std::vector<std::string> places;
+    for (const PanelText& text : PanelTexts()) {
+        const QString name = text.label->objectName();
+        if (name != "TEXTPARAM" && !name.startsWith("TEXTRATIO")) {
+            const QRect r = text.label->geometry();
+            places.push_back(QString("%1 at %2,%3 %4x%5 in %6")
+                                 .arg(text.label->text())
+                                 .arg(r.x())
+                                 .arg(r.y())
+                                 .arg(r.width())
+                                 .arg(r.height())
+                                 .arg(text.label->drawnFont().toString())
+                                 .toStdString());
+        }
+    }
+    return places;
+}
+
+// However long a report line grows, it is fitted inside the plot: no other
+// text moves or shrinks because of it.
+TEST_F(Legibility, LongReportLinesMoveNoOtherText) {
+    InitPanel();
+    const auto before = TextsBesideTheReport();
+    const auto expectUnmoved = [&](const char* when) {
+        SCOPED_TRACE(when);
+        EXPECT_EQ(TextsBesideTheReport(), before);
+        for (const PanelText& text : PanelTexts()) {
+            ExpectClear(text);
+        }
+    };
+    TypeInto("XMM", "1e30");
+    expectUnmoved("X size 1e30");
+    Restart();
+    TypeInto("DMAX", "384400000");
+    auto* graph = Widget("GRAPH");
+    graph->setFocus();
+    QTest::keyClick(graph, Qt::Key_End);
+    EXPECT_NE(Text(PANEL_TEXTPARAM).find("Object distance 384400000.00 m"), std::string::npos);
+    expectUnmoved("d max 384400000, cursor at its end");
+    Restart();
+    TypeInto("FOCAL", "10");
+    TypeInto("DMAX", "100000");
+    expectUnmoved("focal 10 mm, d max 100000");
+}
+
 // What the screen shows between each caption and its field: only the panel's
 // colour, so no letter runs on under the field.
 TEST_F(Legibility, ScreenShowsAGapBeforeEveryField) {

@@ -19,6 +19,7 @@
 
 #include "app/kadrel.h"
 #include "app/locations.h"
+#include "app/preferences.h"
 #include "app_fixture.h"
 
 namespace {
@@ -220,12 +221,18 @@ TEST(CommandLine, VersionAndHelpAnswerAndEverythingElseIsIgnored) {
     const auto [answered, help] =
         Answer({"kadrel", "-platform", "offscreen", "--help", "--version"});
     EXPECT_TRUE(answered);
-    EXPECT_EQ(help.rfind("Usage: kadrel [--help | --version]\n\n", 0), 0u) << help;
+    EXPECT_EQ(help.rfind("Usage: kadrel [--help | --version]\n"
+                         "       kadrel COMMAND [OPTIONS]   (kadrel COMMAND --help tells more)\n\n",
+                         0),
+              0u)
+        << help;
     char programDir[MAX_PATHNAME_LEN];
     GetProjectDir(programDir);
     const std::string dir = programDir;
     EXPECT_NE(help.find("\n  panel file   " + dir + "/kadrel.uir\n"), std::string::npos) << help;
     EXPECT_NE(help.find("\n  settings     " + dir + "/kadrel.ini\n"), std::string::npos) << help;
+    EXPECT_NE(help.find("\n  preferences  " + dir + "/preferences.ini\n"), std::string::npos)
+        << help;
 
     for (auto args : {std::initializer_list<const char*>{"kadrel"},
                       {"kadrel", "-platform", "offscreen"},
@@ -265,10 +272,13 @@ TEST(SettingsLocation, InstalledCopyWithNoUserFolderSavesNowhereAndSaysSo) {
         settings.focal = 85;
         PopupAnswerer user;
         WriteSettingsFile();
-        EXPECT_EQ(user.said,
-                  std::vector<std::string>{"kadrel|kadrel could not save its settings in\n\n"
-                                           "$XDG_CONFIG_HOME/kadrel or ~/.config/kadrel\n" +
-                                           std::string(c.why)});
+        LocatePreferencesFile();
+        EXPECT_FALSE(WritePreferencesFile());
+        const std::string where =
+            "\n\n$XDG_CONFIG_HOME/kadrel or ~/.config/kadrel\n" + std::string(c.why);
+        EXPECT_EQ(user.said, (std::vector<std::string>{
+                                 "kadrel|kadrel could not save its settings in" + where,
+                                 "kadrel|kadrel could not save its preferences in" + where}));
         EXPECT_TRUE(QDir(QString::fromStdString(prefix.Bin())).entryList(QDir::Files).isEmpty())
             << c.why;
         SetProjectDir(nullptr);

@@ -1,13 +1,16 @@
 // Panel events, pop-up menus, the number prompt, tooltips and the clipboard's
 // text beside a picture.
+#include <QAccessible>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QHelpEvent>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 
 #include <functional>
 
@@ -159,16 +162,36 @@ TEST_F(PanelEventTest, NumberPromptKeepsToItsRange) {
     EXPECT_EQ(PromptPopupNumber("t", "distance", &value, 10, 0, 2), UIEBadValue);
 }
 
+// A tooltip shows as written, in the control's font, whatever it holds; what
+// a screen reader hears as the description of the control and of its caption
+// is that same plain text, without the markup that lays it out.
 TEST_F(PanelEventTest, TooltipsAndSelectableText) {
-    ASSERT_EQ(SetCtrlAttribute(panel, field, ATTR_TOOLTIP_TEXT, "Width, in mm"), 0);
+    const char* written = "a <b>\n  b & c";
+    ASSERT_EQ(SetCtrlAttribute(panel, field, ATTR_TOOLTIP_TEXT, written), 0);
     std::string tip;
     GetCtrlAttribute(panel, field, ATTR_TOOLTIP_TEXT, &tip);
-    EXPECT_EQ(tip, "Width, in mm");
-    EXPECT_TRUE(widget("FIELD")->toolTip().contains(">Width, in mm</p>"));
-    ASSERT_EQ(SetCtrlAttribute(panel, field, ATTR_TOOLTIP_TEXT, "a <b>\n  b"), 0);
-    EXPECT_TRUE(widget("FIELD")->toolTip().contains(">a &lt;b&gt;\n  b</p>"));
+    EXPECT_EQ(tip, written);
+    QWidget* shown = widget("FIELD");
+    QWidget* caption = nullptr;
+    for (auto* label : shown->parentWidget()->findChildren<QLabel*>()) {
+        caption = label->buddy() == shown ? label : caption;
+    }
+    ASSERT_NE(caption, nullptr);
+    const auto description = [](QWidget* w) {
+        return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description);
+    };
+    for (QWidget* w : {shown, caption}) {
+        EXPECT_EQ(description(w), written);
+        const QPoint at = w->rect().center();
+        QHelpEvent help(QEvent::ToolTip, at, w->mapToGlobal(at));
+        QApplication::sendEvent(w, &help);
+        EXPECT_EQ(QToolTip::text(), "<p style=\"white-space:pre; font-family:'" +
+                                        w->font().family() + "'\">a &lt;b&gt;\n  b &amp; c</p>");
+        QToolTip::hideText();
+    }
     ASSERT_EQ(SetCtrlAttribute(panel, field, ATTR_TOOLTIP_TEXT, ""), 0);
-    EXPECT_TRUE(widget("FIELD")->toolTip().isEmpty());
+    EXPECT_TRUE(shown->toolTip().isEmpty());
+    EXPECT_EQ(description(caption), "");
     EXPECT_EQ(SetCtrlAttribute(panel, field, ATTR_TOOLTIP_TEXT, 1), UIEWrongType);
 
     ASSERT_EQ(SetCtrlAttribute(panel, text, ATTR_TEXT_SELECTABLE, 1), 0);

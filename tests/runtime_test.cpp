@@ -37,8 +37,7 @@ TEST(Runtime, FailuresAreLoggedOnlyWhileTheSwitchIsOn) {
     EXPECT_STREQ(LastUIFailure(), "no panel 9998");  // recorded all the same
     SetBreakOnLibraryErrors(before);
     SetFailureLog([](const char*) {});
-    EXPECT_EQ(LoggedLines(),
-              std::vector<std::string>{"ui_tests ui: no panel 9999 (unknown panel)"});
+    EXPECT_EQ(LoggedLines(), std::vector<std::string>{"ui_tests: no panel 9999 (unknown panel)"});
 }
 
 TEST(Runtime, PathsNeverOverflow) {

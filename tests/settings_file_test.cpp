@@ -18,6 +18,7 @@
 #include "app/extras.h"
 #include "app_fixture.h"
 #include "core/sensor_presets.h"
+#include "odd_files.h"
 
 namespace {
 
@@ -41,17 +42,7 @@ TEST_F(AppTest, AByteOrderMarkBeforeTheFirstKeyIsSkipped) {
 // A FIFO, devices, a file far too large: the start is told at once, with the
 // factory values, and the thing in the file's place is left as it was.
 TEST_F(AppTest, OddFilesInPlaceOfTheSettingsAreToldOnceAndLeftAlone) {
-    struct Case {
-        std::function<void()> make;
-        std::string why;
-    } const cases[] = {
-        {[] { mkfifo(iniFullPath, 0644); }, "not a regular file"},
-        {[] { symlink("/dev/zero", iniFullPath); }, "not a regular file"},
-        {[] { symlink("/dev/null", iniFullPath); }, "not a regular file"},
-        {[] { WriteIni("FOCAL = 50\n" + std::string(1024 * 1024, '#')); }, std::strerror(EFBIG)},
-        {[] { symlink("kadrel.ini", iniFullPath); }, std::strerror(ELOOP)},
-    };
-    for (const Case& c : cases) {
+    for (const OddFile& c : OddFilesAt(iniFullPath, "FOCAL = 50\n")) {
         std::remove(iniFullPath);
         c.make();
         struct stat before;

@@ -9,125 +9,163 @@
 #include <string>
 #include <utility>
 
+#include "core/circle_of_confusion.h"
 #include "core/details_text.h"
 #include "core/sensor_presets.h"
 #include "golden.h"
 
 namespace {
 
-constexpr float kFactoryPixel = 22.5f / 3504;
+const CocChoice kOnePixel;
 
-struct Case {
-    float focal;
-    float aperture;
-    double d;
-};
-
-DepthOfField Depth(const Case& c, float pixel = kFactoryPixel) {
-    return ComputeDepthOfField(pixel, c.focal, 3504, 2336, c.aperture, c.d);
+Settings Camera(float focal, float aperture) {
+    Settings s;
+    s.focal = focal;
+    s.aperture = aperture;
+    return s;
 }
 
-SharpZone Zone(const Case& c, float pixel = kFactoryPixel) {
-    return ComputeSharpZone(pixel, c.focal, c.aperture, c.d, Depth(c, pixel));
+SharpZone Zone(const Settings& s, double d, double coc = 22.5 / 3504 / 1000) {
+    const DepthOfField report =
+        ComputeDepthOfField(PixelPitch(s), s.focal, s.xresol, s.yresol, s.aperture, d);
+    return ComputeSharpZone(s, coc, d, report);
 }
 
+// By hand, with c = 22.5/3504 mm: H′ = 0.024²/(3.5c) = 25.6293 m, H = H′ + f,
+// near = H′s/(H′ + s − f), far = H′s/(H′ − s + f); m = 0.024/9.976;
+// the Airy disc 2.44 × 0.55 µm × 3.5 = 4.697 µm, 0.7315 of the circle.
 TEST(SharpZone, FactoryCameraAtTenMetres) {
-    const SharpZone z = Zone({24.0f, 3.5f, 10.0});
-    EXPECT_DIGITS(z.nearLimit, "7.19");
-    EXPECT_DIGITS(z.farLimit, "16.40");
-    EXPECT_DIGITS(z.hyperfocalNear, "12.81");
-    EXPECT_TRUE(z.imaged);
-    EXPECT_DIGITS(z.reproduction, "415.7");
-    EXPECT_DIGITS(z.airyMicrons, "4.70");
-    EXPECT_DIGITS(z.airyPixels, "0.73");
-    EXPECT_DIGITS(z.diffractionLimit, "9.6");
+    const SharpZone z = Zone(kFactorySettings, 10.0);
+    EXPECT_DIGITS(z.nearLimit, "7.1982");
+    EXPECT_DIGITS(z.farLimit, "16.3731");
+    EXPECT_DIGITS(z.hyperfocal, "25.6533");
+    EXPECT_DIGITS(z.hyperfocalNear, "12.8266");
+    EXPECT_DIGITS(1 / z.magnification, "415.67");
+    EXPECT_DIGITS(z.airy * 1e6, "4.697");
+    EXPECT_DIGITS(z.diffractionLimit, "4.785");
     EXPECT_FALSE(z.diffractionLimited);
     EXPECT_FALSE(z.closeUp);
-    EXPECT_TRUE(std::isnan(z.exactDepth));
-    EXPECT_EQ(ComposeDetails(z, 10.0, 3.5f), kFactoryAtTenMetresDetails);
+    EXPECT_EQ(ComposeDetails(kFactorySettings, kOnePixel, Units::Metric, 10.0),
+              kFactoryAtTenMetresDetails);
 }
 
-// The report's approximation against the exact thin-lens figures.
-TEST(SharpZone, CloseUpAgainstExactThinLens) {
-    const SharpZone macro50 = Zone({50.0f, 8.0f, 1.0});
-    EXPECT_TRUE(macro50.closeUp);  // 1:19
-    EXPECT_DIGITS(macro50.exactDepth, "0.0391");
-    EXPECT_DIGITS(macro50.reportDepth, "0.0411");
-    EXPECT_DIGITS(macro50.reportDepth / macro50.exactDepth, "1.053");
+// The figures for d/1500 (0.018028 mm): H = 9.1528 m, near 4.7783 m,
+// far ∞, and focused at H, sharp from H/2.
+TEST(SharpZone, ChosenCircleBesideEveryFigure) {
+    CocChoice coc;
+    ASSERT_TRUE(ParseCoc("d/1500", &coc));
+    const std::string text = ComposeDetails(kFactorySettings, coc, Units::Metric, 10.0);
+    EXPECT_EQ(text,
+              "Subject at 10.00 m, f/3.50\n"
+              "CoC 0.0180 mm = d/1500\n"
+              "Near limit      4.78 m\n"
+              "Far limit       \u221e\n"
+              "Depth of field  \u221e\n"
+              "If focused at the hyperfocal distance (9.15 m): sharp from 4.58 m to \u221e\n"
+              "Magnification   1:415.7\n"
+              "Airy disc       4.70 \u00b5m (\u03bb 550 nm), 0.26 \u00d7 the CoC");
+}
 
-    const SharpZone macro100 = Zone({100.0f, 2.8f, 0.4});
-    EXPECT_DIGITS(macro100.exactDepth * 1000, "0.43");
-    EXPECT_DIGITS(macro100.reportDepth * 1000, "0.58");
-    EXPECT_DIGITS(macro100.reportDepth / macro100.exactDepth, "1.333");
-    const std::string details = ComposeDetails(macro100, 0.4, 2.8f);
-    EXPECT_NE(details.find("Close-up at 1:3.0: the report's depths use an approximation.\n"
-                           "Exact near      399.8 mm\n"
-                           "Exact far       400.2 mm\n"
-                           "Exact depth     0.43 mm\n"
-                           "Report's depth  0.58 mm, 33.3 % larger"),
+// At f/8 the disc (10.736 µm) is 1.672 pixels: the one-pixel zone is out of
+// reach; the limit is c/(2.44λ) = f/4.785, so f/4.5 is the marked stop.
+TEST(SharpZone, DiffractionNamesTheWidestApertureThatReachesTheZone) {
+    const std::string text = ComposeDetails(Camera(24, 8), kOnePixel, Units::Metric, 10.0);
+    EXPECT_NE(text.find("Airy disc       10.74 \u00b5m (\u03bb 550 nm), 1.67 \u00d7 the CoC\n"
+                        "At f/8.00 the Airy disc is larger than the circle of confusion: this\n"
+                        "sharp zone cannot be reached at this aperture. It can at f/4.5 or wider."),
               std::string::npos)
-        << details;
+        << text;
+    // Past f/1 nothing reaches a circle smaller than 1.342 µm.
+    CocChoice tiny{CocKind::Millimetres, 0.001, 0};
+    EXPECT_NE(ComposeDetails(Camera(24, 2), tiny, Units::Metric, 10.0)
+                  .find("It cannot at any marked aperture."),
+              std::string::npos);
+}
 
-    // Close-ups end at 1:20.
-    EXPECT_TRUE(Zone({50.0f, 8.0f, 1.04}).closeUp);   // 1:19.8
-    EXPECT_FALSE(Zone({50.0f, 8.0f, 1.06}).closeUp);  // 1:20.2
+// 100 mm at 0.4 m is 1:3: the effective f-number is N(1 + 1/3), so at f/2.8
+// the disc is 2.44 × 0.55 × 3.7333 = 5.010 µm; at f/8 it is 14.315 µm and the
+// limit c/(2.44λ × 4/3) = f/3.589. The report's depth (0.5753 mm, 1.6438 mm)
+// is 33.3 % more than the exact one-pixel depth (0.4315 mm, 1.2329 mm).
+TEST(SharpZone, CloseUpUsesTheEffectiveApertureAndNamesTheReportsExcess) {
+    const SharpZone z = Zone(Camera(100, 2.8f), 0.4);
+    EXPECT_TRUE(z.closeUp);
+    EXPECT_DIGITS(z.effectiveAperture, "3.7333");
+    EXPECT_DIGITS(z.airy * 1e6, "5.0101");
+    EXPECT_DIGITS(z.depth * 1000, "0.43151");
+    EXPECT_DIGITS(z.reportDepth * 1000, "0.57534");
+    EXPECT_EQ(ComposeDetails(Camera(100, 2.8f), kOnePixel, Units::Metric, 0.4),
+              "Subject at 400.0 mm, f/2.80\n"
+              "CoC 0.0064 mm = 1 px\n"
+              "Near limit      399.8 mm\n"
+              "Far limit       400.2 mm\n"
+              "Depth of field  0.4 mm\n"
+              "If focused at the hyperfocal distance (556.29 m): sharp from 278.15 m to \u221e\n"
+              "Magnification   1:3.0, effective aperture f/3.73\n"
+              "Airy disc       5.01 \u00b5m (\u03bb 550 nm), 0.78 \u00d7 the CoC\n"
+              "Report's depth  0.6 mm, its approximation with 1 px: 33.3 % more than exact");
+
+    const std::string f8 = ComposeDetails(Camera(100, 8), kOnePixel, Units::Metric, 0.4);
+    EXPECT_NE(f8.find("Depth of field  1.2 mm\n"), std::string::npos) << f8;
+    EXPECT_NE(f8.find("14.31 \u00b5m"), std::string::npos) << f8;
+    EXPECT_NE(f8.find("It can at f/3.5 or wider.\nReport's depth  1.6 mm, its approximation "
+                      "with 1 px: 33.3 % more than exact"),
+              std::string::npos)
+        << f8;
+
+    // Close-ups start at 1:20; the report's figure appears only then.
+    EXPECT_TRUE(Zone(Camera(50, 8), 1.04).closeUp);   // 1:19.8
+    EXPECT_FALSE(Zone(Camera(50, 8), 1.06).closeUp);  // 1:20.2
+    EXPECT_EQ(ComposeDetails(Camera(50, 8), kOnePixel, Units::Metric, 1.06).find("Report's"),
+              std::string::npos);
 }
 
 TEST(SharpZone, InfiniteFarLimits) {
-    // f/22 at 5 m: past the hyperfocal distance of 4.08 m.
-    const SharpZone far = Zone({24.0f, 22.0f, 5.0});
+    // f/22 at 5 m: past H = 4.0774 + 0.024 m; near = 4.0774 × 5/9.0534.
+    const SharpZone far = Zone(Camera(24, 22), 5.0);
     EXPECT_TRUE(std::isinf(far.farLimit));
-    EXPECT_DIGITS(far.nearLimit, "2.2459");
-    EXPECT_TRUE(far.diffractionLimited);
-    const std::string details = ComposeDetails(far, 5.0, 22.0f);
-    EXPECT_NE(details.find("Far limit       \xe2\x88\x9e\n"), std::string::npos) << details;
-    EXPECT_NE(details.find("At f/22.0 diffraction blurs more than a pixel: the one-pixel depth "
-                           "of\nfield cannot be reached at this aperture."),
-              std::string::npos)
-        << details;
+    EXPECT_TRUE(std::isinf(far.depth));
+    EXPECT_DIGITS(far.nearLimit, "2.2519");
 
-    // A 10 mm pixel at f/50: the exact far limit is infinite from 10.2 mm on,
-    // well inside the close-up range; no percentage can be given.
-    const SharpZone coarse = Zone({10.0f, 50.0f, 0.1}, 10.0f);
-    EXPECT_TRUE(coarse.closeUp);
-    EXPECT_TRUE(std::isinf(coarse.exactFar));
-    EXPECT_TRUE(std::isinf(coarse.exactDepth));
-    const std::string text = ComposeDetails(coarse, 0.1, 50.0f);
-    EXPECT_NE(text.find("Exact depth     \xe2\x88\x9e\nReport's depth  \xe2\x88\x9e"),
-              std::string::npos)
+    // A 10 mm pixel at f/50 up close: every depth is infinite and no
+    // percentage can be given.
+    Settings coarse = Camera(10, 50);
+    coarse.xsize = 35040;
+    const std::string text = ComposeDetails(coarse, kOnePixel, Units::Metric, 0.1);
+    EXPECT_NE(text.find("Far limit       \u221e\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("Report's depth  \u221e, its approximation with 1 px"), std::string::npos)
         << text;
     EXPECT_EQ(text.find('%'), std::string::npos) << text;
 }
 
-// At or inside the focal length there is no image and no magnification.
+// At or inside the focal length there is no image, no magnification and no
+// limits.
 TEST(SharpZone, SubjectInsideTheFocalLength) {
     for (double d : {0.0, 0.024, -1.0}) {
-        const SharpZone z = Zone({24.0f, 3.5f, d});
+        const SharpZone z = Zone(kFactorySettings, d);
         EXPECT_FALSE(z.imaged) << d;
         EXPECT_FALSE(z.closeUp) << d;
-        EXPECT_NE(ComposeDetails(z, d, 3.5f).find("Magnification   \xe2\x80\x93 (the subject"),
-                  std::string::npos);
+        const std::string text = ComposeDetails(kFactorySettings, kOnePixel, Units::Metric, d);
+        EXPECT_NE(text.find("Near limit      \u2013\nFar limit       \u2013\n"), std::string::npos)
+            << text;
+        EXPECT_NE(text.find("Magnification   \u2013 (the subject"), std::string::npos) << text;
     }
 }
 
-TEST(FormatLength, MetresMillimetresAndInfinity) {
-    EXPECT_EQ(FormatLength(16.398), "16.40 m");
-    EXPECT_EQ(FormatLength(1.0), "1.00 m");
-    EXPECT_EQ(FormatLength(0.0390559), "39.1 mm");
-    EXPECT_EQ(FormatLength(0.00043150), "0.43 mm");
-    EXPECT_EQ(FormatLength(0.0), "0.00 mm");
-    EXPECT_EQ(FormatLength(-0.002), "-2.00 mm");
-    EXPECT_EQ(FormatLength(HUGE_VAL), "\xe2\x88\x9e");
-    EXPECT_EQ(FormatLength(-HUGE_VAL), "-\xe2\x88\x9e");
-    EXPECT_EQ(FormatLength(std::nan("")), "\xe2\x80\x93");
+// Above life size the larger figure comes first: 250 mm at 0.26 m is 25:1.
+TEST(SharpZone, MagnificationBothSidesOfLifeSize) {
+    EXPECT_EQ(MagnificationText(0.25 / 0.01), "25.0:1");
+    EXPECT_EQ(MagnificationText(1), "1:1.0");
+    EXPECT_EQ(MagnificationText(0.024 / 9.976), "1:415.7");
+    EXPECT_NE(ComposeDetails(Camera(250, 8), kOnePixel, Units::Metric, 0.26).find("25.0:1"),
+              std::string::npos);
 }
 
 TEST(PlainText, FactoryCameraAtTenMetres) {
-    Settings s;
-    const Case c{24.0f, 3.5f, 10.0};
-    const DepthOfField depth = Depth(c);
-    const SharpZone zone = ComputeSharpZone(kFactoryPixel, 24.0f, 3.5f, 10.0, depth);
-    EXPECT_EQ(ComposePlainText(s, ComposeReport(depth, 10.0), zone), kFactoryAtTenMetresText);
+    const DepthOfField depth =
+        ComputeDepthOfField(PixelPitch(kFactorySettings), 24, 3504, 2336, 3.5f, 10.0);
+    EXPECT_EQ(ComposePlainText(kFactorySettings, kOnePixel, Units::Metric,
+                               ComposeReport(depth, 10.0), 10.0),
+              kFactoryAtTenMetresText);
 }
 
 // Choosing any preset leaves the "rectangular pixels" remark grey, while the

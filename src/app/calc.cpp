@@ -71,6 +71,6 @@ int Cursor(int, int, int event, void*, int, int) {
     dh = r.dh;
     dof = r.dof;
     SetCtrlVal(panelHandle, PANEL_TEXTPARAM, ComposeReport(r, d).c_str());
-    ShowFigures(r, d);
+    ShowFigures(d);
     return 0;
 }

@@ -3,12 +3,16 @@
 #include <cstring>
 
 #include "app/kadrel.h"
+#include "app/keys.h"
 #include "app/locations.h"
+#include "app/preferences.h"
+#include "cli/subcommands.h"
 
 namespace {
 
-const char kHelpFormat[] =
+const char kAbout[] =
     "Usage: kadrel [--help | --version]\n"
+    "       kadrel COMMAND [OPTIONS]   (kadrel COMMAND --help tells more)\n"
     "\n"
     "kadrel tells what one digital camera with one lens sees and holds sharp.\n"
     "Enter the sensor's size (mm) and resolution (pixels), the focal length, the\n"
@@ -18,12 +22,12 @@ const char kHelpFormat[] =
     "view and the depth of field. OK or the window's close box saves the settings\n"
     "and ends kadrel.\n"
     "\n"
-    "Keys in the window:\n"
-    "  Tab, Shift+Tab   move between the fields, the graph and the buttons\n"
-    "  Return           confirm a typed value (leaving the field confirms it too)\n"
-    "  Up, Down         step a field's value; Page Up, Page Down: ten steps\n"
-    "  Left, Right      move the graph's cursor; with Shift, ten times farther\n"
-    "  Space            press the button that has the focus\n"
+    "Commands, answered on the command line without a window:\n"
+    "%s"
+    "\n"
+    "Keys in the window:\n";
+
+const char kFilesFormat[] =
     "\n"
     "Files:\n"
     "  kadrel.uir   the panel file: beside the program, else in ../share/kadrel/\n"
@@ -32,16 +36,23 @@ const char kHelpFormat[] =
     "               when the program's folder is writable and holds the panel\n"
     "               file; otherwise $XDG_CONFIG_HOME/kadrel/kadrel.ini (by default\n"
     "               ~/.config/kadrel/kadrel.ini), made on the first save\n"
+    "  preferences.ini\n"
+    "               the circle of confusion and units of the figures beside the\n"
+    "               report, in the same folder as kadrel.ini\n"
     "\n"
     "This copy of kadrel uses:\n"
     "  panel file   %s\n"
-    "  settings     %s\n";
+    "  settings     %s\n"
+    "  preferences  %s\n";
 
 void PrintHelp(std::FILE* out) {
     LocateSettingsFile();
     char panelFile[MAX_PATHNAME_LEN];
     LocatePanelFile(projectPath, panelFile);
-    std::fprintf(out, kHelpFormat, panelFile, SettingsFileShown().c_str());
+    LocatePreferencesFile();
+    std::fprintf(out, kAbout, SubcommandList().c_str());
+    PrintKeys(out);
+    std::fprintf(out, kFilesFormat, panelFile, SettingsFileShown().c_str(), prefsFullPath);
 }
 
 }  // namespace

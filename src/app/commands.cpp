@@ -2,6 +2,7 @@
 #include "app/extras.h"
 #include "app/kadrel.h"
 #include "app/kadrel_uir.h"
+#include "app/preferences.h"
 #include "app/version.h"
 #include "core/text_format.h"
 
@@ -53,12 +54,15 @@ std::string VersionText() {
 int InitPanel() {
     LocateSettingsFile();
     ReadSettingsFile();
+    LocatePreferencesFile();
+    ReadPreferencesFile();
     SetCtrlVal(panelHandle, PANEL_COPYRIGHT, VersionText().c_str());
     PutIntoFields(settings, false);
     // Redraw reads the fields back, so what a field makes of a value is what
     // the calculations and the next save use.
     const int status = Redraw(panelHandle, 0, EVENT_COMMIT, nullptr, 0, 0);
     TellIfSettingsUnreadable();
+    TellIfPreferencesUnreadable();
     return status;
 }
 

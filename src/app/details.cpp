@@ -1,5 +1,7 @@
 // The details window: a second panel beside the main one, with the figures
-// as selectable text and a Close button; closing it only hides it.
+// as selectable text and a Close button; closing it only hides it. It opens
+// beside the panel, wholly on the panel's screen, unless the user has put it
+// somewhere else.
 #include "app/extras.h"
 #include "app/kadrel.h"
 #include "app/kadrel_uir.h"
@@ -13,6 +15,8 @@ constexpr int kGap = 16;  // between the panel's window and this one
 constexpr int kWidth = 560;
 constexpr int kHeight = 330;
 
+enum { kCloseKey = 1, kQuitKey };
+
 int HideDetails(int, int, int event, void*, int, int) {
     if (event == EVENT_COMMIT) {
         HidePanel(detailsHandle);
@@ -20,12 +24,37 @@ int HideDetails(int, int, int event, void*, int, int) {
     return 0;
 }
 
+// Escape closes the window as its Close button does; Ctrl+Q ends kadrel as
+// it does from the panel, saving the settings.
+int DetailsKeys(int, int, int event, void*, int key, int) {
+    if (event == EVENT_SHORTCUT && key == kCloseKey) {
+        HidePanel(detailsHandle);
+    } else if (event == EVENT_SHORTCUT && key == kQuitKey) {
+        QuitCallback(panelHandle, PANEL_COMMANDBUTTON, EVENT_COMMIT, nullptr, 0, 0);
+    }
+    return 0;
+}
+
+// Where the window was put last. Found anywhere else, the user has moved it,
+// and it stays where they put it for the rest of the run.
+int placedTop;
+int placedLeft;
+
+bool WherePut() {
+    int top = 0, left = 0;
+    GetPanelAttribute(detailsHandle, ATTR_TOP, &top);
+    GetPanelAttribute(detailsHandle, ATTR_LEFT, &left);
+    return top == placedTop && left == placedLeft;
+}
+
+void PutBesidePanel() {
+    PlacePanelBeside(detailsHandle, panelHandle, kGap);
+    GetPanelAttribute(detailsHandle, ATTR_TOP, &placedTop);
+    GetPanelAttribute(detailsHandle, ATTR_LEFT, &placedLeft);
+}
+
 void MakeDetails() {
-    int top = 0, left = 0, width = 0;
-    GetPanelAttribute(panelHandle, ATTR_TOP, &top);
-    GetPanelAttribute(panelHandle, ATTR_LEFT, &left);
-    GetPanelAttribute(panelHandle, ATTR_WIDTH, &width);
-    detailsHandle = NewPanel(0, "kadrel details", top, left + width + kGap, kHeight, kWidth);
+    detailsHandle = NewPanel(0, "kadrel details", 0, 0, kHeight, kWidth);
     if (detailsHandle < 0) {
         detailsHandle = 0;
         return;
@@ -42,6 +71,9 @@ void MakeDetails() {
     SetCtrlAttribute(detailsHandle, close, ATTR_HEIGHT, 23);
     SetCtrlAttribute(detailsHandle, close, ATTR_CALLBACK_FUNCTION_POINTER, HideDetails);
     SetPanelAttribute(detailsHandle, ATTR_CLOSE_CTRL, close);
+    InstallPanelCallback(detailsHandle, DetailsKeys, nullptr);
+    AddPanelShortcut(detailsHandle, "Escape", kCloseKey);
+    AddPanelShortcut(detailsHandle, "Ctrl+Q", kQuitKey);
 }
 
 }  // namespace
@@ -52,6 +84,9 @@ void OpenDetails() {
         if (detailsHandle == 0) {
             return;
         }
+        PutBesidePanel();
+    } else if (WherePut()) {
+        PutBesidePanel();  // the panel may have moved since
     }
     Cursor(panelHandle, 0, EVENT_COMMIT, nullptr, 0, 0);  // fills the text
     DisplayPanel(detailsHandle);

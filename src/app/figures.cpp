@@ -1,21 +1,13 @@
 // The figures beyond the report, in its tooltip, the details window and the
-// clipboard's text.
+// clipboard's text, with the circle of confusion and units of the preferences.
 #include "app/extras.h"
 #include "app/kadrel.h"
 #include "app/kadrel_uir.h"
+#include "app/preferences.h"
 #include "core/details_text.h"
-#include "core/sharp_zone.h"
 
-namespace {
-
-SharpZone ZoneAt(const DepthOfField& depth, double d) {
-    return ComputeSharpZone(pixelsize, settings.focal, settings.aperture, d, depth);
-}
-
-}  // namespace
-
-void ShowFigures(const DepthOfField& depth, double d) {
-    const std::string text = ComposeDetails(ZoneAt(depth, d), d, settings.aperture);
+void ShowFigures(double d) {
+    const std::string text = ComposeDetails(settings, preferences.coc, preferences.units, d);
     SetCtrlAttribute(panelHandle, PANEL_TEXTPARAM, ATTR_TOOLTIP_TEXT, text.c_str());
     if (detailsHandle > 0) {
         SetCtrlVal(detailsHandle, detailsText, text.c_str());
@@ -26,11 +18,9 @@ std::string PlainReportText() {
     double d = 0;
     double ignored = 0;
     GetGraphCursor(panelHandle, PANEL_GRAPH, 1, &d, &ignored);
-    const DepthOfField depth = ComputeDepthOfField(pixelsize, settings.focal, settings.xresol,
-                                                   settings.yresol, settings.aperture, d);
     std::string report;
     GetCtrlVal(panelHandle, PANEL_TEXTPARAM, &report);
-    return ComposePlainText(settings, report, ZoneAt(depth, d));
+    return ComposePlainText(settings, preferences.coc, preferences.units, report, d);
 }
 
 void CopyReportAsText() {

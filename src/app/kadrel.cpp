@@ -4,6 +4,8 @@
 #include "app/install_layout.h"
 #include "app/kadrel_uir.h"
 #include "app/locations.h"
+#include "app/output.h"
+#include "cli/subcommands.h"
 
 Settings settings;
 
@@ -18,8 +20,11 @@ float dof;
 int panelHandle;
 
 int KadrelMain(int argc, char* argv[]) {
+    if (int status = 0; RunSubcommand(argc, argv, stdout, stderr, &status)) {
+        return status;
+    }
     if (AnswerCommandLine(argc, argv, stdout)) {
-        return 0;
+        return FinishOutput(stdout, stderr);
     }
     if (InitCVIRTE(nullptr, argv, nullptr) == 0) {
         return -1;

@@ -67,6 +67,18 @@ std::string UserSettingsPath(char (&path)[MAX_PATHNAME_LEN]) {
     return "";
 }
 
+int PathBeside(const char* path, const char* name, char (&beside)[MAX_PATHNAME_LEN]) {
+    const char* slash = std::strrchr(path, '/');
+    const std::size_t folder = slash == nullptr ? 0 : static_cast<std::size_t>(slash - path + 1);
+    const std::size_t length = std::strlen(name);
+    if (folder + length >= MAX_PATHNAME_LEN) {
+        return -1;
+    }
+    std::memcpy(beside, path, folder);
+    std::memcpy(beside + folder, name, length + 1);
+    return 0;
+}
+
 int MakeParentFolders(const char* path) {
     char folder[MAX_PATHNAME_LEN];
     const size_t length = std::strlen(path);

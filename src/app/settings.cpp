@@ -4,9 +4,9 @@
 #include <string>
 
 #include "app/kadrel.h"
+#include "app/key_files.h"
 #include "app/locations.h"
 #include "core/settings_text.h"
-#include "core/whole_file.h"
 
 char projectPath[MAX_PATHNAME_LEN];
 char iniFullPath[MAX_PATHNAME_LEN];
@@ -19,9 +19,6 @@ char lineBuffer[512];
 // The user's own kadrel.ini, whose folder the first save makes.
 bool perUserSettings = false;
 
-// Six short lines; anything much larger is no settings file of ours.
-constexpr std::size_t kMaxSettingsBytes = 1024 * 1024;
-
 // Why an installed copy has no kadrel.ini of the user's own (no home, a path
 // too long). It then saves nowhere, never into its own folder.
 std::string noPlaceBecause;
@@ -30,12 +27,6 @@ const char kUserSettingsPlace[] = "$XDG_CONFIG_HOME/kadrel or ~/.config/kadrel";
 // Why an existing kadrel.ini could not be read at start-up. The values the
 // user kept there were never seen, so that file is never overwritten.
 std::string unreadableBecause;
-
-const char kByteOrderMark[] = "\xEF\xBB\xBF";
-
-void TellUser(const std::string& what, const std::string& path, const std::string& why) {
-    MessagePopup("kadrel", (what + "\n\n" + path + "\n" + why).c_str());
-}
 
 }  // namespace
 
@@ -64,69 +55,51 @@ void LocateSettingsFile() {
     }
 }
 
+bool TellIfNoPlaceFor(const char* what) {
+    if (noPlaceBecause.empty()) {
+        return false;
+    }
+    TellAboutFile(what, kUserSettingsPlace, noPlaceBecause);
+    return true;
+}
+
 std::string SettingsFileShown() {
     return noPlaceBecause.empty() ? iniFullPath : "none: " + noPlaceBecause;
 }
 
-// The text is taken whole first, so a FIFO, a device or a huge file can
-// neither block nor stall the start; the lines then come from memory.
 void ReadSettingsFile() {
     if (!noPlaceBecause.empty()) {
         return;
     }
-    std::string text;
-    bool missing = false;
-    SetBreakOnLibraryErrors(0);
-    unreadableBecause = ReadWholeFile(iniFullPath, kMaxSettingsBytes, &text, &missing);
-    SetBreakOnLibraryErrors(1);
-    if (missing) {
-        unreadableBecause.clear();
-    }
-    if (!unreadableBecause.empty()) {
-        return;
-    }
-    // Some editors put a byte-order mark first; it is no part of the first key.
-    const size_t start = text.compare(0, 3, kByteOrderMark) == 0 ? 3 : 0;
-    if (text.size() == start) {
-        return;
-    }
-    FILE* file = fmemopen(text.data() + start, text.size() - start, "r");
-    if (file == nullptr) {
-        return;
-    }
-    while (const char* line = GetLine(file)) {
-        ApplySettingsLine(line, &settings);
-    }
-    std::fclose(file);
+    unreadableBecause =
+        ReadKeyFile(iniFullPath, [](const char* line) { ApplySettingsLine(line, &settings); });
+}
+
+std::string SettingsUnreadableBecause() {
+    return unreadableBecause;
 }
 
 void TellIfSettingsUnreadable() {
     if (!unreadableBecause.empty()) {
-        TellUser(
+        TellAboutFile(
             "kadrel could not read its settings and starts with the factory values. "
             "It will not overwrite this file:",
             iniFullPath, unreadableBecause);
     }
 }
 
-// A link is followed, so the file it leads to gets the new text and the link
-// stays. Whatever fails, the user hears of it before the program ends.
+// Whatever fails, the user hears of it before the program ends.
 void WriteSettingsFile() {
     if (!unreadableBecause.empty()) {
         return;
     }
-    if (!noPlaceBecause.empty()) {
-        TellUser("kadrel could not save its settings in", kUserSettingsPlace, noPlaceBecause);
+    if (TellIfNoPlaceFor("kadrel could not save its settings in")) {
         return;
     }
-    if (perUserSettings) {
-        MakeParentFolders(iniFullPath);  // a failure shows when the file cannot be made
-    }
-    const std::string target = FollowLinks(iniFullPath);
-    SetBreakOnLibraryErrors(0);
-    const std::string problem = ReplaceWholeFile(target, SettingsFileText(settings));
-    SetBreakOnLibraryErrors(1);
+    std::string target;
+    const std::string problem =
+        SaveKeyFile(iniFullPath, SettingsFileText(settings), perUserSettings, &target);
     if (!problem.empty()) {
-        TellUser("kadrel could not save its settings in", target, problem);
+        TellAboutFile("kadrel could not save its settings in", target, problem);
     }
 }

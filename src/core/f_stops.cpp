@@ -20,3 +20,13 @@ double ThirdStopAtOrAbove(double n) {
     }
     return 0;
 }
+
+double ThirdStopAtOrBelow(double n) {
+    double below = 0;
+    for (double stop : ThirdStops()) {
+        if (stop <= n) {
+            below = stop;
+        }
+    }
+    return below;
+}

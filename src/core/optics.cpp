@@ -35,12 +35,16 @@ Geometry ComputeGeometry(const Settings& s) {
     g.vertical = AngleOfView(s.ysize, s.focal);
     g.horizontal = AngleOfView(s.xsize, s.focal);
     g.dmin = static_cast<float>(4.0 * s.focal / 1000);
-    g.pixelsize = static_cast<float>(static_cast<double>(s.xsize) / s.xresol);
+    g.pixelsize = PixelPitch(s);
     g.x1 = g.dmin;
     g.y1 = ScaleAt(g.pixelsize, s.focal, g.x1);
     g.x2 = s.dmax;
     g.y2 = ScaleAt(g.pixelsize, s.focal, g.x2);
     return g;
+}
+
+float PixelPitch(const Settings& s) {
+    return static_cast<float>(static_cast<double>(s.xsize) / s.xresol);
 }
 
 double ScaleAt(float pixelsize, float focal, double d) {

@@ -1,6 +1,7 @@
 // Graph operations: axes, plots and cursors.
 #include "graph_widget.h"
 #include "model.h"
+#include "text_layout.h"
 
 using namespace ui;
 
@@ -40,6 +41,17 @@ int FindCursor(int panel, int control, int cursor, GraphWidget** graph) {
     return 0;
 }
 
+// Texts on a plot are placed inside it; a change of plots or axes that moves
+// the plot's edges (wider tick labels) places them again.
+void KeepTextsOnPlot(int panel, int control, const QRectF& before) {
+    Panel* p;
+    Control* c;
+    if (lookup(panel, control, &p, &c) == 0 &&
+        static_cast<GraphWidget*>(c->widget)->plotArea() != before) {
+        relayout(*p, *c);
+    }
+}
+
 }  // namespace
 
 int SetAxisScalingMode(int panel, int graph, int axis, int mode, double min, double max) {
@@ -50,7 +62,9 @@ int SetAxisScalingMode(int panel, int graph, int axis, int mode, double min, dou
     if ((mode != VAL_MANUAL && mode != VAL_AUTOSCALE) || !(min < max)) {
         return fail(UIEBadValue, "an axis range needs min < max");
     }
+    const QRectF before = g->plotArea();
     g->setAxis(axis, {mode, min, max});
+    KeepTextsOnPlot(panel, graph, before);
     return 0;
 }
 
@@ -82,7 +96,10 @@ int PlotLine(int panel, int graph, double x1, double y1, double x2, double y2, i
     if (int status = FindGraph(panel, graph, &g); status < 0) {
         return status;
     }
-    return g->addLine(x1, y1, x2, y2, QColor(QRgb(color)));
+    const QRectF before = g->plotArea();
+    const int plot = g->addLine(x1, y1, x2, y2, QColor(QRgb(color)));
+    KeepTextsOnPlot(panel, graph, before);
+    return plot;
 }
 
 // The plot is removed and the graph redrawn at once, whatever refresh says.
@@ -91,11 +108,13 @@ int DeleteGraphPlot(int panel, int graph, int plot, int) {
     if (int status = FindGraph(panel, graph, &g); status < 0) {
         return status;
     }
+    const QRectF before = g->plotArea();
     if (plot == -1) {
         g->deleteAllPlots();
     } else if (!g->deletePlot(plot)) {
         return fail(UIEBadValue, "no plot " + std::to_string(plot));
     }
+    KeepTextsOnPlot(panel, graph, before);
     return 0;
 }
 

@@ -2,6 +2,8 @@
 // failures, and raising commit events through the callback registry.
 #include <QApplication>
 
+#include <errno.h>
+
 #include <cstdio>
 
 #include "model.h"
@@ -26,9 +28,10 @@ int fail(int status, const std::string& what) {
     Runtime& rt = runtime();
     rt.lastFailure = what;
     if (rt.breakOnLibraryErrors) {
-        const QByteArray program = QCoreApplication::applicationName().toLocal8Bit();
-        const std::string line = std::string(program.isEmpty() ? "ui" : program.constData()) +
-                                 " ui: " + what + " (" + GetUIErrorString(status) + ")";
+        // As a command-line tool says it, from the program's name, which is
+        // known before the toolkit is (a display that cannot be reached).
+        const std::string line = std::string(program_invocation_short_name) + ": " + what + " (" +
+                                 GetUIErrorString(status) + ")";
         if (rt.failureLog) {
             rt.failureLog(line.c_str());
         } else {

@@ -58,6 +58,13 @@ struct Bitmap {
     QByteArray svg;
 };
 
+// A panel's window put at the place and size its attributes give; a panel
+// inside another is placed the same way in its parent.
+void placeWindow(Panel& panel);
+// A window's attributes take the place it is at now, where the user may
+// have moved it.
+void takeWindowPlace(Panel& panel);
+
 struct Runtime {
     std::unique_ptr<QApplication> app;
     std::thread fontConfiguration;  // see fontsReady()

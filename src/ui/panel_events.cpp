@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QShortcut>
+#include <QToolTip>
 
 #include <vector>
 
@@ -33,18 +34,47 @@ Control* controlOf(const Panel& panel, const QWidget* widget) {
     return nullptr;
 }
 
+namespace {
+
+// Shows a control's tooltip as written, line breaks and runs of blanks kept,
+// in the font of what the pointer rests on, so that a column of figures
+// stays a column. The tooltip itself stays plain text: assistive technology
+// reads it as the description of a control that has none of its own.
+class TooltipStyle : public QObject {
+  protected:
+    bool eventFilter(QObject* target, QEvent* event) override {
+        auto* widget = qobject_cast<QWidget*>(target);
+        if (event->type() != QEvent::ToolTip || widget == nullptr || widget->toolTip().isEmpty()) {
+            return false;
+        }
+        const QString shown =
+            QStringLiteral("<p style=\"white-space:pre; font-family:'%1'\">%2</p>")
+                .arg(widget->font().family(), widget->toolTip().toHtmlEscaped());
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), shown, widget);
+        return true;
+    }
+};
+
+// One per application, as the shortcut guard below.
+TooltipStyle& Style() {
+    static QPointer<TooltipStyle> style;
+    if (style.isNull()) {
+        style = new TooltipStyle;
+        style->setParent(qApp);
+    }
+    return *style;
+}
+
+}  // namespace
+
 void applyCommonExtra(Control& c, int attribute, const AttrValue& value) {
     if (attribute == ATTR_TOOLTIP_TEXT) {
-        // Shown as written, line breaks and runs of blanks kept, in the
-        // control's own font, so that a column of figures stays a column.
         const QString text = QString::fromUtf8(std::get<std::string>(value));
-        const QString tip =
-            text.isEmpty() ? text
-                           : QStringLiteral("<p style=\"white-space:pre; font-family:'%1'\">%2</p>")
-                                 .arg(c.widget->font().family(), text.toHtmlEscaped());
-        c.widget->setToolTip(tip);
-        if (c.label) {
-            c.label->setToolTip(tip);
+        for (QWidget* shown : {c.widget, static_cast<QWidget*>(c.label)}) {
+            if (shown != nullptr) {
+                shown->setToolTip(text);
+                shown->installEventFilter(&Style());
+            }
         }
     } else if (auto* label = qobject_cast<QLabel*>(c.widget)) {
         const bool on = std::get<int>(value) != 0;

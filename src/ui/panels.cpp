@@ -16,13 +16,24 @@ int PanelInt(const Panel& panel, int attribute, int fallback) {
     return it == panel.attributes.end() ? fallback : std::get<int>(it->second);
 }
 
-void PlaceWindow(Panel& panel) {
+}  // namespace
+
+void placeWindow(Panel& panel) {
     panel.widget->setGeometry(PanelInt(panel, ATTR_LEFT, 0), PanelInt(panel, ATTR_TOP, 0),
                               PanelInt(panel, ATTR_WIDTH, 100), PanelInt(panel, ATTR_HEIGHT, 100));
     if (panel.window) {
         panel.window->setFixedSize(panel.window->size());
     }
 }
+
+void takeWindowPlace(Panel& panel) {
+    if (panel.window) {
+        panel.attributes[ATTR_LEFT] = panel.window->geometry().left();
+        panel.attributes[ATTR_TOP] = panel.window->geometry().top();
+    }
+}
+
+namespace {
 
 int Scaled(int value, double factor) {
     return static_cast<int>(std::lround(value * factor));
@@ -138,7 +149,7 @@ int NewPanel(int parent, const char* title, int top, int left, int height, int w
     panel->attributes[ATTR_WIDTH] = width;
     panel->attributes[ATTR_TITLE] = std::string(title);
     panel->widget->setWindowTitle(QString::fromUtf8(title));
-    PlaceWindow(*panel);
+    placeWindow(*panel);
     const int handle = panel->handle;
     rt.panels[handle] = std::move(panel);
     return handle;
@@ -197,6 +208,7 @@ int SetPanelAttribute(int panel, int attribute, int value) {
     if (int status = ApplyPanelInt(*p, attribute, &value); status < 0) {
         return status;
     }
+    takeWindowPlace(*p);  // a new width keeps the place the user gave the window
     p->attributes[attribute] = value;
     if (attribute == ATTR_TOP || attribute == ATTR_LEFT || attribute == ATTR_WIDTH ||
         attribute == ATTR_HEIGHT) {
@@ -204,7 +216,7 @@ int SetPanelAttribute(int panel, int attribute, int value) {
             p->window->setMinimumSize(0, 0);
             p->window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         }
-        PlaceWindow(*p);
+        placeWindow(*p);
     }
     return 0;
 }
@@ -228,6 +240,7 @@ int GetPanelAttribute(int panel, int attribute, int* value) {
     if (int status = lookupPanel(panel, &p); status < 0) {
         return status;
     }
+    takeWindowPlace(*p);
     auto it = p->attributes.find(attribute);
     if (it != p->attributes.end() && std::holds_alternative<int>(it->second)) {
         *value = std::get<int>(it->second);

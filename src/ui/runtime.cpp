@@ -96,8 +96,8 @@ int InitCVIRTE(void*, char** argv, void*) {
     PlatformProbe probe;
     if (!probe.canStart()) {
         fontsReady();
-        fail(UIENoDisplay, "no platform can start (" +
-                               qEnvironmentVariable("QT_QPA_PLATFORM", "xcb").toStdString() + ")");
+        fail(UIENoDisplay,
+             "cannot start on " + qEnvironmentVariable("QT_QPA_PLATFORM", "xcb").toStdString());
         return 0;
     }
     // Only the program's name reaches Qt: the command line is not ours to

@@ -43,20 +43,30 @@ QRect Inside(const Item& control) {
     return control.rect;
 }
 
+bool Beside(const Item& other, const Item& text) {
+    const QRect o = other.rect;
+    return &other != &text && other.visible && !o.isEmpty() && SameRows(o, text.rect);
+}
+
+// Whether a text lies on this item: a box or a plot beside it, other than its
+// own field, that holds its corner. It stays inside it.
+bool LiesOn(const Item& text, const Item& other) {
+    return Beside(other, text) && other.text == nullptr && other.widget != text.field &&
+           other.rect.contains(text.rect.topLeft());
+}
+
 // The room between the nearest items left and right of a text on its rows;
 // which side an item is on goes by where it begins, as a long text may reach
 // past the middle of its field.
-// An item that holds the text's corner is what it lies on (a box, a plot):
-// the text stays inside it.
 Room RoomFor(const std::vector<Item>& items, const Item& text, int panelWidth) {
     const QRect home = text.rect;
     Room room{kGap, panelWidth - kGap};
     for (const Item& other : items) {
         const QRect o = other.rect;
-        if (&other == &text || !other.visible || o.isEmpty() || !SameRows(o, home)) {
+        if (!Beside(other, text)) {
             continue;
         }
-        if (other.widget != text.field && o.contains(home.topLeft())) {
+        if (LiesOn(text, other)) {
             const QRect inside = Inside(other);
             room.lo = std::max(room.lo, inside.left() + kGap);
             room.hi = std::min(room.hi, inside.right() + 1 - kGap);
@@ -81,7 +91,8 @@ void Place(Item& item, const Room& room) {
     }
     if (needed <= room.hi - room.lo) {
         const int left = std::clamp(home.left(), room.lo, room.hi - needed);
-        item.rect = QRect(left, home.top(), std::min(home.width(), room.hi - left), home.height());
+        const int width = std::min(std::max(home.width(), needed), room.hi - left);
+        item.rect = QRect(left, home.top(), width, home.height());
         return;
     }
     const QString shown = text.buddy() ? QString(text.text()).remove('&') : text.text();
@@ -146,6 +157,15 @@ void relayout(Panel& panel, Control& control) {
 
 void arrangeTexts(Panel& panel) {
     std::vector<Item> items = Items(panel);
+    // A text that lies on a box or a plot is drawn inside it, however long
+    // its lines: the texts beside it meet it there.
+    for (Item& item : items) {
+        for (const Item& other : items) {
+            if (item.text && LiesOn(item, other)) {
+                item.rect &= Inside(other);
+            }
+        }
+    }
     for (Item& item : items) {
         if (item.text && item.visible && !item.text->text().isEmpty()) {
             Place(item, RoomFor(items, item, panel.widget->width()));

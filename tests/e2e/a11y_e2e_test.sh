@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # What a screen-reader user meets, read over AT-SPI in a real window: every
-# input's name, value and range and every result's value; the graph cursor
+# input's name, value and range and every result's value, and names and
+# descriptions without markup; the graph cursor
 # moved by keys, its new distance and report read back and announced; and a
 # walk with the keyboard alone: Tab through the panel, F1 and its pop-up,
 # Ctrl+C and Return on COPY with the clipboard read back, Escape dropping an
@@ -47,6 +48,14 @@ expect 'Pixel size (µm)' value=6.42123 text=6.42 readonly=1
 expect 'Angle of view (degree)' value=58.791 text=58.8 readonly=1
 expect 'vertical (degree)' value=34.708 text=34.7 readonly=1
 expect 'horizontal (degree)' value=50.2297 text=50.2 readonly=1
+
+# Names and descriptions are plain text; the markup that lays a tooltip out
+# stays in the tooltip.
+expect 'X size (mm)' 'description=Sensor width, in millimetres'
+expect 'ratio X/Y' 'description=Sensor width over height'
+expect OK 'description=Save the settings and quit'
+marked=$($TREE markup)
+[ -z "$marked" ] || fail "markup a screen reader would speak: $marked"
 
 # The graph is a slider over the cursor's distance; the report is its description.
 # The slider's description, with its lines.

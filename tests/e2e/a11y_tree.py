@@ -6,11 +6,14 @@
   a11y_tree.py wait NAME KEY=VALUE
                                waits until that object's KEY reads VALUE
   a11y_tree.py focused         the name of the object that has the keyboard
+  a11y_tree.py markup          every object whose name or description holds a
+                               markup tag, which a screen reader would speak
   a11y_tree.py listen SECONDS  prints the change events of that time, one a line:
                                event type, then the source's name
 
 Objects are found by accessible name under the application called kadrel*.
 """
+import re
 import sys
 import time
 
@@ -99,6 +102,15 @@ def focused():
     return ""
 
 
+def markup():
+    tag = re.compile(r"</?[A-Za-z][^<>]*>")
+    for node, _ in walk(application()):
+        p = properties(node)
+        for key in ("name", "description"):
+            if tag.search(p[key]):
+                print("%s %r %s=%r" % (p["role"], p["name"], key, oneline(p[key])))
+
+
 def listen(seconds):
     from gi.repository import GLib
 
@@ -126,6 +138,8 @@ def main():
             print("%s=%s" % (key, oneline(value)))
     elif command == "focused":
         print(focused())
+    elif command == "markup":
+        markup()
     elif command == "listen":
         application()
         listen(float(sys.argv[2]))

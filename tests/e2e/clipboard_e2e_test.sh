@@ -45,8 +45,9 @@ expected=$(printf '%s\n' \
     'Rear dof        6.40 m' \
     'Front dof       2.81 m' \
     'Depth Of Field  9.20 m' \
-    'Near limit      7.19 m' \
-    'Far limit       16.40 m')
+    'CoC 0.0064 mm = 1 px' \
+    'Near limit      7.20 m' \
+    'Far limit       16.37 m')
 text=$(xclip -selection clipboard -t text/plain -o)
 [ "$text" = "$expected" ] || fail "text/plain differs: $(diff <(echo "$expected") <(echo "$text"))"
 

@@ -56,7 +56,7 @@ fi
 
 for file in bin/kadrel share/kadrel/kadrel.uir "share/applications/$APP_ID.desktop" \
     "share/icons/hicolor/scalable/apps/$APP_ID.svg" "share/metainfo/$APP_ID.metainfo.xml" \
-    share/man/man1/kadrel.1.gz; do
+    share/man/man1/kadrel.1.gz share/doc/kadrel/copyright; do
     [ -f "$ROOT/$file" ] || fail "$ROOT/$file is not installed"
 done
 
@@ -91,6 +91,13 @@ ini=$HOME_DIR/.config/kadrel/kadrel.ini
 grep -qx 'FOCAL = 85.0' "$ini" || fail "no focal length in $ini: $(cat "$ini" 2>&1)"
 [ "$(stat -c %a "$HOME_DIR/.config/kadrel")" = 700 ] || fail "settings folder is not private"
 [ ! -e "$ROOT/bin/kadrel.ini" ] || fail "kadrel.ini written beside the installed program"
+
+# The command line answers for the camera the window saved, without a display.
+"${as_user[@]}" env -u DISPLAY "$command" dof --distance 3 >"$WORK/dof.txt" ||
+    fail "kadrel dof failed"
+grep -q "focal length 85.00 mm" "$WORK/dof.txt" ||
+    fail "kadrel dof is not for the saved camera: $(head -1 "$WORK/dof.txt")"
+"$(dirname "$0")/cli_test.sh" "$ROOT/bin/kadrel" || fail "the installed program's command line"
 
 if [ "$MODE" = package ]; then
     [ "$(stat -c %U "$ini")" = nobody ] || fail "kadrel.ini does not belong to the user"

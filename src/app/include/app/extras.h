@@ -17,7 +17,7 @@ int PanelEvents(int panel, int control, int event, void* callbackData, int event
                 int eventData2);
 
 // After each report: the same figures in the report's tooltip and the details.
-void ShowFigures(const DepthOfField& depth, double d);
+void ShowFigures(double d);
 
 // The camera line, the report as shown and the near and far limits.
 std::string PlainReportText();

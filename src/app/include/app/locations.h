@@ -27,6 +27,10 @@ bool SettingsArePortable(const char* programDir);
 // (no absolute folder in either, or the path does not fit), path unchanged.
 std::string UserSettingsPath(char (&path)[MAX_PATHNAME_LEN]);
 
+// The file called name in the folder of the file at path: preferences.ini
+// lives wherever kadrel.ini does. -1, beside unchanged, when it does not fit.
+int PathBeside(const char* path, const char* name, char (&beside)[MAX_PATHNAME_LEN]);
+
 // Makes the missing folders above path, each for its owner only. 0, or -1
 // with errno set (a file in the way gives ENOTDIR).
 int MakeParentFolders(const char* path);

@@ -13,3 +13,7 @@ const std::vector<double>& ThirdStops();
 // The smallest marked third stop at or above n (0 when n is past f/64, or
 // not a number): the aperture that is at least as deep as n.
 double ThirdStopAtOrAbove(double n);
+
+// The largest marked third stop at or below n (0 when n is under f/1, or not
+// a number): the smallest aperture that still keeps within n.
+double ThirdStopAtOrBelow(double n);

@@ -38,6 +38,10 @@ struct Geometry {
 
 Geometry ComputeGeometry(const Settings& s);
 
+// Sensor width over pixels across it, in mm, rounded to a float as the
+// program keeps it: the report's circle of confusion.
+float PixelPitch(const Settings& s);
+
 // Millimetres of subject that one pixel covers at distance d (m): one pixel
 // divided by the magnification focal / (1000 d - focal).
 double ScaleAt(float pixelsize, float focal, double d);

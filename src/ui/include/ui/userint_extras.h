@@ -33,6 +33,15 @@ int InstallPanelCallback(int panel, CtrlCallbackPtr callback, void* callbackData
 // UIEBadValue unless keys name one key combination.
 int AddPanelShortcut(int panel, const char* keys, int number);
 
+// 0 after moving a window beside another, `gap` pixels from it: right of it
+// where the screen has room, else left, else overlapping it as little as the
+// screen allows; top edges level where the screen lets them be. The window,
+// its frame included, lies wholly on the screen that shows the other (as far
+// as it is no larger than that screen). UIEBadValue unless both are windows
+// (top-level panels), different, and gap is not below 0; UIENotInitialized
+// when there is no screen.
+int PlacePanelBeside(int panel, int beside, int gap);
+
 struct MenuItem {
     int id;             // returned when chosen; above 0, unique in the menu
     const char* label;  // shown as written (UTF-8); nullptr: a separator

@@ -1,0 +1,65 @@
+// kadrel dof: the camera line, the panel's report and the details window's
+// figures for one subject distance, from the same functions as the window.
+#include "cli/dof.h"
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "cli/camera_options.h"
+#include "core/details_text.h"
+
+namespace {
+
+const char kUsage[] =
+    "Usage: kadrel dof --distance D [options]\n"
+    "\n"
+    "Depth of field for one camera and lens at one subject distance: the camera,\n"
+    "the panel's report (metres, one pixel as the circle of confusion), then the\n"
+    "circle of confusion in use, the near and far limits of sharpness, the\n"
+    "hyperfocal distance and the near limit when focused there, the\n"
+    "magnification and the Airy disc, as in the details window.\n"
+    "\n"
+    "Options:\n";
+
+const char kExamples[] =
+    "\n"
+    "Examples:\n"
+    "  kadrel dof --distance 3\n"
+    "  kadrel dof --sensor 36x24 --pixels 6000x4000 --focal 50 --aperture 8 \\\n"
+    "             --distance \"10 ft\" --coc d/1500 --units imperial\n";
+
+}  // namespace
+
+int RunDof(int argc, char* argv[], std::FILE* out, std::FILE* err) {
+    CameraOptions options{};
+    std::vector<std::string> rest;
+    if (const int status = ReadCameraOptions(argc, argv, &options, &rest, err)) {
+        return status;
+    }
+    if (options.help) {
+        std::fprintf(out, "%s%s%s", kUsage, kCameraOptionsHelp, kExamples);
+        return 0;
+    }
+    if (!rest.empty()) {
+        std::fprintf(err, "kadrel: dof: unknown argument \"%s\" (see kadrel dof --help)\n",
+                     rest.front().c_str());
+        return 2;
+    }
+    const Settings& s = options.settings;
+    const double d = options.distance;
+    if (std::isnan(d)) {
+        std::fprintf(err, "kadrel: dof: --distance is required (see kadrel dof --help)\n");
+        return 2;
+    }
+    if (!(d * 1000 > s.focal)) {
+        std::fprintf(err, "kadrel: --distance: the subject must be beyond the focal length\n");
+        return 2;
+    }
+    const DepthOfField report =
+        ComputeDepthOfField(PixelPitch(s), s.focal, s.xresol, s.yresol, s.aperture, d);
+    const Preferences& p = options.preferences;
+    std::fprintf(out, "%s\n%s\n", ComposeCameraLine(s).c_str(), ComposeReport(report, d).c_str());
+    std::fprintf(out, "\n%s\n", ComposeDetails(s, p.coc, p.units, d).c_str());
+    return 0;
+}

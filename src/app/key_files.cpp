@@ -1,0 +1,62 @@
+// Reading and replacing kadrel.ini and preferences.ini alike.
+#include "app/key_files.h"
+
+#include <cstdio>
+
+#include "app/kadrel.h"
+#include "app/locations.h"
+#include "core/whole_file.h"
+
+namespace {
+
+// A few short lines; anything much larger is no file of ours.
+constexpr std::size_t kMaxKeyFileBytes = 1024 * 1024;
+
+const char kByteOrderMark[] = "\xEF\xBB\xBF";
+
+}  // namespace
+
+// The text is taken whole first, so a FIFO, a device or a huge file can
+// neither block nor stall the start; the lines then come from memory.
+std::string ReadKeyFile(const char* path, const std::function<void(const char* line)>& apply) {
+    std::string text;
+    bool missing = false;
+    SetBreakOnLibraryErrors(0);
+    const std::string problem = ReadWholeFile(path, kMaxKeyFileBytes, &text, &missing);
+    SetBreakOnLibraryErrors(1);
+    if (missing || !problem.empty()) {
+        return missing ? std::string() : problem;
+    }
+    // Some editors put a byte-order mark first; it is no part of the first key.
+    const size_t start = text.compare(0, 3, kByteOrderMark) == 0 ? 3 : 0;
+    if (text.size() == start) {
+        return std::string();
+    }
+    FILE* file = fmemopen(text.data() + start, text.size() - start, "r");
+    if (file == nullptr) {
+        return std::string();
+    }
+    while (const char* line = GetLine(file)) {
+        apply(line);
+    }
+    std::fclose(file);
+    return std::string();
+}
+
+// A link is followed, so the file it leads to gets the new text and the link
+// stays.
+std::string SaveKeyFile(const char* path, const std::string& text, bool makeFolders,
+                        std::string* target) {
+    if (makeFolders) {
+        MakeParentFolders(path);  // a failure shows when the file cannot be made
+    }
+    *target = FollowLinks(path);
+    SetBreakOnLibraryErrors(0);
+    const std::string problem = ReplaceWholeFile(*target, text);
+    SetBreakOnLibraryErrors(1);
+    return problem;
+}
+
+void TellAboutFile(const std::string& what, const std::string& path, const std::string& why) {
+    MessagePopup("kadrel", (what + "\n\n" + path + "\n" + why).c_str());
+}

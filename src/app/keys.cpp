@@ -1,0 +1,67 @@
+#include "app/keys.h"
+
+#include <cstring>
+
+const KeyRow kKeyRows[] = {
+    {"Tab, Shift+Tab", "Move between the fields, the graph and the buttons."},
+    {"Return", "Confirm a typed value (leaving the field confirms it too); on a button, press it."},
+    {"Escape",
+     "Drop the value being typed, back to the field's own; in the details window, close it."},
+    {"Up, Down", "Step a field's value; the mouse wheel steps the field under the pointer."},
+    {"Page Up, Page Down",
+     "In a field, ten steps; on the graph, move the cursor a tenth of the axis."},
+    {"Left, Right",
+     "Move the graph's cursor; with Shift, ten times farther. The mouse drags it too."},
+    {"Home, End", "Move the graph's cursor to the nearest or the farthest distance of its line."},
+    {"Space", "Press the button that has the focus."},
+    {"F1", "Explain the figures beside the diagram, as HELP does."},
+    {"Ctrl+C",
+     "Put the window's picture and its figures on the clipboard, as COPY does; in a field, "
+     "copy its selected text."},
+    {"Ctrl+D",
+     "Open the details window: the near and far limits of sharpness, the magnification and "
+     "the Airy disc at the cursor."},
+    {"Menu, Shift+F10",
+     "Open the context menu: sensor presets, a typed subject distance, focus at the hyperfocal "
+     "distance, the details window, the report as text."},
+    {"Ctrl+Q", "Save the settings and end kadrel, as OK does; from the details window too."},
+};
+const std::size_t kKeyRowCount = sizeof kKeyRows / sizeof kKeyRows[0];
+
+namespace {
+
+constexpr int kIndent = 2;
+constexpr int kKeysWidth = 20;  // "Page Up, Page Down" and a blank
+constexpr int kLineWidth = 79;
+
+}  // namespace
+
+void PrintKeys(std::FILE* out) {
+    const int textColumn = kIndent + kKeysWidth;
+    for (std::size_t i = 0; i < kKeyRowCount; ++i) {
+        int column = std::fprintf(out, "%*s%-*s", kIndent, "", kKeysWidth - 1, kKeyRows[i].keys);
+        // Word by word; a word that would pass the last column starts a new line.
+        for (const char* word = kKeyRows[i].what; *word != '\0';) {
+            const int length = static_cast<int>(std::strcspn(word, " "));
+            if (column + 1 + length > kLineWidth && column > textColumn) {
+                column = std::fprintf(out, "\n%*s", textColumn - 1, "") - 1;
+            }
+            column += std::fprintf(out, " %.*s", length, word);
+            word += length;
+            word += std::strspn(word, " ");
+        }
+        std::fputc('\n', out);
+    }
+}
+
+std::string ManualKeys() {
+    std::string section;
+    for (std::size_t i = 0; i < kKeyRowCount; ++i) {
+        section += ".TP\n.B \"";
+        section += kKeyRows[i].keys;
+        section += "\"\n\\&";  // \& : the text is never read as a request
+        section += kKeyRows[i].what;
+        section += '\n';
+    }
+    return section;
+}

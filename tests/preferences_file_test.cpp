@@ -1,0 +1,144 @@
+// preferences.ini beside kadrel.ini: read at start-up, saved whole by the
+// dialog's OK, with the same guarantees and the same odd files as
+// kadrel.ini; and the panel's report and kadrel.ini untouched by it.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+
+#include "app/preferences.h"
+#include "app_fixture.h"
+#include "golden.h"
+#include "odd_files.h"
+
+namespace {
+
+const char kNotice[] =
+    "kadrel|kadrel could not read its preferences and uses one pixel and metres. It will not "
+    "overwrite this file:\n\n";
+
+const char kDefaultFile[] =
+    "# preferences.ini: the choices behind kadrel's figures beside the panel's report\n"
+    "#\n"
+    "# distances in metres or in feet and inches: metric or imperial\n"
+    "units = metric\n"
+    "# circle of confusion: \"1 px\" to \"10 px\", \"d/1500\" (the sensor diagonal over\n"
+    "# 1500), \"0.030 mm\", or \"print 297 mm at 500 mm\" (a print's long side and how\n"
+    "# far it is viewed from)\n"
+    "coc = 1 px\n";
+
+std::string ReadPrefs() {
+    std::ifstream file(prefsFullPath);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+class PreferencesTest : public AppTest {
+  public:
+    void SetUp() override {
+        AppTest::SetUp();
+        preferences = Preferences{};
+        InitPanel();
+    }
+};
+
+TEST_F(PreferencesTest, BesideKadrelIniAndRoundTrip) {
+    EXPECT_EQ(std::string(prefsFullPath), std::string(projectPath) + "/preferences.ini");
+    ASSERT_TRUE(WritePreferencesFile());
+    EXPECT_EQ(ReadPrefs(), kDefaultFile);
+
+    preferences.units = Units::Imperial;
+    ASSERT_TRUE(ParseCoc("print 297 mm at 500 mm", &preferences.coc));
+    ASSERT_TRUE(WritePreferencesFile());
+    Restart();
+    EXPECT_EQ(preferences.units, Units::Imperial);
+    EXPECT_EQ(CocText(preferences.coc), "print 297 mm at 500 mm");
+}
+
+// What a user may write by hand: any letter case, comments, a byte-order
+// mark, CRLF; a value that does not read leaves that choice at its default.
+TEST_F(PreferencesTest, HandWrittenFiles) {
+    const struct {
+        const char* text;
+        Units units;
+        const char* coc;
+    } table[] = {
+        {"\xEF\xBB\xBFUNITS = Imperial\r\nCoC = d/1730  # the old tables\r\n", Units::Imperial,
+         "d/1730"},
+        {"units=imperial\ncoc=0.030 mm\nunits = metric\n", Units::Metric, "0.03 mm"},
+        {"units = feet\ncoc = 3 furlongs\n", Units::Metric, "1 px"},
+        {"# only comments\n\n", Units::Metric, "1 px"},
+        {"coc\nunits\n= metric\nlens = 50\n", Units::Metric, "1 px"},
+    };
+    for (const auto& row : table) {
+        std::ofstream(prefsFullPath) << row.text;
+        Restart();
+        EXPECT_EQ(preferences.units, row.units) << row.text;
+        EXPECT_EQ(CocText(preferences.coc), row.coc) << row.text;
+    }
+}
+
+TEST_F(PreferencesTest, OddFilesAreToldOnceAndNeverReplaced) {
+    for (const OddFile& c : OddFilesAt(prefsFullPath, "units = imperial\n")) {
+        std::remove(prefsFullPath);
+        c.make();
+        struct stat before;
+        ASSERT_EQ(lstat(prefsFullPath, &before), 0);
+        PopupAnswerer user;
+        Restart();
+        EXPECT_EQ(preferences.units, Units::Metric) << c.why;
+        ASSERT_EQ(user.said.size(), 1u) << c.why;
+        EXPECT_EQ(user.said[0], kNotice + std::string(prefsFullPath) + "\n" + c.why);
+        EXPECT_FALSE(WritePreferencesFile()) << c.why;
+        EXPECT_EQ(user.said.size(), 2u) << c.why;
+        struct stat after;
+        ASSERT_EQ(lstat(prefsFullPath, &after), 0);
+        EXPECT_EQ(after.st_mode, before.st_mode) << c.why;
+        EXPECT_EQ(after.st_size, before.st_size) << c.why;
+    }
+    std::remove(prefsFullPath);
+}
+
+// A dotfile manager's link: the file it leads to takes the new text, with
+// its mode; the link stays.
+TEST_F(PreferencesTest, ALinkedFileIsWrittenThroughItsLinkKeepingItsMode) {
+    char folder[] = "/tmp/kadrel-dotfiles-XXXXXX";
+    ASSERT_NE(mkdtemp(folder), nullptr);
+    const std::string target = std::string(folder) + "/preferences.ini";
+    std::ofstream(target) << "units = imperial\n";
+    chmod(target.c_str(), 0600);
+    ASSERT_EQ(symlink(target.c_str(), prefsFullPath), 0);
+    Restart();
+    EXPECT_EQ(preferences.units, Units::Imperial);
+    ASSERT_TRUE(ParseCoc("d/1500", &preferences.coc));
+    ASSERT_TRUE(WritePreferencesFile());
+    struct stat link;
+    ASSERT_EQ(lstat(prefsFullPath, &link), 0);
+    EXPECT_TRUE(S_ISLNK(link.st_mode));
+    std::ifstream file(target);
+    std::stringstream text;
+    text << file.rdbuf();
+    EXPECT_NE(text.str().find("\ncoc = d/1500\n"), std::string::npos);
+    struct stat info;
+    ASSERT_EQ(stat(target.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0600u);
+    std::remove(target.c_str());
+    rmdir(folder);
+    std::remove(prefsFullPath);
+}
+
+// The spec's report and kadrel.ini do not depend on the preferences.
+TEST_F(PreferencesTest, ReportAndSettingsFileUntouched) {
+    std::ofstream(prefsFullPath) << "units = imperial\ncoc = d/1000\n";
+    Restart();
+    ASSERT_EQ(preferences.units, Units::Imperial);
+    SetGraphCursor(panelHandle, PANEL_GRAPH, 1, 2.0, 0);
+    Cursor(panelHandle, PANEL_GRAPH, EVENT_COMMIT, nullptr, 1, 0);
+    EXPECT_EQ(Text(PANEL_TEXTPARAM), kWorkedExampleReport);
+    QuitCallback(panelHandle, PANEL_COMMANDBUTTON, EVENT_COMMIT, nullptr, 0, 0);
+    EXPECT_EQ(ReadIni(), kFactoryFile);
+    EXPECT_EQ(ReadPrefs(), "units = imperial\ncoc = d/1000\n");
+}
+
+}  // namespace
