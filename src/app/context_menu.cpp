@@ -5,6 +5,7 @@
 #include "app/extras.h"
 #include "app/kadrel.h"
 #include "app/kadrel_uir.h"
+#include "app/tables.h"
 #include "core/sensor_presets.h"
 #include "core/text_format.h"
 
@@ -16,7 +17,12 @@ enum : int {
     kHyperfocal,
     kDetails,
     kCopyText,
+    kTable,
+    kPin,
+    kPinsMenu,
     kFirstPreset = 100,
+    kFirstRename = 200,
+    kFirstRemove = 300,
 };
 
 void XRange(double* lo, double* hi) {
@@ -48,9 +54,29 @@ void RunContextMenu(int top, int left) {
     items.push_back({-1, nullptr, 0, 0});
     items.push_back({kDetails, "Details\u2026\tCtrl+D", 0, 0});
     items.push_back({kCopyText, "Copy report as text", 0, 0});
+    items.push_back({-1, nullptr, 0, 0});
+    items.push_back({kTable, "Depth-of-field table\u2026\tCtrl+T", 0, 0});
+    items.push_back({kPin, "Pin this setup", 0, pins.size() < kMaxPins ? 0 : 1});
+    std::vector<std::string> pinLabels;
+    for (const Pin& pin : pins) {
+        pinLabels.push_back("Rename \u201c" + pin.name + "\u201d\u2026");
+        pinLabels.push_back("Remove \u201c" + pin.name + "\u201d");
+    }
+    if (!pins.empty()) {
+        items.push_back({kPinsMenu, "Pinned setups", 0, 0});
+    }
+    for (std::size_t i = 0; i < pins.size(); ++i) {
+        const int n = static_cast<int>(i);
+        items.push_back({kFirstRename + n, pinLabels[2 * i].c_str(), kPinsMenu, 0});
+        items.push_back({kFirstRemove + n, pinLabels[2 * i + 1].c_str(), kPinsMenu, 0});
+    }
 
     const int chosen = RunPopupMenu(panelHandle, top, left, items.data(), items.size());
-    if (chosen >= kFirstPreset) {
+    if (chosen >= kFirstRemove) {
+        RemovePin(static_cast<std::size_t>(chosen - kFirstRemove));
+    } else if (chosen >= kFirstRename) {
+        RenamePin(static_cast<std::size_t>(chosen - kFirstRename));
+    } else if (chosen >= kFirstPreset) {
         ApplySensorPreset(static_cast<std::size_t>(chosen - kFirstPreset));
     } else if (chosen == kSubjectDistance) {
         AskSubjectDistance();
@@ -60,6 +86,10 @@ void RunContextMenu(int top, int left) {
         OpenDetails();
     } else if (chosen == kCopyText) {
         CopyReportAsText();
+    } else if (chosen == kTable) {
+        OpenTableWindow();
+    } else if (chosen == kPin) {
+        PinLiveSetup();
     }
 }
 

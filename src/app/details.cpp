@@ -14,6 +14,13 @@ namespace {
 constexpr int kGap = 16;  // between the panel's window and this one
 constexpr int kWidth = 560;
 constexpr int kHeight = 330;
+// With pinned setups: the labels and four columns of 18 characters, twelve
+// lines more.
+constexpr int kComparingWidth = 760;
+constexpr int kComparingHeight = 430;
+
+int closeButton;
+bool comparingNow;  // the size the window has
 
 enum { kCloseKey = 1, kQuitKey };
 
@@ -65,12 +72,11 @@ void MakeDetails() {
     SetCtrlAttribute(detailsHandle, detailsText, ATTR_TEXT_POINT_SIZE, 13);
     SetCtrlAttribute(detailsHandle, detailsText, ATTR_TEXT_COLOR, 0x006699);
     SetCtrlAttribute(detailsHandle, detailsText, ATTR_TEXT_SELECTABLE, 1);
-    const int close =
-        NewCtrl(detailsHandle, CTRL_COMMAND_BUTTON, "__Close", kHeight - 35, kWidth - 72);
-    SetCtrlAttribute(detailsHandle, close, ATTR_WIDTH, 60);
-    SetCtrlAttribute(detailsHandle, close, ATTR_HEIGHT, 23);
-    SetCtrlAttribute(detailsHandle, close, ATTR_CALLBACK_FUNCTION_POINTER, HideDetails);
-    SetPanelAttribute(detailsHandle, ATTR_CLOSE_CTRL, close);
+    closeButton = NewCtrl(detailsHandle, CTRL_COMMAND_BUTTON, "__Close", kHeight - 35, kWidth - 72);
+    SetCtrlAttribute(detailsHandle, closeButton, ATTR_WIDTH, 60);
+    SetCtrlAttribute(detailsHandle, closeButton, ATTR_HEIGHT, 23);
+    SetCtrlAttribute(detailsHandle, closeButton, ATTR_CALLBACK_FUNCTION_POINTER, HideDetails);
+    SetPanelAttribute(detailsHandle, ATTR_CLOSE_CTRL, closeButton);
     InstallPanelCallback(detailsHandle, DetailsKeys, nullptr);
     AddPanelShortcut(detailsHandle, "Escape", kCloseKey);
     AddPanelShortcut(detailsHandle, "Ctrl+Q", kQuitKey);
@@ -92,10 +98,24 @@ void OpenDetails() {
     DisplayPanel(detailsHandle);
 }
 
+void FitDetails(bool comparing) {
+    if (comparing == comparingNow) {
+        return;
+    }
+    comparingNow = comparing;
+    const int width = comparing ? kComparingWidth : kWidth;
+    const int height = comparing ? kComparingHeight : kHeight;
+    SetPanelAttribute(detailsHandle, ATTR_WIDTH, width);
+    SetPanelAttribute(detailsHandle, ATTR_HEIGHT, height);
+    SetCtrlAttribute(detailsHandle, closeButton, ATTR_TOP, height - 35);
+    SetCtrlAttribute(detailsHandle, closeButton, ATTR_LEFT, width - 72);
+}
+
 void CloseDetails() {
     if (detailsHandle > 0) {
         DiscardPanel(detailsHandle);
     }
     detailsHandle = 0;
     detailsText = 0;
+    comparingNow = false;
 }

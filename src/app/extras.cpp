@@ -3,10 +3,12 @@
 #include "app/extras.h"
 #include "app/kadrel.h"
 #include "app/kadrel_uir.h"
+#include "app/tables.h"
 
 namespace {
 
 constexpr int kDetailsShortcut = 1;
+constexpr int kTableShortcut = 2;
 
 struct Tooltip {
     int control;
@@ -48,6 +50,7 @@ void InstallExtras(int panel) {
     }
     InstallPanelCallback(panel, PanelEvents, nullptr);
     AddPanelShortcut(panel, "Ctrl+D", kDetailsShortcut);
+    AddPanelShortcut(panel, "Ctrl+T", kTableShortcut);
 }
 
 int PanelEvents(int, int control, int event, void*, int eventData1, int eventData2) {
@@ -56,6 +59,8 @@ int PanelEvents(int, int control, int event, void*, int eventData1, int eventDat
     } else if ((event == EVENT_LEFT_DOUBLE_CLICK && control == PANEL_TEXTPARAM) ||
                (event == EVENT_SHORTCUT && eventData1 == kDetailsShortcut)) {
         OpenDetails();
+    } else if (event == EVENT_SHORTCUT && eventData1 == kTableShortcut) {
+        OpenTableWindow();
     }
     return 0;
 }

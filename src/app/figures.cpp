@@ -4,14 +4,19 @@
 #include "app/kadrel.h"
 #include "app/kadrel_uir.h"
 #include "app/preferences.h"
+#include "app/tables.h"
 #include "core/details_text.h"
 
 void ShowFigures(double d) {
     const std::string text = ComposeDetails(settings, preferences.coc, preferences.units, d);
     SetCtrlAttribute(panelHandle, PANEL_TEXTPARAM, ATTR_TOOLTIP_TEXT, text.c_str());
     if (detailsHandle > 0) {
-        SetCtrlVal(detailsHandle, detailsText, text.c_str());
+        const std::string comparison = ComparisonText(d);
+        SetCtrlVal(detailsHandle, detailsText,
+                   (comparison.empty() ? text : text + "\n\n" + comparison).c_str());
+        FitDetails(!comparison.empty());
     }
+    FollowCamera();
 }
 
 std::string PlainReportText() {

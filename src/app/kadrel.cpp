@@ -5,6 +5,7 @@
 #include "app/kadrel_uir.h"
 #include "app/locations.h"
 #include "app/output.h"
+#include "app/tables.h"
 #include "cli/subcommands.h"
 
 Settings settings;
@@ -49,6 +50,7 @@ int KadrelMain(int argc, char* argv[]) {
     InitPanel();
     RunUserInterface();
     CloseDetails();
+    CloseTableWindow();
     DiscardPanel(panelHandle);
     return 0;
 }

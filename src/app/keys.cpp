@@ -6,7 +6,8 @@ const KeyRow kKeyRows[] = {
     {"Tab, Shift+Tab", "Move between the fields, the graph and the buttons."},
     {"Return", "Confirm a typed value (leaving the field confirms it too); on a button, press it."},
     {"Escape",
-     "Drop the value being typed, back to the field's own; in the details window, close it."},
+     "Drop the value being typed, back to the field's own; in the details or the table "
+     "window, close it."},
     {"Up, Down", "Step a field's value; the mouse wheel steps the field under the pointer."},
     {"Page Up, Page Down",
      "In a field, ten steps; on the graph, move the cursor a tenth of the axis."},
@@ -21,10 +22,14 @@ const KeyRow kKeyRows[] = {
     {"Ctrl+D",
      "Open the details window: the near and far limits of sharpness, the magnification and "
      "the Airy disc at the cursor."},
+    {"Ctrl+T",
+     "Open the depth-of-field table: near and far limits for focus distances and apertures, "
+     "to export as PDF or CSV, or print."},
     {"Menu, Shift+F10",
      "Open the context menu: sensor presets, a typed subject distance, focus at the hyperfocal "
-     "distance, the details window, the report as text."},
-    {"Ctrl+Q", "Save the settings and end kadrel, as OK does; from the details window too."},
+     "distance, the details window, the report as text, the table, pinned setups."},
+    {"Ctrl+Q",
+     "Save the settings and end kadrel, as OK does; from the details and the table window too."},
 };
 const std::size_t kKeyRowCount = sizeof kKeyRows / sizeof kKeyRows[0];
 

@@ -60,6 +60,8 @@ QWidget* MakeWidget(int kind, QWidget* parent) {
             return new GraphWidget(parent);
         case CTRL_PICTURE:
             return new PictureWidget(parent);
+        case CTRL_TABLE:
+            return makeTable(parent);
         default:
             return nullptr;
     }
@@ -94,7 +96,7 @@ int NewCtrl(int panel, int kind, const char* label, int top, int left) {
     if (int status = lookupPanel(panel, &p); status < 0) {
         return status;
     }
-    if (kind < CTRL_NUMERIC || kind > CTRL_PICTURE) {
+    if (kind < CTRL_NUMERIC || kind > CTRL_TABLE) {
         return fail(UIEBadValue, "unknown control kind " + std::to_string(kind));
     }
     auto control = std::make_unique<Control>();

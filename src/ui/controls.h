@@ -25,6 +25,9 @@ inline QColor rgbColor(int rgb) {
 // value's type, and stores it.
 int applyAttribute(Panel& panel, Control& c, int attribute, const AttrValue& value);
 
+// A table control's widget: read-only cells, heads on both sides.
+QWidget* makeTable(QWidget* parent);
+
 // Where a control and its caption go by their attributes: text messages grow
 // to fit their text, a caption takes its text's size.
 struct Placement {

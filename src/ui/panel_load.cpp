@@ -185,7 +185,7 @@ int SetPanel(int panel, int attribute, const AttrValue& value) {
 }
 
 int KindOf(const QJsonValue& json) {
-    for (int kind = CTRL_NUMERIC; kind <= CTRL_PICTURE; ++kind) {
+    for (int kind = CTRL_NUMERIC; kind <= CTRL_TABLE; ++kind) {
         if (json.toString() == kKindNames[kind]) {
             return kind;
         }

@@ -1,6 +1,7 @@
 // Pop-up menus and the number prompt: modal, run from a callback, returning
 // what the user chose.
 #include <QApplication>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMenu>
 
@@ -83,5 +84,36 @@ int PromptPopupNumber(const char* title, const char* message, double* value, dou
         return 0;
     }
     *value = dialog.doubleValue();
+    return 1;
+}
+
+int PromptPopupText(const char* title, const char* message, std::string* text) {
+    if (!runtime().app) {
+        return fail(UIENotInitialized, "PromptPopupText before InitCVIRTE");
+    }
+    QInputDialog dialog(QApplication::activeWindow());
+    dialog.setWindowTitle(QString::fromUtf8(title));
+    dialog.setLabelText(QString::fromUtf8(message));
+    dialog.setTextValue(QString::fromStdString(*text));
+    if (dialog.exec() != QDialog::Accepted) {
+        return 0;
+    }
+    *text = dialog.textValue().toStdString();
+    return 1;
+}
+
+int FileSavePopup(int panel, const char* title, const char* suggested, const char* filter,
+                  std::string* path) {
+    Panel* p;
+    if (int status = lookupPanel(panel, &p); status < 0) {
+        return status;
+    }
+    const QString chosen =
+        QFileDialog::getSaveFileName(p->widget, QString::fromUtf8(title),
+                                     QString::fromUtf8(suggested), QString::fromUtf8(filter));
+    if (chosen.isEmpty()) {
+        return 0;
+    }
+    *path = chosen.toStdString();
     return 1;
 }

@@ -26,11 +26,12 @@ extern "C" void OnQuitSignal(int signal) {
     errno = saved;
 }
 
-// Closes the windows, in the order they were made, until one ends the
-// program, as a session that logs out closes each; whichever is active, the
-// program saves as on its close box. Once a quit is under way (a close still
-// running, say a message that the save failed, or the loop already told to
-// end), a signal ends the loops at once, without a second save or message.
+// Closes windows as the user would, the active one first, then the others,
+// until one of them ends the program: closing a secondary window may only
+// hide it, and the signal asks for the end. Once a quit is under way (a close
+// still running, say a message that the save failed, or the loop already
+// told to end), a signal ends the loops at once, without a second save or
+// message.
 void CloseOnSignal() {
     char bytes[64];
     while (read(pipeEnds[0], bytes, sizeof bytes) > 0) {
@@ -40,18 +41,20 @@ void CloseOnSignal() {
         QuitUserInterface(rt.quitAsked ? rt.quitCode : 0);
         return;
     }
-    std::vector<int> windows;
+    QWidget* active = QApplication::activeWindow();
+    std::vector<int> order;
     for (const auto& [handle, panel] : rt.panels) {
         if (panel->window) {
-            windows.push_back(handle);
+            order.insert(panel->window.get() == active ? order.begin() : order.end(), handle);
         }
     }
-    for (int handle : windows) {
+    for (int handle : order) {
+        // A close callback may discard other panels.
         if (findPanel(handle) != nullptr && closePanel(handle) && rt.quitAsked) {
             return;
         }
     }
-    QuitUserInterface(0);  // no window ended the program: end as the signal asked
+    QuitUserInterface(0);  // nothing ended it: end as the signal asked
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
   a11y_tree.py get NAME        one object by accessible name: value, range, states, text
   a11y_tree.py wait NAME KEY=VALUE
                                waits until that object's KEY reads VALUE
+  a11y_tree.py table NAME ROW COLUMN
+                               a table's size, and one cell with its row and column heads
   a11y_tree.py focused         the name of the object that has the keyboard
   a11y_tree.py markup          every object whose name or description holds a
                                markup tag, which a screen reader would speak
@@ -136,6 +138,17 @@ def main():
             sys.exit("no object named %r" % sys.argv[2])
         for key, value in properties(node).items():
             print("%s=%s" % (key, oneline(value)))
+    elif command == "table":
+        node = find(sys.argv[2])
+        if node is None:
+            sys.exit("no object named %r" % sys.argv[2])
+        table = node.queryTable()
+        row, column = int(sys.argv[3]), int(sys.argv[4])
+        print("rows=%d" % table.nRows)
+        print("columns=%d" % table.nColumns)
+        print("row=%s" % table.getRowDescription(row))
+        print("column=%s" % table.getColumnDescription(column))
+        print("cell=%s" % table.getAccessibleAt(row, column).name)
     elif command == "focused":
         print(focused())
     elif command == "markup":

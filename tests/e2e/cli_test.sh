@@ -151,7 +151,50 @@ run --help
 run dof --help
 [ "$STATUS" = 0 ] && [[ "$OUT" == "Usage: kadrel dof --distance D [options]"* ]] &&
     [[ "$OUT" == *"--coc C"* ]] && passed=$((passed + 1)) || fail "kadrel dof --help: $OUT"
-for args in "dof --distance 3" "dof --help"; do
+# kadrel table: the cards as CSV, byte for byte (CRLF line ends). Full frame,
+# c = 0.030 mm, 50 mm: H′ = f²/(Nc) = 10.4167 m at f/8, 3.7879 m at f/22;
+# near = H′s/(H′ + s − f), far = H′s/(H′ − s + f); at 5 m f/22 is past H.
+CR=$'\r'
+CAMERA='"Full frame, 36 × 24 mm, 6000 × 4000 pixels",50,0.03'
+run table --csv --focal 50 --sensor 36x24 --pixels 6000x4000 --coc "0.030 mm" \
+    --apertures f/8,22 --distances 3,5
+expect "table as CSV" 0 "camera,focal_mm,coc_mm,aperture,focus_m,near_m,far_m,hyperfocal_m,hyperfocal_near_m$CR
+$CAMERA,8,3.000,2.338,4.185,10.467,5.233$CR
+$CAMERA,22,3.000,1.687,13.562,3.838,1.919$CR
+$CAMERA,8,5.000,3.389,9.527,10.467,5.233$CR
+$CAMERA,22,5.000,2.168,inf,3.838,1.919$CR" ""
+# In feet: focused at 10 ft = 3.048 m, near 7.765 ft, far 14.041 ft; H =
+# 10.4667 m = 34.339 ft.
+run table --csv --focal=50 --sensor 36x24 --pixels 6000x4000 --coc "0.030 mm" \
+    --apertures 8 --distances "10" --units imperial
+expect "table in feet" 0 "camera,focal_mm,coc_mm,aperture,focus_ft,near_ft,far_ft,hyperfocal_ft,hyperfocal_near_ft$CR
+$CAMERA,8,10.000,7.765,14.041,34.339,17.170$CR" ""
+run table
+expect "table without an output" 2 "" "kadrel: table: give one of --csv or --pdf FILE (see kadrel table --help)"
+run table --csv --pdf "$WORK/cards.pdf"
+expect "table with two outputs" 2 "" "kadrel: table: give one of --csv or --pdf FILE (see kadrel table --help)"
+run table --csv --apertures 2,x
+expect "table with a bad list" 2 "" 'kadrel: --apertures: "2,x" is not a list of f-numbers'
+run table --csv --focal 24,,50
+expect "table with an empty item" 2 "" 'kadrel: --focal: "24,,50" is not a list of focal lengths'
+run table --csv --distances "1, inf"
+expect "table to infinity" 2 "" 'kadrel: --distances: "1, inf" is not a list of distances'
+run table --csv --bogus
+expect "table with an unknown option" 2 "" 'kadrel: table: unknown argument "--bogus" (see kadrel table --help)'
+# As a PDF, without a display: one page per focal length, each with its header.
+run table --pdf "$WORK/cards.pdf" --focal 24,35,50 --sensor 36x24 --pixels 6000x4000 --coc "0.030 mm"
+pages=$(pdfinfo "$WORK/cards.pdf" 2>/dev/null | sed -n 's/^Pages: *//p')
+third=$(pdftotext -f 3 -l 3 -layout "$WORK/cards.pdf" - 2>/dev/null)
+[ "$STATUS" = 0 ] && [ -z "$OUT" ] && [ "$pages" = 3 ] && [[ "$third" == *"Depth of field, 50 mm lens"* ]] &&
+    [[ "$third" == *"Circle of confusion: CoC 0.0300 mm"* ]] && passed=$((passed + 1)) ||
+    fail "table as PDF: status $STATUS, $pages pages, $ERR"
+run table --pdf "$WORK/no/such/folder.pdf"
+[ "$STATUS" = 1 ] && [[ "$ERR" == *"kadrel: $WORK/no/such/folder.pdf: No such file or directory" ]] &&
+    passed=$((passed + 1)) || fail "table to an unwritable PDF: status $STATUS, $ERR"
+run --help
+[[ "$OUT" == *"  table "* ]] && passed=$((passed + 1)) || fail "kadrel --help does not list table"
+
+for args in "dof --distance 3" "dof --help" "table --csv"; do
     status=0
     "$PROGRAM" $args >/dev/full 2>"$WORK/err" || status=$?
     [ "$status" = 1 ] && [ "$(cat "$WORK/err")" = "kadrel: write error: No space left on device" ] &&

@@ -5,12 +5,14 @@
 #include <cstring>
 
 #include "cli/dof.h"
+#include "cli/table.h"
 #include "core/text_format.h"
 
 namespace {
 
 const Subcommand kSubcommands[] = {
     {"dof", "depth of field at one distance: the report, the sharp zone, diffraction", RunDof},
+    {"table", "depth-of-field cards for focal lengths, apertures, distances: CSV or PDF", RunTable},
 };
 
 // What was written must reach its file: a full disk or a closed pipe is a

@@ -35,5 +35,7 @@ void CopyReportAsText();
 // report until it is closed, and goes with the panel.
 void OpenDetails();
 void CloseDetails();
+// Room for the comparison of pinned setups below the figures, or none.
+void FitDetails(bool comparing);
 extern int detailsHandle;  // 0 while there is none
 extern int detailsText;    // its text control

@@ -73,6 +73,7 @@ enum CtrlKind {
     CTRL_TEXT_MSG,
     CTRL_GRAPH,
     CTRL_PICTURE,
+    CTRL_TABLE,  // read-only cells under column and row heads (SetTableCells)
 };
 
 enum DataType { VAL_INTEGER = 1, VAL_FLOAT, VAL_DOUBLE, VAL_STRING };
@@ -181,8 +182,9 @@ enum { VAL_IMMEDIATE_DRAW = 1, VAL_DELAYED_DRAW = 0 };
 // when no display can be reached (the process is never aborted). Of argv
 // only the program's name is used; it must live as long as the runtime.
 // From then on SIGTERM, SIGHUP and SIGINT (unless ignored from the start)
-// wait for an event loop, a pop-up's included, and there close every window
-// in the order made until one quits, whichever is active; while a quit is
+// wait for an event loop, a pop-up's included, and there close the windows,
+// the active one first, then the others in the order made, until one quits
+// (a secondary window's close may only hide it); while a quit is
 // under way (a close control's callback running, or QuitUserInterface
 // called) a signal ends the loops at once. When no window quits, the loop
 // ends with 0.

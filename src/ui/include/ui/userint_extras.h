@@ -6,6 +6,8 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
+#include <vector>
 
 #include "ui/userint.h"
 
@@ -64,3 +66,31 @@ int PromptPopupNumber(const char* title, const char* message, double* value, dou
 int ClipboardPutBitmap(int bitmap, const char* text);
 // 0; the clipboard holds the text alone; UIENotInitialized.
 int ClipboardPutText(const char* text);
+
+// Documents from HTML (Qt's rich-text subset), laid out on the pages of the
+// device itself, without margins or page numbers of their own; a block with
+// "page-break-before: always" starts a new page. A4, or Letter where the
+// user's locale is American; 12 mm margins.
+// 0 with the PDF written; UIEFileWrite when it cannot be; UIENotInitialized.
+int SaveHtmlAsPdf(const char* html, const char* title, const char* path);
+// The system's print dialog for the document, over the panel: 1 when it was
+// sent to the printer, 0 when cancelled; UIEFileNotFound when the printing
+// module (loaded on first use, kept out of start-up) cannot be loaded.
+int PrintHtml(int panel, const char* html, const char* title);
+
+// A table control's content: columnHeads across, rowHeads down, and the cells
+// row by row, rowHeads.size() × columnHeads.size() of them; read-only and
+// selectable, each cell a separate item for screen readers. 0; UIEBadValue
+// when the counts disagree or the control is no table.
+int SetTableCells(int panel, int control, const std::vector<std::string>& columnHeads,
+                  const std::vector<std::string>& rowHeads, const std::vector<std::string>& cells);
+
+// Asks for a line of text in a modal pop-up, starting from *text: 1 when
+// confirmed (*text holds it), 0 when cancelled; UIENotInitialized.
+int PromptPopupText(const char* title, const char* message, std::string* text);
+
+// The system's dialog for saving a file over the panel, starting from
+// suggested (a name or a path) and offering filter ("CSV files (*.csv)"): 1
+// with the path chosen in *path, 0 when cancelled.
+int FileSavePopup(int panel, const char* title, const char* suggested, const char* filter,
+                  std::string* path);

@@ -1,0 +1,80 @@
+// Depth-of-field cards for the panel's camera, to look at, save and print;
+// and setups pinned for the run, compared beside the live one in the details
+// window. Nothing here reaches the panel, its report or kadrel.ini.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "core/dof_table.h"
+#include "core/optics.h"
+#include "core/preferences_text.h"
+#include "core/setup_compare.h"
+
+// What the cards show. An empty list means the default: the panel's focal
+// length, full stops f/1.4 to f/22, the standard distances of the units.
+struct TableChoice {
+    std::vector<double> focals;     // mm
+    std::vector<double> apertures;  // f-numbers
+    std::vector<double> distances;  // m
+};
+extern TableChoice tableChoice;
+
+// For a camera and its preferences: the lists with the defaults filled in,
+// one card per focal length, the camera as headers name it, and the cards as
+// HTML (for the PDF and the printer) and as CSV.
+std::vector<double> ChosenFocals(const TableChoice& choice, const Settings& camera);
+std::vector<double> ChosenApertures(const TableChoice& choice);
+std::vector<double> ChosenDistances(const TableChoice& choice, Units units);
+std::vector<DofTable> BuildTables(const Settings& camera, const Preferences& prefs,
+                                  const TableChoice& choice);
+std::string CameraText(const Settings& camera);  // the preset's name when it is one
+std::string TablesHtml(const Settings& camera, const Preferences& prefs, const TableChoice& choice);
+std::string TablesCsv(const Settings& camera, const Preferences& prefs, const TableChoice& choice);
+// Writes the HTML as a PDF; "" on success, else why not.
+std::string WriteTablesPdf(const std::string& html, const std::string& path);
+
+// The same for the panel's camera, the preferences in use and tableChoice.
+std::vector<double> TableFocals();
+std::vector<double> TableApertures();
+std::vector<double> TableDistances();
+std::vector<DofTable> BuildTables();
+std::string CameraText();
+double CocMm();  // the circle of confusion in mm, and as headers state it
+std::string CocText();
+Units TableUnits();  // the units of the cards, and a distance as they write it
+std::string DistanceText(double metres);
+
+// Writes the cards; "" on success, else why not.
+std::string ExportTablePdf(const std::string& path);
+std::string ExportTableCsv(const std::string& path);
+// The system's print dialog for the cards.
+void PrintTables(int panel);
+
+// The table window (Ctrl+T): made on first use; it follows the panel's camera.
+void OpenTableWindow();
+void RefreshTableWindow();
+void FollowCamera();  // after each recalculation: remade when the camera changed
+void CloseTableWindow();
+extern int tableHandle;  // 0 while there is none
+
+// Setups pinned for the run, oldest first, at most kMaxPins.
+constexpr int kMaxPins = 3;
+struct Pin {
+    std::string name;  // short, the user may change it
+    ShotSetup setup;
+};
+extern std::vector<Pin> pins;
+
+// The live setup: the panel's camera, lens, aperture and the distance d.
+ShotSetup LiveSetup(double d);
+// Keeps the live setup at the cursor as a pin named after its lens and
+// aperture, and shows the comparison; nothing when there are kMaxPins.
+void PinLiveSetup();
+// Asks for a pin's new name; an empty one keeps the old.
+void RenamePin(std::size_t index);
+void RemovePin(std::size_t index);
+// The live setup at d and the pins as columns, for the details window; ""
+// without pins.
+std::string ComparisonText(double d);

@@ -1,0 +1,37 @@
+// Setups side by side: "35 mm at f/1.4 or 50 mm at f/1.8 for this portrait?"
+// Each setup is a camera, a lens, an aperture and a focus distance; its
+// figures are exact thin-lens ones, distances in metres from the lens.
+#pragma once
+
+struct ShotSetup {
+    double sensorWidthMm;
+    double focalMm;
+    double aperture;
+    double cocMm;     // the circle of confusion chosen for this camera
+    double distance;  // m, focused there
+};
+
+struct SetupFigures {
+    double nearLimit;   // m
+    double farLimit;    // m; +inf from the hyperfocal distance on
+    double depth;       // m, far − near; +inf with the far limit
+    double hyperfocal;  // m: H = f²/(N c) + f
+    double fieldWidth;  // m, the width framed at the focus distance
+    // The blur disc on the sensor of the far background (a point at
+    // infinity), f²/(N (s − f)) in mm: how soft the background goes.
+    double backgroundBlurMm;
+};
+
+// NaN figures when the focus is not beyond the focal length.
+SetupFigures ComputeSetupFigures(const ShotSetup& setup);
+
+struct DepthMatch {
+    double aperture;  // a marked third stop; 0 when none is deep enough
+    double distance;  // m: where the setup frames what the target frames
+};
+
+// The aperture that gives setup at least target's depth of field at the same
+// framing: setup moved to the distance where its field is as wide as
+// target's (the same magnification on the same sensor), then the first third
+// stop whose depth reaches target's.
+DepthMatch MatchDepth(const ShotSetup& setup, const ShotSetup& target);

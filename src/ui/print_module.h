@@ -1,0 +1,13 @@
+// The runtime's printing module, loaded on first use so that the print
+// support and what it links (CUPS) stay out of every start-up.
+#pragma once
+
+class QPageLayout;
+class QPagedPaintDevice;
+class QWidget;
+
+// Shows the system's print dialog, starting from the page layout given; the
+// printer chosen, to be deleted by the caller, or nullptr when cancelled.
+extern "C" QPagedPaintDevice* kadrelChoosePrinter(QWidget* parent, const char* title,
+                                                  const QPageLayout& layout);
+using ChoosePrinterFunction = QPagedPaintDevice* (*)(QWidget*, const char*, const QPageLayout&);

@@ -1,0 +1,58 @@
+// Drives the modal pop-ups a test opens: menus and dialogs, as a user would.
+#pragma once
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "app_fixture.h"
+#include "graph_widget.h"
+
+// Runs `step` on the next modal pop-up (a menu or a dialog) as soon as it shows.
+inline void OnNextPopup(std::function<bool()> step) {
+    auto* timer = new QTimer(qApp);
+    QObject::connect(timer, &QTimer::timeout, [timer, step] {
+        if (step()) {
+            timer->deleteLater();
+            timer->stop();
+        }
+    });
+    timer->start(10);
+}
+
+// Opens the panel's context menu with a right click on the graph and walks the
+// labels given, opening submenus; the last label is chosen when it can be, and
+// its enabled state is kept.
+inline void ChooseInContextMenu(std::vector<QString> path, bool* lastEnabled = nullptr) {
+    auto step = std::make_shared<std::size_t>(0);
+    OnNextPopup([path, step, lastEnabled] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (menu == nullptr) {
+            return false;
+        }
+        for (QAction* action : menu->actions()) {
+            if (!action->text().startsWith(path[*step])) {
+                continue;
+            }
+            const bool last = ++*step == path.size();
+            if (last && lastEnabled) {
+                *lastEnabled = action->isEnabled();
+            }
+            menu->setActiveAction(action);
+            QTest::keyClick(menu, last ? (action->isEnabled() ? Qt::Key_Return : Qt::Key_Escape)
+                                       : Qt::Key_Right);
+            return last;
+        }
+        return false;
+    });
+    auto* graph = AppTest::Widget<ui::GraphWidget>("GRAPH");
+    const QPoint at(graph->width() / 2, graph->height() / 2);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, graph->mapToGlobal(at));
+    QApplication::sendEvent(graph, &event);
+}
