@@ -2,7 +2,6 @@
 // the distance prompt and tooltips, through the real panel.
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QInputDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -18,6 +17,7 @@
 
 #include "app/extras.h"
 #include "app/keys.h"
+#include "app/preferences.h"
 #include "app_fixture.h"
 #include "core/units.h"
 #include "golden.h"
@@ -200,35 +200,73 @@ TEST_F(ExtrasTest, PresetFillsFourFieldsAndRecalculatesOnce) {
     EXPECT_EQ(Number(PANEL_FOCAL), 24.0);  // the lens is left alone
 }
 
-TEST_F(ExtrasTest, DistancePromptPlacesTheCursorAndCancelLeavesIt) {
-    OnNextPopup([] {
-        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr) {
+// Types text into the form pop-up's field and presses OK; what the form says
+// when it refuses lands in *refused, and the form is then cancelled.
+void AnswerForm(const char* field, const QString& text, std::string* refused = nullptr) {
+    OnNextPopup([field, text, refused] {
+        QWidget* form = QApplication::activeModalWidget();
+        auto* line = form ? form->findChild<QLineEdit*>(field) : nullptr;
+        if (line == nullptr) {
             return false;
         }
-        EXPECT_EQ(dialog->labelText(), "Subject distance in metres, from 0.00 to 10.00:");
-        dialog->setDoubleValue(5.0);
-        dialog->accept();
+        line->setText(text);
+        QTest::keyClick(line, Qt::Key_Return);
+        auto* problem = form->findChild<QLabel*>("FORM_PROBLEM");
+        if (problem->isVisible()) {
+            *refused = problem->text().toStdString();
+            QTest::keyClick(line, Qt::Key_Escape);
+        }
         return true;
     });
-    AskSubjectDistance();
+}
+
+double CursorDistance() {
     double d = 0, s = 0;
     GetGraphCursor(panelHandle, PANEL_GRAPH, 1, &d, &s);
-    EXPECT_EQ(d, 5.0);
-    EXPECT_DOUBLE_EQ(s, ScaleAt(pixelsize, settings.focal, 5.0));  // Cursor ran
-    EXPECT_NE(Text(PANEL_TEXTPARAM).find("Object distance 5.00 m"), std::string::npos);
+    return d;
+}
 
-    OnNextPopup([] {
-        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
-        if (dialog != nullptr) {
-            dialog->setDoubleValue(2.0);
-            dialog->reject();
-        }
-        return dialog != nullptr;
-    });
-    AskSubjectDistance();
+// Every spelling of a distance, read in the chosen units; a refusal says why
+// and leaves the cursor where it was.
+TEST_F(ExtrasTest, DistancePromptTakesUnitsAndRefusesWhatIsNoDistance) {
+    const struct {
+        Units units;
+        const char* typed;
+        double metres;
+    } accepted[] = {
+        {Units::Metric, "5", 5.0},           {Units::Metric, "500 cm", 5.0},
+        {Units::Metric, "2500 mm", 2.5},     {Units::Metric, "10 ft", 3.048},
+        {Units::Imperial, "10", 3.048},      {Units::Imperial, "10' 6\"", 3.2004},
+        {Units::Imperial, "126 in", 3.2004}, {Units::Imperial, "32\u2032 10\u2033", 10.0},
+    };
+    for (const auto& row : accepted) {
+        preferences.units = row.units;
+        AnswerForm("DISTANCE", QString::fromUtf8(row.typed));
+        AskSubjectDistance();
+        EXPECT_NEAR(CursorDistance(), row.metres, 1e-9) << row.typed;
+    }
+    double d = 0, s = 0;
     GetGraphCursor(panelHandle, PANEL_GRAPH, 1, &d, &s);
-    EXPECT_EQ(d, 5.0);
+    EXPECT_DOUBLE_EQ(s, ScaleAt(pixelsize, settings.focal, d));  // Cursor ran
+    EXPECT_NE(Text(PANEL_TEXTPARAM).find("Object distance 10.00 m"), std::string::npos);
+
+    preferences.units = Units::Metric;
+    PlaceCursor(5.0);
+    const struct {
+        const char* typed;
+        const char* why;
+    } refused[] = {
+        {"3 furlongs", "\"3 furlongs\" is not a distance."},
+        {"-2 m", "\"-2 m\" is not a distance."},
+        {"20 m", "The graph reaches from 0.0 mm to 10.00 m."},
+    };
+    for (const auto& row : refused) {
+        std::string why;
+        AnswerForm("DISTANCE", row.typed, &why);
+        AskSubjectDistance();
+        EXPECT_EQ(why, row.why);
+        EXPECT_EQ(CursorDistance(), 5.0) << row.typed;
+    }
 }
 
 // dh is 25.63 m at f/3.5: off the factory graph, on it once d max is 30 m.

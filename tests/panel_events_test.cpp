@@ -2,10 +2,12 @@
 // text beside a picture.
 #include <QAccessible>
 #include <QClipboard>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QHelpEvent>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QTest>
@@ -160,6 +162,48 @@ TEST_F(PanelEventTest, NumberPromptKeepsToItsRange) {
     EXPECT_EQ(PromptPopupNumber("t", "distance", &value, 0, 10, 2), 0);
     EXPECT_EQ(value, 10.0);
     EXPECT_EQ(PromptPopupNumber("t", "distance", &value, 10, 0, 2), UIEBadValue);
+}
+
+std::string NoOddFirst(const FormField* fields, std::size_t, void*) {
+    return fields[0].value == "odd" ? "not odd" : "";
+}
+
+// OK runs the check first: a refusal is shown and the form stays; Escape and
+// the quit keys leave the values as they were.
+TEST_F(PanelEventTest, FormPromptChecksBeforeOkAndTellsHowItWasLeft) {
+    const char* const choices[] = {"metric", "imperial"};
+    FormField fields[] = {{"TEXT", "&Text", nullptr, 0, 0, "odd"},
+                          {"CHOICE", "&Choice", choices, 2, 0, "imperial"}};
+    OnNextPopup([](QWidget* dialog) {
+        auto* text = dialog->findChild<QLineEdit*>("TEXT");
+        EXPECT_EQ(text->accessibleName(), "Text");
+        QTest::keyClick(text, Qt::Key_Return);
+        EXPECT_EQ(dialog->findChild<QLabel*>("FORM_PROBLEM")->text(), "not odd");
+        EXPECT_TRUE(dialog->isVisible());
+        text->setText("even");
+        dialog->findChild<QComboBox*>("CHOICE")->setCurrentIndex(0);
+        QTest::keyClick(text, Qt::Key_Return);
+    });
+    EXPECT_EQ(PromptPopupForm("t", "m", fields, 2, NoOddFirst, nullptr, "Ctrl+Q"), 1);
+    EXPECT_EQ(fields[0].value, "even");
+    EXPECT_EQ(fields[1].value, "metric");
+
+    const std::pair<Qt::Key, int> ways[] = {{Qt::Key_Escape, 0}, {Qt::Key_Q, 2}};
+    for (const auto& [key, result] : ways) {
+        OnNextPopup([key = key](QWidget* dialog) {
+            auto* text = dialog->findChild<QLineEdit*>("TEXT");
+            text->setText("changed");
+            // A shortcut reaches only the active window, which a busy machine makes late.
+            QApplication::setActiveWindow(dialog);
+            EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
+            QTest::keyClick(text, key, key == Qt::Key_Q ? Qt::ControlModifier : Qt::NoModifier);
+        });
+        EXPECT_EQ(PromptPopupForm("t", nullptr, fields, 2, nullptr, nullptr, "Ctrl+Q"), result);
+        EXPECT_EQ(fields[0].value, "even");
+    }
+    EXPECT_EQ(PromptPopupForm("t", "m", fields, 0, nullptr, nullptr, nullptr), UIEBadValue);
+    EXPECT_EQ(PromptPopupForm("t", "m", fields, 2, nullptr, nullptr, "Ctrl+Q, Ctrl+W"),
+              UIEBadValue);
 }
 
 // A tooltip shows as written, in the control's font, whatever it holds; what

@@ -1,13 +1,16 @@
 // The context menu of the panel and the graph, and what its items do.
+#include <cmath>
 #include <string>
 #include <vector>
 
 #include "app/extras.h"
 #include "app/kadrel.h"
 #include "app/kadrel_uir.h"
+#include "app/preferences.h"
 #include "app/tables.h"
 #include "core/sensor_presets.h"
 #include "core/text_format.h"
+#include "core/units.h"
 
 namespace {
 
@@ -20,6 +23,7 @@ enum : int {
     kTable,
     kPin,
     kPinsMenu,
+    kPreferences,
     kFirstPreset = 100,
     kFirstRename = 200,
     kFirstRemove = 300,
@@ -39,6 +43,32 @@ std::vector<std::string> PresetLabels() {
             TextFormat("%s: %s mm, %d \u00d7 %d pixels", p.name, p.published, p.xresol, p.yresol));
     }
     return labels;
+}
+
+struct DistanceRange {
+    double lo, hi;
+};
+
+// A typed bound may be a little outside the range once rounded for showing
+// ("32′ 10″" for 10 m); whatever shows as a bound counts as it.
+bool Within(double d, const DistanceRange& range, Units units) {
+    return (d >= range.lo && d <= range.hi) ||
+           FormatDistance(d, units) == FormatDistance(range.lo, units) ||
+           FormatDistance(d, units) == FormatDistance(range.hi, units);
+}
+
+std::string CheckDistance(const FormField* fields, std::size_t, void* data) {
+    const auto& range = *static_cast<const DistanceRange*>(data);
+    const Units units = preferences.units;
+    double d = 0;
+    if (!ParseDistance(fields[0].value, units, false, &d)) {
+        return "\"" + fields[0].value + "\" is not a distance.";
+    }
+    if (!Within(d, range, units)) {
+        return "The graph reaches from " + FormatDistance(range.lo, units) + " to " +
+               FormatDistance(range.hi, units) + ".";
+    }
+    return std::string();
 }
 
 }  // namespace
@@ -70,6 +100,8 @@ void RunContextMenu(int top, int left) {
         items.push_back({kFirstRename + n, pinLabels[2 * i].c_str(), kPinsMenu, 0});
         items.push_back({kFirstRemove + n, pinLabels[2 * i + 1].c_str(), kPinsMenu, 0});
     }
+    items.push_back({-1, nullptr, 0, 0});
+    items.push_back({kPreferences, "Preferences\u2026\tCtrl+,", 0, 0});
 
     const int chosen = RunPopupMenu(panelHandle, top, left, items.data(), items.size());
     if (chosen >= kFirstRemove) {
@@ -90,6 +122,8 @@ void RunContextMenu(int top, int left) {
         OpenTableWindow();
     } else if (chosen == kPin) {
         PinLiveSetup();
+    } else if (chosen == kPreferences) {
+        OpenPreferences();
     }
 }
 
@@ -108,13 +142,23 @@ void ApplySensorPreset(std::size_t index) {
 }
 
 void AskSubjectDistance() {
-    double lo = 0, hi = 0, d = 0, ignored = 0;
-    XRange(&lo, &hi);
+    DistanceRange range{};
+    double d = 0, ignored = 0;
+    XRange(&range.lo, &range.hi);
     GetGraphCursor(panelHandle, PANEL_GRAPH, 1, &d, &ignored);
+    const Units units = preferences.units;
     const std::string message =
-        TextFormat("Subject distance in metres, from %.2f to %.2f:", lo, hi);
-    if (PromptPopupNumber("kadrel", message.c_str(), &d, lo, hi, 2) == 1) {
-        PlaceCursor(d);
+        "Subject distance from the lens, from " + FormatDistance(range.lo, units) + " to " +
+        FormatDistance(range.hi, units) + ". A bare number is in " +
+        (units == Units::Metric ? "metres" : "feet") +
+        "; 3 m, 300 cm, 400 mm, 10 ft, 10\u2032 6\u2033 and 126 in are understood too.";
+    FormField field{"DISTANCE", "&Distance", nullptr, 0, 0, FormatDistance(d, units)};
+    const int answer =
+        PromptPopupForm("kadrel", message.c_str(), &field, 1, CheckDistance, &range, "Ctrl+Q");
+    if (answer == 2) {
+        QuitCallback(panelHandle, PANEL_COMMANDBUTTON, EVENT_COMMIT, nullptr, 0, 0);
+    } else if (answer == 1 && ParseDistance(field.value, units, false, &d)) {
+        PlaceCursor(std::fmin(std::fmax(d, range.lo), range.hi));
     }
 }
 

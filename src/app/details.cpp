@@ -11,8 +11,8 @@ int detailsText;
 
 namespace {
 
-constexpr int kGap = 16;  // between the panel's window and this one
-constexpr int kWidth = 560;
+constexpr int kGap = 16;     // between the panel's window and this one
+constexpr int kWidth = 680;  // the hyperfocal line whole, in any units
 constexpr int kHeight = 330;
 // With pinned setups: the labels and four columns of 18 characters, twelve
 // lines more.

@@ -9,6 +9,7 @@ namespace {
 
 constexpr int kDetailsShortcut = 1;
 constexpr int kTableShortcut = 2;
+constexpr int kPreferencesShortcut = 3;
 
 struct Tooltip {
     int control;
@@ -51,6 +52,7 @@ void InstallExtras(int panel) {
     InstallPanelCallback(panel, PanelEvents, nullptr);
     AddPanelShortcut(panel, "Ctrl+D", kDetailsShortcut);
     AddPanelShortcut(panel, "Ctrl+T", kTableShortcut);
+    AddPanelShortcut(panel, "Ctrl+,", kPreferencesShortcut);
 }
 
 int PanelEvents(int, int control, int event, void*, int eventData1, int eventData2) {
@@ -61,6 +63,8 @@ int PanelEvents(int, int control, int event, void*, int eventData1, int eventDat
         OpenDetails();
     } else if (event == EVENT_SHORTCUT && eventData1 == kTableShortcut) {
         OpenTableWindow();
+    } else if (event == EVENT_SHORTCUT && eventData1 == kPreferencesShortcut) {
+        OpenPreferences();
     }
     return 0;
 }

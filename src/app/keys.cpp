@@ -7,7 +7,7 @@ const KeyRow kKeyRows[] = {
     {"Return", "Confirm a typed value (leaving the field confirms it too); on a button, press it."},
     {"Escape",
      "Drop the value being typed, back to the field's own; in the details or the table "
-     "window, close it."},
+     "window, close it; in a dialog, cancel it."},
     {"Up, Down", "Step a field's value; the mouse wheel steps the field under the pointer."},
     {"Page Up, Page Down",
      "In a field, ten steps; on the graph, move the cursor a tenth of the axis."},
@@ -20,16 +20,21 @@ const KeyRow kKeyRows[] = {
      "Put the window's picture and its figures on the clipboard, as COPY does; in a field, "
      "copy its selected text."},
     {"Ctrl+D",
-     "Open the details window: the near and far limits of sharpness, the magnification and "
-     "the Airy disc at the cursor."},
+     "Open the details window: the near and far limits of sharpness for your circle of "
+     "confusion, the hyperfocal distance, the magnification and the Airy disc at the cursor."},
     {"Ctrl+T",
      "Open the depth-of-field table: near and far limits for focus distances and apertures, "
      "to export as PDF or CSV, or print."},
+    {"Ctrl+,",
+     "Open the preferences: units (metric or imperial) and the circle of confusion of every "
+     "figure beside the report."},
     {"Menu, Shift+F10",
      "Open the context menu: sensor presets, a typed subject distance, focus at the hyperfocal "
-     "distance, the details window, the report as text, the table, pinned setups."},
+     "distance, the details window, the report as text, the table, pinned setups, the "
+     "preferences."},
     {"Ctrl+Q",
-     "Save the settings and end kadrel, as OK does; from the details and the table window too."},
+     "Save the settings and end kadrel, as OK does; from the details and the table window, the "
+     "preferences and the distance prompt too."},
 };
 const std::size_t kKeyRowCount = sizeof kKeyRows / sizeof kKeyRows[0];
 

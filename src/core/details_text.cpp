@@ -64,7 +64,7 @@ std::string Diffraction(const SharpZone& z, double cocMetres, float aperture) {
 // by about the magnification; its excess is against the exact one-pixel depth.
 std::string ReportApproximation(const SharpZone& z, Units units) {
     std::string text =
-        "\nReport's depth  " + FormatDepth(z.reportDepth, units) + ", its approximation with 1 px";
+        "\nReport's depth  " + FormatDepth(z.reportDepth, units) + " (approximation, 1 px)";
     if (std::isfinite(z.pixelDepth) && std::isfinite(z.reportDepth) && z.pixelDepth > 0) {
         text += TextFormat(": %.1f %% more than exact", (z.reportDepth / z.pixelDepth - 1) * 100);
     }

@@ -8,7 +8,8 @@
 
 namespace {
 
-constexpr double kInch = 0.0254;  // m, exactly
+constexpr double kInchMm = 25.4;  // exactly
+constexpr double kFootMm = 12 * kInchMm;
 constexpr char kFeetSign[] = "\u2032";
 constexpr char kInchSign[] = "\u2033";
 
@@ -36,7 +37,7 @@ std::string FeetAndInches(double inches) {
 }
 
 std::string Imperial(double metres, bool thousandths) {
-    const double inches = metres / kInch;
+    const double inches = metres * 1000 / kInchMm;
     const double size = std::fabs(inches);
     if (thousandths && std::round(size * 1000) < 1000) {
         return TextFormat("%.3f%s", inches, kInchSign);
@@ -116,14 +117,16 @@ bool Number(Cursor* c, double* value) {
     return true;
 }
 
-// One row per unit word: the metres it stands for.
+// One row per unit word: the millimetres it stands for, so that a length
+// typed in millimetres is kept exactly.
 struct UnitWord {
     const char* word;
-    double metres;
+    double mm;
 };
 constexpr UnitWord kUnitWords[] = {
-    {"mm", 0.001},           {"cm", 0.01},  {"m", 1},      {"ft", 12 * kInch}, {"'", 12 * kInch},
-    {kFeetSign, 12 * kInch}, {"in", kInch}, {"\"", kInch}, {kInchSign, kInch},
+    {"mm", 1},       {"cm", 10},      {"m", 1000},
+    {"ft", kFootMm}, {"'", kFootMm},  {kFeetSign, kFootMm},
+    {"in", kInchMm}, {"\"", kInchMm}, {kInchSign, kInchMm},
 };
 
 // The unit after a number, or bare (0) when none follows.
@@ -131,7 +134,7 @@ double Unit(Cursor* c) {
     c->SkipBlanks();
     for (const UnitWord& unit : kUnitWords) {
         if (c->Take(unit.word)) {
-            return unit.metres;
+            return unit.mm;
         }
     }
     return 0;
@@ -146,8 +149,8 @@ bool Infinity(Cursor c) {
     return c.at == c.end;
 }
 
-// Number and unit, then, after feet only, inches under 12.
-bool Length(const std::string& text, double bareMetres, double* metres) {
+// Number and unit, then, after feet only, inches under 12; in millimetres.
+bool Length(const std::string& text, double bareMm, double* mm) {
     Cursor c{text.data(), text.data() + text.size()};
     double amount = 0;
     c.SkipBlanks();
@@ -155,24 +158,24 @@ bool Length(const std::string& text, double bareMetres, double* metres) {
         return false;
     }
     const double unit = Unit(&c);
-    double total = amount * (unit > 0 ? unit : bareMetres);
+    double total = amount * (unit > 0 ? unit : bareMm);
     c.SkipBlanks();
-    if (unit == 12 * kInch && c.at < c.end) {
+    if (unit == kFootMm && c.at < c.end) {
         double inches = 0;
         if (!Number(&c, &inches) || inches >= 12) {
             return false;
         }
         const double second = Unit(&c);
-        if (second != 0 && second != kInch) {
+        if (second != 0 && second != kInchMm) {
             return false;
         }
-        total += inches * kInch;
+        total += inches * kInchMm;
         c.SkipBlanks();
     }
     if (c.at != c.end || !(total > 0) || !std::isfinite(total)) {
         return false;
     }
-    *metres = total;
+    *mm = total;
     return true;
 }
 
@@ -191,16 +194,16 @@ bool ParseDistance(const std::string& text, Units units, bool allowInfinity, dou
         *metres = HUGE_VAL;
         return true;
     }
-    return Length(text, units == Units::Metric ? 1 : 12 * kInch, metres);
+    double mm = 0;
+    if (!Length(text, units == Units::Metric ? 1000 : kFootMm, &mm)) {
+        return false;
+    }
+    *metres = mm / 1000;
+    return true;
 }
 
 bool ParseLengthMm(const std::string& text, double* millimetres) {
-    double metres = 0;
-    if (!Length(text, 0.001, &metres)) {
-        return false;
-    }
-    *millimetres = metres * 1000;
-    return true;
+    return Length(text, 1, millimetres);
 }
 
 bool ParsePlainNumber(const std::string& text, double* value) {

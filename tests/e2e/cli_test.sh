@@ -141,8 +141,14 @@ kadrel: --sensor: "36" is not a sensor size in mm such as 36x24|dof --sensor 36 
 kadrel: --pixels: "6000.5x4000" is not a pixel count such as 6000x4000|dof --pixels 6000.5x4000 --distance 3
 kadrel: --coc: "0.4 px" is not a circle of confusion|dof --coc "0.4 px" --distance 3
 kadrel: --units: "furlongs" is not metric or imperial|dof --units furlongs --distance 3
+kadrel: --sensor: "1e3x24" is not a sensor size in mm such as 36x24|dof --sensor 1e3x24 --distance 3
+kadrel: --focal: "" is not a focal length from 10 to 2000 mm|dof --focal= --distance 3
 kadrel: dof: unknown argument "--depth" (see kadrel dof --help)|dof --distance 3 --depth
 CASES
+
+big=1$(printf '0%.0s' $(seq 40))
+run dof --sensor "${big}x24" --distance 3
+expect "a sensor wider than a float holds" 2 "" "kadrel: --sensor: \"${big}x24\" is not a sensor size in mm such as 36x24"
 
 # Help on stdout with status 0; a failed write is a failure.
 run --help

@@ -84,12 +84,13 @@ xdotool key Escape
 expect_hidden "Escape"
 echo "Escape: hidden, the program runs on"
 
-# A setup pinned from the graph's context menu (its last item while there
-# are no pins) shows in the details window beside the live one.
+# A setup pinned from the graph's context menu (the item above the last one,
+# Preferences, while there are no pins) shows in the details window beside
+# the live one.
 focus_panel
 xdotool mousemove --window "$WINDOW" 250 300 click 3
 sleep 0.5
-xdotool key Up Return
+xdotool key Up Up Return
 DETAILS=
 for _ in $(seq 50); do
     DETAILS=$(xdotool search --onlyvisible --name '^kadrel details$' 2>/dev/null | head -1 || true)

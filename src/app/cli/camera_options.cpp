@@ -1,6 +1,7 @@
 // Reading the shared camera options over the saved settings.
 #include "cli/camera_options.h"
 
+#include <cfloat>
 #include <cmath>
 #include <cstring>
 #include <optional>
@@ -68,9 +69,10 @@ int Usage(std::FILE* err, const char* option, const std::string& value, const ch
     return 2;
 }
 
+// Within the field's range, and a number the program's floats can hold.
 bool InRange(int control, double value) {
     const definition::Number& range = FieldRange(control);
-    return value >= range.min && value <= range.max;
+    return value >= range.min && value <= range.max && value <= FLT_MAX;
 }
 
 // "36x24" (x, X or ×): two numbers each within its field's range.

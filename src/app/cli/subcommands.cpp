@@ -1,9 +1,9 @@
 // The table of sub-commands and the one place that runs them.
 #include "cli/subcommands.h"
 
-#include <cerrno>
 #include <cstring>
 
+#include "app/output.h"
 #include "cli/dof.h"
 #include "cli/table.h"
 #include "core/text_format.h"
@@ -15,16 +15,6 @@ const Subcommand kSubcommands[] = {
     {"table", "depth-of-field cards for focal lengths, apertures, distances: CSV or PDF", RunTable},
 };
 
-// What was written must reach its file: a full disk or a closed pipe is a
-// failure, as in coreutils.
-int Finished(int status, std::FILE* out, std::FILE* err) {
-    if (std::fflush(out) != 0 || std::ferror(out)) {
-        std::fprintf(err, "kadrel: write error: %s\n", std::strerror(errno ? errno : EIO));
-        return 1;
-    }
-    return status;
-}
-
 }  // namespace
 
 bool RunSubcommand(int argc, char* argv[], std::FILE* out, std::FILE* err, int* status) {
@@ -33,8 +23,9 @@ bool RunSubcommand(int argc, char* argv[], std::FILE* out, std::FILE* err, int* 
     }
     for (const Subcommand& command : kSubcommands) {
         if (std::strcmp(argv[1], command.name) == 0) {
-            errno = 0;
-            *status = Finished(command.run(argc - 1, argv + 1, out, err), out, err);
+            const int ran = command.run(argc - 1, argv + 1, out, err);
+            const int written = FinishOutput(out, err);
+            *status = ran != 0 ? ran : written;
             return true;
         }
     }

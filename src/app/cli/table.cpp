@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/output.h"
 #include "app/tables.h"
 #include "cli/camera_options.h"
 #include "ui/userint.h"
@@ -156,7 +157,7 @@ int RunTable(int argc, char* argv[], std::FILE* out, std::FILE* err) {
         return 2;
     }
     if (csv) {
-        std::fputs(TablesCsv(options.settings, options.preferences, choice).c_str(), out);
+        WriteOutput(out, TablesCsv(options.settings, options.preferences, choice));
         return 0;
     }
     return WritePdf(TablesHtml(options.settings, options.preferences, choice), pdf, argv[0], err);

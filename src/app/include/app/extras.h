@@ -12,7 +12,8 @@
 // Tooltips, and the panel events that open the menu and the details window.
 void InstallExtras(int panel);
 
-// The panel callback: context menu, double click on the report, Ctrl+D.
+// The panel callback: context menu, double click on the report, Ctrl+D,
+// Ctrl+,.
 int PanelEvents(int panel, int control, int event, void* callbackData, int eventData1,
                 int eventData2);
 
@@ -30,6 +31,10 @@ void PlaceCursor(double d);  // then Cursor runs as after the user's own move
 bool HyperfocalOnGraph();
 void FocusAtHyperfocal();
 void CopyReportAsText();
+
+// The Preferences dialog (context menu, Ctrl+,): units and circle of
+// confusion, saved at once; Ctrl+Q in it quits as from the panel.
+void OpenPreferences();
 
 // The details window: made on first use, beside the panel; it follows every
 // report until it is closed, and goes with the panel.

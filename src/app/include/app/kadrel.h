@@ -13,6 +13,8 @@
 // ends the program, calc.cpp holds Redraw and Cursor, settings.cpp kadrel.ini,
 // commands.cpp the start-up values and the four buttons; the panel is one row
 // per control in panel_definition.cpp, built by BuildPANEL (kadrel_uir.h).
+// Beside the panel (app/extras.h) are the details window and the preferences
+// (preferences.ini); cli/ answers `kadrel dof` and its kin without a window.
 #pragma once
 
 #include <cstdio>

@@ -3,6 +3,11 @@
 #pragma once
 
 #include <cstdio>
+#include <string>
+
+// Writes text to out. A text longer than out's buffer fails on the way rather
+// than at the flush, so the reason is kept here for FinishOutput to tell.
+void WriteOutput(std::FILE* out, const std::string& text);
 
 // Flushes out; 0 when everything written reached it, else 1 after saying
 // "kadrel: write error: <reason>" on err.

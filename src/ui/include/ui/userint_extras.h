@@ -61,6 +61,29 @@ int RunPopupMenu(int panel, int top, int left, const MenuItem* items, std::size_
 int PromptPopupNumber(const char* title, const char* message, double* value, double min, double max,
                       int decimals);
 
+// One row of a form pop-up: a label and free text, a choice among fixed
+// labels, or free text with suggestions (an editable choice).
+struct FormField {
+    const char* name;            // constant name of its editor, for tests and tools
+    const char* label;           // "&" before the letter that moves to the field with Alt
+    const char* const* choices;  // null: free text; else choiceCount labels
+    std::size_t choiceCount;
+    int editable;       // 1: a choice that also takes any text
+    std::string value;  // the text or the chosen label, in and out
+};
+// Looks at the values when OK is pressed: "" accepts them; any other text is
+// shown under the fields and the form stays open.
+using FormCheck = std::string (*)(const FormField* fields, std::size_t count, void* checkData);
+// Asks for the fields' values in a modal pop-up with OK and Cancel: 1 when
+// confirmed (the values updated), 0 when cancelled (Cancel, Escape, the close
+// box, or the loop ended by QuitUserInterface), 2 when quitKeys ("Ctrl+Q";
+// null for none) were pressed, so that the caller can quit as those keys do
+// elsewhere; the values stay as they were unless 1. check may be null.
+// UIENotInitialized; UIEBadValue for no fields or quitKeys that are not one
+// key combination.
+int PromptPopupForm(const char* title, const char* message, FormField* fields, std::size_t count,
+                    FormCheck check, void* checkData, const char* quitKeys);
+
 // 0; the clipboard offers the image and, beside it, the text (UTF-8) as plain
 // text, together.
 int ClipboardPutBitmap(int bitmap, const char* text);

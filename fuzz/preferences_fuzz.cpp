@@ -1,0 +1,53 @@
+// preferences.ini on arbitrary contents: each line as a preferences line,
+// as a typed distance in both units, and as a circle of confusion, whose file
+// text must read back as the same choice.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/kadrel.h"
+#include "core/preferences_text.h"
+
+namespace {
+
+void Distance(const char* line) {
+    for (Units units : {Units::Metric, Units::Imperial}) {
+        double metres = 0;
+        if (ParseDistance(line, units, true, &metres) &&
+            (!(metres > 0) || FormatDistance(metres, units).empty())) {
+            std::abort();
+        }
+    }
+}
+
+void Circle(const char* line) {
+    CocChoice choice;
+    if (!ParseCoc(line, &choice)) {
+        return;
+    }
+    CocChoice again;
+    if (!ParseCoc(CocText(choice), &again) || again.kind != choice.kind ||
+        again.value != choice.value || again.viewingMm != choice.viewingMm) {
+        std::abort();
+    }
+    CocLabel(choice, kFactorySettings);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    FILE* file = fmemopen(const_cast<uint8_t*>(data), size, "r");
+    if (file == nullptr) {
+        return 0;  // fmemopen refuses an empty buffer
+    }
+    Preferences preferences;
+    while (const char* line = GetLine(file)) {
+        ApplyPreferencesLine(line, &preferences);
+        Distance(line);
+        Circle(line);
+    }
+    std::fclose(file);
+    PreferencesFileText(preferences);
+    return 0;
+}
