@@ -1,6 +1,8 @@
 # `make package`: a Debian package, kadrel_<version>_<arch>.deb, installing
 # under /usr. dpkg-shlibdeps works out the shared libraries it needs; what it
-# cannot see is listed by hand: Qt's X11 platform plugin, loaded at run time.
+# cannot see is listed by hand: Qt's X11 platform plugin, loaded at run time,
+# and the camera database that kadrel-photo reads (its libraries, Exiv2 and
+# lensfun, come from the helper's own links).
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kadrel)
 set(CPACK_PACKAGE_VENDOR "kadrel contributors")
@@ -18,6 +20,6 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, liblensfun-data-v1")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, fonts-liberation")
 include(CPack)

@@ -221,7 +221,7 @@ TEST(CommandLine, VersionAndHelpAnswerAndEverythingElseIsIgnored) {
     const auto [answered, help] =
         Answer({"kadrel", "-platform", "offscreen", "--help", "--version"});
     EXPECT_TRUE(answered);
-    EXPECT_EQ(help.rfind("Usage: kadrel [--help | --version]\n"
+    EXPECT_EQ(help.rfind("Usage: kadrel [--help | --version | PHOTO]\n"
                          "       kadrel COMMAND [OPTIONS]   (kadrel COMMAND --help tells more)\n\n",
                          0),
               0u)

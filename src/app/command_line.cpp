@@ -1,17 +1,22 @@
 // kadrel --version and --help, answered before the runtime starts, so they
-// need no display. Every other argument is ignored, as it always was.
+// need no display; a photo as the one argument opens with its camera. Every
+// other argument is ignored, as it always was.
+#include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "app/kadrel.h"
 #include "app/keys.h"
 #include "app/locations.h"
+#include "app/output.h"
 #include "app/preferences.h"
 #include "cli/subcommands.h"
+#include "core/text_format.h"
 
 namespace {
 
 const char kAbout[] =
-    "Usage: kadrel [--help | --version]\n"
+    "Usage: kadrel [--help | --version | PHOTO]\n"
     "       kadrel COMMAND [OPTIONS]   (kadrel COMMAND --help tells more)\n"
     "\n"
     "kadrel tells what one digital camera with one lens sees and holds sharp.\n"
@@ -20,7 +25,7 @@ const char kAbout[] =
     "the pixel pitch and a graph of image scale against subject distance, and for\n"
     "the distance under the graph's cursor the hyperfocal distance, the field of\n"
     "view and the depth of field. OK or the window's close box saves the settings\n"
-    "and ends kadrel.\n"
+    "and ends kadrel. Given a photo, kadrel starts from the camera that took it.\n"
     "\n"
     "Commands, answered on the command line without a window:\n"
     "%s"
@@ -50,9 +55,19 @@ void PrintHelp(std::FILE* out) {
     char panelFile[MAX_PATHNAME_LEN];
     LocatePanelFile(projectPath, panelFile);
     LocatePreferencesFile();
-    std::fprintf(out, kAbout, SubcommandList().c_str());
-    PrintKeys(out);
-    std::fprintf(out, kFilesFormat, panelFile, SettingsFileShown().c_str(), prefsFullPath);
+    // Composed whole and written at once: it is longer than stdout's buffer,
+    // and a write that fails on the way must keep its reason for the status.
+    char* keys = nullptr;
+    std::size_t length = 0;
+    if (std::FILE* memory = open_memstream(&keys, &length)) {
+        PrintKeys(memory);
+        std::fclose(memory);
+    }
+    WriteOutput(
+        out, TextFormat(kAbout, SubcommandList().c_str()) +
+                 std::string(keys != nullptr ? keys : "", length) +
+                 TextFormat(kFilesFormat, panelFile, SettingsFileShown().c_str(), prefsFullPath));
+    std::free(keys);
 }
 
 }  // namespace
@@ -69,4 +84,9 @@ bool AnswerCommandLine(int argc, char* argv[], std::FILE* out) {
         }
     }
     return false;
+}
+
+char* PhotoOnCommandLine(int argc, char* argv[]) {
+    return argc == 2 && argv[1] != nullptr && argv[1][0] != '-' && argv[1][0] != '\0' ? argv[1]
+                                                                                      : nullptr;
 }

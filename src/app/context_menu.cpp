@@ -24,6 +24,8 @@ enum : int {
     kPin,
     kPinsMenu,
     kPreferences,
+    kPhoto,
+    kCameraModel,
     kFirstPreset = 100,
     kFirstRename = 200,
     kFirstRemove = 300,
@@ -75,7 +77,9 @@ std::string CheckDistance(const FormField* fields, std::size_t, void* data) {
 
 void RunContextMenu(int top, int left) {
     const std::vector<std::string> labels = PresetLabels();
-    std::vector<MenuItem> items{{kPresetsMenu, "Sensor presets", 0, 0}};
+    std::vector<MenuItem> items{{kPhoto, "Camera from a photo\u2026\tCtrl+O", 0, 0},
+                                {kCameraModel, "Camera model\u2026", 0, 0},
+                                {kPresetsMenu, "Sensor presets", 0, 0}};
     for (std::size_t i = 0; i < labels.size(); ++i) {
         items.push_back({kFirstPreset + static_cast<int>(i), labels[i].c_str(), kPresetsMenu, 0});
     }
@@ -124,6 +128,10 @@ void RunContextMenu(int top, int left) {
         PinLiveSetup();
     } else if (chosen == kPreferences) {
         OpenPreferences();
+    } else if (chosen == kPhoto) {
+        OpenPhotoFromDialog();
+    } else if (chosen == kCameraModel) {
+        ChooseCameraModel();
     }
 }
 

@@ -1,5 +1,5 @@
 // Tooltips on the panel's inputs and results, and the panel events that open
-// the context menu and the details window.
+// the context menu, the details window and a photo.
 #include "app/extras.h"
 #include "app/kadrel.h"
 #include "app/kadrel_uir.h"
@@ -10,6 +10,7 @@ namespace {
 constexpr int kDetailsShortcut = 1;
 constexpr int kTableShortcut = 2;
 constexpr int kPreferencesShortcut = 3;
+constexpr int kPhotoShortcut = 4;
 
 struct Tooltip {
     int control;
@@ -53,6 +54,8 @@ void InstallExtras(int panel) {
     AddPanelShortcut(panel, "Ctrl+D", kDetailsShortcut);
     AddPanelShortcut(panel, "Ctrl+T", kTableShortcut);
     AddPanelShortcut(panel, "Ctrl+,", kPreferencesShortcut);
+    AddPanelShortcut(panel, "Ctrl+O", kPhotoShortcut);
+    EnableDragAndDrop(panel);
 }
 
 int PanelEvents(int, int control, int event, void*, int eventData1, int eventData2) {
@@ -65,6 +68,13 @@ int PanelEvents(int, int control, int event, void*, int eventData1, int eventDat
         OpenTableWindow();
     } else if (event == EVENT_SHORTCUT && eventData1 == kPreferencesShortcut) {
         OpenPreferences();
+    } else if (event == EVENT_SHORTCUT && eventData1 == kPhotoShortcut) {
+        OpenPhotoFromDialog();
+    } else if (event == EVENT_FILES_DROPPED) {
+        char path[MAX_PATHNAME_LEN];
+        if (GetDroppedFile(path) == 0) {
+            LoadPhoto(path);
+        }
     }
     return 0;
 }

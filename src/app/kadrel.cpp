@@ -48,6 +48,11 @@ int KadrelMain(int argc, char* argv[]) {
     InstallExtras(panelHandle);
     DisplayPanel(panelHandle);
     InitPanel();
+    if (char* photo = PhotoOnCommandLine(argc, argv)) {
+        // From inside the loop, so that a signal during its summary ends
+        // kadrel as any other time, settings saved.
+        PostDeferredCall([](void* path) { LoadPhoto(static_cast<const char*>(path)); }, photo);
+    }
     RunUserInterface();
     CloseDetails();
     CloseTableWindow();

@@ -22,6 +22,9 @@ const KeyRow kKeyRows[] = {
     {"Ctrl+D",
      "Open the details window: the near and far limits of sharpness for your circle of "
      "confusion, the hyperfocal distance, the magnification and the Airy disc at the cursor."},
+    {"Ctrl+O",
+     "Take the camera from a photo, chosen in a file dialog; dropping a photo on the window does "
+     "the same."},
     {"Ctrl+T",
      "Open the depth-of-field table: near and far limits for focus distances and apertures, "
      "to export as PDF or CSV, or print."},
@@ -29,9 +32,9 @@ const KeyRow kKeyRows[] = {
      "Open the preferences: units (metric or imperial) and the circle of confusion of every "
      "figure beside the report."},
     {"Menu, Shift+F10",
-     "Open the context menu: sensor presets, a typed subject distance, focus at the hyperfocal "
-     "distance, the details window, the report as text, the table, pinned setups, the "
-     "preferences."},
+     "Open the context menu: a camera from a photo or from the camera database, sensor presets, "
+     "a typed subject distance, focus at the hyperfocal distance, the details window, the report "
+     "as text, the table, pinned setups, the preferences."},
     {"Ctrl+Q",
      "Save the settings and end kadrel, as OK does; from the details and the table window, the "
      "preferences and the distance prompt too."},

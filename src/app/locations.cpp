@@ -25,6 +25,12 @@ bool InstalledPanelFile(const char* programDir, char (&path)[MAX_PATHNAME_LEN]) 
            MakePathname(programDir, relative, path) == 0 && Present(path);
 }
 
+bool Executable(const char* directory, const char* relative, char (&path)[MAX_PATHNAME_LEN]) {
+    char inside[MAX_PATHNAME_LEN];
+    return MakePathname(relative, "kadrel-photo", inside) == 0 &&
+           MakePathname(directory, inside, path) == 0 && access(path, X_OK) == 0;
+}
+
 }  // namespace
 
 bool LocatePanelFile(const char* programDir, char (&path)[MAX_PATHNAME_LEN]) {
@@ -101,4 +107,9 @@ int MakeParentFolders(const char* path) {
         *slash = '/';
     }
     return 0;
+}
+
+bool LocatePhotoHelper(const char* programDir, char (&path)[MAX_PATHNAME_LEN]) {
+    return Executable(programDir, kKadrelHelperBesideProgram, path) ||
+           Executable(programDir, kKadrelHelperFromProgram, path);
 }

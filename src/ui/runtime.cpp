@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QStyleFactory>
 #include <QThread>
+#include <QTimer>
 
 #include <fontconfig/fontconfig.h>
 
@@ -154,6 +155,18 @@ int RunUserInterface() {
     }
     rt.quitAsked = false;
     return rt.quitCode;
+}
+
+int PostDeferredCall(DeferredCallbackPtr callback, void* callbackData) {
+    if (!runtime().app) {
+        return fail(UIENotInitialized, "PostDeferredCall before InitCVIRTE");
+    }
+    if (callback == nullptr) {
+        return fail(UIEBadValue, "no deferred callback");
+    }
+    QTimer::singleShot(0, runtime().app.get(),
+                       [callback, callbackData] { callback(callbackData); });
+    return 0;
 }
 
 int QuitUserInterface(int returnCode) {

@@ -59,9 +59,13 @@ for file in bin/kadrel share/kadrel/kadrel.uir "share/applications/$APP_ID.deskt
     share/man/man1/kadrel.1.gz share/doc/kadrel/copyright; do
     [ -f "$ROOT/$file" ] || fail "$ROOT/$file is not installed"
 done
+[ -x "$ROOT/libexec/kadrel/kadrel-photo" ] || fail "the photo reader is not installed"
 
-# The menu's command, as the desktop runs it: by name, from PATH.
-command=$(sed -n 's/^Exec=//p' "$ROOT/share/applications/$APP_ID.desktop")
+# The menu's command, as the desktop runs it: by name, from PATH; a file
+# manager's "Open with" hands it one photo in place of %f.
+exec_line=$(sed -n 's/^Exec=//p' "$ROOT/share/applications/$APP_ID.desktop")
+[ "$exec_line" = "kadrel %f" ] || fail "the menu's command line is '$exec_line'"
+command=${exec_line% %f}
 as_user=("${AS_USER[@]}" env -u XDG_CONFIG_HOME "HOME=$HOME_DIR" "XDG_RUNTIME_DIR=$USER_RUN"
     "PATH=$ROOT/bin:/usr/bin:/bin")
 [ "$("${as_user[@]}" sh -c "command -v $command")" = "$ROOT/bin/kadrel" ] ||
@@ -70,6 +74,11 @@ as_user=("${AS_USER[@]}" env -u XDG_CONFIG_HOME "HOME=$HOME_DIR" "XDG_RUNTIME_DI
 [[ "$(head -1 "$WORK/version.txt")" == "kadrel v$VERSION - "* ]] ||
     fail "version line: $(cat "$WORK/version.txt")"
 "${as_user[@]}" env -u DISPLAY "$command" --help >"$WORK/help.txt" || fail "--help failed"
+# The installed program finds its installed photo reader.
+"$BUILD_DIR/tests/make_photo" "$WORK/d70.jpg" d70 && chmod 644 "$WORK/d70.jpg"
+"${as_user[@]}" env -u DISPLAY "$command" photo "$WORK/d70.jpg" >"$WORK/photo.txt" ||
+    fail "kadrel photo failed"
+grep -qx "camera    Nikon D70" "$WORK/photo.txt" || fail "kadrel photo: $(cat "$WORK/photo.txt")"
 grep -qx "  panel file   $ROOT/bin/../share/kadrel/kadrel.uir" "$WORK/help.txt" &&
     grep -qx "  settings     $HOME_DIR/.config/kadrel/kadrel.ini" "$WORK/help.txt" ||
     fail "--help names other files: $(tail -3 "$WORK/help.txt")"

@@ -47,6 +47,9 @@ int KadrelMain(int argc, char* argv[]);
 // ignored.
 bool AnswerCommandLine(int argc, char* argv[], std::FILE* out);
 
+// The photo named as the one argument, if any.
+char* PhotoOnCommandLine(int argc, char* argv[]);
+
 // "kadrel v1.2 - <date>" and the maker's web address, as the panel shows it.
 std::string VersionText();
 

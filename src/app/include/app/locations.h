@@ -17,6 +17,11 @@
 // the installed one is chosen.
 bool LocatePanelFile(const char* programDir, char (&path)[MAX_PATHNAME_LEN]);
 
+// The photo reader kadrel-photo: libexec/kadrel/ beside the program (the
+// build tree), else the installed one (../libexec/kadrel/ from bin/). False
+// when neither is an executable file.
+bool LocatePhotoHelper(const char* programDir, char (&path)[MAX_PATHNAME_LEN]);
+
 // True when kadrel.ini belongs beside the program: it is there already, or
 // the folder is writable and the program is not an installed one.
 bool SettingsArePortable(const char* programDir);

@@ -117,3 +117,29 @@ int PromptPopupText(const char* title, const char* message, std::string* text);
 // with the path chosen in *path, 0 when cancelled.
 int FileSavePopup(int panel, const char* title, const char* suggested, const char* filter,
                   std::string* path);
+
+// Asks for an existing file in a modal dialog: 1 when one was chosen (*path
+// holds it), 0 when cancelled; UIEBadValue when its path does not fit;
+// UIENotInitialized. filter: "Photos (*.jpg *.JPG);;All files (*)".
+int FileSelectPopup(const char* title, const char* filter, char (&path)[MAX_PATHNAME_LEN]);
+
+// Files dropped on a panel's window raise EVENT_FILES_DROPPED to its panel
+// callback (control under the point, its top and left) once drops are
+// enabled; GetDroppedFile gives the first of them while that event runs.
+enum { EVENT_FILES_DROPPED = 1163 };
+int EnableDragAndDrop(int panel);
+// 0 and the path; UIEBadValue outside EVENT_FILES_DROPPED or when it does not fit.
+int GetDroppedFile(char (&path)[MAX_PATHNAME_LEN]);
+
+// Asks the user to choose one of the items (UTF-8) in a modal dialog with a
+// search box over them: every word typed must appear in an item shown,
+// letter case aside. 1 when one was chosen (*chosen holds its index), 0 when
+// cancelled; UIEBadValue for no items; UIENotInitialized.
+int PromptPopupChoice(const char* title, const char* message, const char* const* items,
+                      std::size_t count, int* chosen);
+
+// 0; calls callback(callbackData) once from the event loop, after the events
+// already waiting: work that should run inside RunUserInterface (where a
+// quit signal ends the program through its loop) rather than before it.
+using DeferredCallbackPtr = void (*)(void* callbackData);
+int PostDeferredCall(DeferredCallbackPtr callback, void* callbackData);

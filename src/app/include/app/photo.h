@@ -1,0 +1,27 @@
+// A camera from a photo, or from the camera database, through the reader
+// process kadrel-photo (app/locations.h finds it). Photos come from anywhere
+// and metadata parsers crash: the reader runs with its own limits, is killed
+// when it takes longer than kPhotoReaderSeconds, and whatever becomes of it,
+// kadrel only reads its answer.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/photo_camera.h"
+#include "core/photo_protocol.h"
+
+constexpr int kPhotoReaderSeconds = 5;
+
+// Runs argv[0] with argv (null-terminated), its stdout captured up to 1 MB
+// and its stderr dropped, for at most timeoutMs. True when it ended by itself
+// with status 0; false when it could not start, failed, crashed or was killed
+// for taking too long (*timedOut then set).
+bool RunReader(const char* const argv[], int timeoutMs, std::string* output, bool* timedOut);
+
+// The camera in the photo at path as the reader at helper answers; false
+// with *why set ("the file is empty", "the reader took too long") otherwise.
+bool ReadPhotoWith(const char* helper, const char* path, PhotoCamera* camera, std::string* why);
+
+// The database's camera bodies through the reader at helper; false if none.
+bool ReadCameraBodiesWith(const char* helper, std::vector<CameraBody>* bodies);

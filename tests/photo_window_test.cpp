@@ -1,0 +1,309 @@
+// A camera from a photo in the window: the fields as if typed, one
+// recalculation, the cursor at the subject, the summary; and nothing changed
+// by a photo that cannot be read. The real reader runs, from libexec/kadrel
+// in each test's program directory as in the build tree.
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMimeData>
+#include <QUrl>
+
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+
+#include "app/extras.h"
+#include "app_fixture.h"
+#include "cli/subcommands.h"
+#include "photo_maker.h"
+#include "popup_driver.h"
+
+namespace {
+
+class PhotoWindowTest : public AppTest {
+  public:
+    void SetUp() override {
+        AppTest::SetUp();
+        InstallExtras(panelHandle);
+        InitPanel();
+        QDir(programDir.path()).mkpath("libexec/kadrel");
+        QFile::link(KADREL_PHOTO_HELPER, programDir.filePath("libexec/kadrel/kadrel-photo"));
+    }
+
+    std::string Photo(const std::vector<PhotoTag>& tags) {
+        const std::string path = programDir.filePath("photo.jpg").toStdString();
+        EXPECT_TRUE(MakePhoto(path, tags));
+        return path;
+    }
+
+    // Loads the photo as the user would, and returns what the summary said.
+    static std::string Load(const std::string& path) {
+        PopupAnswerer user;
+        LoadPhoto(path.c_str());
+        return user.said.empty() ? "" : user.said.front();
+    }
+
+    static double CursorAt() {
+        double x = 0, y = 0;
+        GetGraphCursor(panelHandle, PANEL_GRAPH, 1, &x, &y);
+        return x;
+    }
+
+    // The next plot's number: each recalculation plots one line.
+    static int NextPlot() {
+        const int plot = PlotLine(panelHandle, PANEL_GRAPH, 0, 0, 1, 1, 0);
+        DeleteGraphPlot(panelHandle, PANEL_GRAPH, plot, VAL_IMMEDIATE_DRAW);
+        return plot;
+    }
+
+    static std::vector<double> Fields() {
+        return {Number(PANEL_XMM),   Number(PANEL_YMM),      Number(PANEL_XPIX), Number(PANEL_YPIX),
+                Number(PANEL_FOCAL), Number(PANEL_APERTURE), Number(PANEL_DMAX), CursorAt()};
+    }
+};
+
+TEST_F(PhotoWindowTest, TheNikonD70FillsTheFieldsAndPutsTheCursorOnItsSubject) {
+    const int before = NextPlot();
+    const std::string said = Load(Photo(NikonD70Tags()));
+    EXPECT_EQ(NextPlot(), before + 2);  // one recalculation between
+    EXPECT_EQ(
+        said,
+        "kadrel|Nikon D70 \u00b7 sensor 23.63 \u00d7 15.71 mm from the camera database "
+        "(crop 1.525) \u00b7 3008 \u00d7 2000 px \u00b7 50 mm \u00b7 f/9 \u00b7 subject 5.31 m "
+        "from the sensor = 5.26 m from the lens");
+    EXPECT_EQ(Number(PANEL_XMM), 23.63f);
+    EXPECT_EQ(Number(PANEL_YMM), 15.71f);
+    EXPECT_EQ(Number(PANEL_XPIX), 3008);
+    EXPECT_EQ(Number(PANEL_YPIX), 2000);
+    EXPECT_EQ(Number(PANEL_FOCAL), 50.0f);
+    EXPECT_EQ(Number(PANEL_APERTURE), 9.0f);
+    EXPECT_EQ(Number(PANEL_DMAX), 10.0f);
+    EXPECT_NEAR(CursorAt(), 5.258364445177136, 1e-9);
+    EXPECT_EQ(settings.xsize, 23.63f);  // read back by Redraw, as after typing
+    EXPECT_EQ(settings.focal, 50.0f);
+}
+
+TEST_F(PhotoWindowTest, TheCanonEos20dLeavesTheCursorWhereItWas) {
+    TypeInto("FOCAL", "35");
+    const double cursor = CursorAt();
+    const std::string said = Load(Photo(CanonEos20dTags()));
+    EXPECT_EQ(said,
+              "kadrel|Canon EOS 20D \u00b7 sensor 22.50 \u00d7 15.00 mm from the camera database "
+              "(crop 1.600) \u00b7 3504 \u00d7 2336 px \u00b7 95 mm \u00b7 f/5.6\n"
+              "no subject distance in the photo");
+    EXPECT_EQ(Number(PANEL_XMM), 22.5f);
+    EXPECT_EQ(Number(PANEL_YMM), 15.0f);
+    EXPECT_EQ(Number(PANEL_XPIX), 3504);
+    EXPECT_EQ(Number(PANEL_YPIX), 2336);
+    EXPECT_EQ(Number(PANEL_FOCAL), 95.0f);
+    EXPECT_EQ(Number(PANEL_APERTURE), 5.6f);
+    EXPECT_DOUBLE_EQ(CursorAt(), cursor);
+}
+
+TEST_F(PhotoWindowTest, ValuesOutsideAFieldsRangeAreKeptAndSaid) {
+    const std::string said = Load(Photo({{"Exif.Image.Make", "Kadrel Test"},
+                                         {"Exif.Image.Model", "Compact"},
+                                         {"Exif.Photo.FocalLength", "6/1"},
+                                         {"Exif.Photo.FNumber", "28/10"},
+                                         {"Exif.Photo.FocalLengthIn35mmFilm", "28"},
+                                         {"Exif.Photo.PixelXDimension", "4000"},
+                                         {"Exif.Photo.PixelYDimension", "3000"}}));
+    EXPECT_EQ(said,
+              "kadrel|Kadrel Test Compact \u00b7 sensor 7.42 \u00d7 5.56 mm from the 35 mm "
+              "equivalent focal length (crop 4.667) \u00b7 4000 \u00d7 3000 px \u00b7 6 mm "
+              "\u00b7 f/2.8\n"
+              "no subject distance in the photo\n"
+              "focal length 6.00 mm is below the panel's minimum 10 mm: kept as it was");
+    EXPECT_EQ(Number(PANEL_XMM), 7.42f);
+    EXPECT_EQ(Number(PANEL_YMM), 5.56f);
+    EXPECT_EQ(Number(PANEL_FOCAL), 24.0f);
+    EXPECT_EQ(Number(PANEL_APERTURE), 2.8f);
+}
+
+TEST_F(PhotoWindowTest, ASubjectBeyondDMaxRaisesItToTheNextWholeMetre) {
+    std::vector<PhotoTag> tags = NikonD70Tags();
+    tags.push_back({"Exif.Photo.SubjectDistance", "23/2"});  // 11.5 m from the sensor
+    Load(Photo(tags));
+    EXPECT_EQ(Number(PANEL_DMAX), 12.0f);
+    EXPECT_NEAR(CursorAt(), 11.449780697535651, 1e-9);
+}
+
+TEST_F(PhotoWindowTest, APhotoThatCannotBeReadChangesNothing) {
+    TypeInto("XMM", "30");
+    const std::vector<double> before = Fields();
+    const Settings saved = settings;
+    const int plot = NextPlot();
+    const std::string empty = programDir.filePath("empty.jpg").toStdString();
+    std::ofstream(empty).close();
+    EXPECT_EQ(Load(empty), "kadrel|kadrel could not read this photo: the file is empty.\n\n" +
+                               empty + "\n\nNothing was changed.");
+    EXPECT_EQ(Load(programDir.path().toStdString()),
+              "kadrel|kadrel could not read this photo: it is a folder, not a photo.\n\n" +
+                  programDir.path().toStdString() + "\n\nNothing was changed.");
+    QFile::remove(programDir.filePath("libexec/kadrel/kadrel-photo"));
+    const std::string photo = Photo(NikonD70Tags());
+    EXPECT_EQ(Load(photo),
+              "kadrel|kadrel could not read this photo: kadrel-photo, which reads photos, is not "
+              "installed with this kadrel.\n\n" +
+                  photo + "\n\nNothing was changed.");
+    EXPECT_EQ(Fields(), before);
+    EXPECT_EQ(settings.xsize, saved.xsize);
+    EXPECT_EQ(NextPlot(), plot + 1);  // no recalculation
+}
+
+TEST_F(PhotoWindowTest, OpenedFromTheMenuByCtrlOAndByADrop) {
+    const QString path = QString::fromStdString(Photo(NikonD70Tags()));
+    PopupAnswerer user;  // the summaries
+    const auto choose = [path] {
+        OnNextPopup([path] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) {
+                return false;
+            }
+            EXPECT_TRUE(dialog->nameFilters().front().startsWith(
+                "Photos and raw files (*.jpg *.JPG *.jpeg *.JPEG *.tif *.TIF"));
+            // Typed into the name box, then OK: selectFile() would wait for
+            // the folder's listing, which comes from another thread.
+            const QFileInfo file(path);
+            dialog->setDirectory(file.absolutePath());
+            dialog->findChild<QLineEdit*>("fileNameEdit")->setText(file.fileName());
+            EXPECT_EQ(dialog->selectedFiles(), QStringList{path});
+            static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
+            return true;
+        });
+    };
+    // Ctrl+O first, while no dialog has taken the window's activation.
+    choose();
+    QTest::keyClick(Widget("FOCAL"), Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(Number(PANEL_FOCAL), 50.0f);
+
+    TypeInto("FOCAL", "24");
+    choose();
+    ChooseInContextMenu({"Camera from a photo"});
+    QTest::qWait(50);
+    EXPECT_EQ(Number(PANEL_FOCAL), 50.0f);
+
+    // Dropped on a field, whose editor would otherwise take the name as text.
+    TypeInto("FOCAL", "24");
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(path)});
+    auto* editor = Widget("XMM")->findChild<QLineEdit*>();
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, {});
+    QApplication::sendEvent(editor, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, {});
+    QApplication::sendEvent(editor, &drop);
+    EXPECT_EQ(Number(PANEL_FOCAL), 50.0f);
+    EXPECT_EQ(Number(PANEL_XMM), 23.63f);
+    EXPECT_EQ(user.said.size(), 3u);
+}
+
+TEST_F(PhotoWindowTest, ACameraModelChosenBySearchSetsTheSensorOnly) {
+    TypeInto("XPIX", "6000");
+    TypeInto("YPIX", "4000");
+    OnNextPopup([] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        auto* search = dialog ? dialog->findChild<QLineEdit*>() : nullptr;
+        if (search == nullptr) {
+            return false;
+        }
+        QTest::keyClicks(search, "canon eos 20d");
+        auto* list = dialog->findChild<QListWidget*>();
+        EXPECT_EQ(list->currentItem()->text(), "Canon EOS 20D (crop 1.600)");
+        QTest::keyClick(search, Qt::Key_Return);
+        return true;
+    });
+    PopupAnswerer user;
+    ChooseInContextMenu({"Camera model"});
+    QTest::qWait(50);
+    ASSERT_EQ(user.said.size(), 1u);
+    EXPECT_EQ(user.said[0],
+              "kadrel|Canon EOS 20D \u00b7 sensor 22.50 \u00d7 15.00 mm from the camera database "
+              "(crop 1.600), in the proportions of 6000 \u00d7 4000 pixels; the resolution is left "
+              "as it was.");
+    EXPECT_EQ(Number(PANEL_XMM), 22.5f);
+    EXPECT_EQ(Number(PANEL_YMM), 15.0f);
+    EXPECT_EQ(Number(PANEL_XPIX), 6000);
+}
+
+}  // namespace
+
+namespace {
+
+// kadrel photo through the dispatcher, as from a shell: status, stdout, stderr.
+struct Outcome {
+    int status;
+    std::string out, err;
+};
+
+Outcome Kadrel(std::vector<std::string> args) {
+    args.insert(args.begin(), "kadrel");
+    std::vector<char*> argv;
+    for (std::string& a : args) {
+        argv.push_back(a.data());
+    }
+    argv.push_back(nullptr);
+    std::FILE* out = std::tmpfile();
+    std::FILE* err = std::tmpfile();
+    Outcome run{-1, "", ""};
+    EXPECT_TRUE(RunSubcommand(static_cast<int>(args.size()), argv.data(), out, err, &run.status));
+    for (auto [file, text] : {std::make_pair(out, &run.out), std::make_pair(err, &run.err)}) {
+        std::rewind(file);
+        for (int ch; (ch = std::fgetc(file)) != EOF;) {
+            *text += static_cast<char>(ch);
+        }
+        std::fclose(file);
+    }
+    return run;
+}
+
+TEST_F(PhotoWindowTest, KadrelPhotoPrintsWhatTheWindowWouldTake) {
+    const std::string nikon = Photo(NikonD70Tags());
+    Outcome run = Kadrel({"photo", nikon});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(
+        run.out,
+        "camera    Nikon D70\n"
+        "X size    23.63 mm, from the camera database (crop 1.525)\n"
+        "Y size    15.71 mm, from the camera database (crop 1.525)\n"
+        "Xresol    3008\n"
+        "Yresol    2000\n"
+        "focal     50.00 mm\n"
+        "aperture  9.00\n"
+        "subject   5.26 m from the lens (5.31 m from the sensor, from the Nikon lens data)\n");
+    EXPECT_EQ(run.err, "");
+    run = Kadrel({"photo", "--json", nikon});
+    EXPECT_EQ(
+        run.out,
+        "{\"camera\": \"Nikon D70\", \"xsize_mm\": 23.63, \"ysize_mm\": 15.71, "
+        "\"sensor_source\": \"database\", \"crop\": 1.525, \"xresol\": 3008, \"yresol\": 2000, "
+        "\"focal_mm\": 50.00, \"aperture\": 9.00, \"subject_infinite\": false, "
+        "\"subject_from_sensor_m\": 5.3088, \"subject_from_lens_m\": 5.2584, "
+        "\"subject_source\": \"Nikon lens data\", \"missing\": []}\n");
+
+    const std::string canon = Photo(CanonEos20dTags());
+    run = Kadrel({"photo", canon, "--json"});
+    EXPECT_EQ(
+        run.out,
+        "{\"camera\": \"Canon EOS 20D\", \"xsize_mm\": 22.50, \"ysize_mm\": 15.00, "
+        "\"sensor_source\": \"database\", \"crop\": 1.600, \"xresol\": 3504, \"yresol\": 2336, "
+        "\"focal_mm\": 95.00, \"aperture\": 5.60, \"subject_infinite\": false, "
+        "\"subject_from_sensor_m\": null, \"subject_from_lens_m\": null, "
+        "\"subject_source\": null, \"missing\": [\"no subject distance in the photo\"]}\n");
+
+    const std::string folder = programDir.path().toStdString();
+    run = Kadrel({"photo", folder});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "kadrel: photo: " + folder + ": it is a folder, not a photo\n");
+    run = Kadrel({"photo"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "kadrel: photo: no photo given (see kadrel photo --help)\n");
+    run = Kadrel({"photo", nikon, "--csv"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "kadrel: photo: unknown argument \"--csv\" (see kadrel photo --help)\n");
+}
+
+}  // namespace
