@@ -4,6 +4,8 @@
 #include <QAccessible>
 #include <QTest>
 
+#include <limits>
+
 #include "graph_widget.h"
 #include "panel_fixture.h"
 
@@ -93,6 +95,10 @@ TEST_F(AccessibleTest, FieldsShowTheirNumberRangeAndStepIndicatorsAreReadOnly) {
     EXPECT_EQ(aperture, 50.0f);
     ASSERT_EQ(events().size(), 1u);
     EXPECT_EQ(events()[0].control, field);
+    value->setCurrentValue(std::numeric_limits<double>::infinity());  // refused as typed
+    GetCtrlVal(panel, field, &aperture);
+    EXPECT_EQ(aperture, 50.0f);
+    EXPECT_EQ(events().size(), 1u);
     result->valueInterface()->setCurrentValue(9.0);
     float ratio = 0;
     GetCtrlVal(panel, indicator, &ratio);

@@ -108,6 +108,48 @@ TEST_F(FieldTest, TextThatIsNoNumberBringsTheValueBack) {
     EXPECT_TRUE(events().empty());
 }
 
+// An input field holds finite numbers only: an infinity typed or written, or
+// a number too large for a float, leaves the value as nan and abc do. A
+// finite number beyond a finite bound still becomes the bound; an indicator
+// shows an infinite result.
+TEST_F(FieldTest, NonFiniteValuesLeaveAnInputFieldAsItWas) {
+    const double inf = std::numeric_limits<double>::infinity();
+    SetCtrlVal(panel, field, 24.0);
+    SetCtrlAttribute(panel, field, ATTR_MAX_VALUE, inf);
+    for (const char* text : {"inf", "infinity", "-inf", "1e39", "1e400", "nan", "abc"}) {
+        type(text);
+        QTest::keyClick(box, Qt::Key_Return);
+        EXPECT_EQ(value(), 24.0f) << text;
+        EXPECT_EQ(box->text(), "24.0") << text;
+    }
+    for (double written : {inf, -inf, 1e39, std::nan("")}) {
+        EXPECT_EQ(SetCtrlVal(panel, field, written), 0);
+        EXPECT_EQ(value(), 24.0f) << written;
+    }
+    SetCtrlVal(panel, field, 3.4e38);  // the largest floats are kept
+    EXPECT_EQ(value(), 3.4e38f);
+    QTest::keyClick(box, Qt::Key_PageUp);  // and stepped no further than a float goes
+    EXPECT_EQ(value(), 3.4e38f);
+    EXPECT_TRUE(events().empty());
+
+    SetCtrlAttribute(panel, field, ATTR_MAX_VALUE, 2000.0);
+    type("inf");
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(value(), 2000.0f);  // from 3.4e38, coerced by the new maximum
+    SetCtrlVal(panel, field, 24.0);
+    type("1e39");
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(value(), 2000.0f);
+    ASSERT_EQ(events().size(), 1u);
+
+    SetCtrlAttribute(panel, other, ATTR_DATA_TYPE, VAL_FLOAT);
+    SetCtrlAttribute(panel, other, ATTR_CTRL_MODE, VAL_INDICATOR);
+    SetCtrlVal(panel, other, inf);
+    float shown = 0;
+    GetCtrlVal(panel, other, &shown);
+    EXPECT_EQ(shown, std::numeric_limits<float>::infinity());
+}
+
 TEST_F(FieldTest, ProgramWritesKeepPrecisionRaiseNoEventAndIgnoreNaN) {
     EXPECT_EQ(SetCtrlVal(panel, field, 36.04), 0);
     EXPECT_EQ(value(), 36.04f);  // one decimal shown, full float kept

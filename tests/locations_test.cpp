@@ -19,6 +19,8 @@
 
 #include "app/kadrel.h"
 #include "app/locations.h"
+#include "app/preferences.h"
+#include "app_fixture.h"
 
 namespace {
 
@@ -144,24 +146,29 @@ TEST(SettingsLocation, InstalledCopySavesIntoTheUsersOwnFolder) {
 
 TEST(SettingsLocation, UserFileUnderXdgConfigHomeElseHome) {
     const std::string longFolder = "/" + std::string(MAX_PATHNAME_LEN - 12, 'x');
+    const std::string noFolder = "neither XDG_CONFIG_HOME nor HOME names an absolute folder";
     struct Case {
         const char *xdg, *home, *expected;  // expected null: the path stays as it was
+        std::string why;
     };
     const Case cases[] = {
-        {"/cfg", "/home/u", "/cfg/kadrel/kadrel.ini"},
-        {"/cfg/", "/home/u", "/cfg/kadrel/kadrel.ini"},
-        {nullptr, "/home/u", "/home/u/.config/kadrel/kadrel.ini"},
-        {"", "/home/u", "/home/u/.config/kadrel/kadrel.ini"},
-        {"relative/cfg", "/home/u", "/home/u/.config/kadrel/kadrel.ini"},
-        {nullptr, nullptr, nullptr},
-        {nullptr, "relative-home", nullptr},
-        {longFolder.c_str(), "/home/u", nullptr},
+        {"/cfg", "/home/u", "/cfg/kadrel/kadrel.ini", ""},
+        {"/cfg/", "/home/u", "/cfg/kadrel/kadrel.ini", ""},
+        {nullptr, "/home/u", "/home/u/.config/kadrel/kadrel.ini", ""},
+        {"", "/home/u", "/home/u/.config/kadrel/kadrel.ini", ""},
+        {"relative/cfg", "/home/u", "/home/u/.config/kadrel/kadrel.ini", ""},
+        {"/cfg", nullptr, "/cfg/kadrel/kadrel.ini", ""},
+        {nullptr, nullptr, nullptr, noFolder},
+        {"relative/cfg", nullptr, nullptr, noFolder},
+        {nullptr, "relative-home", nullptr, noFolder},
+        {longFolder.c_str(), "/home/u", nullptr, "XDG_CONFIG_HOME is too long for a path"},
+        {nullptr, longFolder.c_str(), nullptr, "HOME is too long for a path"},
     };
     for (const Case& c : cases) {
         const ScopedEnv xdg("XDG_CONFIG_HOME", c.xdg);
         const ScopedEnv home("HOME", c.home);
         char path[MAX_PATHNAME_LEN] = "unchanged";
-        EXPECT_EQ(UserSettingsPath(path), c.expected ? 0 : -1) << (c.xdg ? c.xdg : "(unset)");
+        EXPECT_EQ(UserSettingsPath(path), c.why) << (c.xdg ? c.xdg : "(unset)");
         EXPECT_STREQ(path, c.expected ? c.expected : "unchanged");
     }
 }
@@ -234,6 +241,49 @@ TEST(CommandLine, VersionAndHelpAnswerAndEverythingElseIsIgnored) {
                       {"kadrel", "--Help"}}) {
         EXPECT_EQ(Answer(args), std::make_pair(false, std::string())) << *(args.end() - 1);
     }
+}
+
+// With no folder of the user's own, an installed copy reads nothing, writes
+// nothing beside itself (where it would make every later copy portable and
+// unable to save), and says at quit that it could not save.
+TEST(SettingsLocation, InstalledCopyWithNoUserFolderSavesNowhereAndSaysSo) {
+    const std::string tooLong = "/" + std::string(MAX_PATHNAME_LEN + 10, 'x');
+    struct Case {
+        const char *xdg, *home, *why;
+    } const cases[] = {
+        {nullptr, nullptr, "neither XDG_CONFIG_HOME nor HOME names an absolute folder"},
+        {"relative/cfg", nullptr, "neither XDG_CONFIG_HOME nor HOME names an absolute folder"},
+        {tooLong.c_str(), "/home/u", "XDG_CONFIG_HOME is too long for a path"},
+    };
+    for (const Case& c : cases) {
+        Prefix prefix;
+        prefix.Put("share/kadrel/kadrel.uir");
+        const ScopedEnv xdg("XDG_CONFIG_HOME", c.xdg);
+        const ScopedEnv home("HOME", c.home);
+        ASSERT_EQ(SetProjectDir(prefix.Bin().c_str()), 0);
+        LocateSettingsFile();
+        EXPECT_STREQ(iniFullPath, "") << c.why;
+        EXPECT_NE(Answer({"kadrel", "--help"})
+                      .second.find(std::string("\n  settings     none: ") + c.why + "\n"),
+                  std::string::npos)
+            << c.why;
+        settings = kFactorySettings;
+        ReadSettingsFile();
+        settings.focal = 85;
+        PopupAnswerer user;
+        WriteSettingsFile();
+        LocatePreferencesFile();
+        EXPECT_FALSE(WritePreferencesFile());
+        const std::string where =
+            "\n\n$XDG_CONFIG_HOME/kadrel or ~/.config/kadrel\n" + std::string(c.why);
+        EXPECT_EQ(user.said, (std::vector<std::string>{
+                                 "kadrel|kadrel could not save its settings in" + where,
+                                 "kadrel|kadrel could not save its preferences in" + where}));
+        EXPECT_TRUE(QDir(QString::fromStdString(prefix.Bin())).entryList(QDir::Files).isEmpty())
+            << c.why;
+        SetProjectDir(nullptr);
+    }
+    settings = kFactorySettings;
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <sstream>
 #include <string>
 
 #include "golden.h"
@@ -93,11 +94,51 @@ TEST(SettingsFile, FactoryFileByteForByte) {
     EXPECT_EQ(SettingsFileText(kFactorySettings), kFactoryFile);
 }
 
-TEST(SettingsFile, OneDecimalIsWhatComesBack) {
+// One decimal wherever it reads back as the same float, as every file written
+// before had it; otherwise the fewest decimals that do. The texts were worked
+// out in float32 apart from the program (python: struct "f" and "%.*f").
+TEST(SettingsFile, EachValueWithTheFewestDecimalsThatReadBackTheSame) {
+    struct Case {
+        float value;
+        const char* text;
+    } const cases[] = {
+        // One decimal, exact in binary or not.
+        {22.5f, "22.5"},
+        {15.0f, "15.0"},
+        {0.1f, "0.1"},
+        {1e30f, "1000000015047466219876688855040.0"},
+        // Two decimals: one would come back as another float.
+        {6.17f, "6.17"},
+        {4.63f, "4.63"},
+        {22.35f, "22.35"},
+        {36.04f, "36.04"},
+        {22.45f, "22.45"},  // "%.1f" gives 22.5
+        {0.05f, "0.05"},    // "%.1f" gives 0.1
+        // Binary-inexact, more decimals.
+        {1.0f / 3.0f, "0.33333334"},
+        {123456.789f, "123456.79"},
+        {1e-5f, "0.00001"},
+        {16777217.0f, "16777216.0"},  // the float is 2^24
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(SettingsNumber(c.value), c.text) << c.text;
+        Settings s;
+        s.xsize = s.ysize = s.focal = s.dmax = c.value;
+        std::istringstream file(SettingsFileText(s));
+        Settings back;
+        for (std::string line; std::getline(file, line);) {
+            ApplySettingsLine(TrimSettingsLine(line.data()), &back);
+        }
+        EXPECT_EQ(back.xsize, c.value) << c.text;
+        EXPECT_EQ(back.ysize, c.value) << c.text;
+        EXPECT_EQ(back.focal, c.value) << c.text;
+        EXPECT_EQ(back.dmax, c.value) << c.text;
+    }
     Settings s;
-    s.xsize = 36.04f;
-    const std::string text = SettingsFileText(s);
-    EXPECT_NE(text.find("XSIZE = 36.0\t# x\n"), std::string::npos);
+    s.xsize = 6.17f;
+    s.ysize = 4.63f;
+    EXPECT_NE(SettingsFileText(s).find("\nXSIZE = 6.17\t# x\nYSIZE = 4.63\t# y\n"),
+              std::string::npos);
 }
 
 }  // namespace

@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <map>
 #include <set>
 #include <string>
+#include <utility>
 
 #include "core/circle_of_confusion.h"
 #include "core/details_text.h"
@@ -164,7 +167,11 @@ TEST(PlainText, FactoryCameraAtTenMetres) {
               kFactoryAtTenMetresText);
 }
 
-TEST(SensorPresets, NamedWithSquarePixels) {
+// Choosing any preset leaves the "rectangular pixels" remark grey, while the
+// menu keeps the makers' size: the height entered is width x Yresol / Xresol
+// to 0.01 mm (worked by hand: 23.5 x 4000 / 6000 = 15.667, 22.3 x 4000 / 6000
+// = 14.867, 17.3 x 3888 / 5184 = 12.975).
+TEST(SensorPresets, SquarePixelsWithinTheRemarksToleranceUnderTheMakersSize) {
     std::size_t count = 0;
     const SensorPreset* presets = SensorPresets(&count);
     ASSERT_EQ(count, 8u);
@@ -173,12 +180,32 @@ TEST(SensorPresets, NamedWithSquarePixels) {
     EXPECT_EQ(presets[0].ysize, kFactorySettings.ysize);
     EXPECT_EQ(presets[0].xresol, kFactorySettings.xresol);
     EXPECT_EQ(presets[0].yresol, kFactorySettings.yresol);
+    const std::map<std::string, std::pair<const char*, float>> rounded = {
+        {"APS-C", {"23.5 \u00d7 15.6", 15.67f}},
+        {"APS-C (1.6\u00d7)", {"22.3 \u00d7 14.9", 14.87f}},
+        {"Micro Four Thirds", {"17.3 \u00d7 13", 12.98f}},
+    };
     std::set<std::string> names;
     for (std::size_t i = 0; i < count; ++i) {
         const SensorPreset& p = presets[i];
         EXPECT_TRUE(names.insert(p.name).second) << p.name;
-        const double widthOverHeight = (p.xsize / p.xresol) / (p.ysize / p.yresol);
-        EXPECT_NEAR(widthOverHeight, 1.0, 0.01) << p.name;
+        Settings s;
+        s.xsize = p.xsize;
+        s.ysize = p.ysize;
+        s.xresol = p.xresol;
+        s.yresol = p.yresol;
+        const Geometry g = ComputeGeometry(s);
+        EXPECT_FALSE(g.rectangular) << p.name;
+        EXPECT_LE(std::fabs(g.pixelRatio - g.ratio), 0.001f) << p.name;
+        float width = 0, height = 0;
+        ASSERT_EQ(std::sscanf(p.published, "%f \u00d7 %f", &width, &height), 2) << p.name;
+        EXPECT_EQ(width, p.xsize) << p.name;
+        if (const auto it = rounded.find(p.name); it != rounded.end()) {
+            EXPECT_STREQ(p.published, it->second.first);
+            EXPECT_EQ(p.ysize, it->second.second) << p.name;
+        } else {
+            EXPECT_EQ(height, p.ysize) << p.name;
+        }
     }
 }
 

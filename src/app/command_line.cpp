@@ -63,9 +63,10 @@ void PrintHelp(std::FILE* out) {
         PrintKeys(memory);
         std::fclose(memory);
     }
-    WriteOutput(out, TextFormat(kAbout, SubcommandList().c_str()) +
-                         std::string(keys != nullptr ? keys : "", length) +
-                         TextFormat(kFilesFormat, panelFile, iniFullPath, prefsFullPath));
+    WriteOutput(
+        out, TextFormat(kAbout, SubcommandList().c_str()) +
+                 std::string(keys != nullptr ? keys : "", length) +
+                 TextFormat(kFilesFormat, panelFile, SettingsFileShown().c_str(), prefsFullPath));
     std::free(keys);
 }
 

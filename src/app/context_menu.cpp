@@ -39,9 +39,8 @@ std::vector<std::string> PresetLabels() {
     std::vector<std::string> labels;
     for (std::size_t i = 0; i < count; ++i) {
         const SensorPreset& p = presets[i];
-        labels.push_back(TextFormat("%s: %g \u00d7 %g mm, %d \u00d7 %d pixels", p.name,
-                                    static_cast<double>(p.xsize), static_cast<double>(p.ysize),
-                                    p.xresol, p.yresol));
+        labels.push_back(
+            TextFormat("%s: %s mm, %d \u00d7 %d pixels", p.name, p.published, p.xresol, p.yresol));
     }
     return labels;
 }

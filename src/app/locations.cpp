@@ -54,22 +54,23 @@ bool SettingsArePortable(const char* programDir) {
     return access(programDir, W_OK) == 0 && !LocatePanelFile(programDir, path);
 }
 
-int UserSettingsPath(char (&path)[MAX_PATHNAME_LEN]) {
-    char folder[MAX_PATHNAME_LEN];
+std::string UserSettingsPath(char (&path)[MAX_PATHNAME_LEN]) {
     const char* config = std::getenv("XDG_CONFIG_HOME");
     const char* home = std::getenv("HOME");
-    int status = -1;
-    if (config != nullptr && config[0] == '/') {  // a relative one is to be ignored
-        status = MakePathname(config, "kadrel", folder);
-    } else if (home != nullptr && home[0] == '/') {
-        status = MakePathname(home, ".config/kadrel", folder);
+    const bool fromConfig = config != nullptr && config[0] == '/';  // a relative one is ignored
+    if (!fromConfig && (home == nullptr || home[0] != '/')) {
+        return "neither XDG_CONFIG_HOME nor HOME names an absolute folder";
     }
+    char folder[MAX_PATHNAME_LEN];
     char file[MAX_PATHNAME_LEN];
-    if (status != 0 || MakePathname(folder, "kadrel.ini", file) != 0) {
-        return -1;
+    if ((fromConfig ? MakePathname(config, "kadrel", folder)
+                    : MakePathname(home, ".config/kadrel", folder)) != 0 ||
+        MakePathname(folder, "kadrel.ini", file) != 0) {
+        return fromConfig ? "XDG_CONFIG_HOME is too long for a path"
+                          : "HOME is too long for a path";
     }
     std::memcpy(path, file, sizeof file);
-    return 0;
+    return "";
 }
 
 int PathBeside(const char* path, const char* name, char (&beside)[MAX_PATHNAME_LEN]) {

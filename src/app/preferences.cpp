@@ -17,7 +17,8 @@ std::string unreadableBecause;
 
 void LocatePreferencesFile() {
     unreadableBecause.clear();
-    if (PathBeside(iniFullPath, "preferences.ini", prefsFullPath) != 0) {
+    // No place for kadrel.ini is no place for this file either.
+    if (iniFullPath[0] == '\0' || PathBeside(iniFullPath, "preferences.ini", prefsFullPath) != 0) {
         prefsFullPath[0] = '\0';
     }
 }
@@ -39,6 +40,9 @@ void TellIfPreferencesUnreadable() {
 }
 
 bool WritePreferencesFile() {
+    if (TellIfNoPlaceFor("kadrel could not save its preferences in")) {
+        return false;
+    }
     if (!unreadableBecause.empty()) {
         TellAboutFile("kadrel keeps these preferences until it ends but will not overwrite",
                       prefsFullPath, unreadableBecause);

@@ -19,6 +19,11 @@ char lineBuffer[512];
 // The user's own kadrel.ini, whose folder the first save makes.
 bool perUserSettings = false;
 
+// Why an installed copy has no kadrel.ini of the user's own (no home, a path
+// too long). It then saves nowhere, never into its own folder.
+std::string noPlaceBecause;
+const char kUserSettingsPlace[] = "$XDG_CONFIG_HOME/kadrel or ~/.config/kadrel";
+
 // Why an existing kadrel.ini could not be read at start-up. The values the
 // user kept there were never seen, so that file is never overwritten.
 std::string unreadableBecause;
@@ -43,10 +48,29 @@ void LocateSettingsFile() {
     unreadableBecause.clear();
     GetProjectDir(projectPath);
     MakePathname(projectPath, "kadrel.ini", iniFullPath);
-    perUserSettings = !SettingsArePortable(projectPath) && UserSettingsPath(iniFullPath) == 0;
+    perUserSettings = !SettingsArePortable(projectPath);
+    noPlaceBecause = perUserSettings ? UserSettingsPath(iniFullPath) : "";
+    if (!noPlaceBecause.empty()) {
+        iniFullPath[0] = '\0';
+    }
+}
+
+bool TellIfNoPlaceFor(const char* what) {
+    if (noPlaceBecause.empty()) {
+        return false;
+    }
+    TellAboutFile(what, kUserSettingsPlace, noPlaceBecause);
+    return true;
+}
+
+std::string SettingsFileShown() {
+    return noPlaceBecause.empty() ? iniFullPath : "none: " + noPlaceBecause;
 }
 
 void ReadSettingsFile() {
+    if (!noPlaceBecause.empty()) {
+        return;
+    }
     unreadableBecause =
         ReadKeyFile(iniFullPath, [](const char* line) { ApplySettingsLine(line, &settings); });
 }
@@ -67,6 +91,9 @@ void TellIfSettingsUnreadable() {
 // Whatever fails, the user hears of it before the program ends.
 void WriteSettingsFile() {
     if (!unreadableBecause.empty()) {
+        return;
+    }
+    if (TellIfNoPlaceFor("kadrel could not save its settings in")) {
         return;
     }
     std::string target;

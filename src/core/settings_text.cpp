@@ -4,6 +4,7 @@
 
 #include <cctype>
 #include <climits>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 
@@ -31,7 +32,25 @@ const char* Token(const char* text, size_t* length) {
     return text;
 }
 
+// Every float is exact in fixed notation with this many decimals (its
+// smallest step is 2^-149), so the search below always ends.
+constexpr int kExactDecimals = 149;
+
 }  // namespace
+
+std::string SettingsNumber(float value) {
+    const double wide = value;
+    if (std::isfinite(wide)) {
+        for (int decimals = 1; decimals <= kExactDecimals; ++decimals) {
+            std::string text = TextFormat("%.*f", decimals, wide);
+            // Read back exactly as the reader reads it.
+            if (static_cast<float>(std::atof(text.c_str())) == value) {
+                return text;
+            }
+        }
+    }
+    return TextFormat("%.1f", wide);
+}
 
 char* TrimSettingsLine(char* line) {
     char* hash = std::strchr(line, '#');
@@ -107,10 +126,10 @@ std::string SettingsFileText(const Settings& s) {
                "# kadrel contributors - kadrel project - 2005\n"
                "# -------------------------------------------------------\n"
                "#\n") +
-           TextFormat("# taille du capteur CMOS en mm\nXSIZE = %.1f\t# x\nYSIZE = %.1f\t# y\n",
-                      static_cast<double>(s.xsize), static_cast<double>(s.ysize)) +
+           TextFormat("# taille du capteur CMOS en mm\nXSIZE = %s\t# x\nYSIZE = %s\t# y\n",
+                      SettingsNumber(s.xsize).c_str(), SettingsNumber(s.ysize).c_str()) +
            TextFormat("# resolution du capteur CMOS en pixel\nXRESOL = %d\t# x\nYRESOL = %d\t# y\n",
                       s.xresol, s.yresol) +
-           TextFormat("# kadrel objectif (mm)\nFOCAL = %.1f\n", static_cast<double>(s.focal)) +
-           TextFormat("# distance maxi (m)\nDMAX = %.1f\n", static_cast<double>(s.dmax));
+           TextFormat("# kadrel objectif (mm)\nFOCAL = %s\n", SettingsNumber(s.focal).c_str()) +
+           TextFormat("# distance maxi (m)\nDMAX = %s\n", SettingsNumber(s.dmax).c_str());
 }

@@ -113,8 +113,13 @@ void commit(int panel, int control, int eventData1, int eventData2) {
     }
     const QPointer<QWidget> widget = c->widget;
     const bool hadFocus = widget->hasFocus();
+    int closeControl = 0;
+    const bool closing =
+        GetPanelAttribute(panel, ATTR_CLOSE_CTRL, &closeControl) == 0 && closeControl == control;
+    runtime().closing += closing;
     std::get<CtrlCallbackPtr>(it->second)(panel, control, EVENT_COMMIT, nullptr, eventData1,
                                           eventData2);
+    runtime().closing -= closing;
     // A control that hid itself for a moment (a button leaving a picture of
     // the panel) lost the keyboard to its neighbour; the user did not move it.
     if (hadFocus && widget && widget->isVisible() && !widget->hasFocus() &&

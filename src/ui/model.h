@@ -71,8 +71,14 @@ struct Runtime {
     std::map<int, std::unique_ptr<Panel>> panels;
     std::map<int, Bitmap> bitmaps;
     std::vector<CallbackName> callbacks;
-    bool running = false;    // inside RunUserInterface
-    bool quitAsked = false;  // QuitUserInterface called in this run of the loop
+    bool running = false;  // inside RunUserInterface
+    // QuitUserInterface was called in a loop (RunUserInterface's, or a
+    // pop-up's before it); the loop ends with quitCode.
+    bool quitAsked = false;
+    int quitCode = 0;
+    // Close controls whose commit is running: a close under way, which a
+    // quit signal ends rather than starts again.
+    int closing = 0;
     int lifetimeHolders = 0;
     int nextPanel = 1;
     int nextBitmap = 1;
@@ -108,6 +114,7 @@ CtrlCallbackPtr callbackByName(const std::string& name);
 // Raises the commit event of a control, if it has a callback. A numeric field
 // still being edited elsewhere is committed first, as moving the focus would:
 // the user saw that value, and a button, a key or the close box must act on it.
+// While the commit of a panel's close control runs, Runtime::closing counts it.
 void commit(int panel, int control, int eventData1 = 0, int eventData2 = 0);
 
 // Raises a panel event to the panel's callback, if it has one.

@@ -74,12 +74,21 @@ void NumericField::paintEvent(QPaintEvent* event) {
 }
 
 void NumericField::setValue(double value) {
-    if (std::isnan(value)) {
+    const std::optional<double> held = accepted(value);
+    if (!held) {
         return;
     }
-    value_ = settle(value);
+    value_ = *held;
     edited_ = false;
     show();
+}
+
+std::optional<double> NumericField::accepted(double value) const {
+    const double settled = settle(value);
+    if (std::isnan(value) || (!isReadOnly() && !(std::isfinite(value) && std::isfinite(settled)))) {
+        return std::nullopt;
+    }
+    return settled;
 }
 
 double NumericField::settle(double value) const {
@@ -184,10 +193,11 @@ bool NumericField::takeTypedValue() {
     // The process keeps the C numeric locale, so a decimal point is a point.
     char* end = nullptr;
     const double typed = std::strtod(text.constData(), &end);
-    if (end == text.constData() || *end != '\0' || std::isnan(typed)) {
+    const std::optional<double> held = accepted(typed);
+    if (end == text.constData() || *end != '\0' || !held) {
         return false;
     }
-    value_ = settle(typed);
+    value_ = *held;
     return true;
 }
 
@@ -201,7 +211,7 @@ void NumericField::commitTyped() {
 }
 
 void NumericField::commitValue(double value) {
-    if (isReadOnly() || std::isnan(value)) {
+    if (isReadOnly() || !accepted(value)) {
         return;
     }
     setValue(value);
@@ -299,7 +309,7 @@ void NumericField::stepBy(int steps) {
         edited_ = false;
     }
     const double before = value_;
-    value_ = settle(value_ + steps * step_);
+    value_ = accepted(value_ + steps * step_).value_or(value_);
     show();
     if (value_ != before) {
         emit committed();

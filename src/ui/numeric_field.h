@@ -1,6 +1,6 @@
 // A numeric field that accepts whatever the user types and settles it on
-// commit: out-of-range numbers become the nearer bound, text that is no number
-// brings the last value back. Decimals are display only; the value keeps the
+// commit: out-of-range numbers become the nearer bound, text that is no finite
+// number brings the last value back. Decimals are display only; the value keeps the
 // full precision of its data type.
 //
 // Out of editing the field shows its whole value: with fewer decimals, then in
@@ -34,7 +34,8 @@ class NumericField : public QAbstractSpinBox {
     void setIndicator(bool indicator);
     void setFrameColor(QColor color);
 
-    // The program's write: settled like a typed value, no event; NaN is ignored.
+    // The program's write: settled like a typed value, no event; what the
+    // field refuses (accepted()) is ignored.
     void setValue(double value);
     double value() const { return value_; }
     // A value the user gave other than by typing (assistive technology):
@@ -67,6 +68,11 @@ class NumericField : public QAbstractSpinBox {
 
   private:
     double settle(double value) const;  // range rule, then the data type
+    // The value the field takes for value, none when it refuses it. An input
+    // field holds finite numbers only: NaN, an infinity, or a number that
+    // becomes one in the data type (1e39 as a float) leaves it as it was. An
+    // indicator shows an infinite result as it is.
+    std::optional<double> accepted(double value) const;
     void resettle();
     void show();
     QString text(int decimals) const;

@@ -28,21 +28,29 @@ extern "C" void OnQuitSignal(int signal) {
 
 // Closes windows as the user would, the active one first, then the others,
 // until one of them ends the program: closing a secondary window may only
-// hide it, and the signal asks for the end.
+// hide it, and the signal asks for the end. Once a quit is under way (a close
+// still running, say a message that the save failed, or the loop already
+// told to end), a signal ends the loops at once, without a second save or
+// message.
 void CloseOnSignal() {
     char bytes[64];
     while (read(pipeEnds[0], bytes, sizeof bytes) > 0) {
     }
+    Runtime& rt = runtime();
+    if (rt.quitAsked || rt.closing > 0) {
+        QuitUserInterface(rt.quitAsked ? rt.quitCode : 0);
+        return;
+    }
     QWidget* active = QApplication::activeWindow();
     std::vector<int> order;
-    for (const auto& [handle, panel] : runtime().panels) {
+    for (const auto& [handle, panel] : rt.panels) {
         if (panel->window) {
             order.insert(panel->window.get() == active ? order.begin() : order.end(), handle);
         }
     }
     for (int handle : order) {
         // A close callback may discard other panels.
-        if (findPanel(handle) != nullptr && closePanel(handle) && runtime().quitAsked) {
+        if (findPanel(handle) != nullptr && closePanel(handle) && rt.quitAsked) {
             return;
         }
     }

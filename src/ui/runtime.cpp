@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QStyleFactory>
+#include <QThread>
 #include <QTimer>
 
 #include <fontconfig/fontconfig.h>
@@ -26,6 +27,14 @@
 #include "quit_signals.h"
 
 using namespace ui;
+
+namespace {
+
+// From the runtime's start to its close: a signal while a start-up message
+// shows is handled as any other.
+std::unique_ptr<QuitSignals> quitSignals;
+
+}  // namespace
 
 const char* GetUIErrorString(int status) {
     switch (status) {
@@ -111,6 +120,7 @@ int InitCVIRTE(void*, char** argv, void*) {
     QApplication::setFont(dialog);
     QApplication::setQuitOnLastWindowClosed(false);
     installAccessibility();
+    quitSignals = std::make_unique<QuitSignals>();
     return 1;
 }
 
@@ -119,6 +129,7 @@ void CloseCVIRTE() {
     Runtime& rt = runtime();
     rt.panels.clear();
     rt.bitmaps.clear();
+    quitSignals.reset();
     rt.app.reset();
 }
 
@@ -133,15 +144,18 @@ RuntimeLifetime::~RuntimeLifetime() {
 }
 
 int RunUserInterface() {
-    if (!runtime().app) {
+    Runtime& rt = runtime();
+    if (!rt.app) {
         return fail(UIENotInitialized, "RunUserInterface before InitCVIRTE");
     }
-    const QuitSignals closeOnSignals;
-    runtime().running = true;
-    runtime().quitAsked = false;
-    const int code = QApplication::exec();
-    runtime().running = false;
-    return code;
+    // Asked to end before it ran (from a start-up message): it ends at once.
+    if (!rt.quitAsked) {
+        rt.running = true;
+        rt.quitCode = QApplication::exec();
+        rt.running = false;
+    }
+    rt.quitAsked = false;
+    return rt.quitCode;
 }
 
 int PostDeferredCall(DeferredCallbackPtr callback, void* callbackData) {
@@ -157,13 +171,16 @@ int PostDeferredCall(DeferredCallbackPtr callback, void* callbackData) {
 }
 
 int QuitUserInterface(int returnCode) {
-    if (!runtime().app) {
+    Runtime& rt = runtime();
+    if (!rt.app) {
         return fail(UIENotInitialized, "QuitUserInterface before InitCVIRTE");
     }
-    // Qt remembers an exit asked for outside its loop and would end the next
-    // modal pop-up at once; with no loop to end there is nothing to do.
-    if (runtime().running) {
-        runtime().quitAsked = true;
+    // Qt remembers an exit asked for outside its loops and would end the next
+    // modal pop-up at once; with no loop to end there is nothing to do. From
+    // a pop-up before RunUserInterface, the pop-up ends and so does the run.
+    if (rt.running || QThread::currentThread()->loopLevel() > 0) {
+        rt.quitAsked = true;
+        rt.quitCode = returnCode;
         QApplication::exit(returnCode);
     }
     return 0;

@@ -105,7 +105,7 @@ export QT_SCALE_FACTOR=1 SCALE=1
 for signal in HUP INT; do
     rm -f "$WORK/app/kadrel.ini"
     if [ "$signal" = INT ]; then
-        start_program_with_sigint kadrel
+        start_program kadrel
     else
         start_program kadrel
     fi

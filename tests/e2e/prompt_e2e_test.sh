@@ -89,7 +89,7 @@ grep -qx 'Object distance 25.63 m' "$WORK/out.txt" || fail "cursor not at 25.63 
 for way in close_box ctrl_q TERM HUP INT; do
     rm -f "$WORK/app/kadrel.ini"
     if [ "$way" = INT ]; then
-        start_program_with_sigint kadrel
+        start_program kadrel
     else
         start_program kadrel
     fi

@@ -19,8 +19,7 @@ expect_exit() {
     passed=$((passed + 1))
 }
 
-# (SIGINT is covered in app_tests: a script's background job starts with it ignored.)
-for way in close_box alt_o TERM HUP; do
+for way in close_box alt_o TERM HUP INT; do
     rm -f "$WORK/app/kadrel.ini"
     start_program kadrel
     type_unconfirmed

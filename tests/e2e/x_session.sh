@@ -43,19 +43,10 @@ start_program() {
     launch "$WORK/app/$(basename "$1")" "${@:2}"
 }
 
-# As start_program, with SIGINT back at its default: a script's background
-# job starts with it ignored.
-start_program_with_sigint() {
-    mkdir -p "$WORK/app"
-    cp "$BUILD_DIR/$1" "$BUILD_DIR/kadrel.uir" "$WORK/app/"
-    launch python3 -c 'import os, signal, sys
-signal.signal(signal.SIGINT, signal.SIG_DFL)
-os.execv(sys.argv[1], sys.argv[1:])' "$WORK/app/$(basename "$1")" "${@:2}"
-}
-
-# Runs a command in the background and waits for its kadrel window.
+# Runs a command in the background and waits for its kadrel window. A
+# script's background job starts with Ctrl+C ignored; a desktop's does not.
 launch() {
-    "$@" >"$WORK/out.txt" 2>"$WORK/err.txt" &
+    env --default-signal=INT "$@" >"$WORK/out.txt" 2>"$WORK/err.txt" &
     PROGRAM_PID=$!
     # A sanitizer build on a busy machine takes its time to start.
     for _ in $(seq 300); do

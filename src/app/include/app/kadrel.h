@@ -74,6 +74,12 @@ int QuitCallback(int panel, int control, int event, void* callbackData, int even
 void LocateSettingsFile();
 void ReadSettingsFile();
 void WriteSettingsFile();
+// kadrel.ini's path as --help names it, or "none: " and why an installed
+// copy has no place for it (it then saves nowhere and says so at quit).
+std::string SettingsFileShown();
+// With no place for the user's files, tells so after what ("kadrel could not
+// save its settings in") and returns true; false when there is one.
+bool TellIfNoPlaceFor(const char* what);
 // The start-up notice, once the panel shows its values.
 void TellIfSettingsUnreadable();
 // Why kadrel.ini could not be read; empty when it was, or is missing.

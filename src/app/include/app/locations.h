@@ -8,6 +8,8 @@
 // the program's folder that the package manager does not know of.
 #pragma once
 
+#include <string>
+
 #include "ui/userint.h"
 
 // The panel file beside the program, else the installed one; when neither
@@ -25,9 +27,10 @@ bool LocatePhotoHelper(const char* programDir, char (&path)[MAX_PATHNAME_LEN]);
 bool SettingsArePortable(const char* programDir);
 
 // kadrel/kadrel.ini under $XDG_CONFIG_HOME, or under ~/.config when that is
-// unset, empty or relative. -1, path unchanged, when there is no absolute
-// home either or the path does not fit.
-int UserSettingsPath(char (&path)[MAX_PATHNAME_LEN]);
+// unset, empty or relative (a relative one is ignored, as the XDG
+// base-directory rules say). "" on success; else why there is no such file
+// (no absolute folder in either, or the path does not fit), path unchanged.
+std::string UserSettingsPath(char (&path)[MAX_PATHNAME_LEN]);
 
 // The file called name in the folder of the file at path: preferences.ini
 // lives wherever kadrel.ini does. -1, beside unchanged, when it does not fit.

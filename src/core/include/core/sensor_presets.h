@@ -6,9 +6,10 @@
 
 struct SensorPreset {
     const char* name;
-    float xsize;  // mm
-    float ysize;  // mm
-    int xresol;   // pixels
+    const char* published;  // the makers' size in mm, as the menu shows it ("23.5 × 15.6")
+    float xsize;            // mm, with square pixels on the grid below
+    float ysize;            // mm
+    int xresol;             // pixels
     int yresol;
 };
 

@@ -25,5 +25,11 @@ bool ApplySettingsLine(const char* line, Settings* settings);
 // beyond the 32-bit range gives the nearer bound instead of undefined results.
 int SaturatingAtoi(const char* text);
 
+// A float as its key line writes it: with one decimal, as the file always
+// had it, when that reads back (atof, then float) as the same value; else
+// with the fewest decimals that do, so a save never rounds a value away.
+// Infinity and NaN as "%.1f" writes them.
+std::string SettingsNumber(float value);
+
 // The settings file as written at quit, header and comments included.
 std::string SettingsFileText(const Settings& settings);

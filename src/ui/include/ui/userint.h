@@ -182,6 +182,13 @@ enum { VAL_IMMEDIATE_DRAW = 1, VAL_DELAYED_DRAW = 0 };
 // Prepares the runtime: 1 on success (also when it is already prepared), 0
 // when no display can be reached (the process is never aborted). Of argv
 // only the program's name is used; it must live as long as the runtime.
+// From then on SIGTERM, SIGHUP and SIGINT (unless ignored from the start)
+// wait for an event loop, a pop-up's included, and there close the windows,
+// the active one first, then the others in the order made, until one quits
+// (a secondary window's close may only hide it); while a quit is
+// under way (a close control's callback running, or QuitUserInterface
+// called) a signal ends the loops at once. When no window quits, the loop
+// ends with 0.
 int InitCVIRTE(void* instance, char** argv, void* reserved);
 // Discards every panel and bitmap, then releases the toolkit. Safe to call
 // when the runtime is not prepared.
@@ -197,11 +204,13 @@ class RuntimeLifetime {
     RuntimeLifetime(const RuntimeLifetime&) = delete;
     RuntimeLifetime& operator=(const RuntimeLifetime&) = delete;
 };
-// Runs the event loop until QuitUserInterface: its return code;
-// UIENotInitialized before InitCVIRTE.
+// Runs the event loop until QuitUserInterface: its return code (at once when
+// that came from a pop-up before it); UIENotInitialized before InitCVIRTE.
 int RunUserInterface();
-// 0, ending RunUserInterface with returnCode (outside the loop it does
-// nothing, so a later pop-up is not ended at once); UIENotInitialized.
+// 0, ending RunUserInterface with returnCode, and any pop-up open; from a
+// pop-up before RunUserInterface, that one and the run to come. Outside any
+// loop it does nothing, so a later pop-up is not ended at once.
+// UIENotInitialized.
 int QuitUserInterface(int returnCode);
 
 // ---- panels -----------------------------------------------------------------
@@ -254,7 +263,9 @@ int NewCtrl(int panel, int kind, const char* label, int top, int left);
 int DefaultCtrl(int panel, int control);
 
 // 0; the field makes the number what its range check and data type allow
-// (NaN is ignored); UIEWrongType when the control is no numeric field.
+// (NaN is ignored, and so is a number an input field cannot hold finite:
+// an infinity, 1e39 in a float); UIEWrongType when the control is no numeric
+// field.
 int SetCtrlVal(int panel, int control, int value);
 int SetCtrlVal(int panel, int control, float value);
 int SetCtrlVal(int panel, int control, double value);
