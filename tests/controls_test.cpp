@@ -235,6 +235,53 @@ TEST_F(PanelTest, TextMessagesGrowToFitTheirText) {
     EXPECT_EQ(back, "a much longer remark than before\nand a second line");
 }
 
+// A typed line: one commit per edit, by Return or by leaving it, and before a
+// button acts on it; the program's writes raise nothing.
+TEST_F(PanelTest, StringFieldsCommitEachEditOnce) {
+    const int near = NewCtrl(panel, CTRL_STRING, "Near end", 30, 10);
+    ASSERT_EQ(SetCtrlAttribute(panel, near, ATTR_CONSTANT_NAME, "NEAR"), 0);
+    ASSERT_EQ(SetCtrlAttribute(panel, near, ATTR_CALLBACK_FUNCTION_POINTER, Record), 0);
+    const int go = NewCtrl(panel, CTRL_COMMAND_BUTTON, "Go", 80, 10);
+    SetCtrlAttribute(panel, go, ATTR_CALLBACK_FUNCTION_POINTER, Record);
+    DisplayPanel(panel);
+    auto* line = widget<QLineEdit>("NEAR");
+    ASSERT_NE(line, nullptr);
+    EXPECT_EQ(line->accessibleName(), "Near end");
+    EXPECT_EQ(SetCtrlVal(panel, near, "1.5 m"), 0);
+    EXPECT_TRUE(events().empty());
+    line->setFocus();
+    QApplication::processEvents();
+    line->selectAll();
+    line->insert(QString::fromUtf8("\u221e"));  // as typed; QTest types ASCII only
+    QTest::keyClick(line, Qt::Key_Return);
+    QTest::keyClick(line, Qt::Key_Return);  // nothing new to commit
+    ASSERT_EQ(events().size(), 1u);
+    EXPECT_EQ(events()[0].control, near);
+    std::string text;
+    EXPECT_EQ(GetCtrlVal(panel, near, &text), 0);
+    EXPECT_EQ(text, "\u221e");
+    QTest::keyClicks(line, "x");
+    QTest::keyClick(line, Qt::Key_Tab);
+    EXPECT_EQ(events().size(), 2u);
+    line->setFocus();
+    QApplication::processEvents();
+    QTest::keyClicks(line, "y");
+    ui::commit(panel, go);  // as a shortcut key presses it, the keyboard still in the line
+    ASSERT_EQ(events().size(), 4u);
+    EXPECT_EQ(events()[2].control, near);
+    EXPECT_EQ(events()[3].control, go);
+
+    EXPECT_EQ(SetCtrlAttribute(panel, near, ATTR_CTRL_MODE, VAL_INDICATOR), 0);
+    EXPECT_TRUE(line->isReadOnly());
+    EXPECT_EQ(SetCtrlAttribute(panel, near, ATTR_DFLT_VALUE, "2 m"), 0);
+    EXPECT_EQ(SetCtrlAttribute(panel, near, ATTR_DFLT_VALUE, 2.0), UIEWrongType);
+    EXPECT_EQ(DefaultCtrl(panel, near), 0);
+    EXPECT_EQ(line->text(), "2 m");
+    double number = 0;
+    EXPECT_EQ(GetCtrlVal(panel, near, &number), UIEWrongType);
+    EXPECT_EQ(SetCtrlAttribute(panel, near, ATTR_PRECISION, 2), UIEBadAttribute);
+}
+
 TEST_F(PanelTest, ButtonsCommitAndShowTheirMnemonic) {
     const int ok = NewCtrl(panel, CTRL_COMMAND_BUTTON, "__OK", 10, 10);
     SetCtrlAttribute(panel, ok, ATTR_CONSTANT_NAME, "OKBUTTON");

@@ -66,6 +66,9 @@ class PanelFileTest : public PanelTest {
         ASSERT_EQ(GetUserBitmapFromText(kSvg, VAL_SVG_IMAGE_TEXT, &bitmap), 0);
         SetCtrlBitmap(panel, p, 0, bitmap);
         DiscardBitmap(bitmap);
+        const int s = NewCtrl(panel, CTRL_STRING, "Near end", 260, 10);
+        SetCtrlVal(panel, s, "0.40 m \u2192 \u221e");
+        SetCtrlAttribute(panel, s, ATTR_CTRL_MODE, VAL_INDICATOR);
         SetCtrlAttribute(panel, 2, ATTR_ZPLANE_POSITION, 0);
         SetCtrlAttribute(panel, 4, ATTR_CTRL_TAB_POSITION, 0);
     }
@@ -92,6 +95,9 @@ TEST_F(PanelFileTest, WriteReadWriteIsTheSameFile) {
     EXPECT_EQ(picture->svg(), QByteArray(kSvg));
     EXPECT_EQ(picture->image().size(), QSize(8, 6));
     EXPECT_EQ(picture->image().pixel(4, 3), qRgb(255, 0, 0));
+    std::string line;
+    EXPECT_EQ(GetCtrlVal(loaded, 8, &line), 0);
+    EXPECT_EQ(line, "0.40 m \u2192 \u221e");
     DiscardPanel(loaded);
 }
 

@@ -20,6 +20,7 @@ enum : int {
     kSubjectDistance,
     kHyperfocal,
     kDetails,
+    kPlan,
     kCopyText,
     kTable,
     kPin,
@@ -101,6 +102,7 @@ void RunContextMenu(int top, int left) {
     items.push_back({kHyperfocal, "Focus at hyperfocal distance", 0, 0});
     items.push_back({-1, nullptr, 0, 0});
     items.push_back({kDetails, "Details\u2026\tCtrl+D", 0, 0});
+    items.push_back({kPlan, "Plan a focus stack\u2026\tCtrl+L", 0, 0});
     items.push_back({kCopyText, "Copy report as text", 0, 0});
     items.push_back({-1, nullptr, 0, 0});
     items.push_back({kTable, "Depth-of-field table\u2026\tCtrl+T", 0, 0});
@@ -134,6 +136,8 @@ void RunContextMenu(int top, int left) {
         FocusAtHyperfocal();
     } else if (chosen == kDetails) {
         OpenDetails();
+    } else if (chosen == kPlan) {
+        OpenPlan();
     } else if (chosen == kCopyText) {
         CopyReportAsText();
     } else if (chosen == kTable) {

@@ -11,6 +11,7 @@ constexpr int kDetailsShortcut = 1;
 constexpr int kTableShortcut = 2;
 constexpr int kPreferencesShortcut = 3;
 constexpr int kPhotoShortcut = 4;
+constexpr int kPlanShortcut = 5;
 
 struct Tooltip {
     int control;
@@ -52,6 +53,7 @@ void InstallExtras(int panel) {
     }
     InstallPanelCallback(panel, PanelEvents, nullptr);
     AddPanelShortcut(panel, "Ctrl+D", kDetailsShortcut);
+    AddPanelShortcut(panel, "Ctrl+L", kPlanShortcut);
     AddPanelShortcut(panel, "Ctrl+T", kTableShortcut);
     AddPanelShortcut(panel, "Ctrl+,", kPreferencesShortcut);
     AddPanelShortcut(panel, "Ctrl+O", kPhotoShortcut);
@@ -64,6 +66,8 @@ int PanelEvents(int, int control, int event, void*, int eventData1, int eventDat
     } else if ((event == EVENT_LEFT_DOUBLE_CLICK && control == PANEL_TEXTPARAM) ||
                (event == EVENT_SHORTCUT && eventData1 == kDetailsShortcut)) {
         OpenDetails();
+    } else if (event == EVENT_SHORTCUT && eventData1 == kPlanShortcut) {
+        OpenPlan();
     } else if (event == EVENT_SHORTCUT && eventData1 == kTableShortcut) {
         OpenTableWindow();
     } else if (event == EVENT_SHORTCUT && eventData1 == kPreferencesShortcut) {

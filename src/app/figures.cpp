@@ -16,6 +16,7 @@ void ShowFigures(double d) {
                    (comparison.empty() ? text : text + "\n\n" + comparison).c_str());
         FitDetails(!comparison.empty());
     }
+    FollowPlan();
     FollowCamera();
 }
 

@@ -55,6 +55,7 @@ int KadrelMain(int argc, char* argv[]) {
     }
     RunUserInterface();
     CloseDetails();
+    ClosePlan();
     CloseTableWindow();
     DiscardPanel(panelHandle);
     return 0;

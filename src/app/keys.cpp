@@ -6,7 +6,7 @@ const KeyRow kKeyRows[] = {
     {"Tab, Shift+Tab", "Move between the fields, the graph and the buttons."},
     {"Return", "Confirm a typed value (leaving the field confirms it too); on a button, press it."},
     {"Escape",
-     "Drop the value being typed, back to the field's own; in the details or the table "
+     "Drop the value being typed, back to the field's own; in the details, plan or table "
      "window, close it; in a dialog, cancel it."},
     {"Up, Down", "Step a field's value; the mouse wheel steps the field under the pointer."},
     {"Page Up, Page Down",
@@ -22,6 +22,9 @@ const KeyRow kKeyRows[] = {
     {"Ctrl+D",
      "Open the details window: the near and far limits of sharpness for your circle of "
      "confusion, the hyperfocal distance, the magnification and the Airy disc at the cursor."},
+    {"Ctrl+L",
+     "Open the plan window: the focus stack, hyperfocal bracketing or single shot that holds "
+     "a zone sharp, and the blur of a point off the focus."},
     {"Ctrl+O",
      "Take the camera from a photo, chosen in a file dialog; dropping a photo on the window does "
      "the same."},
@@ -34,10 +37,10 @@ const KeyRow kKeyRows[] = {
     {"Menu, Shift+F10",
      "Open the context menu: a camera from a photo or from the camera database, sensor presets, "
      "a typed subject distance, focus at the hyperfocal distance, the details window, the report "
-     "as text, the table, pinned setups, the preferences."},
+     "as text, the plan, the table, pinned setups, the preferences."},
     {"Ctrl+Q",
-     "Save the settings and end kadrel, as OK does; from the details and the table window, the "
-     "preferences and the distance prompt too."},
+     "Save the settings and end kadrel, as OK does; from the details, plan and table windows, "
+     "the preferences and the distance prompt too."},
 };
 const std::size_t kKeyRowCount = sizeof kKeyRows / sizeof kKeyRows[0];
 

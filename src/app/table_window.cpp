@@ -2,6 +2,7 @@
 // lists behind it, and its exports. Closing it only hides it.
 #include <string>
 
+#include "app/extras.h"
 #include "app/kadrel.h"
 #include "app/tables.h"
 #include "core/table_text.h"
@@ -15,8 +16,6 @@ namespace {
 constexpr int kWidth = 1220;
 constexpr int kHeight = 560;
 constexpr int kButtonTop = kHeight - 35;
-
-enum : int { kEscape = 1, kQuit };
 
 int headerText;
 int tableControl;
@@ -115,60 +114,40 @@ int Print(int, int, int event, void*, int, int) {
     return 0;
 }
 
-int HideTable(int, int, int event, void*, int, int) {
-    if (event == EVENT_COMMIT) {
-        HidePanel(tableHandle);
-    }
-    return 0;
+void Button(int window, const char* label, int left, int width, CtrlCallbackPtr callback) {
+    const int button = NewCtrl(window, CTRL_COMMAND_BUTTON, label, kButtonTop, left);
+    SetCtrlAttribute(window, button, ATTR_WIDTH, width);
+    SetCtrlAttribute(window, button, ATTR_HEIGHT, 23);
+    SetCtrlAttribute(window, button, ATTR_CALLBACK_FUNCTION_POINTER, callback);
 }
 
-// Escape hides the window; Ctrl+Q quits the program from here as from the panel.
-int TableKeys(int, int, int event, void*, int eventData1, int) {
-    if (event == EVENT_SHORTCUT && eventData1 == kEscape) {
-        HidePanel(tableHandle);
-    } else if (event == EVENT_SHORTCUT && eventData1 == kQuit) {
-        QuitCallback(panelHandle, 0, EVENT_COMMIT, nullptr, 0, 0);
-    }
-    return 0;
-}
-
-int Button(const char* label, int left, int width, CtrlCallbackPtr callback) {
-    const int button = NewCtrl(tableHandle, CTRL_COMMAND_BUTTON, label, kButtonTop, left);
-    SetCtrlAttribute(tableHandle, button, ATTR_WIDTH, width);
-    SetCtrlAttribute(tableHandle, button, ATTR_HEIGHT, 23);
-    SetCtrlAttribute(tableHandle, button, ATTR_CALLBACK_FUNCTION_POINTER, callback);
-    return button;
+void FillTable(int window) {
+    headerText = NewCtrl(window, CTRL_TEXT_MSG, "", 10, 12);
+    SetCtrlAttribute(window, headerText, ATTR_TEXT_SELECTABLE, 1);
+    tableControl = NewCtrl(window, CTRL_TABLE, "", 90, 12);
+    SetCtrlAttribute(window, tableControl, ATTR_WIDTH, kWidth - 24);
+    SetCtrlAttribute(window, tableControl, ATTR_HEIGHT, kButtonTop - 90 - 12);
+    SetCtrlAttribute(window, tableControl, ATTR_ACCESSIBLE_NAME, "Depth-of-field table");
+    SetCtrlAttribute(window, tableControl, ATTR_ACCESSIBLE_DESCRIPTION,
+                     "Each cell: near limit \u2013 far limit of sharpness");
+    Button(window, "__Focal lengths\u2026", 12, 110, AskFocals);
+    Button(window, "__Apertures\u2026", 128, 90, AskApertures);
+    Button(window, "__Distances\u2026", 224, 90, AskDistances);
+    Button(window, "Export __PDF\u2026", 360, 100, ExportPdf);
+    Button(window, "Export __CSV\u2026", 466, 100, ExportCsv);
+    Button(window, "P__rint\u2026", 572, 80, Print);
 }
 
 void MakeTable() {
+    tableHandle = NewSideWindow("kadrel depth-of-field table", kHeight, kWidth, FillTable);
+    if (tableHandle == 0) {
+        return;
+    }
     int top = 0, left = 0;
     GetPanelAttribute(panelHandle, ATTR_TOP, &top);
     GetPanelAttribute(panelHandle, ATTR_LEFT, &left);
-    tableHandle = NewPanel(0, "kadrel depth-of-field table", top + 40, left + 40, kHeight, kWidth);
-    if (tableHandle < 0) {
-        tableHandle = 0;
-        return;
-    }
-    SetPanelAttribute(tableHandle, ATTR_BACKCOLOR, 0xF0F0F0);
-    headerText = NewCtrl(tableHandle, CTRL_TEXT_MSG, "", 10, 12);
-    SetCtrlAttribute(tableHandle, headerText, ATTR_TEXT_SELECTABLE, 1);
-    tableControl = NewCtrl(tableHandle, CTRL_TABLE, "", 90, 12);
-    SetCtrlAttribute(tableHandle, tableControl, ATTR_WIDTH, kWidth - 24);
-    SetCtrlAttribute(tableHandle, tableControl, ATTR_HEIGHT, kButtonTop - 90 - 12);
-    SetCtrlAttribute(tableHandle, tableControl, ATTR_ACCESSIBLE_NAME, "Depth-of-field table");
-    SetCtrlAttribute(tableHandle, tableControl, ATTR_ACCESSIBLE_DESCRIPTION,
-                     "Each cell: near limit \u2013 far limit of sharpness");
-    Button("__Focal lengths\u2026", 12, 110, AskFocals);
-    Button("__Apertures\u2026", 128, 90, AskApertures);
-    Button("__Distances\u2026", 224, 90, AskDistances);
-    Button("Export __PDF\u2026", 360, 100, ExportPdf);
-    Button("Export __CSV\u2026", 466, 100, ExportCsv);
-    Button("P__rint\u2026", 572, 80, Print);
-    const int close = Button("__Close", kWidth - 72, 60, HideTable);
-    SetPanelAttribute(tableHandle, ATTR_CLOSE_CTRL, close);
-    InstallPanelCallback(tableHandle, TableKeys, nullptr);
-    AddPanelShortcut(tableHandle, "Escape", kEscape);
-    AddPanelShortcut(tableHandle, "Ctrl+Q", kQuit);
+    SetPanelAttribute(tableHandle, ATTR_TOP, top + 40);
+    SetPanelAttribute(tableHandle, ATTR_LEFT, left + 40);
 }
 
 bool SameCamera(const Settings& a, const Settings& b) {

@@ -1,8 +1,8 @@
 #include "core/table_csv.h"
 
 #include <charconv>
-#include <cmath>
-#include <system_error>
+
+#include "core/csv.h"
 
 namespace {
 
@@ -19,34 +19,10 @@ std::string Short(double value) {
 
 // A distance in the table's unit, three decimals; "inf", or empty for none.
 std::string Distance(double metres, Units units) {
-    if (std::isnan(metres)) {
-        return {};
-    }
-    if (std::isinf(metres)) {
-        return metres > 0 ? "inf" : "-inf";
-    }
-    char text[48];
-    const auto result =
-        std::to_chars(text, text + sizeof text, units == Units::Imperial ? metres / kFoot : metres,
-                      std::chars_format::fixed, 3);
-    return result.ec == std::errc() ? std::string(text, result.ptr) : std::string();
+    return CsvNumber(units == Units::Imperial ? metres / kFoot : metres, 3);
 }
 
 }  // namespace
-
-std::string CsvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) {
-        return text;
-    }
-    std::string quoted = "\"";
-    for (char c : text) {
-        quoted += c;
-        if (c == '"') {
-            quoted += '"';
-        }
-    }
-    return quoted + "\"";
-}
 
 std::string TableCsv(const std::string& camera, const std::vector<DofTable>& tables, Units units) {
     const std::string unit = units == Units::Imperial ? "ft" : "m";

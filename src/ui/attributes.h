@@ -16,7 +16,7 @@ enum class AttrType {
     Double,  // also takes an int
     Text,
     Callback,
-    Value,  // the control's own value type: a number, or text for text messages
+    Value,  // the control's own value type: a number, or text for texts and strings
 };
 
 // Which objects take an attribute.
@@ -29,8 +29,10 @@ enum : unsigned {
     ON_GRAPH = 1u << CTRL_GRAPH,
     ON_PICTURE = 1u << CTRL_PICTURE,
     ON_TABLE = 1u << CTRL_TABLE,
-    ON_LABELLED = ON_NUMERIC | ON_GRAPH,
-    ON_CONTROLS = ON_NUMERIC | ON_BUTTON | ON_BOX | ON_TEXT | ON_GRAPH | ON_PICTURE | ON_TABLE,
+    ON_STRING = 1u << CTRL_STRING,
+    ON_LABELLED = ON_NUMERIC | ON_GRAPH | ON_STRING,
+    ON_FIELDS = ON_NUMERIC | ON_STRING,
+    ON_CONTROLS = ON_FIELDS | ON_BUTTON | ON_BOX | ON_TEXT | ON_GRAPH | ON_PICTURE | ON_TABLE,
 };
 
 struct AttrInfo {

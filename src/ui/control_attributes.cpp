@@ -2,6 +2,7 @@
 // value's type, then applied to its widget and caption and stored.
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 #include "accessible.h"
@@ -169,6 +170,8 @@ int ApplyMode(Control& c, int mode) {
     }
     if (auto* field = qobject_cast<NumericField*>(c.widget)) {
         field->setIndicator(mode == VAL_INDICATOR);
+    } else if (auto* string = qobject_cast<QLineEdit*>(c.widget)) {
+        string->setReadOnly(mode == VAL_INDICATOR);
     } else {
         c.widget->setAttribute(Qt::WA_TransparentForMouseEvents, mode == VAL_INDICATOR);
     }
@@ -201,15 +204,17 @@ void ApplyColor(Control& c, int attribute, int rgb) {
             break;
         case ATTR_TEXT_COLOR:
             SetColor(c.widget,
-                     c.kind == CTRL_NUMERIC    ? QPalette::Text
-                     : c.kind == CTRL_TEXT_MSG ? QPalette::WindowText
-                                               : QPalette::ButtonText,
+                     kindBit(c.kind) & ON_FIELDS ? QPalette::Text
+                     : c.kind == CTRL_TEXT_MSG   ? QPalette::WindowText
+                                                 : QPalette::ButtonText,
                      rgb);
             break;
         case ATTR_TEXT_BGCOLOR:
             if (c.kind == CTRL_TEXT_MSG) {
                 c.widget->setAutoFillBackground(rgb != VAL_TRANSPARENT);
                 SetColor(c.widget, QPalette::Window, rgb);
+            } else if (c.kind == CTRL_STRING) {
+                SetColor(c.widget, QPalette::Base, rgb);
             }
             break;
         case ATTR_FRAME_COLOR:
@@ -310,7 +315,7 @@ int Admit(const Control& c, int attribute, const AttrValue& value) {
     }
     AttrType type = info->type;
     if (type == AttrType::Value) {
-        type = c.kind == CTRL_TEXT_MSG ? AttrType::Text : AttrType::Double;
+        type = c.kind == CTRL_NUMERIC ? AttrType::Double : AttrType::Text;
     }
     const bool ok = (type == AttrType::Int && std::holds_alternative<int>(value)) ||
                     (type == AttrType::Double && (std::holds_alternative<double>(value) ||

@@ -10,6 +10,7 @@
 #include "graph_widget.h"
 #include "numeric_field.h"
 #include "picture_widget.h"
+#include "string_field.h"
 #include "text_message.h"
 
 using namespace ui;
@@ -19,6 +20,10 @@ namespace {
 // A kind's attributes before the caller sets any.
 void Defaults(Panel& panel, Control& c, const char* label) {
     switch (c.kind) {
+        case CTRL_STRING:
+            applyAttribute(panel, c, ATTR_CTRL_MODE, VAL_HOT);
+            applyAttribute(panel, c, ATTR_LABEL_TEXT, std::string(label));
+            break;
         case CTRL_NUMERIC:
             applyAttribute(panel, c, ATTR_DATA_TYPE, VAL_DOUBLE);
             applyAttribute(panel, c, ATTR_CTRL_MODE, VAL_HOT);
@@ -62,6 +67,8 @@ QWidget* MakeWidget(int kind, QWidget* parent) {
             return new PictureWidget(parent);
         case CTRL_TABLE:
             return makeTable(parent);
+        case CTRL_STRING:
+            return new StringField(parent);
         default:
             return nullptr;
     }
@@ -71,6 +78,8 @@ void Connect(int panel, Control& c) {
     const int id = c.id;
     if (auto* field = qobject_cast<NumericField*>(c.widget)) {
         QObject::connect(field, &NumericField::committed, [panel, id] { commit(panel, id); });
+    } else if (auto* string = qobject_cast<StringField*>(c.widget)) {
+        QObject::connect(string, &StringField::committed, [panel, id] { commit(panel, id); });
     } else if (auto* button = qobject_cast<QPushButton*>(c.widget)) {
         QObject::connect(button, &QPushButton::clicked, [panel, id] { commit(panel, id); });
     } else if (auto* graph = qobject_cast<GraphWidget*>(c.widget)) {
@@ -96,7 +105,7 @@ int NewCtrl(int panel, int kind, const char* label, int top, int left) {
     if (int status = lookupPanel(panel, &p); status < 0) {
         return status;
     }
-    if (kind < CTRL_NUMERIC || kind > CTRL_TABLE) {
+    if (kind < CTRL_NUMERIC || kind > CTRL_STRING) {
         return fail(UIEBadValue, "unknown control kind " + std::to_string(kind));
     }
     auto control = std::make_unique<Control>();
@@ -107,7 +116,7 @@ int NewCtrl(int panel, int kind, const char* label, int top, int left) {
     if (auto* field = qobject_cast<NumericField*>(c.widget); field && p->loading) {
         field->holdFitting(true);
     }
-    if (kind == CTRL_NUMERIC || kind == CTRL_GRAPH) {
+    if (kindBit(kind) & ON_LABELLED) {
         c.label = new FittingLabel(p->widget);
         c.label->setBuddy(c.widget);
     }

@@ -8,6 +8,7 @@
 
 #include "model.h"
 #include "numeric_field.h"
+#include "string_field.h"
 
 namespace ui {
 
@@ -94,6 +95,10 @@ void commit(int panel, int control, int eventData1, int eventData2) {
     for (QWidget* w = QApplication::focusWidget(); w != nullptr; w = w->parentWidget()) {
         if (auto* field = qobject_cast<NumericField*>(w)) {
             field->commitEdit();
+            break;
+        }
+        if (auto* string = qobject_cast<StringField*>(w)) {
+            string->commitEdit();
             break;
         }
     }

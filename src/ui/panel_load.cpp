@@ -185,7 +185,7 @@ int SetPanel(int panel, int attribute, const AttrValue& value) {
 }
 
 int KindOf(const QJsonValue& json) {
-    for (int kind = CTRL_NUMERIC; kind <= CTRL_TABLE; ++kind) {
+    for (int kind = CTRL_NUMERIC; kind <= CTRL_STRING; ++kind) {
         if (json.toString() == kKindNames[kind]) {
             return kind;
         }
@@ -240,14 +240,15 @@ void ReadControl(int panel, const QJsonValue& json) {
     if (RequireInt(c.value("id"), "control id") != id) {
         Bad(QString("control ids must follow creation order; expected %1").arg(id));
     }
-    ReplayAttributes(c.value("attributes"), kindBit(kind), kind == CTRL_TEXT_MSG,
+    const bool textValue = kind == CTRL_TEXT_MSG || kind == CTRL_STRING;
+    ReplayAttributes(c.value("attributes"), kindBit(kind), textValue,
                      [&](int attribute, const AttrValue& value) {
                          return SetControl(panel, id, attribute, value);
                      });
     const QJsonValue value = c.value("value");
     if (kind == CTRL_NUMERIC) {
         Check(SetCtrlVal(panel, id, RequireNumber(value, "a field's value")));
-    } else if (kind == CTRL_TEXT_MSG) {
+    } else if (textValue) {
         Check(SetCtrlVal(panel, id, value.toString().toUtf8().constData()));
     } else if (kind == CTRL_GRAPH) {
         ReadGraph(panel, id, c.value("graph").toObject());

@@ -5,6 +5,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSaveFile>
 
 #include <cmath>
@@ -80,6 +81,8 @@ int ControlToJson(const Control& c, QJsonObject* out) {
         (*out)["value"] = Number(field->value());
     } else if (auto* text = qobject_cast<QLabel*>(c.widget)) {
         (*out)["value"] = text->text();
+    } else if (auto* string = qobject_cast<QLineEdit*>(c.widget)) {
+        (*out)["value"] = string->text();
     } else if (auto* graph = qobject_cast<GraphWidget*>(c.widget)) {
         (*out)["graph"] = GraphToJson(*graph);
     } else if (auto* picture = qobject_cast<PictureWidget*>(c.widget);

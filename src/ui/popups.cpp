@@ -1,5 +1,5 @@
-// Pop-up menus and the number prompt: modal, run from a callback, returning
-// what the user chose.
+// Pop-up menus, the number prompt and the save dialog: modal, run from a
+// callback, returning what the user chose.
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>

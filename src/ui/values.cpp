@@ -1,6 +1,9 @@
-// Control values: numbers for numeric fields, text for text messages, and a
-// control's default value. A value set here raises no event.
+// Control values: numbers for numeric fields, text for text messages and
+// string fields, and a control's default value. A value set here raises no
+// event.
 #include <QLabel>
+
+#include "string_field.h"
 
 #include "accessible.h"
 #include "controls.h"
@@ -62,6 +65,10 @@ int SetCtrlVal(int panel, int control, const char* value) {
     if (int status = Lookup(panel, control, &c); status < 0) {
         return status;
     }
+    if (auto* string = qobject_cast<StringField*>(c->widget)) {
+        string->setText(QString::fromUtf8(value ? value : ""));
+        return 0;
+    }
     if (c->kind != CTRL_TEXT_MSG) {
         return fail(UIEWrongType, "control " + std::to_string(control) + " takes no text");
     }
@@ -107,6 +114,10 @@ int GetCtrlVal(int panel, int control, std::string* value) {
     if (int status = Lookup(panel, control, &c); status < 0) {
         return status;
     }
+    if (auto* string = qobject_cast<StringField*>(c->widget)) {
+        *value = string->text().toStdString();
+        return 0;
+    }
     if (c->kind != CTRL_TEXT_MSG) {
         return fail(UIEWrongType, "control " + std::to_string(control) + " holds no text");
     }
@@ -126,7 +137,7 @@ int DefaultCtrl(int panel, int control) {
             std::holds_alternative<int>(value) ? std::get<int>(value) : std::get<double>(value);
         return SetCtrlVal(panel, control, number);
     }
-    if (c->kind == CTRL_TEXT_MSG) {
+    if (c->kind == CTRL_TEXT_MSG || c->kind == CTRL_STRING) {
         const std::string text = it == c->attributes.end() ? "" : std::get<std::string>(it->second);
         return SetCtrlVal(panel, control, text.c_str());
     }

@@ -150,6 +150,60 @@ big=1$(printf '0%.0s' $(seq 40))
 run dof --sensor "${big}x24" --distance 3
 expect "a sensor wider than a float holds" 2 "" "kadrel: --sensor: \"${big}x24\" is not a sensor size in mm such as 36x24"
 
+# kadrel stack, 24 mm at f/8 from 1 m to infinity, shots just touching: each
+# row rounded from the thin-lens limits worked out in python (focus s with
+# near limit on the previous far: s = a(H′ − f)/(H′ − a); bracketing with far
+# limit on the previous near: s = b(H′ + f)/(H′ + b)), and f/45.4 for one shot
+# from H′ = 2A − f.
+run stack --focal 24 --aperture 8 --near 1 --far inf --overlap 0
+expect "landscape stack and bracketing" 0 "24 mm at f/8, CoC 0.0064 mm = 1 px; zone 1.00 m to ∞, overlap 0 %
+
+Focus stack, near to far: 6 shots, sharp from 1.00 m to ∞
+shot  focus       from sensor near        far         depth       step
+    1 1.10 m      1.12 m      1.00 m      1.21 m      211.3 mm
+    2 1.36 m      1.38 m      1.21 m      1.54 m      326.3 mm    259.6 mm
+    3 1.78 m      1.80 m      1.54 m      2.11 m      570.4 mm    423.1 mm
+    4 2.59 m      2.61 m      2.11 m      3.36 m      1.25 m      812.3 mm
+    5 4.79 m      4.81 m      3.36 m      8.32 m      4.96 m      2.20 m
+    6 32.19 m     32.21 m     8.32 m      ∞           ∞           27.40 m
+
+Hyperfocal bracketing, from infinity: 6 shots, sharp from 946.4 mm to ∞
+shot  focus       from sensor near        far         depth       step
+    1 11.24 m     11.26 m     5.62 m      ∞           ∞
+    2 3.75 m      3.78 m      2.82 m      5.62 m      2.80 m      7.49 m
+    3 2.26 m      2.28 m      1.88 m      2.82 m      934.4 mm    1.50 m
+    4 1.61 m      1.64 m      1.41 m      1.88 m      467.2 mm    641.0 mm
+    5 1.26 m      1.28 m      1.13 m      1.41 m      280.3 mm    356.0 mm
+    6 1.03 m      1.06 m      946.4 mm    1.13 m      186.9 mm    226.6 mm
+
+One shot instead: focus at 2.00 m (2.02 m from the sensor) at f/45.4, marked f/51.
+Its Airy disc, 69.3 µm, is wider than the 0.0064 mm circle: take the stack instead." ""
+
+# 100 mm at f/2.8 from 0.40 to 0.42 m: 44 shots, as CSV in metres; the first
+# at 400.216 mm (533.525 mm from the sensor), the last at 419.857 mm, sharp to
+# 420.099 mm.
+run stack --focal 100 --aperture 2.8 --near 0.40 --far 0.42 --overlap 0 --csv
+[ "$STATUS" = 0 ] && [ "$(wc -l <"$WORK/out")" = 45 ] &&
+    [ "$(sed -n 2p "$WORK/out")" = $'stack,1,0.400216,0.533525,0.400000,0.400432,0.000432,\r' ] &&
+    [ "$(tail -1 "$WORK/out")" = $'stack,44,0.419857,0.551121,0.419616,0.420099,0.000483,0.000482\r' ] &&
+    passed=$((passed + 1)) || fail "macro stack as CSV: status $STATUS, $OUT"
+
+# Zones that cannot be planned: a message and status 2 for what was typed,
+# status 1 for a zone that would take more than 10,000 shots.
+while IFS='|' read -r status message args; do
+    eval "run $args"
+    expect "$args" "$status" "" "$message"
+done <<'CASES'
+2|kadrel: stack: the near end must be closer than the far end|stack --near 2 --far 1
+2|kadrel: stack: the near end must lie beyond the focal length|stack --focal 50 --near 40mm --far 1
+2|kadrel: stack: --near and --far are required (see kadrel stack --help)|stack --near 1
+2|kadrel: stack: --far: "far" is not a distance or inf|stack --near 1 --far far
+2|kadrel: stack: --overlap: "60" is not a share from 0 to 50 per cent|stack --near 1 --far 2 --overlap 60
+2|kadrel: stack: --near needs a value|stack --far 2 --near
+2|kadrel: stack: unknown argument "--depth" (see kadrel stack --help)|stack --near 1 --far 2 --depth
+1|kadrel: stack: the zone needs more than 10000 shots|stack --focal 2000 --aperture 1 --coc "0.001 mm" --near 3 --far inf
+CASES
+
 # Help on stdout with status 0; a failed write is a failure.
 run --help
 [ "$STATUS" = 0 ] && grep -q '^  dof  ' "$WORK/out" && passed=$((passed + 1)) ||
@@ -157,6 +211,10 @@ run --help
 run dof --help
 [ "$STATUS" = 0 ] && [[ "$OUT" == "Usage: kadrel dof --distance D [options]"* ]] &&
     [[ "$OUT" == *"--coc C"* ]] && passed=$((passed + 1)) || fail "kadrel dof --help: $OUT"
+run stack --help
+[ "$STATUS" = 0 ] && [[ "$OUT" == "Usage: kadrel stack --near D --far D"* ]] &&
+    [[ "$OUT" == *"--coc C"* ]] && grep -q '^  stack  ' <("$PROGRAM" --help) &&
+    passed=$((passed + 1)) || fail "kadrel stack --help: $OUT"
 # kadrel table: the cards as CSV, byte for byte (CRLF line ends). Full frame,
 # c = 0.030 mm, 50 mm: H′ = f²/(Nc) = 10.4167 m at f/8, 3.7879 m at f/22;
 # near = H′s/(H′ + s − f), far = H′s/(H′ − s + f); at 5 m f/22 is past H.
@@ -200,7 +258,7 @@ run table --pdf "$WORK/no/such/folder.pdf"
 run --help
 [[ "$OUT" == *"  table "* ]] && passed=$((passed + 1)) || fail "kadrel --help does not list table"
 
-for args in "dof --distance 3" "dof --help" "table --csv"; do
+for args in "dof --distance 3" "dof --help" "table --csv" "stack --near 1 --far inf"; do
     status=0
     "$PROGRAM" $args >/dev/full 2>"$WORK/err" || status=$?
     [ "$status" = 1 ] && [ "$(cat "$WORK/err")" = "kadrel: write error: No space left on device" ] &&

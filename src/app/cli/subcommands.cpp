@@ -6,6 +6,7 @@
 #include "app/output.h"
 #include "cli/dof.h"
 #include "cli/photo.h"
+#include "cli/stack.h"
 #include "cli/table.h"
 #include "core/text_format.h"
 
@@ -13,6 +14,7 @@ namespace {
 
 const Subcommand kSubcommands[] = {
     {"dof", "depth of field at one distance: the report, the sharp zone, diffraction", RunDof},
+    {"stack", "the shots that hold a zone sharp: focus stack, hyperfocal bracketing", RunStack},
     {"table", "depth-of-field cards for focal lengths, apertures, distances: CSV or PDF", RunTable},
     {"photo", "the camera a photo was taken with, as the window would take it", RunPhoto},
 };

@@ -33,6 +33,19 @@ void PlaceCursor(double d);
 void FocusAtHyperfocal();
 void CopyReportAsText();
 
+// A window beside the panel, made hidden: fill adds its own controls, then a
+// Close button (bottom right) that the close box and Escape press, which only
+// hides the window; Ctrl+Q ends kadrel there as on the panel. Its handle, or 0.
+int NewSideWindow(const char* title, int height, int width, void (*fill)(int window));
+// Where a side window was put last.
+struct SidePlace {
+    int top;
+    int left;
+};
+// Shows it beside the panel, wholly on the panel's screen, unless the user has
+// moved it since it was put there.
+void ShowBesidePanel(int window, bool justMade, SidePlace* placed);
+
 // The Preferences dialog (context menu, Ctrl+,): units and circle of
 // confusion, saved at once; Ctrl+Q in it quits as from the panel.
 void OpenPreferences();
@@ -54,3 +67,12 @@ void CloseDetails();
 void FitDetails(bool comparing);
 extern int detailsHandle;  // 0 while there is none
 extern int detailsText;    // its text control
+
+// The Plan window (focus stack, hyperfocal bracketing, one shot instead, the
+// blur of a point): made on first use, beside the panel, its zone the sharp
+// zone at the cursor each time it opens; it follows every report until it is
+// closed, and goes with the panel.
+void OpenPlan();
+void FollowPlan();
+void ClosePlan();
+extern int planHandle;  // 0 while there is none

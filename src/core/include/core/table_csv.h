@@ -8,11 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "core/csv.h"
 #include "core/dof_table.h"
 
 // Distances in metres, or feet in imperial units, with three decimals; the
 // column names say which.
 std::string TableCsv(const std::string& camera, const std::vector<DofTable>& tables, Units units);
-
-// One field as RFC 4180 writes it.
-std::string CsvField(const std::string& text);

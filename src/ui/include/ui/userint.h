@@ -73,7 +73,8 @@ enum CtrlKind {
     CTRL_TEXT_MSG,
     CTRL_GRAPH,
     CTRL_PICTURE,
-    CTRL_TABLE,  // read-only cells under column and row heads (SetTableCells)
+    CTRL_TABLE,   // read-only cells under column and row heads (SetTableCells)
+    CTRL_STRING,  // one line of text the user types, committed by Return or by leaving it
 };
 
 enum DataType { VAL_INTEGER = 1, VAL_FLOAT, VAL_DOUBLE, VAL_STRING };
@@ -268,14 +269,16 @@ int DefaultCtrl(int panel, int control);
 int SetCtrlVal(int panel, int control, int value);
 int SetCtrlVal(int panel, int control, float value);
 int SetCtrlVal(int panel, int control, double value);
-// 0; null counts as ""; UIEWrongType when the control is no text message.
+// 0; null counts as ""; UIEWrongType when the control is no text message or
+// string field.
 int SetCtrlVal(int panel, int control, const char* value);
 // 0 and the value; UIEWrongType unless the control is a numeric field of
 // exactly that data type (VAL_INTEGER, VAL_FLOAT, VAL_DOUBLE).
 int GetCtrlVal(int panel, int control, int* value);
 int GetCtrlVal(int panel, int control, float* value);
 int GetCtrlVal(int panel, int control, double* value);
-// 0 and the text; UIEWrongType when the control is no text message.
+// 0 and the text; UIEWrongType when the control is no text message or string
+// field.
 int GetCtrlVal(int panel, int control, std::string* value);
 
 // 0; UIEBadAttribute when the attribute does not apply to the control's kind;

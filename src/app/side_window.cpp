@@ -1,0 +1,62 @@
+// The windows beside the panel (details, plan, table) behave alike: a Close button
+// that the close box and Escape press, closing only hides the window, and
+// Ctrl+Q ends kadrel as it does from the panel, saving the settings.
+#include "app/extras.h"
+#include "app/kadrel.h"
+#include "app/kadrel_uir.h"
+
+namespace {
+
+constexpr int kGap = 16;  // between the panel's window and this one
+
+enum { kCloseKey = 1, kQuitKey };
+
+int HideSideWindow(int panel, int, int event, void*, int, int) {
+    if (event == EVENT_COMMIT) {
+        HidePanel(panel);
+    }
+    return 0;
+}
+
+int SideWindowKeys(int panel, int, int event, void*, int key, int) {
+    if (event == EVENT_SHORTCUT && key == kCloseKey) {
+        HidePanel(panel);
+    } else if (event == EVENT_SHORTCUT && key == kQuitKey) {
+        QuitCallback(panelHandle, PANEL_COMMANDBUTTON, EVENT_COMMIT, nullptr, 0, 0);
+    }
+    return 0;
+}
+
+}  // namespace
+
+int NewSideWindow(const char* title, int height, int width, void (*fill)(int window)) {
+    const int window = NewPanel(0, title, 0, 0, height, width);
+    if (window < 0) {
+        return 0;
+    }
+    SetPanelAttribute(window, ATTR_BACKCOLOR, 0xF0F0F0);
+    fill(window);
+    const int close = NewCtrl(window, CTRL_COMMAND_BUTTON, "__Close", height - 35, width - 72);
+    SetCtrlAttribute(window, close, ATTR_WIDTH, 60);
+    SetCtrlAttribute(window, close, ATTR_HEIGHT, 23);
+    SetCtrlAttribute(window, close, ATTR_CALLBACK_FUNCTION_POINTER, HideSideWindow);
+    SetPanelAttribute(window, ATTR_CLOSE_CTRL, close);
+    InstallPanelCallback(window, SideWindowKeys, nullptr);
+    AddPanelShortcut(window, "Escape", kCloseKey);
+    AddPanelShortcut(window, "Ctrl+Q", kQuitKey);
+    return window;
+}
+
+// Found anywhere but where it was put last, the user has moved the window,
+// and it stays where they put it for the rest of the run.
+void ShowBesidePanel(int window, bool justMade, SidePlace* placed) {
+    int top = 0, left = 0;
+    GetPanelAttribute(window, ATTR_TOP, &top);
+    GetPanelAttribute(window, ATTR_LEFT, &left);
+    if (justMade || (top == placed->top && left == placed->left)) {
+        PlacePanelBeside(window, panelHandle, kGap);  // the panel may have moved since
+        GetPanelAttribute(window, ATTR_TOP, &placed->top);
+        GetPanelAttribute(window, ATTR_LEFT, &placed->left);
+    }
+    DisplayPanel(window);
+}
