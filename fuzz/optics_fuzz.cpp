@@ -1,12 +1,14 @@
 // The calculations, the report, the details and the clipboard text on
-// arbitrary numbers: NaN, infinities,
-// denormals, zeros, negatives and the extremes of each type.
+// arbitrary numbers and circles of confusion in either units: NaN,
+// infinities, denormals, zeros, negatives and the extremes of each type.
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 
+#include "core/circle_of_confusion.h"
 #include "core/details_text.h"
 #include "core/optics.h"
+#include "core/units.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     struct {
@@ -14,6 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         int32_t xresol, yresol;
         float focal, aperture, dmax;
         double d;
+        uint8_t cocKind, imperial;
+        double cocValue, viewingMm;
     } in{};
     std::memcpy(&in, data, size < sizeof in ? size : sizeof in);
     Settings s;
@@ -28,8 +32,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const DepthOfField r =
         ComputeDepthOfField(g.pixelsize, s.focal, s.xresol, s.yresol, s.aperture, in.d);
     const std::string report = ComposeReport(r, in.d);
-    const SharpZone zone = ComputeSharpZone(g.pixelsize, s.focal, s.aperture, in.d, r);
-    const std::string details = ComposeDetails(zone, in.d, s.aperture);
-    const std::string text = ComposePlainText(s, report, zone);
+    CocChoice coc;
+    coc.kind = static_cast<CocKind>(in.cocKind % 4);
+    coc.value = in.cocValue;
+    coc.viewingMm = in.viewingMm;
+    const Units units = in.imperial % 2 ? Units::Imperial : Units::Metric;
+    const std::string details = ComposeDetails(s, coc, units, in.d);
+    const std::string text = ComposePlainText(s, coc, units, report, in.d);
     return report.empty() || details.empty() || text.empty() ? 1 : 0;
 }

@@ -69,8 +69,9 @@ bool ApplyLine(const std::string& key, const std::string& rest, PhotoCamera* c) 
     } else if (key == "pixels" && w.size() == 2) {
         const double x = PositiveNumber(w[0]), y = PositiveNumber(w[1]);
         c->hasPixels = x >= 1 && y >= 1 && x <= 2147483647 && y <= 2147483647;
-        c->xresol = static_cast<long>(x);
-        c->yresol = static_cast<long>(y);
+        // Converted only once known to fit: a wider double has no long.
+        c->xresol = c->hasPixels ? static_cast<long>(x) : 0;
+        c->yresol = c->hasPixels ? static_cast<long>(y) : 0;
         return c->hasPixels;
     } else if (key == "focal" && w.size() == 1) {
         c->focal = PositiveNumber(w[0]);

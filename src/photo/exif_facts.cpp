@@ -62,7 +62,8 @@ struct QuietLog {
 
 bool ReadExifFacts(const unsigned char* data, long size, PhotoFacts* facts, std::string* why) {
     static const QuietLog quiet;
-    Exiv2::Image::AutoPtr image;
+    // The factory's own pointer type, whatever this Exiv2 calls it.
+    decltype(Exiv2::ImageFactory::open(data, size)) image;
     try {
         image = Exiv2::ImageFactory::open(data, size);
     } catch (const std::exception&) {

@@ -29,8 +29,7 @@
 
 namespace {
 
-constexpr off_t kLargestPhoto = off_t{512} << 20;     // bytes; raw files stay well under
-constexpr rlim_t kAddressSpace = rlim_t{1536} << 20;  // the mapped photo and the parsers
+constexpr off_t kLargestPhoto = off_t{512} << 20;  // bytes; raw files stay well under
 constexpr rlim_t kProcessorSeconds = 4;
 
 void Limit(int resource, rlim_t value) {
@@ -108,6 +107,7 @@ std::string ReadPhoto(const char* path) {
 
 int main(int argc, char* argv[]) {
 #ifndef KADREL_ADDRESS_SANITIZER
+    constexpr rlim_t kAddressSpace = rlim_t{1536} << 20;  // the mapped photo and the parsers
     Limit(RLIMIT_AS, kAddressSpace);
 #endif
     Limit(RLIMIT_CPU, kProcessorSeconds);
