@@ -128,7 +128,7 @@ TEST_F(PreferencesTest, ALinkedFileIsWrittenThroughItsLinkKeepingItsMode) {
     std::remove(prefsFullPath);
 }
 
-// The spec's report and kadrel.ini do not depend on the preferences.
+// The panel's report and kadrel.ini do not depend on the preferences.
 TEST_F(PreferencesTest, ReportAndSettingsFileUntouched) {
     std::ofstream(prefsFullPath) << "units = imperial\ncoc = d/1000\n";
     Restart();

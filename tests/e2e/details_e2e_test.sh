@@ -26,12 +26,7 @@ geometry() {
 open_details() {
     focus_panel
     xdotool key ctrl+d
-    DETAILS=
-    for _ in $(seq 50); do
-        DETAILS=$(xdotool search --onlyvisible --name '^kadrel details$' 2>/dev/null | head -1 || true)
-        [ -n "$DETAILS" ] && break
-        sleep 0.1
-    done
+    DETAILS=$(wait_window 'kadrel details')
     [ -n "$DETAILS" ] || fail "$row: Ctrl+D opened no details window"
     sleep 0.3
     geometry "$DETAILS"

@@ -13,12 +13,7 @@ passed=0
 
 # The plan window once it shows; sets PLAN.
 wait_plan() {
-    PLAN=
-    for _ in $(seq 100); do
-        PLAN=$(xdotool search --onlyvisible --name '^kadrel plan$' 2>/dev/null | head -1 || true)
-        [ -n "$PLAN" ] && break
-        sleep 0.1
-    done
+    PLAN=$(wait_window 'kadrel plan' 100)
     [ -n "$PLAN" ] || fail "no plan window"
     xdotool windowfocus --sync "$PLAN"
     sleep 0.3

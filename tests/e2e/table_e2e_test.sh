@@ -91,12 +91,7 @@ focus_panel
 xdotool mousemove --window "$WINDOW" 250 300 click 3
 sleep 0.5
 xdotool key Up Up Return
-DETAILS=
-for _ in $(seq 50); do
-    DETAILS=$(xdotool search --onlyvisible --name '^kadrel details$' 2>/dev/null | head -1 || true)
-    [ -n "$DETAILS" ] && break
-    sleep 0.1
-done
+DETAILS=$(wait_window 'kadrel details')
 [ -n "$DETAILS" ] || fail "no details window after pinning"
 if [ "${2:-}" = a11y ]; then
     tree=$($TREE dump)

@@ -58,6 +58,18 @@ launch() {
     sleep 0.5
 }
 
+# Prints the id of the visible window titled exactly NAME once it shows, or
+# nothing after TRIES tenths of a second (50 unless given).
+wait_window() {
+    local id=
+    for _ in $(seq "${2:-50}"); do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 || true)
+        [ -n "$id" ] && break
+        sleep 0.1
+    done
+    echo "$id"
+}
+
 # Gives the panel the keyboard, as a window manager does when a pop-up closes.
 focus_panel() {
     xdotool windowfocus --sync "$WINDOW"
