@@ -1,15 +1,15 @@
 // The factory that hands Qt the runtime's own interfaces, and the change
 // notices the widgets send through it.
-#include "accessible.h"
+#include "accessibility/accessible.h"
 
 #include <QAccessible>
 #include <QLabel>
 
-#include "accessible_interfaces.h"
-#include "graph_widget.h"
-#include "model.h"
-#include "numeric_field.h"
-#include "text_message.h"
+#include "accessibility/accessible_interfaces.h"
+#include "model/model.h"
+#include "widgets/graph/graph_widget.h"
+#include "widgets/numeric_field.h"
+#include "widgets/text/text_message.h"
 
 namespace ui {
 namespace {

@@ -2,8 +2,8 @@
 // properties this field does not have, and knows nothing of indicators.
 #include <QLineEdit>
 
-#include "accessible_interfaces.h"
-#include "numeric_field.h"
+#include "accessibility/accessible_interfaces.h"
+#include "widgets/numeric_field.h"
 
 namespace ui {
 

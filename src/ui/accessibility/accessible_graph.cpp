@@ -3,9 +3,9 @@
 // a text message that reports on the cursor's position.
 #include <cmath>
 
-#include "accessible_interfaces.h"
-#include "graph_widget.h"
+#include "accessibility/accessible_interfaces.h"
 #include "ui/userint.h"
+#include "widgets/graph/graph_widget.h"
 
 namespace ui {
 

@@ -1,7 +1,7 @@
 // Text messages for assistive technology: Qt's label interface has a name but
 // no text interface, so a long multi-line message could only be heard whole.
-#include "accessible_interfaces.h"
-#include "text_message.h"
+#include "accessibility/accessible_interfaces.h"
+#include "widgets/text/text_message.h"
 
 namespace ui {
 

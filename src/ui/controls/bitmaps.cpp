@@ -6,8 +6,8 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
-#include "model.h"
-#include "picture_widget.h"
+#include "model/model.h"
+#include "widgets/picture_widget.h"
 
 namespace ui {
 

@@ -5,12 +5,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "accessible.h"
-#include "command_button.h"
-#include "controls.h"
-#include "graph_widget.h"
-#include "numeric_field.h"
-#include "text_layout.h"
+#include "accessibility/accessible.h"
+#include "controls/controls.h"
+#include "layout/text_layout.h"
+#include "widgets/command_button.h"
+#include "widgets/graph/graph_widget.h"
+#include "widgets/numeric_field.h"
 
 namespace ui {
 namespace {

@@ -4,14 +4,14 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "command_button.h"
-#include "controls.h"
-#include "fitting_label.h"
-#include "graph_widget.h"
-#include "numeric_field.h"
-#include "picture_widget.h"
-#include "string_field.h"
-#include "text_message.h"
+#include "controls/controls.h"
+#include "widgets/command_button.h"
+#include "widgets/graph/graph_widget.h"
+#include "widgets/numeric_field.h"
+#include "widgets/picture_widget.h"
+#include "widgets/string_field.h"
+#include "widgets/text/fitting_label.h"
+#include "widgets/text/text_message.h"
 
 using namespace ui;
 

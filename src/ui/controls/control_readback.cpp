@@ -3,7 +3,7 @@
 // for one never set.
 #include <algorithm>
 
-#include "controls.h"
+#include "controls/controls.h"
 
 using namespace ui;
 

@@ -6,7 +6,7 @@
 #include <QColor>
 #include <QRect>
 
-#include "model.h"
+#include "model/model.h"
 
 namespace ui {
 

@@ -2,8 +2,8 @@
 #include <QHeaderView>
 #include <QTableWidget>
 
-#include "controls.h"
-#include "model.h"
+#include "controls/controls.h"
+#include "model/model.h"
 
 namespace ui {
 

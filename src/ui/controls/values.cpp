@@ -3,12 +3,12 @@
 // event.
 #include <QLabel>
 
-#include "string_field.h"
+#include "widgets/string_field.h"
 
-#include "accessible.h"
-#include "controls.h"
-#include "numeric_field.h"
-#include "text_layout.h"
+#include "accessibility/accessible.h"
+#include "controls/controls.h"
+#include "layout/text_layout.h"
+#include "widgets/numeric_field.h"
 
 using namespace ui;
 

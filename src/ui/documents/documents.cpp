@@ -12,8 +12,8 @@
 
 #include <memory>
 
-#include "model.h"
-#include "print_module.h"
+#include "documents/print_module.h"
+#include "model/model.h"
 
 namespace ui {
 namespace {

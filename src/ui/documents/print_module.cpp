@@ -1,4 +1,4 @@
-#include "print_module.h"
+#include "documents/print_module.h"
 
 #include <QPrintDialog>
 #include <QPrinter>

@@ -1,7 +1,7 @@
 // Graph operations: axes, plots and cursors.
-#include "graph_widget.h"
-#include "model.h"
-#include "text_layout.h"
+#include "layout/text_layout.h"
+#include "model/model.h"
+#include "widgets/graph/graph_widget.h"
 
 using namespace ui;
 

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "controls.h"
+#include "controls/controls.h"
 
 namespace ui {
 

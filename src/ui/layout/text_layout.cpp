@@ -1,11 +1,11 @@
-#include "text_layout.h"
+#include "layout/text_layout.h"
 
 #include <algorithm>
 
-#include "controls.h"
-#include "fitting_label.h"
-#include "graph_widget.h"
-#include "text_fit.h"
+#include "controls/controls.h"
+#include "widgets/graph/graph_widget.h"
+#include "widgets/text/fitting_label.h"
+#include "widgets/text/text_fit.h"
 
 namespace ui {
 namespace {

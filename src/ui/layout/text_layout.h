@@ -2,7 +2,7 @@
 // controls beside them, and each graph told which texts lie on its plot.
 #pragma once
 
-#include "model.h"
+#include "model/model.h"
 
 namespace ui {
 

@@ -1,4 +1,4 @@
-#include "attributes.h"
+#include "model/attributes.h"
 
 #include <iterator>
 

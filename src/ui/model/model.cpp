@@ -6,9 +6,9 @@
 
 #include <cstdio>
 
-#include "model.h"
-#include "numeric_field.h"
-#include "string_field.h"
+#include "model/model.h"
+#include "widgets/numeric_field.h"
+#include "widgets/string_field.h"
 
 namespace ui {
 

@@ -13,9 +13,9 @@
 #include <variant>
 #include <vector>
 
-#include "attributes.h"
-#include "panel_widget.h"
+#include "model/attributes.h"
 #include "ui/userint.h"
+#include "widgets/panel_widget.h"
 
 class QApplication;
 class QLabel;

@@ -11,8 +11,8 @@
 
 #include <vector>
 
-#include "model.h"
-#include "panel_widget.h"
+#include "model/model.h"
+#include "widgets/panel_widget.h"
 
 namespace ui {
 

@@ -8,7 +8,7 @@
 // Numbers that JSON cannot hold (infinities, NaN) are written as text.
 #pragma once
 
-#include "attributes.h"
+#include "model/attributes.h"
 
 namespace ui {
 

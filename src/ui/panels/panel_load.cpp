@@ -10,11 +10,11 @@
 #include <cmath>
 #include <set>
 
-#include "controls.h"
-#include "numeric_field.h"
-#include "panel_file.h"
-#include "picture_widget.h"
-#include "regular_file.h"
+#include "controls/controls.h"
+#include "panels/panel_file.h"
+#include "panels/regular_file.h"
+#include "widgets/numeric_field.h"
+#include "widgets/picture_widget.h"
 
 using namespace ui;
 

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "model.h"
-#include "popup_place.h"
+#include "model/model.h"
+#include "popups/popup_place.h"
 
 namespace ui {
 namespace {

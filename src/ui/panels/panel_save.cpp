@@ -10,11 +10,11 @@
 
 #include <cmath>
 
-#include "graph_widget.h"
-#include "model.h"
-#include "numeric_field.h"
-#include "panel_file.h"
-#include "picture_widget.h"
+#include "model/model.h"
+#include "panels/panel_file.h"
+#include "widgets/graph/graph_widget.h"
+#include "widgets/numeric_field.h"
+#include "widgets/picture_widget.h"
 
 using namespace ui;
 

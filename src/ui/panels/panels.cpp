@@ -4,8 +4,8 @@
 
 #include <cmath>
 
-#include "model.h"
-#include "text_layout.h"
+#include "layout/text_layout.h"
+#include "model/model.h"
 
 namespace ui {
 

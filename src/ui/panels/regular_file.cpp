@@ -1,4 +1,4 @@
-#include "regular_file.h"
+#include "panels/regular_file.h"
 
 #include <QFile>
 
@@ -9,7 +9,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "model.h"
+#include "model/model.h"
 
 namespace ui {
 

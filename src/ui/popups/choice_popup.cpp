@@ -8,7 +8,7 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
-#include "model.h"
+#include "model/model.h"
 
 namespace ui {
 namespace {

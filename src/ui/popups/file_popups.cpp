@@ -10,8 +10,8 @@
 #include <cstring>
 #include <set>
 
-#include "model.h"
-#include "panel_widget.h"
+#include "model/model.h"
+#include "widgets/panel_widget.h"
 
 namespace ui {
 namespace {

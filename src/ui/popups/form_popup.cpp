@@ -12,7 +12,7 @@
 
 #include <vector>
 
-#include "model.h"
+#include "model/model.h"
 
 namespace ui {
 namespace {

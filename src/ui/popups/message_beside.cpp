@@ -10,8 +10,8 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-#include "model.h"
-#include "popup_place.h"
+#include "model/model.h"
+#include "popups/popup_place.h"
 
 using namespace ui;
 

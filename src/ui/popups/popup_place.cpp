@@ -1,4 +1,4 @@
-#include "popup_place.h"
+#include "popups/popup_place.h"
 
 #include <QWidget>
 

@@ -8,7 +8,7 @@
 #include <map>
 #include <set>
 
-#include "model.h"
+#include "model/model.h"
 
 namespace ui {
 namespace {

@@ -1,4 +1,4 @@
-#include "after_first_frame.h"
+#include "runtime/after_first_frame.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "after_first_frame.h"
-#include "model.h"
+#include "model/model.h"
+#include "runtime/after_first_frame.h"
 
 using namespace ui;
 

@@ -1,4 +1,4 @@
-#include "platform_probe.h"
+#include "runtime/platform_probe.h"
 
 #include <QDir>
 #include <QJsonArray>

@@ -1,4 +1,4 @@
-#include "quit_signals.h"
+#include "runtime/quit_signals.h"
 
 #include <QApplication>
 #include <QSocketNotifier>
@@ -9,7 +9,7 @@
 #include <cerrno>
 #include <vector>
 
-#include "model.h"
+#include "model/model.h"
 
 namespace ui {
 

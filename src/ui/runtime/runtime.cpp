@@ -20,11 +20,11 @@
 #include <limits>
 #include <memory>
 
-#include "accessible.h"
-#include "model.h"
-#include "platform_probe.h"
-#include "popup_place.h"
-#include "quit_signals.h"
+#include "accessibility/accessible.h"
+#include "model/model.h"
+#include "popups/popup_place.h"
+#include "runtime/platform_probe.h"
+#include "runtime/quit_signals.h"
 
 using namespace ui;
 

@@ -1,4 +1,4 @@
-#include "numeric_field.h"
+#include "widgets/numeric_field.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -8,9 +8,9 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "accessible.h"
-#include "text_fit.h"
+#include "accessibility/accessible.h"
 #include "ui/userint.h"
+#include "widgets/text/text_fit.h"
 
 namespace ui {
 

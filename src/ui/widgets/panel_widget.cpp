@@ -1,8 +1,8 @@
-#include "panel_widget.h"
+#include "widgets/panel_widget.h"
 
 #include <QCloseEvent>
 
-#include "model.h"
+#include "model/model.h"
 
 namespace ui {
 

@@ -1,4 +1,4 @@
-#include "picture_widget.h"
+#include "widgets/picture_widget.h"
 
 #include <QBuffer>
 #include <QImageReader>

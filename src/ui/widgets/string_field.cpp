@@ -1,4 +1,4 @@
-#include "string_field.h"
+#include "widgets/string_field.h"
 
 namespace ui {
 

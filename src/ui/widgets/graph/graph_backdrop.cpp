@@ -1,7 +1,7 @@
 // The plot's colour beneath the texts that lie on the plot.
 #include <QPainter>
 
-#include "graph_widget.h"
+#include "widgets/graph/graph_widget.h"
 
 namespace ui {
 

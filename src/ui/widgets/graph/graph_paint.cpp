@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "graph_widget.h"
 #include "ui/userint.h"
+#include "widgets/graph/graph_widget.h"
 
 namespace ui {
 namespace {

@@ -1,4 +1,4 @@
-#include "graph_widget.h"
+#include "widgets/graph/graph_widget.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "accessible.h"
+#include "accessibility/accessible.h"
 #include "ui/userint.h"
 
 namespace ui {

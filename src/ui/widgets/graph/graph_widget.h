@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "axis_scale.h"
-#include "fitting_label.h"
+#include "widgets/graph/axis_scale.h"
+#include "widgets/text/fitting_label.h"
 
 namespace ui {
 

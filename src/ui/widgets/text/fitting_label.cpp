@@ -1,4 +1,4 @@
-#include "fitting_label.h"
+#include "widgets/text/fitting_label.h"
 
 #include <QFontInfo>
 #include <QPainter>

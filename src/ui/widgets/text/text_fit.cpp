@@ -1,4 +1,4 @@
-#include "text_fit.h"
+#include "widgets/text/text_fit.h"
 
 #include <QFontMetrics>
 #include <QStringList>

@@ -2,7 +2,7 @@
 // through its text interface and follows as it changes.
 #pragma once
 
-#include "fitting_label.h"
+#include "widgets/text/fitting_label.h"
 
 namespace ui {
 
