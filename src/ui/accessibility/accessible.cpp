@@ -1,12 +1,9 @@
-// The factory that hands Qt the runtime's own interfaces, and the change
-// notices the widgets send through it.
+// The factory that hands Qt the runtime's own interfaces.
 #include "accessibility/accessible.h"
 
 #include <QAccessible>
-#include <QLabel>
 
 #include "accessibility/accessible_interfaces.h"
-#include "model/model.h"
 #include "widgets/graph/graph_widget.h"
 #include "widgets/numeric_field.h"
 #include "widgets/text/text_message.h"
@@ -31,42 +28,6 @@ QAccessibleInterface* Factory(const QString& className, QObject* object) {
 
 void installAccessibility() {
     QAccessible::installFactory(Factory);
-}
-
-void announceValue(QWidget* widget, double value) {
-    if (QAccessible::isActive()) {
-        QAccessibleValueChangeEvent event(widget, value);
-        QAccessible::updateAccessibility(&event);
-    }
-}
-
-void announceText(QWidget* widget, const QString& before, const QString& after) {
-    if (QAccessible::isActive() && before != after) {
-        QAccessibleTextUpdateEvent event(widget, 0, before, after);
-        QAccessible::updateAccessibility(&event);
-    }
-}
-
-// Qt announces every description it is given, changed or not.
-void refreshDescriptions(Panel& panel) {
-    for (const auto& c : panel.controls) {
-        auto own = c->attributes.find(ATTR_ACCESSIBLE_DESCRIPTION);
-        auto by = c->attributes.find(ATTR_DESCRIBED_BY);
-        if (own == c->attributes.end() && by == c->attributes.end()) {
-            continue;
-        }
-        const Control* describer =
-            by == c->attributes.end() ? nullptr : panel.find(std::get<int>(by->second));
-        QString description;
-        if (describer != nullptr && describer->kind == CTRL_TEXT_MSG) {
-            description = static_cast<QLabel*>(describer->widget)->text();
-        } else if (own != c->attributes.end()) {
-            description = QString::fromStdString(std::get<std::string>(own->second));
-        }
-        if (c->widget->accessibleDescription() != description) {
-            c->widget->setAccessibleDescription(description);
-        }
-    }
 }
 
 }  // namespace ui

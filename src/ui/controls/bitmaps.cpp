@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
-#include "model/model.h"
+#include "controls/controls.h"
 #include "widgets/picture_widget.h"
 
 namespace ui {

@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "accessibility/accessible.h"
 #include "controls/controls.h"
 #include "layout/text_layout.h"
 #include "widgets/command_button.h"

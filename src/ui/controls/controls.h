@@ -1,21 +1,13 @@
-// What the control files share: reading a control's stored attributes,
-// applying one without the caller's checks, and placing and ordering
-// controls. Internal to src/ui.
+// What the control files share: applying an attribute without the caller's
+// checks, descriptions, tooltips and pictures. Internal to src/ui.
 #pragma once
 
 #include <QColor>
-#include <QRect>
 
+#include "layout/layout.h"
 #include "model/model.h"
 
 namespace ui {
-
-// A stored attribute, or the fallback when it was never set.
-template <typename T>
-T attributeOr(const Control& c, int attribute, T fallback) {
-    auto it = c.attributes.find(attribute);
-    return it == c.attributes.end() ? fallback : std::get<T>(it->second);
-}
 
 inline QColor rgbColor(int rgb) {
     return rgb == VAL_TRANSPARENT ? QColor(Qt::transparent) : QColor(QRgb(rgb));
@@ -28,23 +20,15 @@ int applyAttribute(Panel& panel, Control& c, int attribute, const AttrValue& val
 // A table control's widget: read-only cells, heads on both sides.
 QWidget* makeTable(QWidget* parent);
 
-// Where a control and its caption go by their attributes: text messages grow
-// to fit their text, a caption takes its text's size.
-struct Placement {
-    QRect widget;
-    QRect label;
-};
-Placement placement(const Control& control);
+// A control's accessible description follows its own attribute, else the
+// text of the text message that describes it.
+void refreshDescriptions(Panel& panel);
 
-// Puts a control and its caption where placement says.
-void layout(Control& control);
+// Attributes that any control kind takes beside its own: tooltip, selectable text.
+void applyCommonExtra(Control& control, int attribute, const AttrValue& value);
 
-// Moves a control to a place in one of the panel's orders (clamped to the
-// ends) and re-applies that order.
-void moveInOrder(Panel& panel, int control, int attribute, int position);
-
-// Re-stacks widgets and re-chains focus after the orders changed.
-void applyFrontToBack(Panel& panel);
-void applyTabOrder(Panel& panel);
+// Puts a new image into a picture control; kept in the control for saving.
+void setPicture(Control& control, const Bitmap& bitmap);
+QImage pictureOf(const Control& control);
 
 }  // namespace ui

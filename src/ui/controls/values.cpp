@@ -5,9 +5,9 @@
 
 #include "widgets/string_field.h"
 
-#include "accessibility/accessible.h"
 #include "controls/controls.h"
 #include "layout/text_layout.h"
+#include "widgets/announce.h"
 #include "widgets/numeric_field.h"
 
 using namespace ui;

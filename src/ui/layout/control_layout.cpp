@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "controls/controls.h"
+#include "layout/layout.h"
 
 namespace ui {
 

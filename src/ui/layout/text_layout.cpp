@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "controls/controls.h"
+#include "layout/layout.h"
 #include "widgets/graph/graph_widget.h"
 #include "widgets/text/fitting_label.h"
 #include "widgets/text/text_fit.h"

@@ -1,6 +1,7 @@
 // The bookkeeping behind the handles: finding panels and controls, recording
 // failures, and raising commit events through the callback registry.
 #include <QApplication>
+#include <QLabel>
 
 #include <errno.h>
 
@@ -127,6 +128,24 @@ void commit(int panel, int control, int eventData1, int eventData2) {
         QApplication::focusWidget()->window() == widget->window()) {
         widget->setFocus(Qt::OtherFocusReason);
     }
+}
+
+void raisePanelEvent(int panel, int control, int event, int eventData1, int eventData2) {
+    Panel* p = findPanel(panel);
+    if (p != nullptr && p->callback != nullptr) {
+        p->callback(panel, control, event, p->callbackData, eventData1, eventData2);
+    }
+}
+
+Control* controlOf(const Panel& panel, const QWidget* widget) {
+    for (; widget != nullptr && widget != panel.widget; widget = widget->parentWidget()) {
+        for (const auto& c : panel.controls) {
+            if (c->widget == widget || c->label == widget) {
+                return c.get();
+            }
+        }
+    }
+    return nullptr;
 }
 
 }  // namespace ui

@@ -58,12 +58,12 @@ struct Bitmap {
     QByteArray svg;
 };
 
-// A panel's window put at the place and size its attributes give; a panel
-// inside another is placed the same way in its parent.
-void placeWindow(Panel& panel);
-// A window's attributes take the place it is at now, where the user may
-// have moved it.
-void takeWindowPlace(Panel& panel);
+// A stored attribute, or the fallback when it was never set.
+template <typename T>
+T attributeOr(const Control& c, int attribute, T fallback) {
+    auto it = c.attributes.find(attribute);
+    return it == c.attributes.end() ? fallback : std::get<T>(it->second);
+}
 
 struct Runtime {
     std::unique_ptr<QApplication> app;
@@ -122,16 +122,5 @@ void raisePanelEvent(int panel, int control, int event, int eventData1, int even
 
 // The control whose widget or caption is this widget or holds it; null if none.
 Control* controlOf(const Panel& panel, const QWidget* widget);
-
-// Attributes that any control kind takes beside its own.
-void applyCommonExtra(Control& control, int attribute, const AttrValue& value);
-
-// What the close box does: raises the commit event of the panel's close
-// control; false when it has none.
-bool closePanel(int panel);
-
-// Puts a new image into a picture control; kept in the control for saving.
-void setPicture(Control& control, const Bitmap& bitmap);
-QImage pictureOf(const Control& control);
 
 }  // namespace ui

@@ -1,88 +1,16 @@
-// Panel events: the panel callback, right clicks, double clicks and menu keys
-// that no control takes, panel shortcuts, and the attributes any control takes
-// beside its kind's own (tooltip, selectable text).
+// Panel events: the panel callback, the close box, right clicks, double clicks
+// and menu keys that no control takes, and panel shortcuts.
 #include <QApplication>
-#include <QContextMenuEvent>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QPointer>
 #include <QShortcut>
-#include <QToolTip>
 
 #include <vector>
 
-#include "model/model.h"
+#include "panels/panels.h"
 #include "widgets/panel_widget.h"
 
 namespace ui {
-
-void raisePanelEvent(int panel, int control, int event, int eventData1, int eventData2) {
-    Panel* p = findPanel(panel);
-    if (p != nullptr && p->callback != nullptr) {
-        p->callback(panel, control, event, p->callbackData, eventData1, eventData2);
-    }
-}
-
-Control* controlOf(const Panel& panel, const QWidget* widget) {
-    for (; widget != nullptr && widget != panel.widget; widget = widget->parentWidget()) {
-        for (const auto& c : panel.controls) {
-            if (c->widget == widget || c->label == widget) {
-                return c.get();
-            }
-        }
-    }
-    return nullptr;
-}
-
-namespace {
-
-// Shows a control's tooltip as written, line breaks and runs of blanks kept,
-// in the font of what the pointer rests on, so that a column of figures
-// stays a column. The tooltip itself stays plain text: assistive technology
-// reads it as the description of a control that has none of its own.
-class TooltipStyle : public QObject {
-  protected:
-    bool eventFilter(QObject* target, QEvent* event) override {
-        auto* widget = qobject_cast<QWidget*>(target);
-        if (event->type() != QEvent::ToolTip || widget == nullptr || widget->toolTip().isEmpty()) {
-            return false;
-        }
-        const QString shown =
-            QStringLiteral("<p style=\"white-space:pre; font-family:'%1'\">%2</p>")
-                .arg(widget->font().family(), widget->toolTip().toHtmlEscaped());
-        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), shown, widget);
-        return true;
-    }
-};
-
-// One per application, as the shortcut guard below.
-TooltipStyle& Style() {
-    static QPointer<TooltipStyle> style;
-    if (style.isNull()) {
-        style = new TooltipStyle;
-        style->setParent(qApp);
-    }
-    return *style;
-}
-
-}  // namespace
-
-void applyCommonExtra(Control& c, int attribute, const AttrValue& value) {
-    if (attribute == ATTR_TOOLTIP_TEXT) {
-        const QString text = QString::fromUtf8(std::get<std::string>(value));
-        for (QWidget* shown : {c.widget, static_cast<QWidget*>(c.label)}) {
-            if (shown != nullptr) {
-                shown->setToolTip(text);
-                shown->installEventFilter(&Style());
-            }
-        }
-    } else if (auto* label = qobject_cast<QLabel*>(c.widget)) {
-        const bool on = std::get<int>(value) != 0;
-        label->setTextInteractionFlags(on ? Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard
-                                          : Qt::NoTextInteraction);
-        label->setFocusPolicy(on ? Qt::ClickFocus : Qt::NoFocus);
-    }
-}
 
 namespace {
 
@@ -90,11 +18,6 @@ int ControlAt(int handle, const QWidget* widget) {
     Panel* p = findPanel(handle);
     Control* c = p ? controlOf(*p, widget) : nullptr;
     return c ? c->id : 0;
-}
-
-bool IsMenuKey(const QKeyEvent* event) {
-    return event->key() == Qt::Key_Menu ||
-           (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
 }
 
 // A field's editor would take some panel shortcuts (Ctrl+D deletes a
@@ -141,41 +64,28 @@ ShortcutGuard& Guard() {
 
 }  // namespace
 
-void PanelWidget::contextMenuEvent(QContextMenuEvent* event) {
-    const QWidget* source = event->reason() == QContextMenuEvent::Keyboard
-                                ? QApplication::focusWidget()
-                                : childAt(event->pos());
-    event->accept();
-    raisePanelEvent(handle_, ControlAt(handle_, source), EVENT_CONTEXT_MENU, event->pos().y(),
-                    event->pos().x());
+bool closePanel(int panel) {
+    int closeControl = 0;
+    if (GetPanelAttribute(panel, ATTR_CLOSE_CTRL, &closeControl) != 0 || closeControl == 0) {
+        return false;
+    }
+    commit(panel, closeControl);
+    return true;
 }
 
-void PanelWidget::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) {
-        QFrame::mouseDoubleClickEvent(event);
-        return;
-    }
-    const QPoint at = event->position().toPoint();
-    event->accept();
-    raisePanelEvent(handle_, ControlAt(handle_, childAt(at)), EVENT_LEFT_DOUBLE_CLICK, at.y(),
-                    at.x());
-}
-
-// The menu keys reach the panel when the control with the keyboard ignores
-// them; that control gets the chance to show its own menu first.
-void PanelWidget::keyPressEvent(QKeyEvent* event) {
-    if (!IsMenuKey(event)) {
-        QFrame::keyPressEvent(event);
-        return;
-    }
-    event->accept();
-    QWidget* focus = QApplication::focusWidget();
-    if (focus == nullptr || !isAncestorOf(focus)) {
-        focus = this;
-    }
-    const QPoint centre = focus->rect().center();
-    QContextMenuEvent menu(QContextMenuEvent::Keyboard, centre, focus->mapToGlobal(centre));
-    QApplication::sendEvent(focus, &menu);
+void raisePanelEvents(const Panel& panel) {
+    const int handle = panel.handle;
+    PanelWidget* widget = panel.widget;
+    QObject::connect(widget, &PanelWidget::closeAsked, widget, [handle] { closePanel(handle); });
+    QObject::connect(
+        widget, &PanelWidget::contextMenuAsked, widget, [handle](QWidget* source, QPoint at) {
+            raisePanelEvent(handle, ControlAt(handle, source), EVENT_CONTEXT_MENU, at.y(), at.x());
+        });
+    QObject::connect(widget, &PanelWidget::doubleClicked, widget,
+                     [handle](QWidget* source, QPoint at) {
+                         raisePanelEvent(handle, ControlAt(handle, source), EVENT_LEFT_DOUBLE_CLICK,
+                                         at.y(), at.x());
+                     });
 }
 
 }  // namespace ui

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "model/model.h"
+#include "panels/panels.h"
 #include "popups/popup_place.h"
 
 namespace ui {

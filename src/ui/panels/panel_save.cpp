@@ -10,6 +10,7 @@
 
 #include <cmath>
 
+#include "controls/controls.h"
 #include "model/model.h"
 #include "panels/panel_file.h"
 #include "widgets/graph/graph_widget.h"

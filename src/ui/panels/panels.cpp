@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "layout/text_layout.h"
-#include "model/model.h"
+#include "panels/panels.h"
 
 namespace ui {
 
@@ -138,9 +138,9 @@ int NewPanel(int parent, const char* title, int top, int left, int height, int w
     panel->handle = rt.nextPanel++;
     panel->parent = parent;
     if (parentPanel) {
-        panel->widget = new PanelWidget(panel->handle, parentPanel->widget);
+        panel->widget = new PanelWidget(parentPanel->widget);
     } else {
-        panel->window = std::make_unique<PanelWidget>(panel->handle, nullptr);
+        panel->window = std::make_unique<PanelWidget>(nullptr);
         panel->widget = panel->window.get();
     }
     panel->attributes[ATTR_TOP] = top;
@@ -150,6 +150,7 @@ int NewPanel(int parent, const char* title, int top, int left, int height, int w
     panel->attributes[ATTR_TITLE] = std::string(title);
     panel->widget->setWindowTitle(QString::fromUtf8(title));
     placeWindow(*panel);
+    raisePanelEvents(*panel);
     const int handle = panel->handle;
     rt.panels[handle] = std::move(panel);
     return handle;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "model/model.h"
+#include "panels/panels.h"
 
 namespace ui {
 

@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "accessibility/accessible.h"
 #include "ui/userint.h"
+#include "widgets/announce.h"
 #include "widgets/text/text_fit.h"
 
 namespace ui {

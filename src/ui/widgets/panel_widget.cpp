@@ -1,27 +1,61 @@
 #include "widgets/panel_widget.h"
 
+#include <QApplication>
 #include <QCloseEvent>
-
-#include "model/model.h"
+#include <QContextMenuEvent>
+#include <QKeyEvent>
 
 namespace ui {
+namespace {
 
-PanelWidget::PanelWidget(int handle, QWidget* parent) : QFrame(parent), handle_(handle) {
+bool IsMenuKey(const QKeyEvent* event) {
+    return event->key() == Qt::Key_Menu ||
+           (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
+}
+
+}  // namespace
+
+PanelWidget::PanelWidget(QWidget* parent) : QFrame(parent) {
     setAutoFillBackground(true);
 }
 
 void PanelWidget::closeEvent(QCloseEvent* event) {
     event->ignore();
-    closePanel(handle_);
+    emit closeAsked();
 }
 
-bool closePanel(int panel) {
-    int closeControl = 0;
-    if (GetPanelAttribute(panel, ATTR_CLOSE_CTRL, &closeControl) != 0 || closeControl == 0) {
-        return false;
+void PanelWidget::contextMenuEvent(QContextMenuEvent* event) {
+    QWidget* source = event->reason() == QContextMenuEvent::Keyboard ? QApplication::focusWidget()
+                                                                     : childAt(event->pos());
+    event->accept();
+    emit contextMenuAsked(source, event->pos());
+}
+
+void PanelWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QFrame::mouseDoubleClickEvent(event);
+        return;
     }
-    commit(panel, closeControl);
-    return true;
+    const QPoint at = event->position().toPoint();
+    event->accept();
+    emit doubleClicked(childAt(at), at);
+}
+
+// The menu keys reach the panel when the control with the keyboard ignores
+// them; that control gets the chance to show its own menu first.
+void PanelWidget::keyPressEvent(QKeyEvent* event) {
+    if (!IsMenuKey(event)) {
+        QFrame::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    QWidget* focus = QApplication::focusWidget();
+    if (focus == nullptr || !isAncestorOf(focus)) {
+        focus = this;
+    }
+    const QPoint centre = focus->rect().center();
+    QContextMenuEvent menu(QContextMenuEvent::Keyboard, centre, focus->mapToGlobal(centre));
+    QApplication::sendEvent(focus, &menu);
 }
 
 }  // namespace ui

@@ -1,6 +1,6 @@
-// The window (or child frame) of a panel. Its close box raises the commit
-// event of the panel's close control; nothing else closes it. Right clicks,
-// double clicks and menu keys that no control takes become panel events.
+// The window (or child frame) of a panel. Its close box only asks: nothing
+// closes the window but its owner. Right clicks, double clicks and menu keys
+// that no child takes are passed on as requests.
 #pragma once
 
 #include <QFrame>
@@ -8,17 +8,23 @@
 namespace ui {
 
 class PanelWidget : public QFrame {
+    Q_OBJECT
+
   public:
-    PanelWidget(int handle, QWidget* parent);
+    explicit PanelWidget(QWidget* parent);
+
+  signals:
+    void closeAsked();
+    // source: the child under the pointer, or the one with the keyboard for a
+    // menu key; null for the panel itself. at: in the panel's coordinates.
+    void contextMenuAsked(QWidget* source, QPoint at);
+    void doubleClicked(QWidget* source, QPoint at);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-
-  private:
-    int handle_;
 };
 
 }  // namespace ui

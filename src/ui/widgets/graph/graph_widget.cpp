@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "accessibility/accessible.h"
 #include "ui/userint.h"
+#include "widgets/announce.h"
 
 namespace ui {
 namespace {
