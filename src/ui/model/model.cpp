@@ -50,6 +50,11 @@ Panel* findPanel(int handle) {
 
 // Identifiers follow creation order from 2 and a control lives as long as its
 // panel, so an identifier is its index plus two.
+int closeControlOf(const Panel& panel) {
+    auto it = panel.attributes.find(ATTR_CLOSE_CTRL);
+    return it == panel.attributes.end() ? 0 : std::get<int>(it->second);
+}
+
 Control* Panel::find(int id) const {
     if (id < 2 || static_cast<size_t>(id) - 2 >= controls.size()) {
         return nullptr;
@@ -114,9 +119,7 @@ void commit(int panel, int control, int eventData1, int eventData2) {
     }
     const QPointer<QWidget> widget = c->widget;
     const bool hadFocus = widget->hasFocus();
-    int closeControl = 0;
-    const bool closing =
-        GetPanelAttribute(panel, ATTR_CLOSE_CTRL, &closeControl) == 0 && closeControl == control;
+    const bool closing = closeControlOf(*p) == control;
     runtime().closing += closing;
     std::get<CtrlCallbackPtr>(it->second)(panel, control, EVENT_COMMIT, nullptr, eventData1,
                                           eventData2);

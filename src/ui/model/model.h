@@ -103,6 +103,8 @@ void fontsReady();
 int fail(int status, const std::string& what);
 
 Panel* findPanel(int handle);
+// The control whose commit the panel's close box raises; 0 when none.
+int closeControlOf(const Panel& panel);
 // Looks up a panel, recording a failure when it is unknown.
 int lookupPanel(int panel, Panel** p);
 // Looks up panel and control, recording a failure when either is unknown.

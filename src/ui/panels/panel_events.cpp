@@ -65,8 +65,9 @@ ShortcutGuard& Guard() {
 }  // namespace
 
 bool closePanel(int panel) {
-    int closeControl = 0;
-    if (GetPanelAttribute(panel, ATTR_CLOSE_CTRL, &closeControl) != 0 || closeControl == 0) {
+    Panel* p = findPanel(panel);
+    const int closeControl = p ? closeControlOf(*p) : 0;
+    if (closeControl == 0) {
         return false;
     }
     commit(panel, closeControl);
