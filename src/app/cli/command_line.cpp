@@ -11,7 +11,7 @@
 #include "app/output.h"
 #include "app/preferences.h"
 #include "cli/subcommands.h"
-#include "core/text_format.h"
+#include "core/text/text_format.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include "app/kadrel_uir.h"
 #include "app/preferences.h"
 #include "app/tables.h"
-#include "core/sensor_presets.h"
-#include "core/text_format.h"
-#include "core/units.h"
+#include "core/settings/sensor_presets.h"
+#include "core/text/text_format.h"
+#include "core/text/units.h"
 
 namespace {
 

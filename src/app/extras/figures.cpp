@@ -5,7 +5,7 @@
 #include "app/kadrel_uir.h"
 #include "app/preferences.h"
 #include "app/tables.h"
-#include "core/details_text.h"
+#include "core/optics/details_text.h"
 
 void ShowFigures(double d) {
     const std::string text = ComposeDetails(settings, preferences.coc, preferences.units, d);

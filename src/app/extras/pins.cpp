@@ -3,8 +3,8 @@
 #include "app/kadrel.h"
 #include "app/kadrel_uir.h"
 #include "app/tables.h"
-#include "core/comparison_text.h"
-#include "core/text_format.h"
+#include "core/tables/comparison_text.h"
+#include "core/text/text_format.h"
 
 std::vector<Pin> pins;
 

@@ -1,4 +1,4 @@
-#include "core/blur_disc.h"
+#include "core/optics/blur_disc.h"
 
 #include <cmath>
 

@@ -1,10 +1,10 @@
-#include "core/circle_of_confusion.h"
+#include "core/optics/circle_of_confusion.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "core/text_format.h"
-#include "core/units.h"
+#include "core/text/text_format.h"
+#include "core/text/units.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "core/details_text.h"
+#include "core/optics/details_text.h"
 
 #include <cmath>
 
-#include "core/f_stops.h"
-#include "core/sharp_zone.h"
-#include "core/text_format.h"
+#include "core/optics/f_stops.h"
+#include "core/optics/sharp_zone.h"
+#include "core/text/text_format.h"
 
 namespace {
 

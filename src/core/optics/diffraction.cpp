@@ -1,6 +1,6 @@
-#include "core/diffraction.h"
+#include "core/optics/diffraction.h"
 
-#include "core/sharp_zone.h"
+#include "core/optics/sharp_zone.h"
 
 namespace {
 

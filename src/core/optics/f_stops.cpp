@@ -1,4 +1,4 @@
-#include "core/f_stops.h"
+#include "core/optics/f_stops.h"
 
 const std::vector<double>& FullStops() {
     static const std::vector<double> stops{1.4, 2, 2.8, 4, 5.6, 8, 11, 16, 22};

@@ -1,9 +1,9 @@
-#include "core/optics.h"
+#include "core/optics/optics.h"
 
 #include <cmath>
 #include <limits>
 
-#include "core/text_format.h"
+#include "core/text/text_format.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "core/sharp_zone.h"
+#include "core/optics/sharp_zone.h"
 
 #include <cmath>
 
-#include "core/thin_lens.h"
+#include "core/optics/thin_lens.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "core/thin_lens.h"
+#include "core/optics/thin_lens.h"
 
 #include <limits>
 

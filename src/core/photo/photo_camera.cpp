@@ -1,10 +1,10 @@
-#include "core/photo_camera.h"
+#include "core/photo/photo_camera.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cmath>
 
-#include "core/text_format.h"
+#include "core/text/text_format.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "core/photo_protocol.h"
+#include "core/photo/photo_protocol.h"
 
 #include <cmath>
 #include <cstdlib>
 #include <sstream>
 
-#include "core/text_format.h"
+#include "core/text/text_format.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "core/photo_text.h"
+#include "core/photo/photo_text.h"
 
 #include <vector>
 
-#include "core/text_format.h"
+#include "core/text/text_format.h"
 
 bool PhotoLensDistance(const PhotoCamera& c, double* lensDistance) {
     return c.distance == DistanceKind::Finite && c.hasFocal &&

@@ -1,9 +1,9 @@
 #include <cmath>
 #include <vector>
 
-#include "core/diffraction.h"
-#include "core/focus_plan.h"
-#include "core/text_format.h"
+#include "core/optics/diffraction.h"
+#include "core/planning/focus_plan.h"
+#include "core/text/text_format.h"
 
 namespace {
 

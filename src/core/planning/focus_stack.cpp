@@ -1,11 +1,11 @@
-#include "core/focus_stack.h"
+#include "core/planning/focus_stack.h"
 
 #include <cmath>
 #include <limits>
 #include <utility>
 
-#include "core/text_format.h"
-#include "core/thin_lens.h"
+#include "core/optics/thin_lens.h"
+#include "core/text/text_format.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "core/one_shot.h"
+#include "core/planning/one_shot.h"
 
-#include "core/diffraction.h"
-#include "core/f_stops.h"
-#include "core/focus_stack.h"
+#include "core/optics/diffraction.h"
+#include "core/optics/f_stops.h"
+#include "core/planning/focus_stack.h"
 
 // Focused at s, the limits are 1/near = 1/s + (s − f)/(H′s) and 1/far =
 // 1/s − (s − f)/(H′s). Both ends on the zone's ends give 1/s as the mean of

@@ -1,9 +1,9 @@
-#include "core/stack_csv.h"
+#include "core/planning/stack_csv.h"
 
 #include <cmath>
 #include <vector>
 
-#include "core/csv.h"
+#include "core/text/csv.h"
 
 namespace {
 

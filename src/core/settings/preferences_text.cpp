@@ -1,8 +1,8 @@
-#include "core/preferences_text.h"
+#include "core/settings/preferences_text.h"
 
 #include <cstring>
 
-#include "core/text_format.h"
+#include "core/text/text_format.h"
 
 namespace {
 

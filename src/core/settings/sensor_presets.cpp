@@ -1,4 +1,4 @@
-#include "core/sensor_presets.h"
+#include "core/settings/sensor_presets.h"
 
 #include <iterator>
 

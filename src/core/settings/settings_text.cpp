@@ -1,4 +1,4 @@
-#include "core/settings_text.h"
+#include "core/settings/settings_text.h"
 
 #include <strings.h>
 
@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "core/text_format.h"
+#include "core/text/text_format.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "core/comparison_text.h"
+#include "core/tables/comparison_text.h"
 
 #include <cmath>
 
-#include "core/table_text.h"
-#include "core/text_format.h"
+#include "core/tables/table_text.h"
+#include "core/text/text_format.h"
 
 namespace {
 

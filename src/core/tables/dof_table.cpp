@@ -1,4 +1,4 @@
-#include "core/dof_table.h"
+#include "core/tables/dof_table.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,9 +1,9 @@
-#include "core/setup_compare.h"
+#include "core/tables/setup_compare.h"
 
 #include <cmath>
 
-#include "core/f_stops.h"
-#include "core/thin_lens.h"
+#include "core/optics/f_stops.h"
+#include "core/optics/thin_lens.h"
 
 SetupFigures ComputeSetupFigures(const ShotSetup& setup) {
     const double f = setup.focalMm / 1000;

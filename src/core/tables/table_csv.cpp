@@ -1,8 +1,8 @@
-#include "core/table_csv.h"
+#include "core/tables/table_csv.h"
 
 #include <charconv>
 
-#include "core/csv.h"
+#include "core/text/csv.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "core/table_text.h"
+#include "core/tables/table_text.h"
 
 #include <cmath>
 
-#include "core/text_format.h"
+#include "core/text/text_format.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "core/csv.h"
+#include "core/text/csv.h"
 
 #include <charconv>
 #include <cmath>

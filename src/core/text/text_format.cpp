@@ -1,4 +1,4 @@
-#include "core/text_format.h"
+#include "core/text/text_format.h"
 
 #include <cstdarg>
 #include <cstdio>

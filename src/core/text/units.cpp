@@ -1,10 +1,10 @@
-#include "core/units.h"
+#include "core/text/units.h"
 
 #include <charconv>
 #include <cmath>
 #include <cstring>
 
-#include "core/text_format.h"
+#include "core/text/text_format.h"
 
 namespace {
 

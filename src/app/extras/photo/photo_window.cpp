@@ -9,8 +9,8 @@
 #include "app/kadrel_uir.h"
 #include "app/locations.h"
 #include "app/photo.h"
-#include "core/photo_text.h"
-#include "core/text_format.h"
+#include "core/photo/photo_text.h"
+#include "core/text/text_format.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include "app/kadrel.h"
 #include "app/kadrel_uir.h"
 #include "app/preferences.h"
-#include "core/focus_plan.h"
-#include "core/stack_csv.h"
-#include "core/thin_lens.h"
-#include "core/whole_file.h"
+#include "core/optics/thin_lens.h"
+#include "core/planning/focus_plan.h"
+#include "core/planning/stack_csv.h"
+#include "core/settings/whole_file.h"
 
 int planHandle;
 

@@ -5,9 +5,9 @@
 #include "app/extras.h"
 #include "app/kadrel.h"
 #include "app/tables.h"
-#include "core/table_text.h"
-#include "core/text_format.h"
-#include "core/units.h"
+#include "core/tables/table_text.h"
+#include "core/text/text_format.h"
+#include "core/text/units.h"
 
 int tableHandle;
 

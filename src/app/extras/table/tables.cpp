@@ -4,12 +4,12 @@
 
 #include "app/kadrel.h"
 #include "app/preferences.h"
-#include "core/f_stops.h"
-#include "core/sensor_presets.h"
-#include "core/table_csv.h"
-#include "core/table_text.h"
-#include "core/text_format.h"
-#include "core/whole_file.h"
+#include "core/optics/f_stops.h"
+#include "core/settings/sensor_presets.h"
+#include "core/settings/whole_file.h"
+#include "core/tables/table_csv.h"
+#include "core/tables/table_text.h"
+#include "core/text/text_format.h"
 
 TableChoice tableChoice;
 

@@ -20,7 +20,7 @@
 #include <cstdio>
 #include <string>
 
-#include "core/optics.h"
+#include "core/optics/optics.h"
 #include "ui/userint.h"
 
 // The seven user settings; the input controls are their master copy.

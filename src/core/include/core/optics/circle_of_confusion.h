@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "core/optics.h"
+#include "core/optics/optics.h"
 
 enum class CocKind { Pixels, DiagonalOver, Millimetres, Print };
 

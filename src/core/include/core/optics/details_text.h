@@ -7,9 +7,9 @@
 
 #include <string>
 
-#include "core/circle_of_confusion.h"
-#include "core/optics.h"
-#include "core/units.h"
+#include "core/optics/circle_of_confusion.h"
+#include "core/optics/optics.h"
+#include "core/text/units.h"
 
 // The subject at d metres from the lens: the circle in use, the exact sharp
 // zone, the hyperfocal distance, magnification and diffraction, and up close

@@ -4,7 +4,7 @@
 // the report's usual approximation strays up close.
 #pragma once
 
-#include "core/optics.h"
+#include "core/optics/optics.h"
 
 // Green light, the usual reference for diffraction.
 constexpr double kWavelength = 550e-9;  // m

@@ -19,7 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "core/photo_camera.h"
+#include "core/photo/photo_camera.h"
 
 std::string PhotoProtocolText(const PhotoCamera& camera);
 std::string PhotoErrorText(const std::string& why);

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/photo_camera.h"
+#include "core/photo/photo_camera.h"
 
 // The subject's distance from the lens (m) for the photo's own focal length;
 // false unless the photo gives both and the subject is farther than 4f.

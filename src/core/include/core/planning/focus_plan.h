@@ -7,12 +7,12 @@
 #include <cstddef>
 #include <string>
 
-#include "core/blur_disc.h"
-#include "core/circle_of_confusion.h"
-#include "core/focus_stack.h"
-#include "core/one_shot.h"
-#include "core/optics.h"
-#include "core/units.h"
+#include "core/optics/blur_disc.h"
+#include "core/optics/circle_of_confusion.h"
+#include "core/optics/optics.h"
+#include "core/planning/focus_stack.h"
+#include "core/planning/one_shot.h"
+#include "core/text/units.h"
 
 struct PlanRequest {
     double nearEnd;  // m from the lens

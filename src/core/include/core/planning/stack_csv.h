@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "core/focus_stack.h"
+#include "core/planning/focus_stack.h"
 
 // A header row, then the stack's shots ("stack") and the bracketing's
 // ("hyperfocal"; none when it was not planned). The first shot of each has

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "core/circle_of_confusion.h"
-#include "core/units.h"
+#include "core/optics/circle_of_confusion.h"
+#include "core/text/units.h"
 
 struct Preferences {
     Units units = Units::Metric;

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "core/optics.h"
+#include "core/optics/optics.h"
 
 // Longest key or value text taken; a longer one makes the line ignored.
 constexpr int kMaxSettingsToken = 79;

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "core/setup_compare.h"
-#include "core/units.h"
+#include "core/tables/setup_compare.h"
+#include "core/text/units.h"
 
 // The widths of the labels and of each setup's column, in characters, the
 // blank after them included; longer texts are cut.

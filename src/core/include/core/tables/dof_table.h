@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "core/thin_lens.h"
-#include "core/units.h"
+#include "core/optics/thin_lens.h"
+#include "core/text/units.h"
 
 // One card. cells[i][j] holds the limits focused at distances[i] with
 // apertures[j] (both NaN where the focus is not beyond the focal length, so

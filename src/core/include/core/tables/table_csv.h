@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "core/csv.h"
-#include "core/dof_table.h"
+#include "core/tables/dof_table.h"
+#include "core/text/csv.h"
 
 // Distances in metres, or feet in imperial units, with three decimals; the
 // column names say which.

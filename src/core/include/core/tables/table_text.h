@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/dof_table.h"
+#include "core/tables/dof_table.h"
 
 using DistanceFormat = std::function<std::string(double metres)>;
 
