@@ -13,7 +13,7 @@
 
 #include "app/kadrel.h"
 #include "app/kadrel_uir.h"
-#include "graph_widget.h"
+#include "widgets/graph/graph_widget.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 
 #include <limits>
 
-#include "graph_widget.h"
 #include "panel_fixture.h"
+#include "widgets/graph/graph_widget.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <variant>
 
-#include "model.h"
+#include "model/model.h"
 #include "panel_fixture.h"
 
 namespace {

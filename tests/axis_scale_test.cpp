@@ -1,4 +1,4 @@
-#include "axis_scale.h"
+#include "widgets/graph/axis_scale.h"
 
 #include <gtest/gtest.h>
 

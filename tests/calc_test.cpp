@@ -5,7 +5,7 @@
 
 #include "app_fixture.h"
 #include "golden.h"
-#include "graph_widget.h"
+#include "widgets/graph/graph_widget.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 
 #include "app_fixture.h"
 #include "golden.h"
-#include "model.h"
+#include "model/model.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <cmath>
 #include <limits>
 
-#include "model.h"
+#include "model/model.h"
 #include "panel_fixture.h"
 
 namespace {

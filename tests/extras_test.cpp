@@ -21,8 +21,8 @@
 #include "app_fixture.h"
 #include "core/text/units.h"
 #include "golden.h"
-#include "graph_widget.h"
 #include "popup_driver.h"
+#include "widgets/graph/graph_widget.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <set>
 
-#include "graph_widget.h"
 #include "panel_fixture.h"
+#include "widgets/graph/graph_widget.h"
 
 namespace {
 

@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "app_fixture.h"
-#include "fitting_label.h"
-#include "graph_widget.h"
-#include "model.h"
-#include "picture_widget.h"
-#include "text_fit.h"
+#include "model/model.h"
+#include "widgets/graph/graph_widget.h"
+#include "widgets/picture_widget.h"
+#include "widgets/text/fitting_label.h"
+#include "widgets/text/text_fit.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 
 #include <cstdio>
 
-#include "model.h"
+#include "model/model.h"
 #include "panel_fixture.h"
-#include "picture_widget.h"
+#include "widgets/picture_widget.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // where the other window is now.
 #include <QScreen>
 
-#include "model.h"
+#include "model/model.h"
 #include "panel_fixture.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <QTemporaryDir>
 
 #include "app_fixture.h"
-#include "model.h"
+#include "model/model.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "app_fixture.h"
-#include "graph_widget.h"
+#include "widgets/graph/graph_widget.h"
 
 // Runs `step` on the next modal pop-up (a menu or a dialog) as soon as it shows.
 inline void OnNextPopup(std::function<bool()> step) {

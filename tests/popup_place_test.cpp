@@ -1,6 +1,6 @@
 // Where a pop-up goes to keep an area in view: worked out by hand from the
 // sides of the area, an 8-pixel gap, and the screen's edges.
-#include "popup_place.h"
+#include "popups/popup_place.h"
 
 #include <gtest/gtest.h>
 

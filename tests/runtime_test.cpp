@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "panel_fixture.h"
-#include "platform_probe.h"
+#include "runtime/platform_probe.h"
 
 namespace {
 

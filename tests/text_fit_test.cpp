@@ -7,10 +7,10 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "fitting_label.h"
-#include "graph_widget.h"
 #include "panel_fixture.h"
-#include "text_fit.h"
+#include "widgets/graph/graph_widget.h"
+#include "widgets/text/fitting_label.h"
+#include "widgets/text/text_fit.h"
 
 namespace {
 

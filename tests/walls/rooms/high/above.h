@@ -1,0 +1,5 @@
+#pragma once
+
+#include "low/low.h"
+
+struct Above : Low {};

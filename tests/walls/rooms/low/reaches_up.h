@@ -1,0 +1,4 @@
+// Reaches a room above its own.
+#pragma once
+
+#include "high/high.h"
