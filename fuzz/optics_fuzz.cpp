@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <cstring>
 
-#include "core/circle_of_confusion.h"
-#include "core/details_text.h"
-#include "core/optics.h"
-#include "core/units.h"
+#include "core/optics/circle_of_confusion.h"
+#include "core/optics/details_text.h"
+#include "core/optics/optics.h"
+#include "core/text/units.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     struct {

@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "core/photo_camera.h"
-#include "core/photo_protocol.h"
+#include "core/photo/photo_camera.h"
+#include "core/photo/photo_protocol.h"
 
 namespace {
 

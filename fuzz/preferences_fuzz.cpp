@@ -7,7 +7,7 @@
 #include <cstdlib>
 
 #include "app/kadrel.h"
-#include "core/preferences_text.h"
+#include "core/settings/preferences_text.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "app/kadrel.h"
-#include "core/settings_text.h"
+#include "core/settings/settings_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FILE* file = fmemopen(const_cast<uint8_t*>(data), size, "r");

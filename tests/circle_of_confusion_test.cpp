@@ -1,10 +1,10 @@
-#include "core/circle_of_confusion.h"
+#include "core/optics/circle_of_confusion.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "core/thin_lens.h"
+#include "core/optics/thin_lens.h"
 #include "golden.h"
 
 namespace {

@@ -1,12 +1,12 @@
-#include "core/dof_table.h"
+#include "core/tables/dof_table.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "core/comparison_text.h"
-#include "core/setup_compare.h"
-#include "core/table_csv.h"
+#include "core/tables/comparison_text.h"
+#include "core/tables/setup_compare.h"
+#include "core/tables/table_csv.h"
 #include "golden.h"
 
 namespace {

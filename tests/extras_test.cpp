@@ -19,7 +19,7 @@
 #include "app/keys.h"
 #include "app/preferences.h"
 #include "app_fixture.h"
-#include "core/units.h"
+#include "core/text/units.h"
 #include "golden.h"
 #include "popup_driver.h"
 #include "widgets/graph/graph_widget.h"

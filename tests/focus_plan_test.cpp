@@ -1,4 +1,4 @@
-#include "core/focus_plan.h"
+#include "core/planning/focus_plan.h"
 
 #include <gtest/gtest.h>
 

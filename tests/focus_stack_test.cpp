@@ -1,4 +1,4 @@
-#include "core/focus_stack.h"
+#include "core/planning/focus_stack.h"
 
 #include <gtest/gtest.h>
 
@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "core/blur_disc.h"
-#include "core/csv.h"
-#include "core/one_shot.h"
-#include "core/stack_csv.h"
+#include "core/optics/blur_disc.h"
+#include "core/planning/one_shot.h"
+#include "core/planning/stack_csv.h"
+#include "core/text/csv.h"
 #include "golden.h"
 
 // Every figure below was worked out by hand in python from the thin-lens

@@ -1,4 +1,4 @@
-#include "core/optics.h"
+#include "core/optics/optics.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "core/photo_protocol.h"
+#include "core/photo/photo_protocol.h"
 
 #include <gtest/gtest.h>
 

@@ -17,7 +17,7 @@
 
 #include "app/extras.h"
 #include "app_fixture.h"
-#include "core/sensor_presets.h"
+#include "core/settings/sensor_presets.h"
 #include "odd_files.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "core/settings_text.h"
+#include "core/settings/settings_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "core/sharp_zone.h"
+#include "core/optics/sharp_zone.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +9,9 @@
 #include <string>
 #include <utility>
 
-#include "core/circle_of_confusion.h"
-#include "core/details_text.h"
-#include "core/sensor_presets.h"
+#include "core/optics/circle_of_confusion.h"
+#include "core/optics/details_text.h"
+#include "core/settings/sensor_presets.h"
 #include "golden.h"
 
 namespace {

@@ -15,8 +15,8 @@
 #include "app/extras.h"
 #include "app/tables.h"
 #include "app_fixture.h"
-#include "core/f_stops.h"
-#include "core/table_text.h"
+#include "core/optics/f_stops.h"
+#include "core/tables/table_text.h"
 #include "popup_driver.h"
 #include "ui/userint.h"
 

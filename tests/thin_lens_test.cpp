@@ -1,10 +1,10 @@
-#include "core/thin_lens.h"
+#include "core/optics/thin_lens.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "core/f_stops.h"
+#include "core/optics/f_stops.h"
 #include "golden.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "core/units.h"
+#include "core/text/units.h"
 
 #include <gtest/gtest.h>
 

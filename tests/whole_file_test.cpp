@@ -1,4 +1,4 @@
-#include "core/whole_file.h"
+#include "core/settings/whole_file.h"
 
 #include <grp.h>
 #include <gtest/gtest.h>

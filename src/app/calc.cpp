@@ -3,7 +3,7 @@
 #include "app/extras.h"
 #include "app/kadrel.h"
 #include "app/kadrel_uir.h"
-#include "core/text_format.h"
+#include "core/text/text_format.h"
 
 namespace {
 

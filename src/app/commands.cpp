@@ -4,7 +4,7 @@
 #include "app/kadrel_uir.h"
 #include "app/preferences.h"
 #include "app/version.h"
-#include "core/text_format.h"
+#include "core/text/text_format.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "app/kadrel.h"
 #include "app/locations.h"
-#include "core/whole_file.h"
+#include "core/settings/whole_file.h"
 
 namespace {
 

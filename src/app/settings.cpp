@@ -6,7 +6,7 @@
 #include "app/kadrel.h"
 #include "app/key_files.h"
 #include "app/locations.h"
-#include "core/settings_text.h"
+#include "core/settings/settings_text.h"
 
 char projectPath[MAX_PATHNAME_LEN];
 char iniFullPath[MAX_PATHNAME_LEN];

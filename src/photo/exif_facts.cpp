@@ -1,5 +1,5 @@
 // The photo's facts through Exiv2: every value as its exact rational, none
-// interpreted here (core/photo_camera.h decides what is usable).
+// interpreted here (core/photo/photo_camera.h decides what is usable).
 #include <exiv2/exiv2.hpp>
 
 #include "photo_reader.h"

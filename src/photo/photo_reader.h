@@ -1,13 +1,13 @@
 // kadrel-photo's two readers: the photo's metadata through Exiv2 and the
 // camera bodies through lensfun. Each answers in the lines of
-// core/photo_protocol.h.
+// core/photo/photo_protocol.h.
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "core/photo_camera.h"
-#include "core/photo_protocol.h"
+#include "core/photo/photo_camera.h"
+#include "core/photo/photo_protocol.h"
 
 // The photo's facts from the file's bytes; false with *why set when they
 // cannot be read (not an image, damaged, no metadata).

@@ -1,2 +1,2 @@
 // Must not compile: the runtime knows nothing of cameras.
-#include "core/optics.h"
+#include "core/optics/optics.h"

@@ -8,7 +8,7 @@
 
 #include "app/kadrel.h"
 #include "app/preferences.h"
-#include "core/units.h"
+#include "core/text/units.h"
 #include "panel_definition.h"
 
 const char kCameraOptionsHelp[] =

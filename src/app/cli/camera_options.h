@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "core/optics.h"
-#include "core/preferences_text.h"
+#include "core/optics/optics.h"
+#include "core/settings/preferences_text.h"
 
 struct CameraOptions {
     Settings settings;        // as the window would start, then the options

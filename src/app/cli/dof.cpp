@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "cli/camera_options.h"
-#include "core/details_text.h"
+#include "core/optics/details_text.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "app/locations.h"
 #include "app/photo.h"
-#include "core/photo_text.h"
+#include "core/photo/photo_text.h"
 
 namespace {
 

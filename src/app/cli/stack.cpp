@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "cli/camera_options.h"
-#include "core/focus_plan.h"
-#include "core/stack_csv.h"
+#include "core/planning/focus_plan.h"
+#include "core/planning/stack_csv.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "cli/photo.h"
 #include "cli/stack.h"
 #include "cli/table.h"
-#include "core/text_format.h"
+#include "core/text/text_format.h"
 
 namespace {
 

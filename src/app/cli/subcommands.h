@@ -1,3 +1,6 @@
+// The cli/ room: the sub-commands, --help and --version, output whose failed write is a failure,
+// and the key table behind --help and the manual page. It may use the core, the ui and app headers.
+//
 // kadrel's sub-commands (`kadrel dof …` and those to come): one row each in
 // one table, answered on the command line without a display. Results go to
 // out in the C locale, a one-line diagnostic starting "kadrel: " to err.

@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <string>
 
-#include "core/optics.h"
+#include "core/optics/optics.h"
 
 // Tooltips, and the panel events that open the menu and the details window.
 void InstallExtras(int panel);

@@ -13,14 +13,16 @@
 // ends the program, calc.cpp holds Redraw and Cursor, settings.cpp kadrel.ini,
 // commands.cpp the start-up values and the four buttons; the panel is one row
 // per control in panel_definition.cpp, built by BuildPANEL (kadrel_uir.h).
-// Beside the panel (app/extras.h) are the details window and the preferences
-// (preferences.ini); cli/ answers `kadrel dof` and its kin without a window.
+// Beside the panel (app/extras.h, extras/) are the details window, the
+// preferences (preferences.ini) and the other windows, each in a folder of its
+// own; cli/ answers `kadrel dof` and its kin without a window; tools/ holds the
+// build-time generators.
 #pragma once
 
 #include <cstdio>
 #include <string>
 
-#include "core/optics.h"
+#include "core/optics/optics.h"
 #include "ui/userint.h"
 
 // The seven user settings; the input controls are their master copy.

@@ -1,6 +1,6 @@
 // The program's own small text files, kadrel.ini and preferences.ini, read
 // whole at start-up and replaced whole when saved, with the same guarantees
-// for both (core/whole_file.h): no odd file can freeze the start, a link is
+// for both (core/settings/whole_file.h): no odd file can freeze the start, a link is
 // followed, the mode is kept, and a failed save leaves the old file intact.
 #pragma once
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "core/photo_camera.h"
-#include "core/photo_protocol.h"
+#include "core/photo/photo_camera.h"
+#include "core/photo/photo_protocol.h"
 
 constexpr int kPhotoReaderSeconds = 5;
 

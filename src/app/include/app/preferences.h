@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "core/preferences_text.h"
+#include "core/settings/preferences_text.h"
 #include "ui/userint.h"
 
 // The choices in use: read at start-up, changed by the Preferences dialog.

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "core/dof_table.h"
-#include "core/optics.h"
-#include "core/preferences_text.h"
-#include "core/setup_compare.h"
+#include "core/optics/optics.h"
+#include "core/settings/preferences_text.h"
+#include "core/tables/dof_table.h"
+#include "core/tables/setup_compare.h"
 
 // What the cards show. An empty list means the default: the panel's focal
 // length, full stops f/1.4 to f/22, the standard distances of the units.

@@ -1,0 +1,205 @@
+// The context menu of the panel and the graph, and what its items do.
+#include <cfloat>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "app/extras.h"
+#include "app/kadrel.h"
+#include "app/kadrel_uir.h"
+#include "app/preferences.h"
+#include "app/tables.h"
+#include "core/settings/sensor_presets.h"
+#include "core/text/text_format.h"
+#include "core/text/units.h"
+
+namespace {
+
+enum : int {
+    kPresetsMenu = 1,
+    kSubjectDistance,
+    kHyperfocal,
+    kDetails,
+    kPlan,
+    kCopyText,
+    kTable,
+    kPin,
+    kPinsMenu,
+    kPreferences,
+    kPhoto,
+    kCameraModel,
+    kFirstPreset = 100,
+    kFirstRename = 200,
+    kFirstRemove = 300,
+};
+
+std::vector<std::string> PresetLabels() {
+    std::size_t count = 0;
+    const SensorPreset* presets = SensorPresets(&count);
+    std::vector<std::string> labels;
+    for (std::size_t i = 0; i < count; ++i) {
+        const SensorPreset& p = presets[i];
+        labels.push_back(
+            TextFormat("%s: %s mm, %d \u00d7 %d pixels", p.name, p.published, p.xresol, p.yresol));
+    }
+    return labels;
+}
+
+// From the line's start on; d max follows a farther distance, as far as a
+// float holds.
+struct DistanceRange {
+    double lo, hi;
+};
+constexpr double kFarthest = FLT_MAX;
+
+// A typed bound may be a little outside the range once rounded for showing
+// ("32′ 10″" for 10 m); whatever shows as a bound counts as it.
+bool Within(double d, const DistanceRange& range, Units units) {
+    return (d >= range.lo && d <= range.hi) ||
+           FormatDistance(d, units) == FormatDistance(range.lo, units) ||
+           FormatDistance(d, units) == FormatDistance(range.hi, units);
+}
+
+std::string CheckDistance(const FormField* fields, std::size_t, void* data) {
+    const auto& range = *static_cast<const DistanceRange*>(data);
+    const Units units = preferences.units;
+    double d = 0;
+    if (!ParseDistance(fields[0].value, units, false, &d)) {
+        return "\"" + fields[0].value + "\" is not a distance.";
+    }
+    if (!Within(d, range, units)) {
+        return "A subject distance runs from " + FormatDistance(range.lo, units) + " to " +
+               TextFormat("%g m", range.hi) + "; beyond d max, d max follows it.";
+    }
+    return std::string();
+}
+
+// A distance beyond d max raises d max to the next whole metre at or above
+// it, and the graph follows as after a typed d max.
+void HoldOnGraph(double d) {
+    if (!(d > settings.dmax)) {
+        return;
+    }
+    float raised = static_cast<float>(std::ceil(d));
+    if (raised < d) {
+        raised = std::nextafter(raised, FLT_MAX);  // past 2^24 metres a float skips whole metres
+    }
+    SetCtrlVal(panelHandle, PANEL_DMAX, static_cast<double>(raised));
+    Redraw(panelHandle, PANEL_DMAX, EVENT_COMMIT, nullptr, 0, 0);
+}
+
+}  // namespace
+
+void RunContextMenu(int top, int left) {
+    const std::vector<std::string> labels = PresetLabels();
+    std::vector<MenuItem> items{{kPhoto, "Camera from a photo\u2026\tCtrl+O", 0, 0},
+                                {kCameraModel, "Camera model\u2026", 0, 0},
+                                {kPresetsMenu, "Sensor presets", 0, 0}};
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        items.push_back({kFirstPreset + static_cast<int>(i), labels[i].c_str(), kPresetsMenu, 0});
+    }
+    items.push_back({kSubjectDistance, "Subject distance\u2026", 0, 0});
+    items.push_back({kHyperfocal, "Focus at hyperfocal distance", 0, 0});
+    items.push_back({-1, nullptr, 0, 0});
+    items.push_back({kDetails, "Details\u2026\tCtrl+D", 0, 0});
+    items.push_back({kPlan, "Plan a focus stack\u2026\tCtrl+L", 0, 0});
+    items.push_back({kCopyText, "Copy report as text", 0, 0});
+    items.push_back({-1, nullptr, 0, 0});
+    items.push_back({kTable, "Depth-of-field table\u2026\tCtrl+T", 0, 0});
+    items.push_back({kPin, "Pin this setup", 0, pins.size() < kMaxPins ? 0 : 1});
+    std::vector<std::string> pinLabels;
+    for (const Pin& pin : pins) {
+        pinLabels.push_back("Rename \u201c" + pin.name + "\u201d\u2026");
+        pinLabels.push_back("Remove \u201c" + pin.name + "\u201d");
+    }
+    if (!pins.empty()) {
+        items.push_back({kPinsMenu, "Pinned setups", 0, 0});
+    }
+    for (std::size_t i = 0; i < pins.size(); ++i) {
+        const int n = static_cast<int>(i);
+        items.push_back({kFirstRename + n, pinLabels[2 * i].c_str(), kPinsMenu, 0});
+        items.push_back({kFirstRemove + n, pinLabels[2 * i + 1].c_str(), kPinsMenu, 0});
+    }
+    items.push_back({-1, nullptr, 0, 0});
+    items.push_back({kPreferences, "Preferences\u2026\tCtrl+,", 0, 0});
+
+    const int chosen = RunPopupMenu(panelHandle, top, left, items.data(), items.size());
+    if (chosen >= kFirstRemove) {
+        RemovePin(static_cast<std::size_t>(chosen - kFirstRemove));
+    } else if (chosen >= kFirstRename) {
+        RenamePin(static_cast<std::size_t>(chosen - kFirstRename));
+    } else if (chosen >= kFirstPreset) {
+        ApplySensorPreset(static_cast<std::size_t>(chosen - kFirstPreset));
+    } else if (chosen == kSubjectDistance) {
+        AskSubjectDistance();
+    } else if (chosen == kHyperfocal) {
+        FocusAtHyperfocal();
+    } else if (chosen == kDetails) {
+        OpenDetails();
+    } else if (chosen == kPlan) {
+        OpenPlan();
+    } else if (chosen == kCopyText) {
+        CopyReportAsText();
+    } else if (chosen == kTable) {
+        OpenTableWindow();
+    } else if (chosen == kPin) {
+        PinLiveSetup();
+    } else if (chosen == kPreferences) {
+        OpenPreferences();
+    } else if (chosen == kPhoto) {
+        OpenPhotoFromDialog();
+    } else if (chosen == kCameraModel) {
+        ChooseCameraModel();
+    }
+}
+
+void ApplySensorPreset(std::size_t index) {
+    std::size_t count = 0;
+    const SensorPreset* presets = SensorPresets(&count);
+    if (index >= count) {
+        return;
+    }
+    const SensorPreset& p = presets[index];
+    SetCtrlVal(panelHandle, PANEL_XMM, static_cast<double>(p.xsize));
+    SetCtrlVal(panelHandle, PANEL_YMM, static_cast<double>(p.ysize));
+    SetCtrlVal(panelHandle, PANEL_XPIX, p.xresol);
+    SetCtrlVal(panelHandle, PANEL_YPIX, p.yresol);
+    Redraw(panelHandle, 0, EVENT_COMMIT, nullptr, 0, 0);
+}
+
+void AskSubjectDistance() {
+    DistanceRange range{dmin, kFarthest};
+    double d = 0, ignored = 0;
+    GetGraphCursor(panelHandle, PANEL_GRAPH, 1, &d, &ignored);
+    const Units units = preferences.units;
+    const std::string message =
+        "Subject distance from the lens, from " + FormatDistance(range.lo, units) +
+        " on; beyond d max, d max follows it. A bare number is in " +
+        (units == Units::Metric ? "metres" : "feet") +
+        "; 3 m, 300 cm, 400 mm, 10 ft, 10\u2032 6\u2033 and 126 in are understood too.";
+    FormField field{"DISTANCE", "&Distance", nullptr, 0, 0, FormatDistance(d, units)};
+    const int answer =
+        PromptPopupForm("kadrel", message.c_str(), &field, 1, CheckDistance, &range, "Ctrl+Q");
+    if (answer == 2) {
+        QuitCallback(panelHandle, PANEL_COMMANDBUTTON, EVENT_COMMIT, nullptr, 0, 0);
+    } else if (double typed = 0; answer == 1 && ParseDistance(field.value, units, false, &typed)) {
+        // A distance typed as the panel shows one is that one: "32′ 10″"
+        // is d max's 10 m, not 10.0076 m beyond it.
+        for (double shown : {d, static_cast<double>(settings.dmax), range.lo}) {
+            typed = FormatDistance(typed, units) == FormatDistance(shown, units) ? shown : typed;
+        }
+        PlaceCursor(typed);
+    }
+}
+
+void PlaceCursor(double d) {
+    HoldOnGraph(d);
+    double x = 0, y = 0;
+    GetGraphCursor(panelHandle, PANEL_GRAPH, 1, &x, &y);
+    SetGraphCursor(panelHandle, PANEL_GRAPH, 1, d, y);
+    Cursor(panelHandle, PANEL_GRAPH, EVENT_COMMIT, nullptr, 1, 0);  // as the graph raises it
+}
+
+void FocusAtHyperfocal() {
+    PlaceCursor(dh);
+}

@@ -1,0 +1,223 @@
+// The Plan window: the frames that cover a zone typed in the chosen units (a
+// focus stack, hyperfocal bracketing, or one shot and its f-number) and the
+// blur of a point off the focus. It follows the panel's camera, focal length,
+// aperture and cursor until it is closed; closing only hides it.
+#include <cmath>
+#include <string>
+
+#include "app/extras.h"
+#include "app/kadrel.h"
+#include "app/kadrel_uir.h"
+#include "app/preferences.h"
+#include "core/optics/thin_lens.h"
+#include "core/planning/focus_plan.h"
+#include "core/planning/stack_csv.h"
+#include "core/settings/whole_file.h"
+
+int planHandle;
+
+namespace {
+
+constexpr int kWidth = 760;
+constexpr int kHeight = 640;
+constexpr std::size_t kShownRows = 12;  // per table; the copy and the CSV have every shot
+constexpr int kDefaultOverlap = 10;     // per cent
+
+struct PlanControls {
+    int nearEnd;
+    int farEnd;
+    int overlap;
+    int blurAt;
+    int text;
+};
+PlanControls plan;
+SidePlace placed;
+
+struct Field {
+    int PlanControls::*control;
+    const char* name;
+    const char* label;
+    int left;
+    int width;
+    const char* tooltip;
+};
+
+const Field kFields[] = {
+    {&PlanControls::nearEnd, "NEAR", "Near end", 12, 130,
+     "Near end of the zone to hold sharp, from the lens: 1.2 m, 400 mm, 4 ft, 3' 6\""},
+    {&PlanControls::farEnd, "FAR", "Far end", 160, 130,
+     "Far end of the zone, from the lens; \u221e or inf for infinity"},
+    {&PlanControls::blurAt, "BLURAT", "Blur of a point at", 420, 130,
+     "A point off the focus (\u221e allowed): how large its blur disc is, focused at the "
+     "graph's cursor"},
+};
+
+double CursorDistance() {
+    double d = 0, ignored = 0;
+    GetGraphCursor(panelHandle, PANEL_GRAPH, 1, &d, &ignored);
+    return d;
+}
+
+double CircleMetres() {
+    return CocMillimetres(preferences.coc, settings) / 1000;
+}
+
+// A typed distance, or why it is none.
+bool ReadDistance(int control, const char* what, bool allowInfinity, double* metres,
+                  std::string* error) {
+    std::string text;
+    GetCtrlVal(planHandle, control, &text);
+    if (ParseDistance(text, preferences.units, allowInfinity, metres)) {
+        return true;
+    }
+    *error = std::string(what) + ": \"" + text + "\" is not a distance" +
+             (allowInfinity ? " (\u221e allowed)." : ".");
+    return false;
+}
+
+bool ReadRequest(PlanRequest* request, std::string* error) {
+    int overlap = kDefaultOverlap;
+    GetCtrlVal(planHandle, plan.overlap, &overlap);
+    request->overlap = overlap / 100.0;
+    request->focus = CursorDistance();
+    return ReadDistance(plan.nearEnd, "Near end", false, &request->nearEnd, error) &&
+           ReadDistance(plan.farEnd, "Far end", true, &request->farEnd, error) &&
+           ReadDistance(plan.blurAt, "Blur of a point at", true, &request->blurAt, error);
+}
+
+// The plan for the fields as they are, with at most maxRows per table (0: all).
+std::string PlanText(std::size_t maxRows, FocusPlan* planned = nullptr) {
+    PlanRequest request{};
+    std::string error;
+    if (!ReadRequest(&request, &error)) {
+        return error;
+    }
+    const FocusPlan made = MakeFocusPlan(settings, preferences.coc, request);
+    if (planned != nullptr) {
+        *planned = made;
+    }
+    return FocusPlanText(settings, preferences.coc, preferences.units, request, made, maxRows);
+}
+
+void ShowPlan() {
+    SetCtrlVal(planHandle, plan.text, PlanText(kShownRows).c_str());
+}
+
+int PlanInput(int, int, int event, void*, int, int) {
+    if (event == EVENT_COMMIT) {
+        ShowPlan();
+    }
+    return 0;
+}
+
+int CopyPlan(int, int, int event, void*, int, int) {
+    if (event == EVENT_COMMIT) {
+        ClipboardPutText(PlanText(0).c_str());
+    }
+    return 0;
+}
+
+int SavePlan(int, int, int event, void*, int, int) {
+    if (event != EVENT_COMMIT) {
+        return 0;
+    }
+    FocusPlan planned{};
+    const std::string text = PlanText(0, &planned);
+    if (planned.stack.shots.empty()) {
+        MessagePopup("kadrel", ("Nothing to save: " + text).c_str());
+        return 0;
+    }
+    std::string path;
+    if (FileSavePopup(planHandle, "Save the plan as CSV", "focus-stack.csv", "CSV files (*.csv)",
+                      &path) != 1) {
+        return 0;
+    }
+    const std::string failure =
+        ReplaceWholeFile(FollowLinks(path), StackCsv(planned.stack, planned.bracket));
+    if (!failure.empty()) {
+        MessagePopup("kadrel", ("The plan was not saved: " + failure).c_str());
+    }
+    return 0;
+}
+
+int Button(int window, const char* label, int left, CtrlCallbackPtr callback) {
+    const int button = NewCtrl(window, CTRL_COMMAND_BUTTON, label, kHeight - 35, left);
+    SetCtrlAttribute(window, button, ATTR_WIDTH, 110);
+    SetCtrlAttribute(window, button, ATTR_HEIGHT, 23);
+    SetCtrlAttribute(window, button, ATTR_CALLBACK_FUNCTION_POINTER, callback);
+    return button;
+}
+
+void MakeFields(int window) {
+    for (const Field& field : kFields) {
+        const int id = NewCtrl(window, CTRL_STRING, field.label, 30, field.left);
+        SetCtrlAttribute(window, id, ATTR_CONSTANT_NAME, field.name);
+        SetCtrlAttribute(window, id, ATTR_WIDTH, field.width);
+        SetCtrlAttribute(window, id, ATTR_TOOLTIP_TEXT, field.tooltip);
+        SetCtrlAttribute(window, id, ATTR_CALLBACK_FUNCTION_POINTER, PlanInput);
+        plan.*field.control = id;
+    }
+    plan.overlap = NewCtrl(window, CTRL_NUMERIC, "Overlap (%)", 30, 310);
+    SetCtrlAttribute(window, plan.overlap, ATTR_CONSTANT_NAME, "OVERLAP");
+    SetCtrlAttribute(window, plan.overlap, ATTR_DATA_TYPE, VAL_INTEGER);
+    SetCtrlAttribute(window, plan.overlap, ATTR_MIN_VALUE, 0);
+    SetCtrlAttribute(window, plan.overlap, ATTR_MAX_VALUE, 50);
+    SetCtrlAttribute(window, plan.overlap, ATTR_WIDTH, 80);
+    SetCtrlAttribute(window, plan.overlap, ATTR_TOOLTIP_TEXT,
+                     "How much neighbouring shots overlap, as a share of the nearer one's depth");
+    SetCtrlAttribute(window, plan.overlap, ATTR_CALLBACK_FUNCTION_POINTER, PlanInput);
+    SetCtrlAttribute(window, plan.overlap, ATTR_CTRL_TAB_POSITION, 2);
+}
+
+void FillPlan(int window) {
+    MakeFields(window);
+    plan.text = NewCtrl(window, CTRL_TEXT_MSG, "", 66, 12);
+    SetCtrlAttribute(window, plan.text, ATTR_CONSTANT_NAME, "PLANTEXT");
+    SetCtrlAttribute(window, plan.text, ATTR_TEXT_FONT, VAL_MONO_META_FONT);
+    SetCtrlAttribute(window, plan.text, ATTR_TEXT_POINT_SIZE, 12);
+    SetCtrlAttribute(window, plan.text, ATTR_TEXT_COLOR, 0x006699);
+    SetCtrlAttribute(window, plan.text, ATTR_TEXT_SELECTABLE, 1);
+    SetCtrlAttribute(window, plan.text, ATTR_ACCESSIBLE_NAME, "Plan");
+    Button(window, "Copy as __text", 12, CopyPlan);
+    Button(window, "__Save as CSV\u2026", 134, SavePlan);
+}
+
+// The zone starts as the sharp zone at the cursor, the blur at its far end.
+void DefaultZone() {
+    const double f = settings.focal / 1000.0;
+    const double d = CursorDistance();
+    const SharpLimits zone = ExactLimits(f, settings.aperture, CircleMetres(), d);
+    const std::string farEnd = FormatDistance(zone.farLimit, preferences.units);
+    SetCtrlVal(planHandle, plan.nearEnd, FormatDistance(zone.nearLimit, preferences.units).c_str());
+    SetCtrlVal(planHandle, plan.farEnd, farEnd.c_str());
+    SetCtrlVal(planHandle, plan.blurAt, farEnd.c_str());
+    SetCtrlVal(planHandle, plan.overlap, kDefaultOverlap);
+}
+
+}  // namespace
+
+void OpenPlan() {
+    const bool justMade = planHandle == 0;
+    if (justMade) {
+        planHandle = NewSideWindow("kadrel plan", kHeight, kWidth, FillPlan);
+        if (planHandle == 0) {
+            return;
+        }
+    }
+    DefaultZone();
+    ShowPlan();
+    ShowBesidePanel(planHandle, justMade, &placed);
+}
+
+void FollowPlan() {
+    if (planHandle > 0) {
+        ShowPlan();
+    }
+}
+
+void ClosePlan() {
+    if (planHandle > 0) {
+        DiscardPanel(planHandle);
+    }
+    planHandle = 0;
+}

@@ -1,0 +1,217 @@
+// The table window: the cards of the panel's camera as one table, the typed
+// lists behind it, and its exports. Closing it only hides it.
+#include <string>
+
+#include "app/extras.h"
+#include "app/kadrel.h"
+#include "app/tables.h"
+#include "core/tables/table_text.h"
+#include "core/text/text_format.h"
+#include "core/text/units.h"
+
+int tableHandle;
+
+namespace {
+
+constexpr int kWidth = 1220;
+constexpr int kHeight = 560;
+constexpr int kButtonTop = kHeight - 35;
+
+int headerText;
+int tableControl;
+
+// The camera the table was last made for: a new one remakes it.
+Settings shown;
+
+std::string ListText(const std::vector<double>& values, std::string (*text)(double)) {
+    std::string list;
+    for (double value : values) {
+        list += (list.empty() ? "" : ", ") + text(value);
+    }
+    return list;
+}
+
+std::string Number(double value) {
+    return TextFormat("%g", value);
+}
+
+// Asks for a list in place of *values; an empty answer brings the default.
+void AskList(const char* message, const std::vector<double>& current, std::string (*text)(double),
+             const ItemReader& item, std::vector<double>* values) {
+    std::string typed = ListText(current, text);
+    if (PromptPopupText("kadrel", message, &typed) != 1) {
+        return;
+    }
+    if (typed.find_first_not_of(" \t") == std::string::npos) {
+        values->clear();
+    } else if (!ParseList(typed, item, values)) {
+        MessagePopup("kadrel", ("Not a list the table can take:\n" + typed).c_str());
+        return;
+    }
+    RefreshTableWindow();
+}
+
+int AskFocals(int, int, int event, void*, int, int) {
+    if (event == EVENT_COMMIT) {
+        AskList("Focal lengths in mm, separated by commas\n(empty: the panel's):", TableFocals(),
+                Number, ReadFocalLength, &tableChoice.focals);
+    }
+    return 0;
+}
+
+int AskApertures(int, int, int event, void*, int, int) {
+    if (event == EVENT_COMMIT) {
+        AskList("f-numbers, separated by commas\n(empty: full stops f/1.4 to f/22):",
+                TableApertures(), Number, ReadAperture, &tableChoice.apertures);
+    }
+    return 0;
+}
+
+int AskDistances(int, int, int event, void*, int, int) {
+    if (event == EVENT_COMMIT) {
+        const Units units = TableUnits();
+        AskList(
+            "Focus distances, separated by commas\n(empty: the standard series):", TableDistances(),
+            DistanceText,
+            [units](const std::string& text, double* metres) {
+                return ReadFocusDistance(text, units, metres);
+            },
+            &tableChoice.distances);
+    }
+    return 0;
+}
+
+void Export(const char* title, const char* name, const char* filter,
+            std::string (*write)(const std::string&)) {
+    std::string path;
+    if (FileSavePopup(tableHandle, title, name, filter, &path) != 1) {
+        return;
+    }
+    const std::string failure = write(path);
+    if (!failure.empty()) {
+        MessagePopup("kadrel", ("Cannot write\n" + path + "\n" + failure).c_str());
+    }
+}
+
+int ExportPdf(int, int, int event, void*, int, int) {
+    if (event == EVENT_COMMIT) {
+        Export("Export PDF", "depth-of-field.pdf", "PDF files (*.pdf)", ExportTablePdf);
+    }
+    return 0;
+}
+
+int ExportCsv(int, int, int event, void*, int, int) {
+    if (event == EVENT_COMMIT) {
+        Export("Export CSV", "depth-of-field.csv", "CSV files (*.csv)", ExportTableCsv);
+    }
+    return 0;
+}
+
+int Print(int, int, int event, void*, int, int) {
+    if (event == EVENT_COMMIT) {
+        PrintTables(tableHandle);
+    }
+    return 0;
+}
+
+void Button(int window, const char* label, int left, int width, CtrlCallbackPtr callback) {
+    const int button = NewCtrl(window, CTRL_COMMAND_BUTTON, label, kButtonTop, left);
+    SetCtrlAttribute(window, button, ATTR_WIDTH, width);
+    SetCtrlAttribute(window, button, ATTR_HEIGHT, 23);
+    SetCtrlAttribute(window, button, ATTR_CALLBACK_FUNCTION_POINTER, callback);
+}
+
+void FillTable(int window) {
+    headerText = NewCtrl(window, CTRL_TEXT_MSG, "", 10, 12);
+    SetCtrlAttribute(window, headerText, ATTR_TEXT_SELECTABLE, 1);
+    tableControl = NewCtrl(window, CTRL_TABLE, "", 90, 12);
+    SetCtrlAttribute(window, tableControl, ATTR_WIDTH, kWidth - 24);
+    SetCtrlAttribute(window, tableControl, ATTR_HEIGHT, kButtonTop - 90 - 12);
+    SetCtrlAttribute(window, tableControl, ATTR_ACCESSIBLE_NAME, "Depth-of-field table");
+    SetCtrlAttribute(window, tableControl, ATTR_ACCESSIBLE_DESCRIPTION,
+                     "Each cell: near limit \u2013 far limit of sharpness");
+    Button(window, "__Focal lengths\u2026", 12, 110, AskFocals);
+    Button(window, "__Apertures\u2026", 128, 90, AskApertures);
+    Button(window, "__Distances\u2026", 224, 90, AskDistances);
+    Button(window, "Export __PDF\u2026", 360, 100, ExportPdf);
+    Button(window, "Export __CSV\u2026", 466, 100, ExportCsv);
+    Button(window, "P__rint\u2026", 572, 80, Print);
+}
+
+void MakeTable() {
+    tableHandle = NewSideWindow("kadrel depth-of-field table", kHeight, kWidth, FillTable);
+    if (tableHandle == 0) {
+        return;
+    }
+    int top = 0, left = 0;
+    GetPanelAttribute(panelHandle, ATTR_TOP, &top);
+    GetPanelAttribute(panelHandle, ATTR_LEFT, &left);
+    SetPanelAttribute(tableHandle, ATTR_TOP, top + 40);
+    SetPanelAttribute(tableHandle, ATTR_LEFT, left + 40);
+}
+
+bool SameCamera(const Settings& a, const Settings& b) {
+    return a.xsize == b.xsize && a.ysize == b.ysize && a.xresol == b.xresol &&
+           a.yresol == b.yresol && a.focal == b.focal;
+}
+
+}  // namespace
+
+void OpenTableWindow() {
+    if (tableHandle == 0) {
+        MakeTable();
+        if (tableHandle == 0) {
+            return;
+        }
+    }
+    RefreshTableWindow();
+    DisplayPanel(tableHandle);
+}
+
+void RefreshTableWindow() {
+    if (tableHandle == 0) {
+        return;
+    }
+    shown = settings;
+    const std::vector<DofTable> tables = BuildTables();
+    const std::vector<std::string> header = CardHeader(tables[0], CameraText(), CocText());
+    std::string text = "Depth of field, " + ListText(TableFocals(), Number) + " mm";
+    for (std::size_t i = 1; i < header.size(); ++i) {
+        text += "\n" + header[i];
+    }
+    SetCtrlVal(tableHandle, headerText, text.c_str());
+    std::vector<std::string> columns, rows, cells;
+    for (double n : tables[0].apertures) {
+        columns.push_back(ApertureText(n));
+    }
+    for (const DofTable& table : tables) {
+        const std::string lens =
+            tables.size() > 1 ? Number(table.focalMm) + " mm, " : std::string();
+        for (std::size_t i = 0; i < table.distances.size(); ++i) {
+            rows.push_back(lens + DistanceText(table.distances[i]));
+            for (const SharpLimits& cell : table.cells[i]) {
+                cells.push_back(CellText(cell, DistanceText, " \u2013 "));
+            }
+        }
+        for (double share : {1.0, 0.5}) {
+            rows.push_back(lens + (share == 1 ? "H" : "H/2"));
+            for (double h : table.hyperfocal) {
+                cells.push_back(DistanceText(h * share));
+            }
+        }
+    }
+    SetTableCells(tableHandle, tableControl, columns, rows, cells);
+}
+
+void FollowCamera() {
+    if (tableHandle != 0 && !SameCamera(settings, shown)) {
+        RefreshTableWindow();
+    }
+}
+
+void CloseTableWindow() {
+    if (tableHandle > 0) {
+        DiscardPanel(tableHandle);
+    }
+    tableHandle = 0;
+}

@@ -1,0 +1,129 @@
+// The cards for a camera and their exports: for the panel's camera in the
+// window, for the camera options on the command line.
+#include "app/tables.h"
+
+#include "app/kadrel.h"
+#include "app/preferences.h"
+#include "core/optics/f_stops.h"
+#include "core/settings/sensor_presets.h"
+#include "core/settings/whole_file.h"
+#include "core/tables/table_csv.h"
+#include "core/tables/table_text.h"
+#include "core/text/text_format.h"
+
+TableChoice tableChoice;
+
+namespace {
+
+const char kTitle[] = "kadrel depth-of-field table";
+
+}  // namespace
+
+std::vector<double> ChosenFocals(const TableChoice& choice, const Settings& camera) {
+    return choice.focals.empty() ? std::vector<double>{camera.focal} : choice.focals;
+}
+
+std::vector<double> ChosenApertures(const TableChoice& choice) {
+    return choice.apertures.empty() ? FullStops() : choice.apertures;
+}
+
+std::vector<double> ChosenDistances(const TableChoice& choice, Units units) {
+    return choice.distances.empty() ? StandardDistances(units) : choice.distances;
+}
+
+std::vector<DofTable> BuildTables(const Settings& camera, const Preferences& prefs,
+                                  const TableChoice& choice) {
+    std::vector<DofTable> tables;
+    const double coc = CocMillimetres(prefs.coc, camera);
+    for (double focal : ChosenFocals(choice, camera)) {
+        tables.push_back(BuildDofTable(focal, coc, ChosenApertures(choice),
+                                       ChosenDistances(choice, prefs.units)));
+    }
+    return tables;
+}
+
+std::string CameraText(const Settings& camera) {
+    std::string text =
+        TextFormat("%g \u00d7 %g mm, %d \u00d7 %d pixels", static_cast<double>(camera.xsize),
+                   static_cast<double>(camera.ysize), camera.xresol, camera.yresol);
+    std::size_t count = 0;
+    const SensorPreset* presets = SensorPresets(&count);
+    for (std::size_t i = 0; i < count; ++i) {
+        const SensorPreset& p = presets[i];
+        if (p.xsize == camera.xsize && p.ysize == camera.ysize && p.xresol == camera.xresol &&
+            p.yresol == camera.yresol) {
+            return std::string(p.name) + ", " + text;
+        }
+    }
+    return text;
+}
+
+std::string TablesHtml(const Settings& camera, const Preferences& prefs,
+                       const TableChoice& choice) {
+    const Units units = prefs.units;
+    return CardsHtml(BuildTables(camera, prefs, choice), CameraText(camera),
+                     CocLabel(prefs.coc, camera),
+                     [units](double metres) { return FormatDistance(metres, units); });
+}
+
+std::string TablesCsv(const Settings& camera, const Preferences& prefs, const TableChoice& choice) {
+    return TableCsv(CameraText(camera), BuildTables(camera, prefs, choice), prefs.units);
+}
+
+std::string WriteTablesPdf(const std::string& html, const std::string& path) {
+    if (SaveHtmlAsPdf(html.c_str(), kTitle, path.c_str()) < 0) {
+        return LastUIFailure();
+    }
+    return {};
+}
+
+std::vector<double> TableFocals() {
+    return ChosenFocals(tableChoice, settings);
+}
+
+std::vector<double> TableApertures() {
+    return ChosenApertures(tableChoice);
+}
+
+std::vector<double> TableDistances() {
+    return ChosenDistances(tableChoice, preferences.units);
+}
+
+std::vector<DofTable> BuildTables() {
+    return BuildTables(settings, preferences, tableChoice);
+}
+
+std::string CameraText() {
+    return CameraText(settings);
+}
+
+double CocMm() {
+    return CocMillimetres(preferences.coc, settings);
+}
+
+std::string CocText() {
+    return CocLabel(preferences.coc, settings);
+}
+
+Units TableUnits() {
+    return preferences.units;
+}
+
+std::string DistanceText(double metres) {
+    return FormatDistance(metres, preferences.units);
+}
+
+std::string ExportTablePdf(const std::string& path) {
+    return WriteTablesPdf(TablesHtml(settings, preferences, tableChoice), path);
+}
+
+std::string ExportTableCsv(const std::string& path) {
+    return ReplaceWholeFile(FollowLinks(path), TablesCsv(settings, preferences, tableChoice));
+}
+
+void PrintTables(int panel) {
+    const std::string html = TablesHtml(settings, preferences, tableChoice);
+    if (PrintHtml(panel, html.c_str(), kTitle) < 0) {
+        MessagePopup("kadrel", (std::string("Cannot print: ") + LastUIFailure()).c_str());
+    }
+}

@@ -1,0 +1,34 @@
+// The circle of confusion: the largest blur spot still taken as sharp. The
+// panel's report always uses one pixel; every other figure uses the choice
+// made in the preferences, which is kept as chosen (2 px, d/1500, …) and
+// worked out in millimetres for the camera at hand.
+#pragma once
+
+#include <string>
+
+#include "core/optics/optics.h"
+
+enum class CocKind { Pixels, DiagonalOver, Millimetres, Print };
+
+struct CocChoice {
+    CocKind kind = CocKind::Pixels;
+    double value = 1;      // N pixels | the N of d/N | mm | the print's long side, mm
+    double viewingMm = 0;  // print only: how far it is viewed from
+};
+
+// Reads "1 px" (0.5 to 10 pixels), "d/1500" (the sensor diagonal over 100 to
+// 10000), "0.030 mm" (0.001 to 1 mm) or "print 297 mm at 500 mm" (each 10 mm
+// to 100 m; lengths take the distance units, a bare number is millimetres).
+// False, leaving *choice alone, for anything else.
+bool ParseCoc(const std::string& text, CocChoice* choice);
+
+// The choice as preferences.ini spells it; ParseCoc reads it back unchanged.
+std::string CocText(const CocChoice& choice);
+
+// The circle in millimetres for this camera; NaN when the camera gives none
+// (no pixels, no sensor).
+double CocMillimetres(const CocChoice& choice, const Settings& settings);
+
+// What is shown beside a figure that depends on the circle:
+// "CoC 0.0180 mm = d/1500", or "CoC 0.0300 mm" for a length chosen as such.
+std::string CocLabel(const CocChoice& choice, const Settings& settings);

@@ -1,0 +1,29 @@
+// The figures beyond the report as text: the details window, the report's
+// tooltip, the command line, and the plain text that goes to the clipboard
+// beside the panel's picture. All of them come from here, so they cannot
+// drift apart. Labels are 16 characters wide, as in the report, so the
+// figures form a column in a monospaced font.
+#pragma once
+
+#include <string>
+
+#include "core/optics/circle_of_confusion.h"
+#include "core/optics/optics.h"
+#include "core/text/units.h"
+
+// The subject at d metres from the lens: the circle in use, the exact sharp
+// zone, the hyperfocal distance, magnification and diffraction, and up close
+// the report's approximation against the exact depth.
+std::string ComposeDetails(const Settings& settings, const CocChoice& coc, Units units, double d);
+
+// Sensor in mm and pixels, focal length and f-number, as the fields show them.
+std::string ComposeCameraLine(const Settings& settings);
+
+// The camera line, the report as shown, then the circle in use and the near
+// and far limits.
+std::string ComposePlainText(const Settings& settings, const CocChoice& coc, Units units,
+                             const std::string& report, double d);
+
+// Reproduction as photographers write it: "1:415.7" below life size,
+// "20.0:1" above.
+std::string MagnificationText(double magnification);

@@ -1,0 +1,28 @@
+// The depth-of-field cards as people read them: cell texts for the window,
+// and the cards as HTML, one page each, for the PDF and the printer. The
+// caller gives the distance formatter, so the cards follow the user's units.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/tables/dof_table.h"
+
+using DistanceFormat = std::function<std::string(double metres)>;
+
+// "f/1.4", "f/5.6", "f/22".
+std::string ApertureText(double n);
+
+// Near and far limit with between in the middle ("2.34 m – 4.19 m"); "–"
+// where the focus leaves no image.
+std::string CellText(const SharpLimits& cell, const DistanceFormat& format, const char* between);
+
+// The header every page carries: what the card is for, as lines.
+std::vector<std::string> CardHeader(const DofTable& table, const std::string& camera,
+                                    const std::string& coc);
+
+// Every card, each from a new page: the header, then focus distances down the
+// side, apertures across, near over far in each cell, and rows H and H/2.
+std::string CardsHtml(const std::vector<DofTable>& tables, const std::string& camera,
+                      const std::string& coc, const DistanceFormat& format);

@@ -1,0 +1,17 @@
+#include "core/optics/diffraction.h"
+
+#include "core/optics/sharp_zone.h"
+
+namespace {
+
+constexpr double kAiryFactor = 2.44;  // first dark ring of a circular aperture, in λN
+
+}  // namespace
+
+double AiryDiscDiameter(double aperture, double magnification) {
+    return kAiryFactor * kWavelength * aperture * (1 + magnification);
+}
+
+bool DiffractionExceeds(double airyDisc, double coc) {
+    return airyDisc > coc;
+}

@@ -1,0 +1,39 @@
+#include "core/optics/sharp_zone.h"
+
+#include <cmath>
+
+#include "core/optics/thin_lens.h"
+
+namespace {
+
+constexpr double kAiryFactor = 2.44;  // first dark ring of a circular aperture, in λN
+
+}  // namespace
+
+SharpZone ComputeSharpZone(const Settings& s, double coc, double d, const DepthOfField& report) {
+    const double f = s.focal / 1000.0;
+    const double n = s.aperture;
+    SharpZone zone{};
+    zone.imaged = d > f;
+    zone.magnification = f / (d - f);
+    zone.closeUp = zone.imaged && zone.magnification >= kCloseUpMagnification;
+    const double spread = zone.closeUp ? 1 + zone.magnification : 1;
+    zone.effectiveAperture = n * spread;
+    zone.airy = kAiryFactor * kWavelength * zone.effectiveAperture;
+    zone.diffractionLimit = coc / (kAiryFactor * kWavelength * spread);
+    zone.diffractionLimited = zone.airy > coc;
+
+    zone.hyperfocal = HyperfocalPrime(f, n, coc) + f;
+    zone.hyperfocalNear = ExactLimits(f, n, coc, zone.hyperfocal).nearLimit;
+    zone.nearLimit = zone.farLimit = zone.depth = zone.pixelDepth = std::nan("");
+    if (zone.imaged) {
+        const SharpLimits limits = ExactLimits(f, n, coc, d);
+        zone.nearLimit = limits.nearLimit;
+        zone.farLimit = limits.farLimit;
+        zone.depth = limits.farLimit - limits.nearLimit;
+        const SharpLimits pixelLimits = ExactLimits(f, n, PixelPitch(s) / 1000.0, d);
+        zone.pixelDepth = pixelLimits.farLimit - pixelLimits.nearLimit;
+    }
+    zone.reportDepth = report.dof;
+    return zone;
+}
