@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The two commands: `make run` builds and starts kadrel, `make test` builds and
 # runs every test. Both install missing Debian packages first: `make run` only
 # what building and running need, `make test` the test kit too.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // `make bench`: start-up to the first frame and to the exit after it, and peak
 // memory, of kadrel against three references in alternating runs (the same
 // panel made of stock Qt widgets, whose ratio carries the start-up budget; a

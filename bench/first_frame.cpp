@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "first_frame.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A committed geometry input and a cursor drag step, offscreen: through to
 // the panel's new state, and again through to the panel repainted where it
 // changed, as the event loop would. One iteration per repetition, so the

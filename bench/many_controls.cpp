@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A panel of many controls, created and then loaded back from its file:
 // prints the two times in milliseconds. Usage: many_controls [COUNT]
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The clock a benchmark starts a program by and the program reports its first
 // frame by, in milliseconds; the same in every process.
 #pragma once

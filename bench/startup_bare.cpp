@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The bare reference: an empty Qt window of the panel's size, ended the same way.
 #include <QApplication>
 #include <QWidget>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // kadrel's real start-up (runtime, kadrel.uir, kadrel.ini, first
 // recalculation), ended after the first painted frame.
 #include "app/kadrel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The second reference: the cheapest Qt window that shows text, one QLabel
 // line in a window of the panel's size, ended the same way.
 #include <QApplication>

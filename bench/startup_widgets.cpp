@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The third reference: kadrel's panel made directly of stock Qt widgets, with
 // the same fields, captions, texts, fonts and buttons at the same places, and
 // a graph's grid and tick labels, read from kadrel.uir; no runtime, no

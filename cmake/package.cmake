@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # `make package`: a Debian package, kadrel_<version>_<arch>.deb, installing
 # under /usr. dpkg-shlibdeps works out the shared libraries it needs; what it
 # cannot see is listed by hand: Qt's X11 platform plugin, loaded at run time,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The calculations, the report, the details and the clipboard text on
 // arbitrary numbers and circles of confusion in either units: NaN,
 // infinities, denormals, zeros, negatives and the extremes of each type.

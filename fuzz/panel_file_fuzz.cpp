@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The panel-file loader on arbitrary bytes: a panel is built and discarded,
 // or refused, never a crash.
 #include <unistd.h>

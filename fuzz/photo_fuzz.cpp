@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The photo reader's mapping on arbitrary facts, its answer read back as
 // kadrel reads it, and kadrel's protocol reader on arbitrary bytes.
 #include <fuzzer/FuzzedDataProvider.h>

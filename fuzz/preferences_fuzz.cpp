@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // preferences.ini on arbitrary contents: each line as a preferences line,
 // as a typed distance in both units, and as a circle of confusion, whose file
 // text must read back as the same choice.

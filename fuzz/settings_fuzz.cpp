@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The settings reader on arbitrary file contents: GetLine's pieces, comments
 // and trimming, then the key and value of each line.
 #include <cstddef>

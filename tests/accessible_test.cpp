@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What assistive technology reads of the controls. Qt passes change notices
 // on only to a live accessibility bridge, so the end-to-end test over AT-SPI
 // checks those.

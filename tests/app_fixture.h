@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main panel loaded from kadrel.uir as the program loads it, with the
 // program-wide state reset and a fresh, empty program directory of its own
 // for each test, so that no test sees another's kadrel.ini.

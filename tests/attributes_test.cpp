@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every attribute of every control kind: set, read back, through a panel file
 // and back; the kinds that do not take one refuse it. Orders after loading.
 #include <QTemporaryDir>

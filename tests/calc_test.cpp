@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Redraw and Cursor through the real panel: indicators, remarks, line, report.
 #include <QMouseEvent>
 

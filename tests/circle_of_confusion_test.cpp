@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/optics/circle_of_confusion.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start-up values, the settings file, and RESET, HELP, COPY and OK.
 #include <QClipboard>
 #include <QDir>

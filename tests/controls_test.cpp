@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Numeric fields, texts and buttons: values, ranges and commit events.
 #include <QAbstractSpinBox>
 #include <QLabel>

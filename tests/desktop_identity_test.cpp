@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's application id and window icon, as the desktop sees them.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Beside the panel: the details window, the context menu and its choices,
 // the distance prompt and tooltips, through the real panel.
 #include <QClipboard>

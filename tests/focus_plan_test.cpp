@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/planning/focus_plan.h"
 
 #include <gtest/gtest.h>

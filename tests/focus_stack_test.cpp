@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/planning/focus_stack.h"
 
 #include <gtest/gtest.h>

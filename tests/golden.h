@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reference values: numbers quoted to some decimals (equal within one unit of
 // the last decimal quoted), the worked-example report and the factory file.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Graph plots, autoscaling and the free cursor.
 #include <QTest>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Whatever arrives in kadrel.ini or kadrel.uir, kadrel starts or refuses
 // cleanly, shows what IEEE arithmetic gives, and loses no saved settings.
 #include <sys/resource.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Keys beyond the mouse: buttons pressed by Return and by shortcut keys, the
 // copy key shared between a field's selection and a button, Escape dropping
 // an edit, and the keyboard staying on a button that hid itself.

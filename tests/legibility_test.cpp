@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The real panel at the scale factor the test runs under (1, 1.5, 2): no text
 // reaches another control, fields show whole values, the report stays clear
 // of the graph's lines, pictures are drawn at the screen's pixel density.

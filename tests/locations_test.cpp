@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where kadrel finds its panel file and keeps kadrel.ini, portable or
 // installed, and what it answers on the command line.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Things a user's settings file may turn out to be: each is told once at
 // start-up and left exactly as it was. kadrel.ini and preferences.ini share
 // the cases.

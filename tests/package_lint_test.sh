@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The Debian package as lintian reads it: a tag on its licence or copyright
 # fails the test; every other tag is shown for the reader.
 # Usage: package_lint_test.sh BUILD_DIR

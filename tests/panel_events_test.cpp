@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Panel events, pop-up menus, the number prompt, tooltips and the clipboard's
 // text beside a picture.
 #include <QAccessible>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Panel files: write, read back, and refuse damaged files without a trace.
 #include <QFile>
 #include <QTemporaryDir>

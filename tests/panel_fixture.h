@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A fresh panel per test, and a callback that counts commit events.
 #pragma once
 

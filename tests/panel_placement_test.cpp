@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A window beside another: on the side with room, wholly on the screen, from
 // where the other window is now.
 #include <QScreen>

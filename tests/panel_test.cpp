@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main panel as loaded from kadrel.uir: definition, order, ranges, start.
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "photo_maker.h"
 
 #include <exiv2/exiv2.hpp>

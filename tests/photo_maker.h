@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Test photos: a small JPEG from QImage with EXIF written through Exiv2, each
 // tag stored with its key's own type unless the test asks for a signed
 // rational (to write the negative values no camera should).

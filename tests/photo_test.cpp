@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The photo reader end to end: photos made here with EXIF through Exiv2, read
 // by the real kadrel-photo process, its answer read back as the window reads
 // it. Expected sensor sizes and distances are typed from a calculation by

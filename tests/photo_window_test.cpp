@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A camera from a photo in the window: the fields as if typed, one
 // recalculation, the cursor at the subject, the summary; and nothing changed
 // by a photo that cannot be read. The real reader runs, from libexec/kadrel

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Plan window through the real panel: its zone starts as the sharp zone
 // at the cursor, takes typed distances, follows the panel, and quits as the
 // panel does.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Drives the modal pop-ups a test opens: menus and dialogs, as a user would.
 #pragma once
 

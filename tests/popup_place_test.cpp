@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where a pop-up goes to keep an area in view: worked out by hand from the
 // sides of the area, an 8-pixel gap, and the screen's edges.
 #include "popups/popup_place.h"

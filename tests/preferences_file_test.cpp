@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // preferences.ini beside kadrel.ini: read at start-up, saved whole by the
 // dialog's OK, with the same guarantees and the same odd files as
 // kadrel.ini; and the panel's report and kadrel.ini untouched by it.

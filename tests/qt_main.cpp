@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Test entry for everything that needs the runtime: one offscreen runtime for
 // the whole run.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Fails, naming each one, when a folder below ROOT (ROOT included) holds more
 # than LIMIT files, so that every room of the sources stays small enough to read.
 # Usage: cmake -DROOT=<folder> -DLIMIT=<count> -P room_sizes.cmake

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Bitmaps, clipboard, pop-ups, paths and the system switches.
 #include <QApplication>
 #include <QMessageBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // kadrel.ini as the user may have it: behind a link, replaced by a special
 // file, too large, with a byte-order mark; and every way out saving the value
 // the user sees, typed or not yet confirmed.

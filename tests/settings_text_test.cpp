@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/settings/settings_text.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/optics/sharp_zone.h"
 
 #include <gtest/gtest.h>

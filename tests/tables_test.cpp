@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The depth-of-field cards as a PDF, read back with poppler's tools, and the
 // program's exports of the panel's camera.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fitting texts into their room: the font steps, captions and text messages
 // kept clear of their neighbours on a panel, a field's whole value out of
 // editing, texts in front of a graph.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/optics/thin_lens.h"
 
 #include <gtest/gtest.h>

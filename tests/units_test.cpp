@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/text/units.h"
 
 #include <gtest/gtest.h>

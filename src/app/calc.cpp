@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Redraw and Cursor: from the controls through the optics to the indicators,
 // the scale line, the remarks and the report.
 #include "app/extras.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start-up values and the four command buttons.
 #include "app/extras.h"
 #include "app/kadrel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "images.h"
 
 // An aperture: six blades around a hexagonal opening.

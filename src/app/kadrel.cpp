@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/kadrel.h"
 
 #include "app/extras.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // BuildPANEL: a loop over the panel definition's rows that stops at the first
 // runtime call that fails.
 #include "app/kadrel_uir.h"

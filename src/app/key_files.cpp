@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading and replacing kadrel.ini and preferences.ini alike.
 #include "app/key_files.h"
 

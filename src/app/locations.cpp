@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where the panel file and kadrel.ini are, for a portable or installed copy.
 #include "app/locations.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Process entry; KadrelMain owns the runtime and closes it before returning.
 #include "app/kadrel.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "panel_definition.h"
 
 #include "app/kadrel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main panel's definition: one row per control, in creation order.
 // kadrel_uir.cpp builds the panel from it. Internal to src/app.
 #pragma once

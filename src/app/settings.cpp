@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // kadrel.ini, beside the program or the user's own (app/locations.h): read
 // once at start-up, replaced whole at quit.
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // lensfun's camera bodies, read from its database only when asked.
 #include <lensfun/lensfun.h>
 

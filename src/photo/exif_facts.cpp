@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The photo's facts through Exiv2: every value as its exact rational, none
 // interpreted here (core/photo/photo_camera.h decides what is usable).
 #include <exiv2/exiv2.hpp>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // kadrel-photo PHOTO: what the photo says of its camera, as protocol lines.
 // kadrel-photo --cameras: the database's camera bodies.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // kadrel-photo's two readers: the photo's metadata through Exiv2 and the
 // camera bodies through lensfun. Each answers in the lines of
 // core/photo/photo_protocol.h.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # What a screen-reader user meets, read over AT-SPI in a real window: every
 # input's name, value and range and every result's value, and names and
 # descriptions without markup; the graph cursor

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: MIT
 """Reads kadrel's accessibility tree over AT-SPI.
 
   a11y_tree.py dump            every object: role, name, value, description

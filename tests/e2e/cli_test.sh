@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # kadrel's sub-commands as a script meets them, without a display and under a
 # decimal-comma locale: the output in full, the exit status, the one-line
 # diagnostics, and the saved camera and preferences as the default.

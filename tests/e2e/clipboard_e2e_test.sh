@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # In a real window: the context menu's "Subject distance..." puts the cursor at
 # 10 m, COPY offers the panel's picture and its figures as text side by side,
 # and the program still ends with status 0. With a second argument, pictures of

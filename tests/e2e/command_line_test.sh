@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # kadrel --help and --version answer as coreutils' tools do: the text on
 # stdout and status 0, or, when it cannot be written (a full disk, a closed
 # stdout), status 1 and one line on stderr. The manual page lists the keys

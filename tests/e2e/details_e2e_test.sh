@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The details window in a real window, on the screen the test runs on
 # (XVFB_SCREEN) at the scales 1, 1.5 and 2 where the panel fits: beside the
 # panel on the side with room and wholly on the screen, from where the panel

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Every way out of the shipped program ends with status 0 and the settings
 # saved, whatever the user did before: {OK, the close box, Alt+O, Ctrl+Q,
 # SIGTERM, SIGHUP, SIGINT, two SIGTERMs back to back} x {nothing, HELP, COPY,

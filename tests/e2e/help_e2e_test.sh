@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # HELP in a real window: wherever the panel sits on a 1600 x 1200 screen, at
 # the scale factors 1 and 2 (where the panel all but fills the screen), the
 # message covers nothing of the diagram it explains and lies on the screen.

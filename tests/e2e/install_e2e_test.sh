@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # kadrel installed, as a user meets it: with `cmake --install` into a prefix,
 # or, as root, the Debian package built by CPack, installed with apt-get and
 # run as an unprivileged user. Either way the program starts from its desktop

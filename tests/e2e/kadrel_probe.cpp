@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // kadrel as shipped, plus a report of what it holds when its event loop ends,
 // for the end-to-end tests that drive it through a real X server.
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // make_photo OUT d70|20d: a test photo of one of the two cameras, for the
 // end-to-end tests of the shipped program.
 #include <cstdio>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Without a display, or with a platform that cannot start, kadrel ends with
 # status -1 (255), cleanly: no abort, no core, and one line on stderr that
 # starts with the program's name, as a command-line tool's messages do.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # A user types a focal length, drags the graph cursor and presses OK, in a
 # real window: the program must hold the typed value, a report for the
 # dragged distance, and a cursor on the scale line.

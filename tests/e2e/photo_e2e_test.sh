@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # `kadrel PHOTO` in a real window: the camera's values on the panel and the
 # summary in a message box; every way out with that box open and active ends
 # with status 0 and the photo's camera saved. A file that is no photo gives

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The Plan window in the real program: opened from the context menu for 24 mm
 # at f/8, its zone typed as 1 m to infinity with no overlap, its table read
 # back over AT-SPI, its copy and its CSV checked; then every way out with it

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The Preferences dialog in the real window: every way out with it open (OK,
 # Cancel, Escape and the close box keep the program; Ctrl+Q and SIGTERM end
 # it with status 0 and kadrel.ini saved), only OK writing preferences.ini.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The context menu's subject distance and hyperfocal items in a real window:
 # a distance beyond d max is taken whole and raises d max, one before the
 # line is refused in the prompt with the range, and every way out of the

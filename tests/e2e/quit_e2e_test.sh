@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Every way out saves the value still being typed; odd files in place of
 # kadrel.ini or kadrel.uir never hold up the start; any folder the system can
 # open holds the program, whatever its name's bytes and length.

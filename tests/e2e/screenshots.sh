@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Screenshots of the real window at the scale factors 1, 1.5 and 2, with the
 # factory values, with the help illustration shown, then with a large "d max"
 # and the cursor dragged.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # kadrel from a prepared kadrel.ini in its own directory: COPY puts the panel
 # on the X clipboard while it runs, OK rewrites the file byte for byte.
 source "$(dirname "$0")/x_session.sh"

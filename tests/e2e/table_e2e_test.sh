@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The table window and the pinned setups in a real window: the print dialog
 # shown and cancelled, every way out with
 # the table window open and active (its close box and Escape hide it, Ctrl+Q

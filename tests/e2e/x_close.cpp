@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Asks a window to close as a window manager's close box does: a
 // WM_DELETE_WINDOW client message. Usage: x_close WINDOW-ID
 #include <xcb/xcb.h>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Sourced by the end-to-end tests: a private X server, a program directory in
 # a temporary folder, and helpers to find and drive the kadrel window.
 set -euo pipefail

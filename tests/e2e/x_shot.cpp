@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Saves a picture from the X server as PNG, in the server's own pixels, for
 // screenshots of the real program: one window, or the whole screen (pop-up
 // menus and every window included) or a part of it.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Checks that the rooms of a library include each other one way only: a file
 # may include its own room and the rooms listed before it, never one after.
 # Every folder holding sources must be a room; headers outside any room (the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading the shared camera options over the saved settings.
 #include "cli/camera_options.h"
 

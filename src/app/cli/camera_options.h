@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The camera options every sub-command shares: --sensor WxH --pixels WxH
 // --focal MM --aperture N --distance D --coc C --units U. What is not given
 // comes from the saved kadrel.ini and preferences.ini, found by the same rules

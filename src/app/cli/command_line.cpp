@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // kadrel --version and --help, answered before the runtime starts, so they
 // need no display; a photo as the one argument opens with its camera. Every
 // other argument is ignored, as it always was.

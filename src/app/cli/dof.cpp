@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // kadrel dof: the camera line, the panel's report and the details window's
 // figures for one subject distance, from the same functions as the window.
 #include "cli/dof.h"

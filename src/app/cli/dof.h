@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // `kadrel dof`: every figure for one camera at one subject distance.
 #pragma once
 

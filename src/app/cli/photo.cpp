@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // kadrel photo: the same reader as the window's, and its values with their
 // sources, without a display.
 #include "cli/photo.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // kadrel stack: the focus stack, the hyperfocal bracketing out to infinity,
 // one shot instead and the blur of a point, from the same functions as the
 // Plan window, every shot listed.

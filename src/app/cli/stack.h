@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // `kadrel stack`: the frames that cover a zone in depth, as the Plan window
 // gives them, as text or as CSV.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The table of sub-commands and the one place that runs them.
 #include "cli/subcommands.h"
 

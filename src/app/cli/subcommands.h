@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The cli/ room: the sub-commands, --help and --version, output whose failed write is a failure,
 // and the key table behind --help and the manual page. It may use the core, the ui and app headers.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // kadrel table: the window's cards for the camera options, from the same
 // functions, as CSV or PDF.
 #include "cli/table.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // `kadrel table`: the depth-of-field cards as CSV on stdout or as a PDF file.
 #pragma once
 

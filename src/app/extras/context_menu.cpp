@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The context menu of the panel and the graph, and what its items do.
 #include <cfloat>
 #include <cmath>

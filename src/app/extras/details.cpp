@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The details window: a second panel beside the main one, with the figures
 // as selectable text and a Close button; closing it only hides it. It opens
 // beside the panel, wholly on the panel's screen, unless the user has put it

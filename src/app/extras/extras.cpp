@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Tooltips on the panel's inputs and results, and the panel events that open
 // the context menu, the details window and a photo.
 #include "app/extras.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The figures beyond the report, in its tooltip, the details window and the
 // clipboard's text, with the circle of confusion and units of the preferences.
 #include "app/extras.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Setups pinned for the run and compared with the live one.
 #include "app/extras.h"
 #include "app/kadrel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The windows beside the panel (details, plan, table) behave alike: a Close button
 // that the close box and Escape press, closing only hides the window, and
 // Ctrl+Q ends kadrel as it does from the panel, saving the settings.

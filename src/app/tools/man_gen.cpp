@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Build tool: writes the manual page from its template, with the KEYS
 // section made from the program's own table of keys in place of the line
 // ".\" KEYS", so the page lists what --help lists.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Build tool: writes the panel file kadrel.uir from BuildPANEL, so that the
 // builder stays the one definition of the main panel.
 #include <cstdio>

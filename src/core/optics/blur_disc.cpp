@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/optics/blur_disc.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/optics/details_text.h"
 
 #include <cmath>

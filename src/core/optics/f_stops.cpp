@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/optics/f_stops.h"
 
 const std::vector<double>& FullStops() {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/optics/optics.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/photo/photo_text.h"
 
 #include <vector>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/planning/one_shot.h"
 
 #include "core/optics/diffraction.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/planning/stack_csv.h"
 
 #include <cmath>

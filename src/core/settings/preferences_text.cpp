@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/settings/preferences_text.h"
 
 #include <cstring>

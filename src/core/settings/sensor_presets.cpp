@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/settings/sensor_presets.h"
 
 #include <iterator>

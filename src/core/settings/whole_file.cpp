@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/settings/whole_file.h"
 
 #include <fcntl.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/tables/comparison_text.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/tables/setup_compare.h"
 
 #include <cmath>

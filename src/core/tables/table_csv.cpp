@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/tables/table_csv.h"
 
 #include <charconv>

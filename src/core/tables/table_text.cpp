@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/tables/table_text.h"
 
 #include <cmath>

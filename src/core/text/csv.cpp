@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/text/csv.h"
 
 #include <charconv>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The factory that hands Qt the runtime's own interfaces.
 #include "accessibility/accessible.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What assistive technology sees of the runtime's controls. Numeric fields are
 // spin boxes with their value, range and step, read-only when they are
 // indicators; a graph is a slider over its active cursor's x; text messages

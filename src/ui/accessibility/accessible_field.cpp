@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Numeric fields for assistive technology: Qt's own spin box interface reads
 // properties this field does not have, and knows nothing of indicators.
 #include <QLineEdit>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The graph for assistive technology: a slider whose value is where the
 // active cursor stands along x. Its description is the control's own, often
 // a text message that reports on the cursor's position.

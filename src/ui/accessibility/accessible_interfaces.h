@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The runtime's accessibility interfaces; accessible.h says what they show.
 // Internal to src/ui.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Text messages for assistive technology: Qt's label interface has a name but
 // no text interface, so a long multi-line message could only be heard whole.
 #include "accessibility/accessible_interfaces.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Bitmaps behind handles: from SVG text, from a panel as shown, to and from
 // the system clipboard, and into picture controls.
 #include <QClipboard>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The attributes any control takes beside its kind's own: a tooltip, and
 // selectable text on a label.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Setting a control's attributes: checked against the control's kind and the
 // value's type, then applied to its widget and caption and stored.
 #include <QApplication>

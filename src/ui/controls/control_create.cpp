@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Creating controls: the widget of each kind, its caption, its defaults, and
 // the signal that raises its commit event.
 #include <QFrame>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading a control's attributes back: the orders, size and visibility from
 // the live panel, the rest as last set, and a zero of the attribute's type
 // for one never set.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the control files share: applying an attribute without the caller's
 // checks, descriptions, tooltips and pictures. Internal to src/ui.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A control's accessible description: its own, or the text of the text
 // message that describes it, kept current as either changes.
 #include <QLabel>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Table controls: read-only cells under heads, filled whole.
 #include <QHeaderView>
 #include <QTableWidget>

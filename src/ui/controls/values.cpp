@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Control values: numbers for numeric fields, text for text messages and
 // string fields, and a control's default value. A value set here raises no
 // event.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Documents from HTML, to PDF and, through the printing module, to a printer.
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>

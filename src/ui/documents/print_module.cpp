@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "documents/print_module.h"
 
 #include <QPrintDialog>

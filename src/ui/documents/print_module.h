@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The runtime's printing module, loaded on first use so that the print
 // support and what it links (CUPS) stay out of every start-up.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Graph operations: axes, plots and cursors.
 #include "layout/text_layout.h"
 #include "model/model.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Control geometry, stacking and tab order.
 #include <QLabel>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where a control and its caption go, and the stacking and tab orders of a
 // panel's controls. Internal to src/ui.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "layout/text_layout.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where texts go on a panel: captions and text messages kept clear of the
 // controls beside them, and each graph told which texts lie on its plot.
 #pragma once

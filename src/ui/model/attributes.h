@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What each attribute holds, which controls take it, and the name it has in a
 // panel file. Internal to src/ui.
 #pragma once

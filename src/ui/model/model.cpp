@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The bookkeeping behind the handles: finding panels and controls, recording
 // failures, and raising commit events through the callback registry.
 #include <QApplication>

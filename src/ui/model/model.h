@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The runtime's own bookkeeping: panels, controls and bitmaps behind their
 // integer handles. Internal to src/ui.
 #pragma once

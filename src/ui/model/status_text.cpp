@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What each status of the runtime's calls means, in words for a message.
 #include "ui/userint.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Panel events: the panel callback, the close box, right clicks, double clicks
 // and menu keys that no control takes, and panel shortcuts.
 #include <QApplication>

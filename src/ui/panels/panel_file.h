@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Panel files: a panel and its controls as JSON, written by SavePanel
 // (panel_save.cpp) and rebuilt by LoadPanel (panel_load.cpp) through the same
 // operations a builder calls. Internal to src/ui.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading panel files. A damaged file is refused with the reason, and the
 // panel built so far is discarded.
 #include <QFile>

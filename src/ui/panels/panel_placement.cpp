@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A window placed beside another: on the side with room, on the other's
 // screen, wholly, frame and all.
 #include <QScreen>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writing panel files.
 #include <QBuffer>
 #include <QFile>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Panels: creation, display, attributes, and scaling of their contents.
 #include <QFrame>
 #include <QLabel>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the panel files share: a window's place and what its close box and
 // unclaimed clicks do. Internal to src/ui.
 #pragma once

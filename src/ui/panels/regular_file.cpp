@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "panels/regular_file.h"
 
 #include <QFile>

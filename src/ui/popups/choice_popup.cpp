@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A choice among many items, narrowed by a search box as the user types.
 #include <QApplication>
 #include <QDialog>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Files from the user: chosen in a dialog, or dropped on a panel's window.
 #include <QApplication>
 #include <QDragEnterEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The form pop-up: labelled fields, OK and Cancel, a check before OK is
 // taken, and a quit key that leaves it as the panel's own would.
 #include <QApplication>

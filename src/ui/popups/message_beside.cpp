@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A message pop-up that leaves a control in view: beside the panel where the
 // screen has room, else beside the control; its text scrolls where no place
 // holds all of it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "popups/popup_place.h"
 
 #include <QWidget>

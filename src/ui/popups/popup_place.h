@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where a window goes beside another or clear of an area: a pop-up clear of
 // a panel or of a picture it explains, and the frames windows get.
 #pragma once

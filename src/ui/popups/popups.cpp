@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Pop-up menus, the number prompt and the save dialog: modal, run from a
 // callback, returning what the user chose.
 #include <QApplication>

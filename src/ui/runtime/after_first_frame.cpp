@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "runtime/after_first_frame.h"
 
 #include <QApplication>

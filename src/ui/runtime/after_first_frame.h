@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Work the first frame need not wait for. Setting a window icon, say, makes
 // an X server take pictures of it in four sizes: a user would rather see the
 // panel first.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How the desktop knows the program: its application id and window icon.
 #include <QApplication>
 #include <QIcon>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Qt ends the process when no platform plugin can start, so the runtime asks
 // first: one of the platforms QT_QPA_PLATFORM lists (X when it is unset)
 // must be installed, and X or Wayland must find its display server.

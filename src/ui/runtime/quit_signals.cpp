@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "runtime/quit_signals.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The signals that ask a program to end — SIGTERM (a session logging out),
 // SIGHUP (its terminal gone) and SIGINT (Ctrl+C) — as a close request: they
 // reach the event loop through a pipe and close the program's windows as

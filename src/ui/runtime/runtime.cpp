@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start and end of the runtime, the event loop, statuses, the callback
 // registry, and the system queries.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "widgets/announce.h"
 
 #include <QAccessible>

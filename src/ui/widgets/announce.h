@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Telling assistive technology that a widget's value or text changed; nothing
 // is sent while no assistive technology listens.
 #pragma once

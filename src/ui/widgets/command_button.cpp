@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "widgets/command_button.h"
 
 #include <QKeyEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A command button. Besides the mouse and its mnemonic, Space, Return or Enter
 // press it while it has the keyboard, and its shortcut key anywhere in its
 // window while it is shown.

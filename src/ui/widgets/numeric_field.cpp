@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "widgets/numeric_field.h"
 
 #include <QKeyEvent>

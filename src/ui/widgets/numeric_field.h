@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A numeric field that accepts whatever the user types and settles it on
 // commit: out-of-range numbers become the nearer bound, text that is no finite
 // number brings the last value back. Decimals are display only; the value keeps the

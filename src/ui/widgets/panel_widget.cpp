@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "widgets/panel_widget.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window (or child frame) of a panel. Its close box only asks: nothing
 // closes the window but its owner. Right clicks, double clicks and menu keys
 // that no child takes are passed on as requests.

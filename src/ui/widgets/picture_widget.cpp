@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "widgets/picture_widget.h"
 
 #include <QBuffer>

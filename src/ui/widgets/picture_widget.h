@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A picture control: its image scaled to fit, keeping its proportions.
 //
 // An image given as SVG text keeps its source and is drawn from it at the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "widgets/string_field.h"
 
 namespace ui {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A one-line text field: what the user types is committed by Return or by
 // leaving the field, once per edit; the program's own writes raise nothing.
 #pragma once

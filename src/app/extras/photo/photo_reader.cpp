@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs kadrel-photo and reads its answer, with a wall-clock limit.
 #include <fcntl.h>
 #include <poll.h>

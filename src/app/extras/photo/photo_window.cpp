@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A camera from a photo or from the camera database, into the panel's fields.
 #include <cctype>
 #include <cmath>

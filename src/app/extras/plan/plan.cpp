@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Plan window: the frames that cover a zone typed in the chosen units (a
 // focus stack, hyperfocal bracketing, or one shot and its f-number) and the
 // blur of a point off the focus. It follows the panel's camera, focal length,

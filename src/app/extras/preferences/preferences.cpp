@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // preferences.ini, read at start-up and saved when the dialog's OK is pressed.
 #include "app/preferences.h"
 

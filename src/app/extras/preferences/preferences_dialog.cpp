@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Preferences dialog: units and circle of confusion, saved at once in
 // preferences.ini; the figures beside the report follow, the report does not.
 #include "app/extras.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The table window: the cards of the panel's camera as one table, the typed
 // lists behind it, and its exports. Closing it only hides it.
 #include <string>

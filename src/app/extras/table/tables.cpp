@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The cards for a camera and their exports: for the panel's camera in the
 // window, for the camera options on the command line.
 #include "app/tables.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Beside the panel, never changing it, its report or kadrel.ini: tooltips, a
 // context menu (sensor presets, a typed subject distance, focus at the
 // hyperfocal distance), the details window with the sharp zone, diffraction

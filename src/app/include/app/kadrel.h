@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // kadrel: what a camera and lens frame and hold sharp.
 //
 // Data flows one way. A committed geometry input (sensor size, resolution,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main panel: its resource number in kadrel.uir, its title and place,
 // the identifiers of its thirty controls (in creation order), and the builder
 // that makes it by runtime calls. kadrel.uir is written from BuildPANEL at

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's own small text files, kadrel.ini and preferences.ini, read
 // whole at start-up and replaced whole when saved, with the same guarantees
 // for both (core/settings/whole_file.h): no odd file can freeze the start, a link is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The keys of kadrel's windows, one row a key (or a key and its alternatives):
 // --help lists them, and the manual page's KEYS section is written from them
 // at build time, so the two cannot differ. A new key is one more row; a test

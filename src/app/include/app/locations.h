@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where kadrel finds its panel file and keeps kadrel.ini.
 //
 // A program with its panel file beside it (the build tree, an unpacked copy)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The end of a command's output, as coreutils ends it: a write that failed on
 // the way (a full disk, a closed pipe) is a failure, not a success.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A camera from a photo, or from the camera database, through the reader
 // process kadrel-photo (app/locations.h finds it). Photos come from anywhere
 // and metadata parsers crash: the reader runs with its own limits, is killed

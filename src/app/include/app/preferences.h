@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // preferences.ini: the circle of confusion and the units of every figure
 // beside the panel's report. It lives wherever kadrel.ini does, found by the
 // same rules (app/locations.h), and is saved with the same guarantees; the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Depth-of-field cards for the panel's camera, to look at, save and print;
 // and setups pinned for the run, compared beside the live one in the details
 // window. Nothing here reaches the panel, its report or kadrel.ini.

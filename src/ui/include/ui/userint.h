@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The panel runtime: panels and controls addressed by integer handles, typed
 // values, commit callbacks, a graph with a free cursor, pop-ups, bitmaps and the
 // clipboard, built on Qt Widgets. It knows nothing about the program it serves.

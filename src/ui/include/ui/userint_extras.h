@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The runtime's help beside the panels' own controls: tooltips and
 // selectable texts, panel events (context menu, double click, shortcuts),
 // pop-up menus, prompts, a message beside a control, and text on the

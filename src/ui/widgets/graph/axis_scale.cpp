@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "widgets/graph/axis_scale.h"
 
 #include <algorithm>

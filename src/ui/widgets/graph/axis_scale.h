@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Round axis ranges and tick labels for graphs: 1, 2 or 5 times a power of ten
 // per division. Free of Qt so that it is tested on its own.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The plot's colour beneath the texts that lie on the plot.
 #include <QPainter>
 

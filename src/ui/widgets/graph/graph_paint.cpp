@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What a graph draws: the axes with their ticks, labels and names, the plots,
 // the cursors, and where the plot lies among them.
 #include <QEvent>

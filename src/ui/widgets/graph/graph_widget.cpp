@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "widgets/graph/graph_widget.h"
 
 #include <QKeyEvent>

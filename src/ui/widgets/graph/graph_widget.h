@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A graph of straight plots over an x axis and two y axes, with free cursors
 // that the user drags with the mouse or moves with keys: the arrows by 1 % of
 // the axis (10 % with Shift), Page Up and Page Down by 10 % along x, Home and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "widgets/text/fitting_label.h"
 
 #include <QFontInfo>

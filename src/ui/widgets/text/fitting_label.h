@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A text that can be drawn in a font other than its own, fitted to the room
 // it has, while its own font, text and size hint stay as they were set.
 #pragma once

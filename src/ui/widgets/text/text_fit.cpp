@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "widgets/text/text_fit.h"
 
 #include <QFontMetrics>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fitting a text into the room it has. The layout was drawn for narrower
 // fonts than this platform's, so a text that would run into its neighbour is
 // drawn condensed, then smaller, in its own family, rather than cut.

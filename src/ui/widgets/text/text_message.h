@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A text message: a label of the panel whose text assistive technology reads
 // through its text interface and follows as it changes.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reaches a room above its own.
 #pragma once
 

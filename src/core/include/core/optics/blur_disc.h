@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How blurred a point off the focus is: a background made soft, or a
 // foreground that should not distract.
 #pragma once

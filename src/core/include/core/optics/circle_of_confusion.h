@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The circle of confusion: the largest blur spot still taken as sharp. The
 // panel's report always uses one pixel; every other figure uses the choice
 // made in the preferences, which is kept as chosen (2 px, d/1500, …) and

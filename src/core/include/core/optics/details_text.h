@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The figures beyond the report as text: the details window, the report's
 // tooltip, the command line, and the plain text that goes to the clipboard
 // beside the panel's picture. All of them come from here, so they cannot

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Diffraction against the circle of confusion: the Airy disc of the aperture,
 // wider up close, where the light cone to the sensor is longer.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The f-numbers engraved on lenses and shown by cameras. The extras suggest
 // and round to these; the panel's aperture field keeps its own step.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Camera and lens arithmetic, free of any user interface: the sensor's
 // geometry, the scale line, and depth of field at a subject distance, with
 // one pixel as the circle of confusion (thin-lens model).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What a photographer asks after the report: where the sharp zone starts and
 // ends for the chosen circle of confusion, how large the subject is on the
 // sensor, whether diffraction lets that zone be reached at all, and how far

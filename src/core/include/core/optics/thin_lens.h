@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The exact thin-lens limits of sharpness, for every figure beside the report
 // that must hold up close: the details, the focus stack, the tables and the
 // command line. Distances are in metres, measured from the lens.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What a photo tells of its camera, and what kadrel takes from it.
 //
 // The metadata reader (a helper process, kadrel-photo) fills PhotoFacts with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The lines kadrel-photo writes on stdout and kadrel reads back: one value a
 // line, "key value…", numbers in the C locale with every digit, closed by
 // "end" so that a helper cut short is never taken for one that finished.

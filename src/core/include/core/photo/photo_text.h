@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What was taken from a photo, in words, for the window's summary and for
 // `kadrel photo`.
 #pragma once

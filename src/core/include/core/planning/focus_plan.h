@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Everything the Plan window, its copy and `kadrel stack` say about one zone:
 // the focus stack, the hyperfocal bracketing when the zone reaches infinity,
 // the one frame that could do instead, and the blur of a point off the focus.

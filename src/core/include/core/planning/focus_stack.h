@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Planning the frames that cover a zone in depth, with the exact thin-lens
 // limits (each shot's depth grows along a stack, which the distant-subject
 // approximation misses up close): a focus stack from near to far, hyperfocal

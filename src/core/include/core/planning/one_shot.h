@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One frame instead of a stack: the focus and the f-number that hold a whole
 // zone sharp, and whether diffraction at that f-number spoils it anyway.
 #pragma once

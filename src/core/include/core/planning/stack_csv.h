@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A focus plan as comma-separated values, one row per shot, in metres.
 #pragma once
 

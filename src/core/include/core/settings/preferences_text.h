@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The text of preferences.ini: the choices that shape every figure beside
 // the panel's report, never the report itself. Lines as in kadrel.ini
 // ("key = value", "#" comments); keys in any letter case.

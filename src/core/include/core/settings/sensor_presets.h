@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Common sensors, so that a camera can be entered without its data sheet:
 // the size in millimetres and the pixel counts, one row each.
 #pragma once

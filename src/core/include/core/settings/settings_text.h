@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The text of kadrel.ini: trimming a line read from it, taking a key line
 // into the settings, and the whole file as the program writes it.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Whole small files read and replaced so that no odd file can freeze the
 // program or lose what it holds. Only regular files are read, never blocking
 // on a FIFO or a device and never past a size limit. A file is replaced

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Setups side by side as text, for the details window: one column each under
 // its name, the live setup first, labels 16 characters wide as in the report
 // so that the columns line up in a monospaced font.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The depth-of-field card: for one focal length, focus distances down the
 // side, apertures across, the near and far limits in each cell, and the
 // hyperfocal distance per aperture. Exact thin-lens figures, distances in

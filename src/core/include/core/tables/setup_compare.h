@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Setups side by side: "35 mm at f/1.4 or 50 mm at f/1.8 for this portrait?"
 // Each setup is a camera, a lens, an aperture and a focus distance; its
 // figures are exact thin-lens ones, distances in metres from the lens.

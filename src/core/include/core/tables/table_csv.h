@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The depth-of-field cards as CSV for spreadsheets and scripts (RFC 4180:
 // CRLF line ends, a field quoted when it holds a comma, a quote or a line
 // end). One row per cell, the hyperfocal distance of its aperture repeated on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The depth-of-field cards as people read them: cell texts for the window,
 // and the cards as HTML, one page each, for the PDF and the printer. The
 // caller gives the distance formatter, so the cards follow the user's units.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Comma-separated values as RFC 4180 has them, for spreadsheets and scripts:
 // rows ended by CR LF, a field in double quotes when it holds a comma, a
 // quote (doubled inside) or a line end, numbers with a decimal point whatever

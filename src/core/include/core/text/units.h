@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Lengths as a photographer reads and types them, in metres or in feet and
 // inches. Every stored length is in metres; units only change what is shown
 // and how a bare typed number is taken. Sensor sizes and focal lengths stay
