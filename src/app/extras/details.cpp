@@ -23,11 +23,7 @@ bool comparingNow;  // the size the window has
 SidePlace placed;
 
 void FillDetails(int window) {
-    detailsText = NewCtrl(window, CTRL_TEXT_MSG, "", 12, 12);
-    SetCtrlAttribute(window, detailsText, ATTR_TEXT_FONT, VAL_MONO_META_FONT);
-    SetCtrlAttribute(window, detailsText, ATTR_TEXT_POINT_SIZE, 13);
-    SetCtrlAttribute(window, detailsText, ATTR_TEXT_COLOR, 0x006699);
-    SetCtrlAttribute(window, detailsText, ATTR_TEXT_SELECTABLE, 1);
+    detailsText = SideWindowFigures(window, 12, 13);
 }
 
 }  // namespace

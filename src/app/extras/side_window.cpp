@@ -30,6 +30,25 @@ int SideWindowKeys(int panel, int, int event, void*, int key, int) {
 
 }  // namespace
 
+int SideWindowButton(int window, const char* label, int left, int width, CtrlCallbackPtr callback) {
+    int height = 0;
+    GetPanelAttribute(window, ATTR_HEIGHT, &height);
+    const int button = NewCtrl(window, CTRL_COMMAND_BUTTON, label, height - 35, left);
+    SetCtrlAttribute(window, button, ATTR_WIDTH, width);
+    SetCtrlAttribute(window, button, ATTR_HEIGHT, 23);
+    SetCtrlAttribute(window, button, ATTR_CALLBACK_FUNCTION_POINTER, callback);
+    return button;
+}
+
+int SideWindowFigures(int window, int top, int pointSize) {
+    const int text = NewCtrl(window, CTRL_TEXT_MSG, "", top, 12);
+    SetCtrlAttribute(window, text, ATTR_TEXT_FONT, VAL_MONO_META_FONT);
+    SetCtrlAttribute(window, text, ATTR_TEXT_POINT_SIZE, pointSize);
+    SetCtrlAttribute(window, text, ATTR_TEXT_COLOR, 0x006699);
+    SetCtrlAttribute(window, text, ATTR_TEXT_SELECTABLE, 1);
+    return text;
+}
+
 int NewSideWindow(const char* title, int height, int width, void (*fill)(int window)) {
     const int window = NewPanel(0, title, 0, 0, height, width);
     if (window < 0) {
@@ -37,10 +56,7 @@ int NewSideWindow(const char* title, int height, int width, void (*fill)(int win
     }
     SetPanelAttribute(window, ATTR_BACKCOLOR, 0xF0F0F0);
     fill(window);
-    const int close = NewCtrl(window, CTRL_COMMAND_BUTTON, "__Close", height - 35, width - 72);
-    SetCtrlAttribute(window, close, ATTR_WIDTH, 60);
-    SetCtrlAttribute(window, close, ATTR_HEIGHT, 23);
-    SetCtrlAttribute(window, close, ATTR_CALLBACK_FUNCTION_POINTER, HideSideWindow);
+    const int close = SideWindowButton(window, "__Close", width - 72, 60, HideSideWindow);
     SetPanelAttribute(window, ATTR_CLOSE_CTRL, close);
     InstallPanelCallback(window, SideWindowKeys, nullptr);
     AddPanelShortcut(window, "Escape", kCloseKey);

@@ -141,14 +141,6 @@ int SavePlan(int, int, int event, void*, int, int) {
     return 0;
 }
 
-int Button(int window, const char* label, int left, CtrlCallbackPtr callback) {
-    const int button = NewCtrl(window, CTRL_COMMAND_BUTTON, label, kHeight - 35, left);
-    SetCtrlAttribute(window, button, ATTR_WIDTH, 110);
-    SetCtrlAttribute(window, button, ATTR_HEIGHT, 23);
-    SetCtrlAttribute(window, button, ATTR_CALLBACK_FUNCTION_POINTER, callback);
-    return button;
-}
-
 void MakeFields(int window) {
     for (const Field& field : kFields) {
         const int id = NewCtrl(window, CTRL_STRING, field.label, 30, field.left);
@@ -172,15 +164,11 @@ void MakeFields(int window) {
 
 void FillPlan(int window) {
     MakeFields(window);
-    plan.text = NewCtrl(window, CTRL_TEXT_MSG, "", 66, 12);
+    plan.text = SideWindowFigures(window, 66, 12);
     SetCtrlAttribute(window, plan.text, ATTR_CONSTANT_NAME, "PLANTEXT");
-    SetCtrlAttribute(window, plan.text, ATTR_TEXT_FONT, VAL_MONO_META_FONT);
-    SetCtrlAttribute(window, plan.text, ATTR_TEXT_POINT_SIZE, 12);
-    SetCtrlAttribute(window, plan.text, ATTR_TEXT_COLOR, 0x006699);
-    SetCtrlAttribute(window, plan.text, ATTR_TEXT_SELECTABLE, 1);
     SetCtrlAttribute(window, plan.text, ATTR_ACCESSIBLE_NAME, "Plan");
-    Button(window, "Copy as __text", 12, CopyPlan);
-    Button(window, "__Save as CSV\u2026", 134, SavePlan);
+    SideWindowButton(window, "Copy as __text", 12, 110, CopyPlan);
+    SideWindowButton(window, "__Save as CSV\u2026", 134, 110, SavePlan);
 }
 
 // The zone starts as the sharp zone at the cursor, the blur at its far end.

@@ -115,13 +115,6 @@ int Print(int, int, int event, void*, int, int) {
     return 0;
 }
 
-void Button(int window, const char* label, int left, int width, CtrlCallbackPtr callback) {
-    const int button = NewCtrl(window, CTRL_COMMAND_BUTTON, label, kButtonTop, left);
-    SetCtrlAttribute(window, button, ATTR_WIDTH, width);
-    SetCtrlAttribute(window, button, ATTR_HEIGHT, 23);
-    SetCtrlAttribute(window, button, ATTR_CALLBACK_FUNCTION_POINTER, callback);
-}
-
 void FillTable(int window) {
     headerText = NewCtrl(window, CTRL_TEXT_MSG, "", 10, 12);
     SetCtrlAttribute(window, headerText, ATTR_TEXT_SELECTABLE, 1);
@@ -131,12 +124,12 @@ void FillTable(int window) {
     SetCtrlAttribute(window, tableControl, ATTR_ACCESSIBLE_NAME, "Depth-of-field table");
     SetCtrlAttribute(window, tableControl, ATTR_ACCESSIBLE_DESCRIPTION,
                      "Each cell: near limit \u2013 far limit of sharpness");
-    Button(window, "__Focal lengths\u2026", 12, 110, AskFocals);
-    Button(window, "__Apertures\u2026", 128, 90, AskApertures);
-    Button(window, "__Distances\u2026", 224, 90, AskDistances);
-    Button(window, "Export __PDF\u2026", 360, 100, ExportPdf);
-    Button(window, "Export __CSV\u2026", 466, 100, ExportCsv);
-    Button(window, "P__rint\u2026", 572, 80, Print);
+    SideWindowButton(window, "__Focal lengths\u2026", 12, 110, AskFocals);
+    SideWindowButton(window, "__Apertures\u2026", 128, 90, AskApertures);
+    SideWindowButton(window, "__Distances\u2026", 224, 90, AskDistances);
+    SideWindowButton(window, "Export __PDF\u2026", 360, 100, ExportPdf);
+    SideWindowButton(window, "Export __CSV\u2026", 466, 100, ExportCsv);
+    SideWindowButton(window, "P__rint\u2026", 572, 80, Print);
 }
 
 void MakeTable() {

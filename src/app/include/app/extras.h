@@ -9,6 +9,7 @@
 #include <string>
 
 #include "core/optics/optics.h"
+#include "ui/userint.h"
 
 // Tooltips, and the panel events that open the menu and the details window.
 void InstallExtras(int panel);
@@ -38,6 +39,10 @@ void CopyReportAsText();
 // Close button (bottom right) that the close box and Escape press, which only
 // hides the window; Ctrl+Q ends kadrel there as on the panel. Its handle, or 0.
 int NewSideWindow(const char* title, int height, int width, void (*fill)(int window));
+// A button in a side window's bottom row, beside its Close button.
+int SideWindowButton(int window, const char* label, int left, int width, CtrlCallbackPtr callback);
+// A side window's figures: selectable text in the report's face and colour.
+int SideWindowFigures(int window, int top, int pointSize);
 // Where a side window was put last.
 struct SidePlace {
     int top;
