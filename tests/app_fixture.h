@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "app/extras.h"
 #include "app/kadrel.h"
 #include "app/kadrel_uir.h"
 
@@ -133,4 +134,15 @@ class AppTest : public ::testing::Test {
     }
 
     QTemporaryDir programDir;
+};
+
+// The panel as the program starts it, with the menus, windows and tooltips
+// that stand beside it.
+class ExtrasAppTest : public AppTest {
+  public:
+    void SetUp() override {
+        AppTest::SetUp();
+        InstallExtras(panelHandle);
+        InitPanel();
+    }
 };

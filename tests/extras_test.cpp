@@ -27,16 +27,11 @@
 
 namespace {
 
-class ExtrasTest : public AppTest {
+class ExtrasTest : public ExtrasAppTest {
   public:
-    void SetUp() override {
-        AppTest::SetUp();
-        InstallExtras(panelHandle);
-        InitPanel();
-    }
     void TearDown() override {
         CloseDetails();
-        AppTest::TearDown();
+        ExtrasAppTest::TearDown();
     }
 };
 

@@ -23,12 +23,10 @@
 
 namespace {
 
-class PhotoWindowTest : public AppTest {
+class PhotoWindowTest : public ExtrasAppTest {
   public:
     void SetUp() override {
-        AppTest::SetUp();
-        InstallExtras(panelHandle);
-        InitPanel();
+        ExtrasAppTest::SetUp();
         QDir(programDir.path()).mkpath("libexec/kadrel");
         QFile::link(KADREL_PHOTO_HELPER, programDir.filePath("libexec/kadrel/kadrel-photo"));
     }

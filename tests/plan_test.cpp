@@ -16,16 +16,11 @@
 
 namespace {
 
-class PlanTest : public AppTest {
+class PlanTest : public ExtrasAppTest {
   public:
-    void SetUp() override {
-        AppTest::SetUp();
-        InstallExtras(panelHandle);
-        InitPanel();
-    }
     void TearDown() override {
         ClosePlan();
-        AppTest::TearDown();
+        ExtrasAppTest::TearDown();
     }
 
     static std::string Line(const char* name) {

@@ -100,19 +100,14 @@ TEST(TablePdf, UnwritablePathIsAFailure) {
     EXPECT_EQ(SaveHtmlAsPdf("<p>x</p>", "x", "/nonexistent/folder/cards.pdf"), UIEFileWrite);
 }
 
-class TablesTest : public AppTest {
+class TablesTest : public ExtrasAppTest {
   public:
-    void SetUp() override {
-        AppTest::SetUp();
-        InstallExtras(panelHandle);
-        InitPanel();
-    }
     void TearDown() override {
         CloseTableWindow();
         CloseDetails();
         pins.clear();
         tableChoice = {};
-        AppTest::TearDown();
+        ExtrasAppTest::TearDown();
     }
 
     // Full frame, 6000 pixels across: the circle is one pixel, 0.006 mm.

@@ -34,14 +34,6 @@ open_details() {
     DX=$X DY=$Y DW=$WIDTH DH=$HEIGHT
 }
 
-details_hidden() {
-    for _ in $(seq 30); do
-        xdotool search --onlyvisible --name '^kadrel details$' >/dev/null 2>&1 || return 0
-        sleep 0.1
-    done
-    return 1
-}
-
 # Beside the panel on a side with room (the right first), else anywhere;
 # always wholly on the screen.
 expect_beside_panel() {
@@ -87,7 +79,7 @@ for scale in $scales; do
 
     # Escape, with the details window active, hides it; kadrel goes on.
     xdotool windowfocus --sync "$DETAILS" key Escape
-    details_hidden || fail "$row: Escape left the details window open"
+    wait_gone 'kadrel details' 30 || fail "$row: Escape left the details window open"
     kill -0 "$PROGRAM_PID" || fail "$row: Escape ended kadrel"
 
     # The panel moved to the screen's right edge: the details follow it.
@@ -104,7 +96,7 @@ for scale in $scales; do
     geometry "$DETAILS"
     put="$X,$Y"
     "$BUILD_DIR/tests/x_close" "$DETAILS"
-    details_hidden || fail "$row: the close box left the details window open"
+    wait_gone 'kadrel details' 30 || fail "$row: the close box left the details window open"
     xdotool windowmove --sync "$WINDOW" 0 0
     sleep 0.3
     open_details

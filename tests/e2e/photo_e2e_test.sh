@@ -56,11 +56,7 @@ for way in return close_box; do
         return) xdotool key Return ;;
         close_box) "$BUILD_DIR/tests/x_close" "$POPUP" ;;
     esac
-    for _ in $(seq 100); do
-        xdotool search --onlyvisible --name '^kadrel$' >/dev/null 2>&1 || break
-        sleep 0.1
-    done
-    xdotool search --onlyvisible --name '^kadrel$' >/dev/null 2>&1 && fail "$way left the box open"
+    wait_gone kadrel 100 || fail "$way left the box open"
     sleep 0.2
     click_at 641 537 # OK
     expect_saved "summary closed by $way, then OK" 50.0 3008

@@ -31,14 +31,6 @@ open_and_choose() {
     sleep 0.2
 }
 
-dialog_closed() {
-    for _ in $(seq 50); do
-        xdotool search --onlyvisible --name '^kadrel preferences$' >/dev/null 2>&1 || return 0
-        sleep 0.1
-    done
-    return 1
-}
-
 # Clicks Cancel, at the dialog's lower right.
 click_cancel() {
     local width height
@@ -56,7 +48,7 @@ for way in ${WAYS:-ok cancel escape close_box}; do
     start_program kadrel
     open_and_choose
     "$way"
-    dialog_closed || fail "$way: the dialog is still open"
+    wait_gone 'kadrel preferences' || fail "$way: the dialog is still open"
     kill -0 "$PROGRAM_PID" 2>/dev/null || fail "$way: the program ended"
     if [ "$way" = ok ]; then
         grep -qx 'units = imperial' "$PREFS" && grep -qx 'coc = d/1500' "$PREFS" ||
@@ -100,7 +92,7 @@ if [ "${2:-}" = a11y ]; then
         fail "details before: $(details)"
     open_and_choose
     ok
-    dialog_closed || fail "the dialog is still open"
+    wait_gone 'kadrel preferences' || fail "the dialog is still open"
     sleep 0.5
     # Hand-worked: c = √(22.5² + 15²)/1500 mm; 10 m = 393.70″ = 32′ 10″;
     # near 4.7783 m = 188.12″, H = 9.1528 m = 360.35″, H/2 = 180.17″.

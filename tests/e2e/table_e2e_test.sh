@@ -23,17 +23,9 @@ open_table() {
     sleep 0.3
 }
 
-table_shown() {
-    xdotool search --onlyvisible --name '^kadrel depth-of-field table$' >/dev/null 2>&1
-}
-
 # Waits for the table window to go while the program runs on.
 expect_hidden() {
-    for _ in $(seq 50); do
-        table_shown || break
-        sleep 0.1
-    done
-    table_shown && fail "$1: the table window is still shown"
+    wait_gone 'kadrel depth-of-field table' || fail "$1: the table window is still shown"
     kill -0 "$PROGRAM_PID" 2>/dev/null || fail "$1: the program ended"
 }
 

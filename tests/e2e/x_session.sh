@@ -71,6 +71,16 @@ wait_window() {
     echo "$id"
 }
 
+# Succeeds once no visible window is titled exactly NAME; fails after TRIES
+# tenths of a second (50 unless given).
+wait_gone() {
+    for _ in $(seq "${2:-50}"); do
+        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    return 1
+}
+
 # Gives the panel the keyboard, as a window manager does when a pop-up closes.
 focus_panel() {
     xdotool windowfocus --sync "$WINDOW"
