@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
+#include <QTemporaryDir>
 #include <QUrl>
 
 #include <cmath>
@@ -223,6 +224,54 @@ TEST_F(PhotoWindowTest, OpenedFromTheMenuByCtrlOAndByADrop) {
     EXPECT_EQ(Number(PANEL_FOCAL), 50.0f);
     EXPECT_EQ(Number(PANEL_XMM), 23.63f);
     EXPECT_EQ(user.said.size(), 3u);
+}
+
+// Opening starts in Pictures and saving in Documents (home when a folder is
+// missing), each then where the user last chose a file in this run.
+TEST_F(PhotoWindowTest, FileDialogsStartInTheUsersFoldersThenWhereTheUserWent) {
+    const QTemporaryDir home;
+    QDir(home.path()).mkpath("Pictures");
+    const QByteArray oldHome = qgetenv("HOME"), oldConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", home.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", home.filePath(".config").toUtf8());
+    const std::string photo = Photo(NikonD70Tags());
+    // On the next dialog: where it started, then name in folder chosen, or cancelled.
+    const auto answer = [](QString* startedIn, const QString& folder, const QString& name) {
+        OnNextPopup([=] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) {
+                return false;
+            }
+            *startedIn = dialog->directory().absolutePath();
+            if (name.isEmpty()) {
+                dialog->reject();
+                return true;
+            }
+            dialog->setDirectory(folder);
+            dialog->findChild<QLineEdit*>("fileNameEdit")->setText(name);
+            static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
+            return true;
+        });
+    };
+    PopupAnswerer user;
+    QString opened, again, saved, savedAgain;
+    answer(&opened, programDir.path(), "photo.jpg");
+    OpenPhotoFromDialog();
+    answer(&again, "", "");
+    OpenPhotoFromDialog();
+    std::string path;
+    answer(&saved, home.filePath("Pictures"), "cards.csv");
+    EXPECT_EQ(FileSavePopup(panelHandle, "Export CSV", "cards.csv", "CSV files (*.csv)", &path), 1);
+    EXPECT_EQ(path, home.filePath("Pictures/cards.csv").toStdString());
+    answer(&savedAgain, "", "");
+    EXPECT_EQ(FileSavePopup(panelHandle, "Export CSV", "cards.csv", "CSV files (*.csv)", &path), 0);
+    qputenv("HOME", oldHome);
+    qputenv("XDG_CONFIG_HOME", oldConfig);
+    EXPECT_EQ(opened, home.filePath("Pictures"));
+    EXPECT_EQ(again, programDir.path());
+    EXPECT_EQ(saved, home.path());  // no Documents folder
+    EXPECT_EQ(savedAgain, home.filePath("Pictures"));
+    EXPECT_EQ(Number(PANEL_FOCAL), 50.0f);  // the photo was read
 }
 
 // A body from the database takes its own 3:2 shape whatever resolution was
