@@ -284,9 +284,13 @@ TEST_F(PhotoTest, WhatThePanelTakesAndKeeps) {
              "aperture\n"},
         {"pixel counts above 2^31",
          Unlisted({{"Exif.Photo.PixelXDimension", "4294961296"},
-                   {"Exif.Photo.PixelYDimension", "4294963296"}}),
+                   {"Exif.Photo.PixelYDimension", "4294963296"},
+                   {"Exif.Photo.FocalLengthIn35mmFilm", "75"}}),
          nobody + "focal     50.00 mm\naperture  4.00\n" +
-             "missing   the photo claims 4294961296 \u00d7 4294963296 pixels\n" + noSensor +
+             "missing   the photo claims 4294961296 \u00d7 4294963296 pixels\n"
+             "missing   no sensor size: the camera is not in the database; its 35 mm equivalent "
+             "focal length, 75 mm, is of no use without pixel counts; it gives no focal-plane "
+             "resolution\n"
              "missing   no subject distance in the photo\n"},
         {"an absurd 35 mm equivalent and focal-plane resolution",
          Unlisted({{"Exif.Photo.FocalLengthIn35mmFilm", "1"},

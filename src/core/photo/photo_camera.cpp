@@ -84,8 +84,9 @@ std::string NoSensorBecause(const PhotoFacts& facts, const PhotoCamera& c) {
     std::string film = "it gives no 35 mm focal length";
     if (f35.present) {
         film = TextFormat("its 35 mm equivalent focal length, %s mm, ", Described(f35).c_str()) +
-               (c.hasFocal ? TextFormat("is absurd for a %g mm lens", c.focal)
-                           : std::string("is of no use without the focal length"));
+               (!c.hasFocal    ? std::string("is of no use without the focal length")
+                : !c.hasPixels ? std::string("is of no use without pixel counts")
+                               : TextFormat("is absurd for a %g mm lens", c.focal));
     }
     std::string plane = "it gives no focal-plane resolution";
     if (x.present || y.present) {
