@@ -18,6 +18,8 @@
 #include <random>
 
 #include "app/photo.h"
+#include "core/photo/photo_text.h"
+#include "panel_definition.h"
 #include "photo_maker.h"
 
 using namespace std::string_literals;
@@ -222,6 +224,92 @@ TEST_F(PhotoTest, ValuesNoCameraWritesAreNotTaken) {
                   "no subject distance in the photo"}));
 }
 
+// What the window and `kadrel photo` take from a photo, through the mapping
+// both use with the panel's own ranges: a lens the panel cannot show refuses
+// the whole photo, a pair goes whole or not at all, a subject beyond the
+// farthest d max is named and not placed, and a figure that makes no sensor
+// is called absurd. Sizes by hand: 6000 × 40 px at crop 1 is 43.27·150/√22501
+// × 43.27/√22501 = 43.269 × 0.288 mm; a subject 4e9 m from the sensor with a
+// 50 mm lens sits (D + √(D² − 4Df)) / 2 = 3999999999.95 m from the lens.
+TEST_F(PhotoTest, WhatThePanelTakesAndKeeps) {
+    const std::string nobody = "camera    Kadrel Test Nobody's Body 1\n";
+    const std::string noSensor =
+        "missing   no sensor size: the camera is not in the database, and the photo gives "
+        "neither a 35 mm focal length nor a focal-plane resolution\n";
+    const std::string taken =
+        "Xresol    3008\nYresol    2000\nfocal     50.00 mm\n"
+        "aperture  4.00\n";
+    const struct {
+        const char* what;
+        std::vector<PhotoTag> tags;
+        std::string report;
+    } cases[] = {
+        {"a phone",
+         {{"Exif.Image.Make", "Kadrel Test"},
+          {"Exif.Image.Model", "Phone"},
+          {"Exif.Photo.FocalLength", "4/1"},
+          {"Exif.Photo.FNumber", "18/10"},
+          {"Exif.Photo.FocalLengthIn35mmFilm", "26"},
+          {"Exif.Photo.PixelXDimension", "4032"},
+          {"Exif.Photo.PixelYDimension", "3024"}},
+         "refused   focal length 4.00 mm is outside the panel's 10 to 2000 mm: the panel cannot "
+         "show this camera, and takes nothing from the photo\n"
+         "camera    Kadrel Test Phone\n"
+         "missing   no subject distance in the photo\n"},
+        {"a focal length and f-number no lens has",
+         Unlisted({{"Exif.Photo.FocalLength", "4294967246/1"},
+                   {"Exif.Photo.FNumber", "4294967246/1"},
+                   {"Exif.Photo.SubjectDistance", "5/1"}}),
+         "refused   focal length 4294967246.00 mm is outside the panel's 10 to 2000 mm: the "
+         "panel cannot show this camera, and takes nothing from the photo\n" +
+             nobody + noSensor},
+        {"6000 x 40 pixels",
+         Unlisted({{"Exif.Photo.FocalLengthIn35mmFilm", "50"},
+                   {"Exif.Photo.PixelXDimension", "6000"},
+                   {"Exif.Photo.PixelYDimension", "40"}}),
+         nobody + "focal     50.00 mm\naperture  4.00\n" +
+             "missing   no subject distance in the photo\n"
+             "kept      sensor 43.27\u00a0\u00d7\u00a00.29\u00a0mm: Y size 0.29 mm is below the "
+             "panel's minimum 1 mm; the panel keeps its sensor size\n"
+             "kept      6000\u00a0\u00d7\u00a040\u00a0pixels: Yresol 40 is outside the panel's "
+             "100 to 2147483647; the panel keeps its resolution\n"},
+        {"a subject beyond any d max", Unlisted({{"Exif.Photo.SubjectDistance", "4000000000/1"}}),
+         nobody + taken + noSensor +
+             "kept      subject 3999999999.95 m from the lens is beyond the farthest d max, "
+             "1000000000.00 m: the cursor stays where it is\n"},
+        {"an f-number below f/1", Unlisted({{"Exif.Photo.FNumber", "95/100"}}),
+         nobody + "Xresol    3008\nYresol    2000\nfocal     50.00 mm\n" + noSensor +
+             "missing   no subject distance in the photo\n"
+             "kept      f-number 0.95 is outside the panel's 1 to 50; the panel keeps its "
+             "aperture\n"},
+        {"pixel counts above 2^31",
+         Unlisted({{"Exif.Photo.PixelXDimension", "4294961296"},
+                   {"Exif.Photo.PixelYDimension", "4294963296"},
+                   {"Exif.Photo.FocalLengthIn35mmFilm", "75"}}),
+         nobody + "focal     50.00 mm\naperture  4.00\n" +
+             "missing   the photo claims 4294961296 \u00d7 4294963296 pixels\n"
+             "missing   no sensor size: the camera is not in the database; its 35 mm equivalent "
+             "focal length, 75 mm, is of no use without pixel counts; it gives no focal-plane "
+             "resolution\n"
+             "missing   no subject distance in the photo\n"},
+        {"an absurd 35 mm equivalent and focal-plane resolution",
+         Unlisted({{"Exif.Photo.FocalLengthIn35mmFilm", "1"},
+                   {"Exif.Photo.FocalPlaneXResolution", "1/1000"},
+                   {"Exif.Photo.FocalPlaneYResolution", "1/1000"}}),
+         nobody + taken +
+             "missing   no sensor size: the camera is not in the database; its 35 mm equivalent "
+             "focal length, 1 mm, is absurd for a 50 mm lens; its focal-plane resolution, "
+             "1/1000 \u00d7 1/1000, is absurd\n"
+             "missing   no subject distance in the photo\n"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(PhotoReportText(
+                      FieldsFromPhoto(Read(c.tags), definition::PhotoRanges(), Units::Metric)),
+                  c.report)
+            << c.what;
+    }
+}
+
 TEST_F(PhotoTest, FilesThatAreNoPhotoAreRefusedWithTheirReason) {
     const auto write = [this](const char* name, const std::string& bytes) {
         std::ofstream(Path(name), std::ios::binary) << bytes;
@@ -316,6 +404,28 @@ TEST(PhotoMapping, NamesAndFormulas) {
     ASSERT_TRUE(SensorFromCrop(1, 1.5, &w, &h));  // 36 × 24 within the rounding of 43.27
     EXPECT_NEAR(w, 36.0028162359985, 1e-12);
     EXPECT_NEAR(h, 24.001877490665667, 1e-12);
+
+    // The camera list as people read it: letters whatever their case, numbers by value.
+    const char* const inOrder[] = {"Apple iPhone 6",     "Canon EOS 5D",   "Canon EOS 10D",
+                                   "Canon EOS 20D",      "canon EOS 300D", "Canon EOS-1D",
+                                   "Nikon D70",          "NIKON D700",     "Pentax Optio 430",
+                                   "Pentax Optio 430 WR"};
+    for (std::size_t i = 0; i + 1 < std::size(inOrder); ++i) {
+        EXPECT_TRUE(CameraNameBefore(inOrder[i], inOrder[i + 1])) << inOrder[i];
+        EXPECT_FALSE(CameraNameBefore(inOrder[i + 1], inOrder[i])) << inOrder[i];
+    }
+    EXPECT_FALSE(CameraNameBefore("Canon EOS 05D", "Canon EOS 5D"));
+
+    // A body's own shape: 4:3 for Four Thirds, compacts and medium format.
+    for (const auto& [crop, aspect] : {std::pair{1.0, 1.5},
+                                       {1.525, 1.5},
+                                       {1.6, 1.5},
+                                       {2.0, 4.0 / 3},
+                                       {2.7, 1.5},
+                                       {4.85, 4.0 / 3},
+                                       {0.79, 4.0 / 3}}) {
+        EXPECT_EQ(BodyAspect(crop), aspect) << crop;
+    }
 }
 
 TEST(PhotoProtocol, OnlyAWholeAndSaneAnswerIsTaken) {

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
+#include <QTemporaryDir>
 #include <QUrl>
 
 #include <cmath>
@@ -67,11 +68,12 @@ TEST_F(PhotoWindowTest, TheNikonD70FillsTheFieldsAndPutsTheCursorOnItsSubject) {
     const int before = NextPlot();
     const std::string said = Load(Photo(NikonD70Tags()));
     EXPECT_EQ(NextPlot(), before + 2);  // one recalculation between
-    EXPECT_EQ(
-        said,
-        "kadrel|Nikon D70 \u00b7 sensor 23.63 \u00d7 15.71 mm from the camera database "
-        "(crop 1.525) \u00b7 3008 \u00d7 2000 px \u00b7 50 mm \u00b7 f/9 \u00b7 subject 5.31 m "
-        "from the sensor = 5.26 m from the lens");
+    EXPECT_EQ(said,
+              "kadrel|Nikon D70 \u00b7 sensor 23.63\u00a0\u00d7\u00a015.71\u00a0mm from the camera "
+              "database "
+              "(crop 1.525) \u00b7 3008\u00a0\u00d7\u00a02000\u00a0px \u00b7 50 mm \u00b7 f/9 "
+              "\u00b7 subject 5.31 m "
+              "from the sensor = 5.26 m from the lens");
     EXPECT_EQ(Number(PANEL_XMM), 23.63f);
     EXPECT_EQ(Number(PANEL_YMM), 15.71f);
     EXPECT_EQ(Number(PANEL_XPIX), 3008);
@@ -89,8 +91,9 @@ TEST_F(PhotoWindowTest, TheCanonEos20dLeavesTheCursorWhereItWas) {
     const double cursor = CursorAt();
     const std::string said = Load(Photo(CanonEos20dTags()));
     EXPECT_EQ(said,
-              "kadrel|Canon EOS 20D \u00b7 sensor 22.50 \u00d7 15.00 mm from the camera database "
-              "(crop 1.600) \u00b7 3504 \u00d7 2336 px \u00b7 95 mm \u00b7 f/5.6\n"
+              "kadrel|Canon EOS 20D \u00b7 sensor 22.50\u00a0\u00d7\u00a015.00\u00a0mm from the "
+              "camera database "
+              "(crop 1.600) \u00b7 3504\u00a0\u00d7\u00a02336\u00a0px \u00b7 95 mm \u00b7 f/5.6\n"
               "no subject distance in the photo");
     EXPECT_EQ(Number(PANEL_XMM), 22.5f);
     EXPECT_EQ(Number(PANEL_YMM), 15.0f);
@@ -101,24 +104,48 @@ TEST_F(PhotoWindowTest, TheCanonEos20dLeavesTheCursorWhereItWas) {
     EXPECT_DOUBLE_EQ(CursorAt(), cursor);
 }
 
-TEST_F(PhotoWindowTest, ValuesOutsideAFieldsRangeAreKeptAndSaid) {
-    const std::string said = Load(Photo({{"Exif.Image.Make", "Kadrel Test"},
-                                         {"Exif.Image.Model", "Compact"},
-                                         {"Exif.Photo.FocalLength", "6/1"},
-                                         {"Exif.Photo.FNumber", "28/10"},
-                                         {"Exif.Photo.FocalLengthIn35mmFilm", "28"},
-                                         {"Exif.Photo.PixelXDimension", "4000"},
-                                         {"Exif.Photo.PixelYDimension", "3000"}}));
-    EXPECT_EQ(said,
-              "kadrel|Kadrel Test Compact \u00b7 sensor 7.42 \u00d7 5.56 mm from the 35 mm "
-              "equivalent focal length (crop 4.667) \u00b7 4000 \u00d7 3000 px \u00b7 6 mm "
-              "\u00b7 f/2.8\n"
-              "no subject distance in the photo\n"
-              "focal length 6.00 mm is below the panel's minimum 10 mm: kept as it was");
-    EXPECT_EQ(Number(PANEL_XMM), 7.42f);
-    EXPECT_EQ(Number(PANEL_YMM), 5.56f);
-    EXPECT_EQ(Number(PANEL_FOCAL), 24.0f);
-    EXPECT_EQ(Number(PANEL_APERTURE), 2.8f);
+// What the panel cannot take changes nothing and is said: a phone's 4 mm
+// lens refuses the whole photo, first; a subject beyond the farthest d max
+// leaves d max and the cursor. (The phone's sensor: 43.27 / (26 / 4) split
+// 4:3 is 5.3255 × 3.9942 mm.)
+TEST_F(PhotoWindowTest, WhatThePanelCannotTakeChangesNothingAndIsSaid) {
+    const struct {
+        std::vector<PhotoTag> tags;
+        const char* said;
+    } cases[] = {
+        {{{"Exif.Image.Make", "Kadrel Test"},
+          {"Exif.Image.Model", "Phone"},
+          {"Exif.Photo.FocalLength", "4/1"},
+          {"Exif.Photo.FNumber", "18/10"},
+          {"Exif.Photo.FocalLengthIn35mmFilm", "26"},
+          {"Exif.Photo.PixelXDimension", "4032"},
+          {"Exif.Photo.PixelYDimension", "3024"},
+          {"Exif.Photo.SubjectDistance", "2/1"}},
+         "kadrel|focal length 4.00 mm is outside the panel's 10 to 2000 mm: the panel cannot "
+         "show this camera, and takes nothing from the photo.\n\n"
+         "Kadrel Test Phone \u00b7 sensor 5.33\u00a0\u00d7\u00a03.99\u00a0mm from the 35 mm "
+         "equivalent focal length (crop 6.500) \u00b7 4032\u00a0\u00d7\u00a03024\u00a0px "
+         "\u00b7 4 mm \u00b7 f/1.8 \u00b7 subject 2.00 m from the sensor = 2.00 m from the lens"},
+        {{{"Exif.Image.Make", "Kadrel Test"},
+          {"Exif.Image.Model", "Far"},
+          {"Exif.Photo.FocalLength", "24/1"},
+          {"Exif.Photo.FNumber", "7/2"},
+          {"Exif.Photo.PixelXDimension", "3504"},
+          {"Exif.Photo.PixelYDimension", "2336"},
+          {"Exif.Photo.SubjectDistance", "4000000000/1"}},
+         "kadrel|Kadrel Test Far \u00b7 3504\u00a0\u00d7\u00a02336\u00a0px \u00b7 24 mm \u00b7 "
+         "f/3.5 \u00b7 subject 4000000000.00 m from "
+         "the sensor = 3999999999.98 m from the lens\n"
+         "no sensor size: the camera is not in the database, and the photo gives neither a 35 "
+         "mm focal length nor a focal-plane resolution\n"
+         "subject 3999999999.98 m from the lens is beyond the farthest d max, 1000000000.00 m: "
+         "the cursor stays where it is"},
+    };
+    for (const auto& c : cases) {
+        const std::vector<double> before = Fields();
+        EXPECT_EQ(Load(Photo(c.tags)), c.said);
+        EXPECT_EQ(Fields(), before) << c.said;
+    }
 }
 
 TEST_F(PhotoWindowTest, ASubjectBeyondDMaxRaisesItToTheNextWholeMetre) {
@@ -199,18 +226,76 @@ TEST_F(PhotoWindowTest, OpenedFromTheMenuByCtrlOAndByADrop) {
     EXPECT_EQ(user.said.size(), 3u);
 }
 
-TEST_F(PhotoWindowTest, ACameraModelChosenBySearchSetsTheSensorOnly) {
-    TypeInto("XPIX", "6000");
-    TypeInto("YPIX", "4000");
+// Opening starts in Pictures and saving in Documents (home when a folder is
+// missing), each then where the user last chose a file in this run.
+TEST_F(PhotoWindowTest, FileDialogsStartInTheUsersFoldersThenWhereTheUserWent) {
+    const QTemporaryDir home;
+    QDir(home.path()).mkpath("Pictures");
+    const QByteArray oldHome = qgetenv("HOME"), oldConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", home.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", home.filePath(".config").toUtf8());
+    const std::string photo = Photo(NikonD70Tags());
+    // On the next dialog: where it started, then name in folder chosen, or cancelled.
+    const auto answer = [](QString* startedIn, const QString& folder, const QString& name) {
+        OnNextPopup([=] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) {
+                return false;
+            }
+            *startedIn = dialog->directory().absolutePath();
+            if (name.isEmpty()) {
+                dialog->reject();
+                return true;
+            }
+            dialog->setDirectory(folder);
+            dialog->findChild<QLineEdit*>("fileNameEdit")->setText(name);
+            static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
+            return true;
+        });
+    };
+    PopupAnswerer user;
+    QString opened, again, saved, savedAgain;
+    answer(&opened, programDir.path(), "photo.jpg");
+    OpenPhotoFromDialog();
+    answer(&again, "", "");
+    OpenPhotoFromDialog();
+    std::string path;
+    answer(&saved, home.filePath("Pictures"), "cards.csv");
+    EXPECT_EQ(FileSavePopup(panelHandle, "Export CSV", "cards.csv", "CSV files (*.csv)", &path), 1);
+    EXPECT_EQ(path, home.filePath("Pictures/cards.csv").toStdString());
+    answer(&savedAgain, "", "");
+    EXPECT_EQ(FileSavePopup(panelHandle, "Export CSV", "cards.csv", "CSV files (*.csv)", &path), 0);
+    qputenv("HOME", oldHome);
+    qputenv("XDG_CONFIG_HOME", oldConfig);
+    EXPECT_EQ(opened, home.filePath("Pictures"));
+    EXPECT_EQ(again, programDir.path());
+    EXPECT_EQ(saved, home.path());  // no Documents folder
+    EXPECT_EQ(savedAgain, home.filePath("Pictures"));
+    EXPECT_EQ(Number(PANEL_FOCAL), 50.0f);  // the photo was read
+}
+
+// A body from the database takes its own 3:2 shape whatever resolution was
+// typed before (here Micro Four Thirds' 4:3), and the pixel remark says they
+// differ; the list runs by maker, then model (by hand: crop 1 split 3:2 is
+// 36.0028 × 24.0019 mm).
+TEST_F(PhotoWindowTest, ACameraModelKeepsItsOwnShapeAndTheListItsOrder) {
+    TypeInto("XPIX", "5184");
+    TypeInto("YPIX", "3888");
     OnNextPopup([] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         auto* search = dialog ? dialog->findChild<QLineEdit*>() : nullptr;
         if (search == nullptr) {
             return false;
         }
-        QTest::keyClicks(search, "canon eos 20d");
         auto* list = dialog->findChild<QListWidget*>();
-        EXPECT_EQ(list->currentItem()->text(), "Canon EOS 20D (crop 1.600)");
+        const auto row = [list](const char* label) {
+            return list->row(list->findItems(label, Qt::MatchExactly).value(0));
+        };
+        EXPECT_LT(row("Canon EOS 5D (crop 1.000)"), row("Canon EOS 10D (crop 1.587)"));
+        EXPECT_LT(row("Canon EOS 10D (crop 1.587)"), row("Nikon D750 (crop 1.000)"));
+        EXPECT_LT(row("Nikon D750 (crop 1.000)"), row("Pentax Optio 430 (crop 4.850)"));
+        QTest::keyClicks(search, "nikon d750");
+        EXPECT_EQ(list->currentItem()->text(), "Nikon D750 (crop 1.000)");
         QTest::keyClick(search, Qt::Key_Return);
         return true;
     });
@@ -219,12 +304,12 @@ TEST_F(PhotoWindowTest, ACameraModelChosenBySearchSetsTheSensorOnly) {
     QTest::qWait(50);
     ASSERT_EQ(user.said.size(), 1u);
     EXPECT_EQ(user.said[0],
-              "kadrel|Canon EOS 20D \u00b7 sensor 22.50 \u00d7 15.00 mm from the camera database "
-              "(crop 1.600), in the proportions of 6000 \u00d7 4000 pixels; the resolution is left "
-              "as it was.");
-    EXPECT_EQ(Number(PANEL_XMM), 22.5f);
-    EXPECT_EQ(Number(PANEL_YMM), 15.0f);
-    EXPECT_EQ(Number(PANEL_XPIX), 6000);
+              "kadrel|Nikon D750 \u00b7 sensor 36.00\u00a0\u00d7\u00a024.00\u00a0mm from the "
+              "camera database (crop 1.000), 3:2; the resolution is left as it was.");
+    EXPECT_EQ(Number(PANEL_XMM), 36.0f);
+    EXPECT_EQ(Number(PANEL_YMM), 24.0f);
+    EXPECT_EQ(Number(PANEL_XPIX), 5184);
+    EXPECT_EQ(Text(PANEL_TEXTRATIO2), "rectangular pixels");
 }
 
 }  // namespace
@@ -280,7 +365,8 @@ TEST_F(PhotoWindowTest, KadrelPhotoPrintsWhatTheWindowWouldTake) {
         "\"sensor_source\": \"database\", \"crop\": 1.525, \"xresol\": 3008, \"yresol\": 2000, "
         "\"focal_mm\": 50.00, \"aperture\": 9.00, \"subject_infinite\": false, "
         "\"subject_from_sensor_m\": 5.3088, \"subject_from_lens_m\": 5.2584, "
-        "\"subject_source\": \"Nikon lens data\", \"missing\": []}\n");
+        "\"subject_source\": \"Nikon lens data\", \"missing\": [], \"refused\": false, "
+        "\"kept\": []}\n");
 
     const std::string canon = Photo(CanonEos20dTags());
     run = Kadrel({"photo", canon, "--json"});
@@ -290,7 +376,8 @@ TEST_F(PhotoWindowTest, KadrelPhotoPrintsWhatTheWindowWouldTake) {
         "\"sensor_source\": \"database\", \"crop\": 1.600, \"xresol\": 3504, \"yresol\": 2336, "
         "\"focal_mm\": 95.00, \"aperture\": 5.60, \"subject_infinite\": false, "
         "\"subject_from_sensor_m\": null, \"subject_from_lens_m\": null, "
-        "\"subject_source\": null, \"missing\": [\"no subject distance in the photo\"]}\n");
+        "\"subject_source\": null, \"missing\": [\"no subject distance in the photo\"], "
+        "\"refused\": false, \"kept\": []}\n");
 
     const std::string folder = programDir.path().toStdString();
     run = Kadrel({"photo", folder});

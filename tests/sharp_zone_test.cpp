@@ -5,10 +5,8 @@
 
 #include <cmath>
 #include <cstdio>
-#include <map>
-#include <set>
+#include <iterator>
 #include <string>
-#include <utility>
 
 #include "core/optics/circle_of_confusion.h"
 #include "core/optics/details_text.h"
@@ -168,46 +166,42 @@ TEST(PlainText, FactoryCameraAtTenMetres) {
               kFactoryAtTenMetresText);
 }
 
-// Choosing any preset leaves the "rectangular pixels" remark grey, while the
-// menu keeps the makers' size: the height entered is width x Yresol / Xresol
-// to 0.01 mm (worked by hand: 23.5 x 4000 / 6000 = 15.667, 22.3 x 4000 / 6000
-// = 14.867, 17.3 x 3888 / 5184 = 12.975).
-TEST(SensorPresets, SquarePixelsWithinTheRemarksToleranceUnderTheMakersSize) {
+// Each preset sets exactly the size and pixels its menu label shows, and
+// leaves the "rectangular pixels" remark grey: the heights are width x Yresol
+// / Xresol to 0.01 mm (by hand: 23.5 x 4000 / 6000 = 15.667, 22.3 x 4000 /
+// 6000 = 14.867, 17.3 x 3888 / 5184 = 12.975).
+TEST(SensorPresets, EachSetsWhatItsLabelShowsWithSquarePixels) {
+    const char* const labels[] = {
+        "Factory camera: 22.5 \u00d7 15 mm, 3504 \u00d7 2336 pixels",
+        "Full frame: 36 \u00d7 24 mm, 6000 \u00d7 4000 pixels",
+        "APS-C: 23.5 \u00d7 15.67 mm, 6000 \u00d7 4000 pixels",
+        "APS-C (1.6\u00d7): 22.3 \u00d7 14.87 mm, 6000 \u00d7 4000 pixels",
+        "Micro Four Thirds: 17.3 \u00d7 12.98 mm, 5184 \u00d7 3888 pixels",
+        "1-inch: 13.2 \u00d7 8.8 mm, 5472 \u00d7 3648 pixels",
+        "1/2.3-inch: 6.17 \u00d7 4.63 mm, 4608 \u00d7 3456 pixels",
+        "Medium format: 44 \u00d7 33 mm, 8256 \u00d7 6192 pixels",
+    };
     std::size_t count = 0;
     const SensorPreset* presets = SensorPresets(&count);
-    ASSERT_EQ(count, 8u);
-    EXPECT_STREQ(presets[0].name, "Factory camera");
-    EXPECT_EQ(presets[0].xsize, kFactorySettings.xsize);
-    EXPECT_EQ(presets[0].ysize, kFactorySettings.ysize);
-    EXPECT_EQ(presets[0].xresol, kFactorySettings.xresol);
-    EXPECT_EQ(presets[0].yresol, kFactorySettings.yresol);
-    const std::map<std::string, std::pair<const char*, float>> rounded = {
-        {"APS-C", {"23.5 \u00d7 15.6", 15.67f}},
-        {"APS-C (1.6\u00d7)", {"22.3 \u00d7 14.9", 14.87f}},
-        {"Micro Four Thirds", {"17.3 \u00d7 13", 12.98f}},
-    };
-    std::set<std::string> names;
+    ASSERT_EQ(count, std::size(labels));
     for (std::size_t i = 0; i < count; ++i) {
         const SensorPreset& p = presets[i];
-        EXPECT_TRUE(names.insert(p.name).second) << p.name;
+        EXPECT_EQ(p.name + (": " + SensorText(p.xsize, p.ysize, p.xresol, p.yresol)), labels[i]);
         Settings s;
-        s.xsize = p.xsize;
-        s.ysize = p.ysize;
-        s.xresol = p.xresol;
-        s.yresol = p.yresol;
-        const Geometry g = ComputeGeometry(s);
-        EXPECT_FALSE(g.rectangular) << p.name;
-        EXPECT_LE(std::fabs(g.pixelRatio - g.ratio), 0.001f) << p.name;
-        float width = 0, height = 0;
-        ASSERT_EQ(std::sscanf(p.published, "%f \u00d7 %f", &width, &height), 2) << p.name;
-        EXPECT_EQ(width, p.xsize) << p.name;
-        if (const auto it = rounded.find(p.name); it != rounded.end()) {
-            EXPECT_STREQ(p.published, it->second.first);
-            EXPECT_EQ(p.ysize, it->second.second) << p.name;
-        } else {
-            EXPECT_EQ(height, p.ysize) << p.name;
-        }
+        const std::string label = labels[i];
+        ASSERT_EQ(std::sscanf(label.c_str() + label.find(": ") + 2,
+                              "%f \u00d7 %f mm, %d \u00d7 %d pixels", &s.xsize, &s.ysize, &s.xresol,
+                              &s.yresol),
+                  4)
+            << label;
+        EXPECT_EQ(s.xsize, p.xsize) << label;
+        EXPECT_EQ(s.ysize, p.ysize) << label;
+        EXPECT_EQ(s.xresol, p.xresol) << label;
+        EXPECT_EQ(s.yresol, p.yresol) << label;
+        EXPECT_FALSE(ComputeGeometry(s).rectangular) << label;
     }
+    EXPECT_EQ(presets[0].xsize, kFactorySettings.xsize);
+    EXPECT_EQ(presets[0].ysize, kFactorySettings.ysize);
 }
 
 }  // namespace

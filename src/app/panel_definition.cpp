@@ -9,6 +9,10 @@ namespace {
 
 constexpr int kButtonHeight = 23;
 const double kUnbounded = _GetDoubleInf();
+// The farthest d max: a million kilometres, past the Moon and past the
+// hyperfocal distance of any lens the panel takes on any real sensor; a
+// subject farther than that is at infinity for every figure the panel shows.
+constexpr double kFarthest = 1e9;
 
 constexpr const char* kParameterNames =
     "Hyperfocal dist\nObject distance\nScale\nField size\nRear DOF\nFront DOF\nDepth of field";
@@ -71,7 +75,7 @@ const ControlRow kControlRows[] = {
         Input(VAL_FLOAT, 3.5, 1.0, 50.0, 2),           kNoFont,     nullptr,            false, 9,  5},
     {PANEL_DMAX,          "DMAX",          CTRL_NUMERIC,        "d max",
         Field(528, 389, 58),  {529, 351}, VAL_HOT,       Redraw,
-        Input(VAL_FLOAT, 20.0, 1.0, kUnbounded, 2),    kNoFont,     nullptr,            false, 12, 6},
+        Input(VAL_FLOAT, 20.0, 1.0, kFarthest, 2),     kNoFont,     nullptr,            false, 12, 6},
     {PANEL_RESETBUTTON,   "RESETBUTTON",   CTRL_COMMAND_BUTTON, "RESET",
         Button(526, 468, 48), {},         VAL_HOT,       ResetCallback,
         kNoNumber,                                     kNoFont,     nullptr,            false, 3,  7},
@@ -157,5 +161,23 @@ const AccessRow kAccessRows[] = {
     {PANEL_COPYBUTTON, nullptr, nullptr, 0, "Ctrl+C"},
     {PANEL_COMMANDBUTTON, nullptr, nullptr, 0, "Ctrl+Q"},
 };
+
+const Number& FieldNumber(int control) {
+    for (const ControlRow& row : kControlRows) {
+        if (row.id == control) {
+            return row.number;
+        }
+    }
+    return kControlRows[0].number;
+}
+
+PanelRanges PhotoRanges() {
+    const auto range = [](int control) {
+        const Number& n = FieldNumber(control);
+        return FieldRange{n.min, n.max};
+    };
+    return {range(PANEL_XMM), range(PANEL_XPIX), range(PANEL_FOCAL), range(PANEL_APERTURE),
+            range(PANEL_DMAX)};
+}
 
 }  // namespace definition

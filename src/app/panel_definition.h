@@ -6,6 +6,7 @@
 #include <cstddef>
 
 #include "app/kadrel_uir.h"
+#include "core/photo/photo_fields.h"
 #include "ui/userint.h"
 
 namespace definition {
@@ -71,6 +72,13 @@ struct AccessRow {
 
 constexpr std::size_t kAccessCount = 9;
 extern const AccessRow kAccessRows[kAccessCount];
+
+// The range and format of the numeric field control, so that the command line
+// and a photo take what typing would; the first row's for another control.
+const Number& FieldNumber(int control);
+
+// The ranges of the fields a photo's camera fills.
+PanelRanges PhotoRanges();
 
 // The control whose commit the close box raises.
 constexpr int kCloseControl = PANEL_COMMANDBUTTON;

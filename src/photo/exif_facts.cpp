@@ -8,8 +8,9 @@
 namespace {
 
 // The value of key as numerator and denominator, whatever its type: an
-// unsigned rational keeps its full 32 bits (0xFFFFFFFF is the EXIF
-// infinity), a signed one its sign.
+// unsigned rational or long keeps its full 32 bits (0xFFFFFFFF is the EXIF
+// infinity; Exiv2's own rational would turn 4294961296 into -6000), a signed
+// one its sign.
 Fraction Exact(const Exiv2::ExifData& exif, const char* key) {
     Fraction f;
     const auto it = exif.findKey(Exiv2::ExifKey(key));
@@ -21,6 +22,8 @@ Fraction Exact(const Exiv2::ExifData& exif, const char* key) {
     if (const auto* u = dynamic_cast<const Exiv2::URationalValue*>(&value)) {
         f.num = u->value_.front().first;
         f.den = u->value_.front().second;
+    } else if (const auto* l = dynamic_cast<const Exiv2::ULongValue*>(&value)) {
+        f.num = l->value_.front();
     } else if (const auto* s = dynamic_cast<const Exiv2::RationalValue*>(&value)) {
         f.num = s->value_.front().first;
         f.den = s->value_.front().second;

@@ -42,7 +42,8 @@ expect_saved() {
 if [ -n "${KADREL_A11Y_SESSION:-}" ]; then
     start_on "$WORK/d70.jpg"
     $TREE dump >"$WORK/tree.txt" || fail "no accessibility tree"
-    grep -q "Nikon D70 · sensor 23.63 × 15.71 mm from the camera database (crop 1.525)" \
+    # The dump writes the no-break spaces that keep "23.63 × 15.71 mm" on one line as \xa0.
+    grep -qF 'Nikon D70 · sensor 23.63\xa0×\xa015.71\xa0mm from the camera database (crop 1.525)' \
         "$WORK/tree.txt" || fail "the summary is not on the accessibility bus"
     dismiss_popup
     click_at 641 537 # OK

@@ -29,23 +29,12 @@ const char kCameraOptionsHelp[] =
 
 namespace {
 
-using definition::kControlRows;
-
-// The range of the panel field that holds a setting, so that the command
-// line takes what the window takes.
-const definition::Number& FieldRange(int control) {
-    for (const definition::ControlRow& row : kControlRows) {
-        if (row.id == control) {
-            return row.number;
-        }
-    }
-    return kControlRows[0].number;
-}
+using definition::FieldNumber;
 
 // As a field coerces what kadrel.ini gives it.
 template <typename T>
 void Coerce(int control, T* value) {
-    const definition::Number& range = FieldRange(control);
+    const definition::Number& range = FieldNumber(control);
     *value =
         static_cast<T>(std::fmin(std::fmax(static_cast<double>(*value), range.min), range.max));
 }
@@ -72,7 +61,7 @@ int Usage(std::FILE* err, const char* option, const std::string& value, const ch
 
 // Within the field's range, and a number the program's floats can hold.
 bool InRange(int control, double value) {
-    const definition::Number& range = FieldRange(control);
+    const definition::Number& range = FieldNumber(control);
     return value >= range.min && value <= range.max && value <= FLT_MAX;
 }
 

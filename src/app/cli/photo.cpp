@@ -9,6 +9,7 @@
 #include "app/locations.h"
 #include "app/photo.h"
 #include "core/photo/photo_text.h"
+#include "panel_definition.h"
 
 namespace {
 
@@ -18,7 +19,10 @@ const char kUsage[] =
     "What kadrel would take from a photo: the sensor size (from the lensfun camera\n"
     "database, else the 35 mm equivalent focal length, else the focal-plane\n"
     "resolution), the resolution, the focal length, the aperture and the subject's\n"
-    "distance, each with where it came from, and what the photo does not give.\n"
+    "distance, each with where it came from, as the window would take them; then\n"
+    "what the photo does not give, and what the panel keeps of its own (a value\n"
+    "outside its field's range; both sides of a pair or neither). A focal length\n"
+    "the panel cannot show refuses the whole photo, and says so first.\n"
     "The photo is read by kadrel-photo in a process of its own.\n"
     "\n"
     "Options:\n"
@@ -57,6 +61,7 @@ int RunPhoto(int argc, char* argv[], std::FILE* out, std::FILE* err) {
         std::fprintf(err, "kadrel: photo: %s: %s\n", path, why.c_str());
         return 1;
     }
-    std::fputs(json ? PhotoJson(camera).c_str() : PhotoReportText(camera).c_str(), out);
+    const PhotoFields fields = FieldsFromPhoto(camera, definition::PhotoRanges(), Units::Metric);
+    std::fputs(json ? PhotoJson(fields).c_str() : PhotoReportText(fields).c_str(), out);
     return 0;
 }

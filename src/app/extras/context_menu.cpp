@@ -11,8 +11,8 @@
 #include "app/preferences.h"
 #include "app/tables.h"
 #include "core/settings/sensor_presets.h"
-#include "core/text/text_format.h"
 #include "core/text/units.h"
+#include "panel_definition.h"
 
 namespace {
 
@@ -40,18 +40,17 @@ std::vector<std::string> PresetLabels() {
     std::vector<std::string> labels;
     for (std::size_t i = 0; i < count; ++i) {
         const SensorPreset& p = presets[i];
-        labels.push_back(
-            TextFormat("%s: %s mm, %d \u00d7 %d pixels", p.name, p.published, p.xresol, p.yresol));
+        labels.push_back(std::string(p.name) + ": " +
+                         SensorText(p.xsize, p.ysize, p.xresol, p.yresol));
     }
     return labels;
 }
 
-// From the line's start on; d max follows a farther distance, as far as a
-// float holds.
+// From the line's start to the farthest d max; d max follows a distance
+// beyond its own.
 struct DistanceRange {
     double lo, hi;
 };
-constexpr double kFarthest = FLT_MAX;
 
 // A typed bound may be a little outside the range once rounded for showing
 // ("32′ 10″" for 10 m); whatever shows as a bound counts as it.
@@ -70,7 +69,7 @@ std::string CheckDistance(const FormField* fields, std::size_t, void* data) {
     }
     if (!Within(d, range, units)) {
         return "A subject distance runs from " + FormatDistance(range.lo, units) + " to " +
-               TextFormat("%g m", range.hi) + "; beyond d max, d max follows it.";
+               FormatDistance(range.hi, units) + "; beyond d max, d max follows it.";
     }
     return std::string();
 }
@@ -169,13 +168,13 @@ void ApplySensorPreset(std::size_t index) {
 }
 
 void AskSubjectDistance() {
-    DistanceRange range{dmin, kFarthest};
+    DistanceRange range{dmin, definition::FieldNumber(PANEL_DMAX).max};
     double d = 0, ignored = 0;
     GetGraphCursor(panelHandle, PANEL_GRAPH, 1, &d, &ignored);
     const Units units = preferences.units;
     const std::string message =
-        "Subject distance from the lens, from " + FormatDistance(range.lo, units) +
-        " on; beyond d max, d max follows it. A bare number is in " +
+        "Subject distance from the lens, from " + FormatDistance(range.lo, units) + " to " +
+        FormatDistance(range.hi, units) + "; beyond d max, d max follows it. A bare number is in " +
         (units == Units::Metric ? "metres" : "feet") +
         "; 3 m, 300 cm, 400 mm, 10 ft, 10\u2032 6\u2033 and 126 in are understood too.";
     FormField field{"DISTANCE", "&Distance", nullptr, 0, 0, FormatDistance(d, units)};

@@ -70,6 +70,33 @@ bool TakeSensor(PhotoCamera* c, SensorSource source, double width, double height
     return true;
 }
 
+// Why no source gave a sensor size; a figure the photo gives but that makes
+// no sensor is named as absurd, not passed over as absent.
+std::string NoSensorBecause(const PhotoFacts& facts, const PhotoCamera& c) {
+    if (!c.hasPixels && facts.crop > 0) {
+        return "no sensor size: no pixel dimensions to give the crop factor its proportions";
+    }
+    const Fraction &f35 = facts.focal35, &x = facts.planeXResolution, &y = facts.planeYResolution;
+    if (!f35.present && !x.present && !y.present) {
+        return "no sensor size: the camera is not in the database, and the photo gives neither a "
+               "35 mm focal length nor a focal-plane resolution";
+    }
+    std::string film = "it gives no 35 mm focal length";
+    if (f35.present) {
+        film = TextFormat("its 35 mm equivalent focal length, %s mm, ", Described(f35).c_str()) +
+               (!c.hasFocal    ? std::string("is of no use without the focal length")
+                : !c.hasPixels ? std::string("is of no use without pixel counts")
+                               : TextFormat("is absurd for a %g mm lens", c.focal));
+    }
+    std::string plane = "it gives no focal-plane resolution";
+    if (x.present || y.present) {
+        plane = TextFormat("its focal-plane resolution, %s \u00d7 %s, ", Described(x).c_str(),
+                           Described(y).c_str()) +
+                (c.hasPixels ? "is absurd" : "is of no use without pixel counts");
+    }
+    return "no sensor size: the camera is not in the database; " + film + "; " + plane;
+}
+
 void TakeSensorSize(const PhotoFacts& facts, PhotoCamera* c) {
     const double aspect =
         c->hasPixels ? static_cast<double>(c->xresol) / static_cast<double>(c->yresol) : 0;
@@ -97,11 +124,7 @@ void TakeSensorSize(const PhotoFacts& facts, PhotoCamera* c) {
                    static_cast<double>(c->yresol) / yres * unit)) {
         return;
     }
-    c->missing.push_back(
-        c->hasPixels || facts.crop <= 0
-            ? "no sensor size: the camera is not in the database, and the photo gives neither "
-              "a 35 mm focal length nor a focal-plane resolution"
-            : "no sensor size: no pixel dimensions to give the crop factor its proportions");
+    c->missing.push_back(NoSensorBecause(facts, *c));
 }
 
 // Canon's file info gives the focus distance as a range in centimetres.
@@ -179,6 +202,38 @@ std::string CameraName(const std::string& make, const std::string& model) {
         return body;
     }
     return body.empty() ? maker : maker + " " + body;
+}
+
+bool CameraNameBefore(const std::string& a, const std::string& b) {
+    std::size_t i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        const auto ca = static_cast<unsigned char>(a[i]), cb = static_cast<unsigned char>(b[j]);
+        if (std::isdigit(ca) && std::isdigit(cb)) {
+            const std::size_t ei = a.find_first_not_of("0123456789", i);
+            const std::size_t ej = b.find_first_not_of("0123456789", j);
+            const std::string na = a.substr(i, ei - i), nb = b.substr(j, ej - j);
+            const std::size_t za = na.find_first_not_of('0'), zb = nb.find_first_not_of('0');
+            const std::string va = za == std::string::npos ? "" : na.substr(za);
+            const std::string vb = zb == std::string::npos ? "" : nb.substr(zb);
+            if (va.size() != vb.size() || va != vb) {
+                return va.size() != vb.size() ? va.size() < vb.size() : va < vb;
+            }
+            i = ei == std::string::npos ? a.size() : ei;
+            j = ej == std::string::npos ? b.size() : ej;
+            continue;
+        }
+        if (std::tolower(ca) != std::tolower(cb)) {
+            return std::tolower(ca) < std::tolower(cb);
+        }
+        ++i;
+        ++j;
+    }
+    return a.size() - i < b.size() - j;
+}
+
+double BodyAspect(double crop) {
+    const bool fourThirds = crop >= 1.9 && crop <= 2.1;
+    return fourThirds || crop > 3 || crop < 1 ? 4.0 / 3 : 1.5;
 }
 
 bool SensorFromCrop(double crop, double aspect, double* width, double* height) {

@@ -3,7 +3,13 @@
 
 #include <vector>
 
+#include "core/photo/photo_fields.h"
+
 #include "core/text/text_format.h"
+
+std::string Times(const std::string& a, const std::string& b, const char* unit) {
+    return a + "\u00a0\u00d7\u00a0" + b + "\u00a0" + unit;
+}
 
 bool PhotoLensDistance(const PhotoCamera& c, double* lensDistance) {
     return c.distance == DistanceKind::Finite && c.hasFocal &&
@@ -30,11 +36,12 @@ std::string PhotoSummaryLine(const PhotoCamera& c) {
         parts.push_back(c.camera);
     }
     if (c.sensorSource != SensorSource::None) {
-        parts.push_back(TextFormat("sensor %.2f \u00d7 %.2f mm from %s", c.xsize, c.ysize,
-                                   SensorSourceText(c).c_str()));
+        parts.push_back("sensor " +
+                        Times(TextFormat("%.2f", c.xsize), TextFormat("%.2f", c.ysize), "mm") +
+                        " from " + SensorSourceText(c));
     }
     if (c.hasPixels) {
-        parts.push_back(TextFormat("%ld \u00d7 %ld px", c.xresol, c.yresol));
+        parts.push_back(Times(std::to_string(c.xresol), std::to_string(c.yresol), "px"));
     }
     if (c.hasFocal) {
         parts.push_back(TextFormat("%g mm", c.focal));
@@ -90,70 +97,85 @@ std::string Quoted(const std::string& text) {
     return out + "\"";
 }
 
+// A subject the cursor cannot go to: at infinity, or nearer than the lens focuses.
+std::string UnplacedSubject(const PhotoCamera& c) {
+    double s = 0;
+    if (c.distance == DistanceKind::Infinite) {
+        return TextFormat("subject   at infinity, from the %s\n", c.distanceSource.c_str());
+    }
+    if (c.distance == DistanceKind::Finite && !PhotoLensDistance(c, &s)) {
+        return TextFormat("subject   %.2f m from the sensor, from the %s\n", c.sensorDistance,
+                          c.distanceSource.c_str());
+    }
+    return "";
+}
+
 std::string NumberOrNull(bool present, const char* format, double value) {
     return present ? TextFormat(format, value) : "null";
 }
 
 }  // namespace
 
-std::string PhotoReportText(const PhotoCamera& c) {
-    std::string text = TextFormat("camera    %s\n", c.camera.empty() ? "-" : c.camera.c_str());
-    if (c.sensorSource != SensorSource::None) {
-        const std::string from = SensorSourceText(c);
-        text += TextFormat("X size    %.2f mm, from %s\n", c.xsize, from.c_str());
-        text += TextFormat("Y size    %.2f mm, from %s\n", c.ysize, from.c_str());
+std::string PhotoReportText(const PhotoFields& f) {
+    const PhotoCamera& t = f.taken;
+    std::string text = f.refused ? "refused   " + f.kept.front() + "\n" : "";
+    text += TextFormat("camera    %s\n", t.camera.empty() ? "-" : t.camera.c_str());
+    if (t.sensorSource != SensorSource::None) {
+        const std::string from = SensorSourceText(t);
+        text += TextFormat("X size    %.2f mm, from %s\n", t.xsize, from.c_str());
+        text += TextFormat("Y size    %.2f mm, from %s\n", t.ysize, from.c_str());
     }
-    if (c.hasPixels) {
-        text += TextFormat("Xresol    %ld\nYresol    %ld\n", c.xresol, c.yresol);
+    if (t.hasPixels) {
+        text += TextFormat("Xresol    %ld\nYresol    %ld\n", t.xresol, t.yresol);
     }
-    if (c.hasFocal) {
-        text += TextFormat("focal     %.2f mm\n", c.focal);
+    if (t.hasFocal) {
+        text += TextFormat("focal     %.2f mm\n", t.focal);
     }
-    if (c.hasAperture) {
-        text += TextFormat("aperture  %.2f\n", c.aperture);
+    if (t.hasAperture) {
+        text += TextFormat("aperture  %.2f\n", t.aperture);
     }
-    double s = 0;
-    if (c.distance == DistanceKind::Infinite) {
-        text += TextFormat("subject   at infinity, from the %s\n", c.distanceSource.c_str());
-    } else if (PhotoLensDistance(c, &s)) {
+    if (f.subject) {
         text += TextFormat("subject   %.2f m from the lens (%.2f m from the sensor, from the %s)\n",
-                           s, c.sensorDistance, c.distanceSource.c_str());
-    } else if (c.distance == DistanceKind::Finite) {
-        text += TextFormat("subject   %.2f m from the sensor, from the %s\n", c.sensorDistance,
-                           c.distanceSource.c_str());
+                           f.distance, t.sensorDistance, t.distanceSource.c_str());
+    } else if (!f.refused) {
+        text += UnplacedSubject(t);
     }
-    for (const std::string& m : c.missing) {
+    for (const std::string& m : t.missing) {
         text += "missing   " + m + "\n";
+    }
+    for (std::size_t i = f.refused ? 1 : 0; i < f.kept.size(); ++i) {
+        text += "kept      " + f.kept[i] + "\n";
     }
     return text;
 }
 
-std::string PhotoJson(const PhotoCamera& c) {
-    const bool sensor = c.sensorSource != SensorSource::None;
-    double s = 0;
-    const bool lens = PhotoLensDistance(c, &s);
-    const bool finite = c.distance == DistanceKind::Finite;
-    std::string missing;
-    for (const std::string& m : c.missing) {
-        missing += (missing.empty() ? "" : ", ") + Quoted(m);
-    }
+std::string PhotoJson(const PhotoFields& f) {
+    const PhotoCamera& t = f.taken;
+    const bool sensor = t.sensorSource != SensorSource::None;
+    const auto list = [](const std::vector<std::string>& lines) {
+        std::string out;
+        for (const std::string& line : lines) {
+            out += (out.empty() ? "" : ", ") + Quoted(line);
+        }
+        return out;
+    };
     return TextFormat(
         "{\"camera\": %s, \"xsize_mm\": %s, \"ysize_mm\": %s, \"sensor_source\": %s, "
         "\"crop\": %s, \"xresol\": %s, \"yresol\": %s, \"focal_mm\": %s, \"aperture\": %s, "
         "\"subject_infinite\": %s, \"subject_from_sensor_m\": %s, \"subject_from_lens_m\": %s, "
-        "\"subject_source\": %s, \"missing\": [%s]}\n",
-        c.camera.empty() ? "null" : Quoted(c.camera).c_str(),
-        NumberOrNull(sensor, "%.2f", c.xsize).c_str(),
-        NumberOrNull(sensor, "%.2f", c.ysize).c_str(),
-        sensor ? Quoted(SourceWord(c.sensorSource)).c_str() : "null",
-        NumberOrNull(c.crop > 0, "%.3f", c.crop).c_str(),
-        NumberOrNull(c.hasPixels, "%.0f", static_cast<double>(c.xresol)).c_str(),
-        NumberOrNull(c.hasPixels, "%.0f", static_cast<double>(c.yresol)).c_str(),
-        NumberOrNull(c.hasFocal, "%.2f", c.focal).c_str(),
-        NumberOrNull(c.hasAperture, "%.2f", c.aperture).c_str(),
-        c.distance == DistanceKind::Infinite ? "true" : "false",
-        NumberOrNull(finite, "%.4f", c.sensorDistance).c_str(),
-        NumberOrNull(lens, "%.4f", s).c_str(),
-        c.distance == DistanceKind::None ? "null" : Quoted(c.distanceSource).c_str(),
-        missing.c_str());
+        "\"subject_source\": %s, \"missing\": [%s], \"refused\": %s, \"kept\": [%s]}\n",
+        t.camera.empty() ? "null" : Quoted(t.camera).c_str(),
+        NumberOrNull(sensor, "%.2f", t.xsize).c_str(),
+        NumberOrNull(sensor, "%.2f", t.ysize).c_str(),
+        sensor ? Quoted(SourceWord(t.sensorSource)).c_str() : "null",
+        NumberOrNull(sensor && t.crop > 0, "%.3f", t.crop).c_str(),
+        NumberOrNull(t.hasPixels, "%.0f", static_cast<double>(t.xresol)).c_str(),
+        NumberOrNull(t.hasPixels, "%.0f", static_cast<double>(t.yresol)).c_str(),
+        NumberOrNull(t.hasFocal, "%.2f", t.focal).c_str(),
+        NumberOrNull(t.hasAperture, "%.2f", t.aperture).c_str(),
+        t.distance == DistanceKind::Infinite ? "true" : "false",
+        NumberOrNull(t.distance == DistanceKind::Finite, "%.4f", t.sensorDistance).c_str(),
+        NumberOrNull(f.subject, "%.4f", f.distance).c_str(),
+        t.distance == DistanceKind::None ? "null" : Quoted(t.distanceSource).c_str(),
+        list(t.missing).c_str(), f.refused ? "true" : "false", list(f.kept).c_str());
 }

@@ -1,15 +1,20 @@
 // SPDX-License-Identifier: MIT
-// Files from the user: chosen in a dialog, or dropped on a panel's window.
+// Files from the user: chosen in a dialog to open or to save, or dropped on a
+// panel's window.
 #include <QApplication>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMimeData>
 #include <QPointer>
+#include <QStandardPaths>
 
 #include <cstring>
 #include <set>
+#include <string>
 
 #include "model/model.h"
 #include "widgets/panel_widget.h"
@@ -33,6 +38,39 @@ QString FirstLocalFile(const QMimeData* mime) {
         }
     }
     return {};
+}
+
+// The user's folder of a kind (XDG's Pictures, Documents), else home.
+QString UserFolder(QStandardPaths::StandardLocation kind) {
+    const QString folder = QStandardPaths::writableLocation(kind);
+    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
+}
+
+// A file chosen in a modal dialog, or "" when cancelled. Opening starts in
+// the user's Pictures, saving in Documents, each then in the folder it last
+// chose this run; suggested is the name a saving dialog offers.
+QString ChooseFile(QWidget* parent, const char* title, const char* filter, bool save,
+                   const char* suggested) {
+    static QString lastOpened, lastSaved;
+    QString& last = save ? lastSaved : lastOpened;
+    if (last.isEmpty()) {
+        last =
+            UserFolder(save ? QStandardPaths::DocumentsLocation : QStandardPaths::PicturesLocation);
+    }
+    QFileDialog dialog(parent, QString::fromUtf8(title ? title : ""), last);
+    dialog.setNameFilter(QString::fromUtf8(filter ? filter : ""));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (save && suggested != nullptr) {
+        dialog.selectFile(QString::fromUtf8(suggested));
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    const QString chosen = dialog.selectedFiles().front();
+    last = QFileInfo(chosen).absolutePath();
+    return chosen;
 }
 
 QString droppedFile;  // while EVENT_FILES_DROPPED runs
@@ -102,15 +140,26 @@ int FileSelectPopup(const char* title, const char* filter, char (&path)[MAX_PATH
     if (!runtime().app) {
         return fail(UIENotInitialized, "FileSelectPopup before InitCVIRTE");
     }
-    QFileDialog dialog(QApplication::activeWindow(), QString::fromUtf8(title ? title : ""));
-    dialog.setNameFilter(QString::fromUtf8(filter ? filter : ""));
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    const QString chosen = ChooseFile(QApplication::activeWindow(), title, filter, false, nullptr);
+    if (chosen.isEmpty()) {
         return 0;
     }
-    const int status = CopyPath(dialog.selectedFiles().front(), path);
+    const int status = CopyPath(chosen, path);
     return status < 0 ? status : 1;
+}
+
+int FileSavePopup(int panel, const char* title, const char* suggested, const char* filter,
+                  std::string* path) {
+    Panel* p;
+    if (int status = lookupPanel(panel, &p); status < 0) {
+        return status;
+    }
+    const QString chosen = ChooseFile(p->widget, title, filter, true, suggested);
+    if (chosen.isEmpty()) {
+        return 0;
+    }
+    *path = chosen.toStdString();
+    return 1;
 }
 
 int EnableDragAndDrop(int panel) {

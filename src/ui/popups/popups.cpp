@@ -2,7 +2,6 @@
 // Pop-up menus, the number prompt and the save dialog: modal, run from a
 // callback, returning what the user chose.
 #include <QApplication>
-#include <QFileDialog>
 #include <QInputDialog>
 #include <QMenu>
 
@@ -100,21 +99,5 @@ int PromptPopupText(const char* title, const char* message, std::string* text) {
         return 0;
     }
     *text = dialog.textValue().toStdString();
-    return 1;
-}
-
-int FileSavePopup(int panel, const char* title, const char* suggested, const char* filter,
-                  std::string* path) {
-    Panel* p;
-    if (int status = lookupPanel(panel, &p); status < 0) {
-        return status;
-    }
-    const QString chosen =
-        QFileDialog::getSaveFileName(p->widget, QString::fromUtf8(title),
-                                     QString::fromUtf8(suggested), QString::fromUtf8(filter));
-    if (chosen.isEmpty()) {
-        return 0;
-    }
-    *path = chosen.toStdString();
     return 1;
 }

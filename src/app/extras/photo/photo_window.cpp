@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // A camera from a photo or from the camera database, into the panel's fields.
+#include <algorithm>
 #include <cctype>
-#include <cmath>
 #include <string>
 #include <vector>
 
@@ -10,8 +10,10 @@
 #include "app/kadrel_uir.h"
 #include "app/locations.h"
 #include "app/photo.h"
+#include "app/preferences.h"
 #include "core/photo/photo_text.h"
 #include "core/text/text_format.h"
+#include "panel_definition.h"
 
 namespace {
 
@@ -40,60 +42,43 @@ bool Helper(char (&helper)[MAX_PATHNAME_LEN]) {
     return LocatePhotoHelper(programDir, helper);
 }
 
-// Puts value into a numeric field when its range takes it, as typing would;
-// otherwise the field keeps its value and *kept says why.
-bool Put(int control, const char* name, double value, const char* unit,
-         std::vector<std::string>* kept) {
-    double lo = 0, hi = 0;
-    GetCtrlAttribute(panelHandle, control, ATTR_MIN_VALUE, &lo);
-    GetCtrlAttribute(panelHandle, control, ATTR_MAX_VALUE, &hi);
-    int type = 0;
-    GetCtrlAttribute(panelHandle, control, ATTR_DATA_TYPE, &type);
-    const bool whole = type == VAL_INTEGER;
-    const double typed = whole ? value : std::round(value * 100) / 100;  // as the field shows it
-    if (typed >= lo && typed <= hi) {
-        if (whole) {
-            SetCtrlVal(panelHandle, control, static_cast<int>(typed));
-        } else {
-            SetCtrlVal(panelHandle, control, typed);
-        }
-        return true;
+// The fields as if typed, one recalculation, then the cursor at the subject.
+void Apply(const PhotoFields& f) {
+    if (f.refused) {
+        return;
     }
-    const char* side = typed < lo ? "below" : "above";
-    const std::string bound = TextFormat(whole ? "%.0f" : "%g", typed < lo ? lo : hi);
-    kept->push_back(TextFormat(whole ? "%s %.0f%s is %s the panel's %s %s: kept as it was"
-                                     : "%s %.2f%s is %s the panel's %s %s: kept as it was",
-                               name, typed, unit, side, typed < lo ? "minimum" : "maximum",
-                               (bound + unit).c_str()));
-    return false;
-}
-
-void ApplyCamera(const PhotoCamera& c, std::vector<std::string>* kept) {
-    if (c.sensorSource != SensorSource::None) {
-        Put(PANEL_XMM, "X size", c.xsize, " mm", kept);
-        Put(PANEL_YMM, "Y size", c.ysize, " mm", kept);
+    const PhotoCamera& t = f.taken;
+    if (t.sensorSource != SensorSource::None) {
+        SetCtrlVal(panelHandle, PANEL_XMM, t.xsize);
+        SetCtrlVal(panelHandle, PANEL_YMM, t.ysize);
     }
-    if (c.hasPixels) {
-        Put(PANEL_XPIX, "Xresol", static_cast<double>(c.xresol), "", kept);
-        Put(PANEL_YPIX, "Yresol", static_cast<double>(c.yresol), "", kept);
+    if (t.hasPixels) {
+        SetCtrlVal(panelHandle, PANEL_XPIX, static_cast<int>(t.xresol));
+        SetCtrlVal(panelHandle, PANEL_YPIX, static_cast<int>(t.yresol));
     }
-    if (c.hasFocal) {
-        Put(PANEL_FOCAL, "focal length", c.focal, " mm", kept);
+    if (t.hasFocal) {
+        SetCtrlVal(panelHandle, PANEL_FOCAL, t.focal);
     }
-    if (c.hasAperture) {
-        Put(PANEL_APERTURE, "f-number", c.aperture, "", kept);
-    }
-    double s = 0;
-    const bool moveCursor = PhotoLensDistance(c, &s);
-    float dmaxNow = 0;
-    GetCtrlVal(panelHandle, PANEL_DMAX, &dmaxNow);
-    if (moveCursor && s > dmaxNow) {
-        SetCtrlVal(panelHandle, PANEL_DMAX, std::ceil(s));
+    if (t.hasAperture) {
+        SetCtrlVal(panelHandle, PANEL_APERTURE, t.aperture);
     }
     Redraw(panelHandle, 0, EVENT_COMMIT, nullptr, 0, 0);
-    if (moveCursor) {
-        PlaceCursor(s);
+    if (f.subject) {
+        PlaceCursor(f.distance);
     }
+}
+
+// What the photo gave, what is missing and what the panel keeps; a refusal first.
+std::string Summary(const PhotoCamera& c, const PhotoFields& f, const std::string& after) {
+    std::string text = f.refused ? f.kept.front() + ".\n\n" : "";
+    text += PhotoSummaryLine(c) + after;
+    for (const std::string& line : c.missing) {
+        text += "\n" + line;
+    }
+    for (std::size_t i = f.refused ? 1 : 0; i < f.kept.size(); ++i) {
+        text += "\n" + f.kept[i];
+    }
+    return text;
 }
 
 void Tell(const std::string& text) {
@@ -118,24 +103,24 @@ void LoadPhoto(const char* path) {
                         why.c_str(), path));
         return;
     }
-    std::vector<std::string> kept;
-    ApplyCamera(camera, &kept);
-    std::string text = PhotoSummaryLine(camera);
-    for (const std::string& line : camera.missing) {
-        text += "\n" + line;
-    }
-    for (const std::string& line : kept) {
-        text += "\n" + line;
-    }
-    Tell(text);
+    const PhotoFields fields =
+        FieldsFromPhoto(camera, definition::PhotoRanges(), preferences.units);
+    Apply(fields);
+    Tell(Summary(camera, fields, ""));
 }
 
 void ChooseCameraModel() {
     static std::vector<CameraBody> bodies;  // the database is read once, when first asked
     char helper[MAX_PATHNAME_LEN];
-    if (bodies.empty() && (!Helper(helper) || !ReadCameraBodiesWith(helper, &bodies))) {
-        Tell("kadrel could not read the camera database (lensfun).");
-        return;
+    if (bodies.empty()) {
+        if (!Helper(helper) || !ReadCameraBodiesWith(helper, &bodies)) {
+            Tell("kadrel could not read the camera database (lensfun).");
+            return;
+        }
+        std::stable_sort(
+            bodies.begin(), bodies.end(), [](const CameraBody& a, const CameraBody& b) {
+                return CameraNameBefore(CameraName(a.maker, a.model), CameraName(b.maker, b.model));
+            });
     }
     std::vector<std::string> labels;
     for (const CameraBody& b : bodies) {
@@ -152,23 +137,16 @@ void ChooseCameraModel() {
         return;
     }
     const CameraBody& body = bodies[static_cast<std::size_t>(chosen)];
-    int xresol = 0, yresol = 0;
-    GetCtrlVal(panelHandle, PANEL_XPIX, &xresol);
-    GetCtrlVal(panelHandle, PANEL_YPIX, &yresol);
     PhotoCamera camera;
     camera.camera = CameraName(body.maker, body.model);
     camera.sensorSource = SensorSource::Database;
     camera.crop = body.crop;
-    SensorFromCrop(body.crop, static_cast<double>(xresol) / yresol, &camera.xsize, &camera.ysize);
-    std::vector<std::string> kept;
-    ApplyCamera(camera, &kept);
-    std::string text = PhotoSummaryLine(camera) +
-                       TextFormat(
-                           ", in the proportions of %d \u00d7 %d pixels; the resolution is "
-                           "left as it was.",
-                           xresol, yresol);
-    for (const std::string& line : kept) {
-        text += "\n" + line;
-    }
-    Tell(text);
+    const double aspect = BodyAspect(body.crop);
+    SensorFromCrop(body.crop, aspect, &camera.xsize, &camera.ysize);
+    const PhotoFields fields =
+        FieldsFromPhoto(camera, definition::PhotoRanges(), preferences.units);
+    Apply(fields);
+    Tell(Summary(
+        camera, fields,
+        TextFormat(", %s; the resolution is left as it was.", aspect == 1.5 ? "3:2" : "4:3")));
 }

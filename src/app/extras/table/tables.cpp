@@ -10,7 +10,6 @@
 #include "core/settings/whole_file.h"
 #include "core/tables/table_csv.h"
 #include "core/tables/table_text.h"
-#include "core/text/text_format.h"
 
 TableChoice tableChoice;
 
@@ -44,9 +43,7 @@ std::vector<DofTable> BuildTables(const Settings& camera, const Preferences& pre
 }
 
 std::string CameraText(const Settings& camera) {
-    std::string text =
-        TextFormat("%g \u00d7 %g mm, %d \u00d7 %d pixels", static_cast<double>(camera.xsize),
-                   static_cast<double>(camera.ysize), camera.xresol, camera.yresol);
+    const std::string text = SensorText(camera.xsize, camera.ysize, camera.xresol, camera.yresol);
     std::size_t count = 0;
     const SensorPreset* presets = SensorPresets(&count);
     for (std::size_t i = 0; i < count; ++i) {

@@ -119,15 +119,18 @@ int SetTableCells(int panel, int control, const std::vector<std::string>& column
 // confirmed (*text holds it), 0 when cancelled; UIENotInitialized.
 int PromptPopupText(const char* title, const char* message, std::string* text);
 
-// The system's dialog for saving a file over the panel, starting from
-// suggested (a name or a path) and offering filter ("CSV files (*.csv)"): 1
-// with the path chosen in *path, 0 when cancelled.
+// A modal dialog for saving a file over the panel, offering the name
+// suggested and filter ("CSV files (*.csv)"): 1 with the path chosen in
+// *path, 0 when cancelled. It starts in the user's Documents folder (else
+// home), then in the folder last chosen to save in this run.
 int FileSavePopup(int panel, const char* title, const char* suggested, const char* filter,
                   std::string* path);
 
 // Asks for an existing file in a modal dialog: 1 when one was chosen (*path
 // holds it), 0 when cancelled; UIEBadValue when its path does not fit;
-// UIENotInitialized. filter: "Photos (*.jpg *.JPG);;All files (*)".
+// UIENotInitialized. filter: "Photos (*.jpg *.JPG);;All files (*)". It starts
+// in the user's Pictures folder (else home), then in the folder last chosen
+// to open from this run.
 int FileSelectPopup(const char* title, const char* filter, char (&path)[MAX_PATHNAME_LEN]);
 
 // Files dropped on a panel's window raise EVENT_FILES_DROPPED to its panel

@@ -70,5 +70,14 @@ bool LensDistanceFromSensor(double sensorDistance, double focal, double* lensDis
 // alone when it starts with the make's first word; printable ASCII only.
 std::string CameraName(const std::string& make, const std::string& model);
 
+// Whether camera name a comes before b as people read a list: letters
+// whatever their case, and numbers by their value ("EOS 5D" before "EOS 10D").
+bool CameraNameBefore(const std::string& a, const std::string& b);
+
+// The shape (width over height) of a body known only by its crop factor:
+// 4:3 for Four Thirds (crop 1.9 to 2.1), for compacts' small sensors (above
+// 3) and for medium format (below 1); 3:2 for the rest, 1-inch to full frame.
+double BodyAspect(double crop);
+
 // Printable ASCII, outer blanks and NULs removed, inner control bytes as spaces.
 std::string TrimmedAscii(const std::string& text);

@@ -4,15 +4,19 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 struct SensorPreset {
     const char* name;
-    const char* published;  // the makers' size in mm, as the menu shows it ("23.5 × 15.6")
-    float xsize;            // mm, with square pixels on the grid below
-    float ysize;            // mm
-    int xresol;             // pixels
+    float xsize;  // mm, with square pixels on the grid below
+    float ysize;  // mm
+    int xresol;   // pixels
     int yresol;
 };
 
 // The table, factory camera first; *count receives its length.
 const SensorPreset* SensorPresets(std::size_t* count);
+
+// "23.5 × 15.67 mm, 6000 × 4000 pixels": a preset's label after its name, and
+// any camera's in the same words.
+std::string SensorText(double xsize, double ysize, int xresol, int yresol);
