@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "cli/camera_options.h"
+#include "closeup/closeup_options.h"
 #include "core/planning/focus_plan.h"
 #include "core/planning/stack_csv.h"
 
@@ -38,7 +39,9 @@ const char kExamples[] =
     "\n"
     "Examples:\n"
     "  kadrel stack --focal 100 --aperture 2.8 --near 0.40 --far 0.42 --overlap 0\n"
-    "  kadrel stack --focal 24 --aperture 8 --near 1 --far inf --csv\n";
+    "  kadrel stack --focal 24 --aperture 8 --near 1 --far inf --csv\n"
+    "  kadrel stack --focal 60 --aperture 4 --pupil 0.8 --rail --magnification 1:2 \\\n"
+    "               --subject 10mm\n";
 
 constexpr double kDefaultOverlap = 10;  // per cent, as in the Plan window
 
@@ -133,8 +136,16 @@ int RunStack(int argc, char* argv[], std::FILE* out, std::FILE* err) {
         return status;
     }
     if (camera.help) {
-        std::fprintf(out, "%s%s%s", kUsage, kCameraOptionsHelp, kExamples);
+        std::fprintf(out, "%s%s%s%s%s", kUsage, kPupilHelp, kCloseUpHelp, kCameraOptionsHelp,
+                     kExamples);
         return 0;
+    }
+    CloseUpOptions closeUp;
+    if (const int status = TakeCloseUpOptions(&rest, &camera, &closeUp, err)) {
+        return status;
+    }
+    if (closeUp.rail) {
+        return RunRail(camera, closeUp, rest, out, err);
     }
     StackOptions options;
     PlanRequest request{};
@@ -144,6 +155,7 @@ int RunStack(int argc, char* argv[], std::FILE* out, std::FILE* err) {
     if (const int status = ReadRequest(options, camera, &request, err)) {
         return status;
     }
+    request.wave = closeUp.wave;
     const Settings& s = camera.settings;
     const CocChoice& coc = camera.preferences.coc;
     const FocusPlan plan = MakeFocusPlan(s, coc, request);

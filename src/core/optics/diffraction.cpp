@@ -16,3 +16,12 @@ double AiryDiscDiameter(double aperture, double magnification) {
 bool DiffractionExceeds(double airyDisc, double coc) {
     return airyDisc > coc;
 }
+
+double EffectiveAperture(double aperture, double magnification, double pupil) {
+    return aperture * (1 + magnification / pupil);
+}
+
+double WaveDepth(double effectiveAperture, double magnification) {
+    return 4 * kWavelength * effectiveAperture * effectiveAperture /
+           (magnification * magnification);
+}

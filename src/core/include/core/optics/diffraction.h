@@ -11,3 +11,12 @@ double AiryDiscDiameter(double aperture, double magnification);
 // The Airy disc is wider than the circle of confusion coc (m): no aperture
 // that small reaches the depth the circle promises.
 bool DiffractionExceeds(double airyDisc, double coc);
+
+// N(1 + m/P): the effective f-number at magnification m of a lens whose exit
+// pupil is P times its entrance pupil; N(1 + m) for a symmetric lens.
+double EffectiveAperture(double aperture, double magnification, double pupil);
+
+// Depth by wave optics, 4 λ N_eff² / m² (Conrad, "Depth of Field in Depth"):
+// the zone a lens limited by diffraction holds sharp at magnification m. Up
+// close at small apertures it exceeds the geometric depth and governs.
+double WaveDepth(double effectiveAperture, double magnification);
