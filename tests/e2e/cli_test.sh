@@ -224,7 +224,9 @@ Hinge line      1.96 m below the lens
 Plane of focus  90.00° from the sensor plane, never crossing the axis
 Near plane      85.62° from the sensor plane, crossing the axis at 25.63 m
 Far plane       94.38° from the sensor plane, never crossing the axis
-At 25.65 m out: sharp from 3.93 m below to 1.8 mm above the axis (3.93 m), focus 1.96 m below" ""
+Out at          25.65 m
+Sharp zone      3.93 m below to 1.8 mm above the axis (3.93 m)
+Focus there     1.96 m below the axis" ""
 run tilt --focal 24 --height 1.6
 [ "$STATUS" = 0 ] && [[ "$OUT" == "A tilt of 0.86° lays the plane of focus on the ground 1.60 m below the lens."* ]] &&
     passed=$((passed + 1)) || fail "tilt for a height: status $STATUS, $OUT"

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/optics/details_text.h"
+#include "core/optics/sharp_zone.h"
 #include "core/text/text_format.h"
 
 namespace {
@@ -49,6 +50,24 @@ std::string RailText(const RailRequest& r, const RailPlan& plan, Units units) {
     return text;
 }
 
+std::string ZoneRailText(const Settings& s, const CocChoice& coc, Units units,
+                         const PlanRequest& zone) {
+    const double f = s.focal / 1000.0;
+    const double m = f / (zone.nearEnd - f);
+    if (!(m >= kCloseUpMagnification) || !std::isfinite(zone.farEnd)) {
+        return "";
+    }
+    const RailRequest request{f,
+                              s.aperture,
+                              CocMillimetres(coc, s) / 1000,
+                              s.pupil,
+                              m,
+                              zone.farEnd - zone.nearEnd,
+                              zone.overlap,
+                              zone.wave};
+    return RailText(request, PlanRail(request), units);
+}
+
 std::string TiltText(const TiltSetup& t, const std::string& cocLabel, double x, Units units) {
     const Wedge w = ComputeWedge(t);
     std::string text = TextFormat("Tilt %.2f\u00b0, focal length %.2f mm, f/%.2f, ", t.tilt,
@@ -59,9 +78,9 @@ std::string TiltText(const TiltSetup& t, const std::string& cocLabel, double x, 
     text += Plane("Near plane", w.nearAngle, w.nearOnAxis, units);
     text += Plane("Far plane", w.farAngle, w.farOnAxis, units);
     const WedgeSlice slice = SliceWedge(t, x);
-    text += "At " + FormatDistance(x, units) + " out: sharp from " + Height(slice.lower, units) +
-            " to " + Height(slice.upper, units) + " the axis (" +
-            FormatDepth(slice.upper - slice.lower, units) + "), focus " +
-            Height(slice.focus, units) + "\n";
+    text += "Out at          " + FormatDistance(x, units) + "\n";
+    text += "Sharp zone      " + Height(slice.lower, units) + " to " + Height(slice.upper, units) +
+            " the axis (" + FormatDepth(slice.upper - slice.lower, units) + ")\n";
+    text += "Focus there     " + Height(slice.focus, units) + " the axis\n";
     return text;
 }
