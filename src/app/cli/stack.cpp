@@ -18,6 +18,7 @@ namespace {
 
 const char kUsage[] =
     "Usage: kadrel stack --near D --far D [--overlap P] [--blur-at D] [--csv] [options]\n"
+    "       kadrel stack --rail --magnification M --subject D [--overlap P] [options]\n"
     "\n"
     "The frames that hold a zone sharp, with the exact thin-lens limits: a focus\n"
     "stack from near to far, each shot's near limit on the previous far limit less\n"
@@ -31,9 +32,7 @@ const char kUsage[] =
     "  --overlap P      overlap of neighbouring shots in per cent of the nearer\n"
     "                   one's depth, 0 to 50 (default 10)\n"
     "  --blur-at D      the point whose blur disc is given (default: the far end)\n"
-    "  --csv            every shot as comma-separated values, in metres\n"
-    "\n"
-    "Options:\n";
+    "  --csv            every shot as comma-separated values, in metres\n";
 
 const char kExamples[] =
     "\n"
@@ -136,8 +135,8 @@ int RunStack(int argc, char* argv[], std::FILE* out, std::FILE* err) {
         return status;
     }
     if (camera.help) {
-        std::fprintf(out, "%s%s%s%s%s", kUsage, kPupilHelp, kCloseUpHelp, kCameraOptionsHelp,
-                     kExamples);
+        std::fprintf(out, "%s%s%s\nOptions:\n%s%s", kUsage, kPupilHelp, kCloseUpHelp,
+                     kCameraOptionsHelp, kExamples);
         return 0;
     }
     CloseUpOptions closeUp;

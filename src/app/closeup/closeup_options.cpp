@@ -18,7 +18,8 @@ const char kCloseUpHelp[] =
     "  --depth B        each shot's depth by geometric optics (default) or by wave\n"
     "                   optics (wave; a zone short of infinity)\n"
     "  --rail           a stack made by moving the camera on a rail instead, with:\n"
-    "  --magnification M  the magnification the focus sets: 0.5 or 1:2\n"
+    "  --magnification M\n"
+    "                   the magnification the focus sets: 0.5 or 1:2\n"
     "  --subject D      how deep the subject is, front to back: 10mm, \"0.5 in\"\n";
 
 namespace {
