@@ -148,6 +148,12 @@ TEST(Tilt, HingeWedgeAndTheUntiltedLimit) {
     EXPECT_DIGITS(atH.upper * 1000, "0.0000");
     EXPECT_DIGITS(atH.lower * 1000, "-3928.9512");
 
+    // Tilted up, the wedge is the same turned over: the hinge above.
+    const Wedge up = ComputeWedge({0.024, 8, 0.02e-3, -0.7, kInf});
+    EXPECT_DIGITS(up.hinge * 1000, "-1964.4756");
+    EXPECT_EQ(up.nearAngle, w.nearAngle);
+    EXPECT_DIGITS(SliceWedge({0.024, 8, 0.02e-3, -0.7, kInf}, 3.6).upper * 1000, "3928.9512");
+
     // Focused at 3 m and all but untilted: 1.6423358 m and 17.307692 m.
     const Wedge flat = ComputeWedge({0.024, 8, 0.02e-3, 0.001, 3});
     EXPECT_DIGITS(flat.hinge, "1375.099");

@@ -65,7 +65,7 @@ std::string ZoneRailText(const Settings& s, const CocChoice& coc, Units units,
                               zone.farEnd - zone.nearEnd,
                               zone.overlap,
                               zone.wave};
-    return RailText(request, PlanRail(request), units);
+    return "\n" + RailText(request, PlanRail(request), units);  // a paragraph of its own
 }
 
 std::string TiltText(const TiltSetup& t, const std::string& cocLabel, double x, Units units) {

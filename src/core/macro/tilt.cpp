@@ -50,9 +50,11 @@ Wedge ComputeWedge(const TiltSetup& t) {
     const Reciprocals r = AxisReciprocals(t);
     w.nearOnAxis = OnAxis(r.nearLimit);
     w.farOnAxis = OnAxis(r.farLimit);
-    w.focusAngle = AngleFromUpright(w.hinge * r.focus);
-    w.nearAngle = AngleFromUpright(w.hinge * r.nearLimit);
-    w.farAngle = AngleFromUpright(w.hinge * r.farLimit);
+    // A lens tilted up mirrors one tilted down: the same angles.
+    const double j = std::fabs(w.hinge);
+    w.focusAngle = AngleFromUpright(j * r.focus);
+    w.nearAngle = AngleFromUpright(j * r.nearLimit);
+    w.farAngle = AngleFromUpright(j * r.farLimit);
     return w;
 }
 

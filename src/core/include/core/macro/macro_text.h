@@ -17,7 +17,7 @@ std::string RailText(const RailRequest& request, const RailPlan& plan, Units uni
 
 // For the Plan window's zone: the rail stack that covers it with the lens
 // focused on its near end, when that is a close-up (1:20 or more) and the
-// far end is finite; empty otherwise.
+// far end is finite, after a blank line; empty otherwise.
 std::string ZoneRailText(const Settings& settings, const CocChoice& coc, Units units,
                          const PlanRequest& zone);
 
