@@ -16,17 +16,19 @@
 namespace {
 
 const char kUsage[] =
-    "Usage: kadrel tilt (--tilt DEG | --height H) [--at D] [options]\n"
+    "Usage: kadrel tilt (--tilt DEG | --height H | --through D,H,D,H) [--at D] [options]\n"
     "\n"
     "A lens tilted towards the ground, seen from the side: the hinge line\n"
     "(f / sin tilt below the lens), the plane of focus and the near and far\n"
     "planes of the wedge of sharpness, and how much of the wedge is sharp at a\n"
-    "distance out. --distance is where the plane of focus crosses the lens's\n"
-    "axis (default: infinity, the plane parallel to the axis).\n"
+    "distance out. With --tilt, --distance is where the plane of focus crosses\n"
+    "the lens's axis (default: infinity, the plane parallel to the axis).\n"
     "\n"
     "  --tilt DEG       the lens's tilt in degrees (-15 to 15, not 0)\n"
     "  --height H       instead, the tilt that lays the plane of focus on the\n"
     "                   ground from a camera H above it\n"
+    "  --through D,H,D,H  or the tilt and focus that lay it through two points,\n"
+    "                   each D out from the lens and H below its axis\n"
     "  --at D           the distance out at which to give the sharp zone\n"
     "                   (default: the focus, or the hyperfocal distance)\n"
     "\n"
@@ -36,7 +38,8 @@ const char kExamples[] =
     "\n"
     "Examples:\n"
     "  kadrel tilt --focal 24 --tilt 0.7\n"
-    "  kadrel tilt --focal 24 --aperture 8 --height 1.6 --at 10\n";
+    "  kadrel tilt --focal 24 --aperture 8 --height 1.6 --at 10\n"
+    "  kadrel tilt --focal 24 --through 2,1.5,10,1\n";
 
 constexpr double kMaxTilt = 15;  // degrees: more than tilt-shift lenses give
 
@@ -45,39 +48,86 @@ int NotA(std::FILE* err, const char* option, const std::string& value, const cha
     return 2;
 }
 
-// The tilt from --tilt or --height (exactly one): 0 or 2.
-int ReadTilt(std::vector<std::string>* rest, Units units, double focal, double* tilt,
-             std::string* lead, std::FILE* err) {
-    std::string degrees, height;
-    if (const int status = TakeOption(rest, "--tilt", &degrees, err)) {
-        return status;
+int FromDegrees(const std::string& degrees, TiltSetup* setup, std::FILE* err) {
+    const bool up = !degrees.empty() && degrees[0] == '-';
+    double magnitude = 0;
+    if (!ParsePlainNumber(up ? degrees.substr(1) : degrees, &magnitude) || magnitude == 0 ||
+        magnitude > kMaxTilt) {
+        return NotA(err, "--tilt", degrees, "a tilt from -15 to 15 degrees, not 0");
     }
-    if (const int status = TakeOption(rest, "--height", &height, err)) {
-        return status;
-    }
-    if (degrees.empty() == height.empty()) {
-        std::fprintf(err, "kadrel: tilt: give --tilt or --height (see kadrel tilt --help)\n");
-        return 2;
-    }
-    if (!degrees.empty()) {
-        const std::string magnitude = degrees[0] == '-' ? degrees.substr(1) : degrees;
-        if (!ParsePlainNumber(magnitude, tilt) || *tilt == 0 || *tilt > kMaxTilt) {
-            return NotA(err, "--tilt", degrees, "a tilt from -15 to 15 degrees, not 0");
-        }
-        *tilt = degrees[0] == '-' ? -*tilt : *tilt;
-        return 0;
-    }
+    setup->tilt = up ? -magnitude : magnitude;
+    return 0;
+}
+
+// The plane of focus on the ground: parallel to the axis, h below it.
+int FromHeight(const std::string& height, Units units, TiltSetup* setup, std::string* lead,
+               std::FILE* err) {
     double h = 0;
     if (!ParseDistance(height, units, false, &h)) {
         return NotA(err, "--height", height, "a height");
     }
-    *tilt = TiltForHeight(focal, h);
-    if (!(std::fabs(*tilt) <= kMaxTilt)) {
+    setup->tilt = TiltForHeight(setup->focal, h);
+    setup->focus = HUGE_VAL;
+    if (!(std::fabs(setup->tilt) <= kMaxTilt)) {
         return NotA(err, "--height", height, "a height the tilt can reach (15 degrees at most)");
     }
-    *lead = TextFormat("A tilt of %.2f\u00b0 lays the plane of focus on the ground ", *tilt) +
+    *lead = TextFormat("A tilt of %.2f\u00b0 lays the plane of focus on the ground ", setup->tilt) +
             FormatDistance(h, units) + " below the lens.\n";
     return 0;
+}
+
+// "D1,H1,D2,H2": two points, each a distance out and a height below the axis.
+int FromPoints(const std::string& points, Units units, TiltSetup* setup, std::string* lead,
+               std::FILE* err) {
+    double v[4] = {};
+    std::size_t start = 0;
+    bool read = true;
+    for (int i = 0; i < 4 && read; ++i) {
+        const std::size_t comma = i < 3 ? points.find(',', start) : points.size();
+        read = comma != std::string::npos &&
+               ParseDistance(points.substr(start, comma - start), units, false, &v[i]);
+        start = comma + 1;
+    }
+    if (!read || points.find(',', start - 1) != std::string::npos) {
+        return NotA(err, "--through", points, "two points as D,H,D,H");
+    }
+    if (!TiltThroughPoints(setup->focal, v[0], -v[1], v[2], -v[3], &setup->tilt, &setup->focus) ||
+        !(std::fabs(setup->tilt) <= kMaxTilt)) {
+        return NotA(err, "--through", points, "two points a tilted plane of focus can reach");
+    }
+    *lead = TextFormat("A tilt of %.2f\u00b0 lays the plane of focus through ", setup->tilt) +
+            FormatDistance(v[1], units) + " below the axis at " + FormatDistance(v[0], units) +
+            " and " + FormatDistance(v[3], units) + " below at " + FormatDistance(v[2], units) +
+            ".\n";
+    return 0;
+}
+
+// The tilt (and for a height or two points the focus too) from exactly one
+// of --tilt, --height and --through: 0 or 2.
+int ReadTilt(std::vector<std::string>* rest, Units units, bool focusGiven, TiltSetup* setup,
+             std::string* lead, std::FILE* err) {
+    std::string degrees, height, points;
+    for (const auto& [name, value] : {std::pair{"--tilt", &degrees}, std::pair{"--height", &height},
+                                      std::pair{"--through", &points}}) {
+        if (const int status = TakeOption(rest, name, value, err)) {
+            return status;
+        }
+    }
+    if (degrees.empty() + height.empty() + points.empty() != 2) {
+        std::fprintf(err,
+                     "kadrel: tilt: give one of --tilt, --height or --through (see kadrel tilt "
+                     "--help)\n");
+        return 2;
+    }
+    if (!degrees.empty()) {
+        return FromDegrees(degrees, setup, err);
+    }
+    if (focusGiven) {
+        std::fprintf(err, "kadrel: tilt: --distance goes with --tilt only\n");
+        return 2;
+    }
+    return height.empty() ? FromPoints(points, units, setup, lead, err)
+                          : FromHeight(height, units, setup, lead, err);
 }
 
 }  // namespace
@@ -98,7 +148,8 @@ int RunTilt(int argc, char* argv[], std::FILE* out, std::FILE* err) {
     TiltSetup setup{s.focal / 1000.0, s.aperture, c, 0,
                     std::isnan(camera.distance) ? HUGE_VAL : camera.distance};
     std::string lead, at;
-    if (const int status = ReadTilt(&rest, units, setup.focal, &setup.tilt, &lead, err)) {
+    if (const int status =
+            ReadTilt(&rest, units, !std::isnan(camera.distance), &setup, &lead, err)) {
         return status;
     }
     if (const int status = TakeOption(&rest, "--at", &at, err)) {

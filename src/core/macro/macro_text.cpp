@@ -9,12 +9,9 @@
 
 namespace {
 
-// Within a micrometre, a height is rounding of a point on the axis.
+// Within a micrometre below, a point on the axis that rounding moved.
 std::string Height(double metres, Units units) {
-    if (std::fabs(metres) < 1e-6) {
-        return "on the axis";
-    }
-    return FormatDistance(std::fabs(metres), units) + (metres < 0 ? " below" : " above");
+    return FormatDistance(std::fabs(metres), units) + (metres < -1e-6 ? " below" : " above");
 }
 
 std::string Crossing(double onAxis, Units units) {
