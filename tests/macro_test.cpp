@@ -15,6 +15,7 @@
 #include "core/optics/diffraction.h"
 #include "core/optics/thin_lens.h"
 #include "core/planning/focus_stack.h"
+#include "core/planning/one_shot.h"
 #include "golden.h"
 
 namespace {
@@ -72,7 +73,7 @@ TEST(CloseUp, DetailsSayWhenWaveOpticsGoverns) {
 }
 
 // 100 mm f/8, a 0.03 mm circle, 300 to 310 mm, no overlap.
-TEST(CloseUp, FocusStackByPupilAndByWaveOptics) {
+TEST(CloseUp, StackAndOneShotByPupilAndByWaveOptics) {
     struct Case {
         double pupil;
         bool wave;
@@ -93,6 +94,15 @@ TEST(CloseUp, FocusStackByPupilAndByWaveOptics) {
     }
     EXPECT_EQ(PlanFocusStack({0.1, 8, 0.03e-3, 0.30, kInf, 0, 1, true}).error,
               "planning by wave optics needs a far end short of infinity");
+
+    // In one shot, focused at 304.92 mm (m = 0.488): f/26.67 for a symmetric
+    // lens; with P = 0.5 f/26.67 × 1.488/1.976 = f/20.08, marked f/22, whose
+    // disc is 2.44 λ × 22 × 1.976 = 58.34 µm.
+    EXPECT_DIGITS(PlanOneShot(0.1, 0.03e-3, 0.30, 0.31).aperture, "26.66667");
+    const OneShot shot = PlanOneShot(0.1, 0.03e-3, 0.30, 0.31, 0.5);
+    EXPECT_DIGITS(shot.aperture, "20.08097");
+    EXPECT_EQ(shot.markedAperture, 22);
+    EXPECT_DIGITS(shot.airyDisc * 1e6, "58.3394");
 }
 
 // 60 mm at f/4 on Micro Four Thirds (17.3 x 13 mm, d/1500 = 0.0144267 mm) at

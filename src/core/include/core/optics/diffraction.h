@@ -3,10 +3,10 @@
 // wider up close, where the light cone to the sensor is longer.
 #pragma once
 
-// Diameter of the Airy disc to its first dark ring, 2.44 λ N(1 + m), in
-// metres, for green light: N(1 + m) is the effective f-number at
-// magnification m (0 far away).
-double AiryDiscDiameter(double aperture, double magnification);
+// Diameter of the Airy disc to its first dark ring, 2.44 λ N(1 + m/P), in
+// metres, for green light: N(1 + m/P) is the effective f-number at
+// magnification m (0 far away) of a lens of pupil magnification P.
+double AiryDiscDiameter(double aperture, double magnification, double pupil);
 
 // The Airy disc is wider than the circle of confusion coc (m): no aperture
 // that small reaches the depth the circle promises.
