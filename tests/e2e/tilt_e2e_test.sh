@@ -12,14 +12,22 @@ fi
 source "$(dirname "$0")/x_session.sh"
 passed=0
 
-# The figures as AT-SPI gives them hold each line that follows.
+# Within 5 s, the figures as AT-SPI gives them hold each line that follows:
+# the bus may still be starting at the first read, and a change takes its
+# time to reach it.
 expect_lines() {
     [ -n "${KADREL_A11Y_SESSION:-}" ] || return 0
-    local text
-    text=$("$(dirname "$0")/a11y_tree.py" get Tilt | sed -n 's/^text=//p' | sed 's/\\n/\n/g')
-    for line in "$@"; do
-        grep -qxF "$line" <<<"$text" || fail "over AT-SPI, no line \"$line\" in: $text"
+    local text= missing=
+    for _ in $(seq 10); do
+        text=$("$(dirname "$0")/a11y_tree.py" get Tilt 2>&1 | sed -n 's/^text=//p' | sed 's/\\n/\n/g') || true
+        missing=
+        for line in "$@"; do
+            grep -qxF "$line" <<<"$text" || missing=$line
+        done
+        [ -z "$missing" ] && return 0
+        sleep 0.5
     done
+    fail "over AT-SPI, no line \"$missing\" in: $text"
 }
 
 start_program kadrel
