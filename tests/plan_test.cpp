@@ -85,6 +85,36 @@ TEST_F(PlanTest, TypedZoneFollowsThePanelsAperture) {
               std::string::npos);
 }
 
+// 24 mm focused on 100 mm is 1:3.17 (m = 24/76): on a rail at f/3.5 with the
+// one-pixel circle, N(1 + m) = f/4.61 and 2Nc(1 + m)/m² = 0.59 mm; a lens of
+// pupil magnification 0.5 typed here, N(1 + 2m) = f/5.71, 0.74 mm, and the
+// details window's field shows it too.
+TEST_F(PlanTest, CloseUpZoneGetsARailAndThePupilBelongsToTheLens) {
+    OpenByKey();
+    TypeLine("NEAR", "100 mm");
+    TypeLine("FAR", "110 mm");
+    EXPECT_NE(Plan().find("Rail stack      magnification 1:3.2, the subject 100.0 mm from the "
+                          "entrance pupil\nEffective       f/4.61\nDepth           0.6 mm"),
+              std::string::npos)
+        << Plan();
+    TypeInto("PUPIL", "0.5");
+    EXPECT_EQ(settings.pupil, 0.5f);
+    EXPECT_NE(Plan().find("Effective       f/5.71 (pupil magnification 0.50)\n"
+                          "Depth           0.7 mm"),
+              std::string::npos)
+        << Plan();
+    OpenDetails();
+    int fields = 0;
+    for (QWidget* w : QApplication::allWidgets()) {
+        if (w->objectName() == "PUPIL" && w->window()->isVisible()) {
+            EXPECT_EQ(qobject_cast<QAbstractSpinBox*>(w)->text(), "0.50");
+            ++fields;
+        }
+    }
+    EXPECT_EQ(fields, 2);
+    CloseDetails();
+}
+
 // A logout with the plan window in front ends kadrel and saves, as the
 // panel's close box does; Escape there only closes the window.
 TEST_F(PlanTest, QuitSignalEndsKadrelWithThePlanInFront) {

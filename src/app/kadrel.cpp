@@ -57,6 +57,7 @@ int KadrelMain(int argc, char* argv[]) {
     RunUserInterface();
     CloseDetails();
     ClosePlan();
+    CloseTilt();
     CloseTableWindow();
     DiscardPanel(panelHandle);
     return 0;

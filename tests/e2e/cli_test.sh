@@ -201,9 +201,53 @@ done <<'CASES'
 2|kadrel: stack: --far: "far" is not a distance or inf|stack --near 1 --far far
 2|kadrel: stack: --overlap: "60" is not a share from 0 to 50 per cent|stack --near 1 --far 2 --overlap 60
 2|kadrel: stack: --near needs a value|stack --far 2 --near
-2|kadrel: stack: unknown argument "--depth" (see kadrel stack --help)|stack --near 1 --far 2 --depth
+2|kadrel: stack: unknown argument "--width" (see kadrel stack --help)|stack --near 1 --far 2 --width
+2|kadrel: --depth: "deep" is not geometric or wave|stack --near 1 --far 2 --depth deep
+2|kadrel: --pupil: "0" is not a pupil magnification from 0.1 to 10|dof --distance 1 --pupil 0
+2|kadrel: stack: --rail needs --magnification and --subject|stack --rail --subject 10mm
+2|kadrel: --magnification: "1:0" is not a magnification such as 0.5 or 1:2|stack --rail --subject 10mm --magnification 1:0
+2|kadrel: stack: --rail does not take "--near" (see kadrel stack --help)|stack --rail --subject 10mm --magnification 1 --near 1
+1|kadrel: stack: planning by wave optics needs a far end short of infinity|stack --near 1 --far inf --depth wave
+2|kadrel: tilt: give one of --tilt, --height or --through (see kadrel tilt --help)|tilt --focal 24
+2|kadrel: tilt: --distance goes with --tilt only|tilt --height 1.6 --distance 3
+2|kadrel: tilt: --through: "2,1.5,10" is not two points as D,H,D,H|tilt --through 2,1.5,10
+2|kadrel: tilt: --through: "2,1,10,1.5" is not two points a tilted plane of focus can reach|tilt --through 2,1,10,1.5
+2|kadrel: tilt: --tilt: "0" is not a tilt from -15 to 15 degrees, not 0|tilt --tilt 0
+2|kadrel: tilt: --height: "0.05" is not a height the tilt can reach (15 degrees at most)|tilt --focal 24 --height 0.05
 1|kadrel: stack: the zone needs more than 10000 shots|stack --focal 2000 --aperture 1 --coc "0.001 mm" --near 3 --far inf
 CASES
+
+# Tilted 0.7°, 24 mm: J = f / sin θ = 1.9645 m; focused at infinity the near
+# plane meets the axis at H′ = 25.629 m, atan(H′/J) = 85.617° from upright;
+# at H = 25.653 m out the zone spans J(H/H′ − 1) = 1.84 mm above the axis
+# to J(1 + H/H′) = 3.931 m below. At 1.6 m, asin(24 mm / 1.6 m) = 0.8595°.
+run tilt --focal 24 --tilt 0.7
+expect "tilt" 0 "Tilt 0.70°, focal length 24.00 mm, f/3.50, CoC 0.0064 mm = 1 px
+Hinge line      1.96 m below the lens
+Plane of focus  90.00° from the sensor plane, never crossing the axis
+Near plane      85.62° from the sensor plane, crossing the axis at 25.63 m
+Far plane       94.38° from the sensor plane, never crossing the axis
+Out at          25.65 m
+Sharp zone      3.93 m below to 1.8 mm above the axis (3.93 m)
+Focus there     1.96 m below the axis" ""
+run tilt --focal 24 --height 1.6
+[ "$STATUS" = 0 ] && [[ "$OUT" == "A tilt of 0.86° lays the plane of focus on the ground 1.60 m below the lens."* ]] &&
+    passed=$((passed + 1)) || fail "tilt for a height: status $STATUS, $OUT"
+# Through 1.5 m below at 2 m and 1 m below at 10 m: the line meets the lens
+# plane 1.625 m below (asin(24 mm / 1.625 m) = 0.846°) and the axis at 26 m.
+run tilt --focal 24 --through 2,1.5,10,1
+[ "$STATUS" = 0 ] && [[ "$OUT" == "A tilt of 0.85° lays the plane of focus through 1.50 m below the axis at 2.00 m and 1.00 m below at 10.00 m."* ]] &&
+    [[ "$OUT" == *"Plane of focus  86.42° from the sensor plane, crossing the axis at 26.00 m"* ]] &&
+    passed=$((passed + 1)) || fail "tilt through two points: status $STATUS, $OUT"
+# On a rail, 60 mm f/4 at 1:2, Micro Four Thirds with d/1500 = 0.014427 mm:
+# 2Nc(1 + m)/m² = 0.6925 mm, 4λN_eff²/m² = 0.3168 mm, the step 90 % of the
+# first, 1 + ⌈(10 − 0.6925)/0.6232⌉ = 16 shots, f(1/m + 1) = 180 mm away.
+run stack --sensor 17.3x13 --focal 60 --aperture 4 --coc d/1500 --rail --magnification 1:2 --subject 10mm
+expect "rail" 0 "Rail stack      magnification 1:2.0, the subject 180.0 mm from the entrance pupil
+Effective       f/6.00
+Depth           0.7 mm geometric, 0.3 mm by wave optics; planned by geometry
+Rail step       0.6 mm (10 % overlap)
+Shots           16 for a subject 10.0 mm deep (15 steps)" ""
 
 # Help on stdout with status 0; a failed write is a failure.
 run --help

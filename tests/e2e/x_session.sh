@@ -125,3 +125,36 @@ wait_program() {
     wait "$PROGRAM_PID" || STATUS=$?
     PROGRAM_PID=
 }
+
+# Each way out with the side window TITLE, opened by KEY from the panel, open
+# and active: the close box and Escape only close it (the program goes on to
+# quit by OK, Alt+O, as the window may cover the button); Ctrl+Q and the
+# signals end the program. Every way ends with status 0; counts each in passed.
+side_window_ways_out() {
+    local title=$1 key=$2 way side
+    for way in close_box escape ctrl_q TERM HUP INT; do
+        start_program kadrel
+        focus_panel
+        xdotool key "$key"
+        side=$(wait_window "$title" 100)
+        [ -n "$side" ] || fail "$key opened no $title window"
+        xdotool windowfocus --sync "$side"
+        sleep 0.3
+        case $way in
+            close_box) "$BUILD_DIR/tests/x_close" "$side" ;;
+            escape) xdotool key Escape ;;
+            ctrl_q) xdotool key ctrl+q ;;
+            *) kill -s "$way" "$PROGRAM_PID" ;;
+        esac
+        sleep 0.5
+        if [ "$way" = close_box ] || [ "$way" = escape ]; then
+            wait_gone "$title" || fail "$way left the $title window open"
+            kill -0 "$PROGRAM_PID" 2>/dev/null || fail "$way ended the program"
+            focus_panel && xdotool key alt+o
+        fi
+        wait_program
+        [ "$STATUS" -eq 0 ] || fail "$title open, then $way: exit status $STATUS"
+        echo "$title open and active, then $way: exit status 0"
+        passed=$((passed + 1))
+    done
+}

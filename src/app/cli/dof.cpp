@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/camera_options.h"
+#include "closeup/closeup_options.h"
 #include "core/optics/details_text.h"
 
 namespace {
@@ -19,7 +20,8 @@ const char kUsage[] =
     "the panel's report (metres, one pixel as the circle of confusion), then the\n"
     "circle of confusion in use, the near and far limits of sharpness, the\n"
     "hyperfocal distance and the near limit when focused there, the\n"
-    "magnification and the Airy disc, as in the details window.\n"
+    "magnification and the Airy disc, and up close the depth by wave optics\n"
+    "where it is the larger, as in the details window.\n"
     "\n"
     "Options:\n";
 
@@ -39,8 +41,11 @@ int RunDof(int argc, char* argv[], std::FILE* out, std::FILE* err) {
         return status;
     }
     if (options.help) {
-        std::fprintf(out, "%s%s%s", kUsage, kCameraOptionsHelp, kExamples);
+        std::fprintf(out, "%s%s%s%s", kUsage, kPupilHelp, kCameraOptionsHelp, kExamples);
         return 0;
+    }
+    if (const int status = TakePupil(&rest, &options, err)) {
+        return status;
     }
     if (!rest.empty()) {
         std::fprintf(err, "kadrel: dof: unknown argument \"%s\" (see kadrel dof --help)\n",

@@ -7,8 +7,8 @@ const KeyRow kKeyRows[] = {
     {"Tab, Shift+Tab", "Move between the fields, the graph and the buttons."},
     {"Return", "Confirm a typed value (leaving the field confirms it too); on a button, press it."},
     {"Escape",
-     "Drop the value being typed, back to the field's own; in the details, plan or table "
-     "window, close it; in a dialog, cancel it."},
+     "Drop the value being typed, back to the field's own; in the details, plan, tilt or "
+     "table window, close it; in a dialog, cancel it."},
     {"Up, Down", "Step a field's value; the mouse wheel steps the field under the pointer."},
     {"Page Up, Page Down",
      "In a field, ten steps; on the graph, move the cursor a tenth of the axis."},
@@ -26,6 +26,9 @@ const KeyRow kKeyRows[] = {
     {"Ctrl+L",
      "Open the plan window: the focus stack, hyperfocal bracketing or single shot that holds "
      "a zone sharp, and the blur of a point off the focus."},
+    {"Ctrl+G",
+     "Open the tilt window: the wedge of sharpness of a tilted lens, its hinge line and planes, "
+     "and the tilt that lays the plane of focus on the ground."},
     {"Ctrl+O",
      "Take the camera from a photo, chosen in a file dialog; dropping a photo on the window does "
      "the same."},
@@ -37,11 +40,11 @@ const KeyRow kKeyRows[] = {
      "figure beside the report."},
     {"Menu, Shift+F10",
      "Open the context menu: a camera from a photo or from the camera database, sensor presets, "
-     "a typed subject distance, focus at the hyperfocal distance, the details window, the report "
-     "as text, the plan, the table, pinned setups, the preferences."},
+     "a typed subject distance, focus at the hyperfocal distance, the tilted lens, the details "
+     "window, the plan, the report as text, the table, pinned setups, the preferences."},
     {"Ctrl+Q",
-     "Save the settings and end kadrel, as OK does; from the details, plan and table windows, "
-     "the preferences and the distance prompt too."},
+     "Save the settings and end kadrel, as OK does; from the details, plan, tilt and table "
+     "windows, the preferences and the distance prompt too."},
 };
 const std::size_t kKeyRowCount = sizeof kKeyRows / sizeof kKeyRows[0];
 

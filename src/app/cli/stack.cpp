@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "cli/camera_options.h"
+#include "closeup/closeup_options.h"
 #include "core/planning/focus_plan.h"
 #include "core/planning/stack_csv.h"
 
@@ -17,6 +18,7 @@ namespace {
 
 const char kUsage[] =
     "Usage: kadrel stack --near D --far D [--overlap P] [--blur-at D] [--csv] [options]\n"
+    "       kadrel stack --rail --magnification M --subject D [--overlap P] [options]\n"
     "\n"
     "The frames that hold a zone sharp, with the exact thin-lens limits: a focus\n"
     "stack from near to far, each shot's near limit on the previous far limit less\n"
@@ -30,15 +32,15 @@ const char kUsage[] =
     "  --overlap P      overlap of neighbouring shots in per cent of the nearer\n"
     "                   one's depth, 0 to 50 (default 10)\n"
     "  --blur-at D      the point whose blur disc is given (default: the far end)\n"
-    "  --csv            every shot as comma-separated values, in metres\n"
-    "\n"
-    "Options:\n";
+    "  --csv            every shot as comma-separated values, in metres\n";
 
 const char kExamples[] =
     "\n"
     "Examples:\n"
     "  kadrel stack --focal 100 --aperture 2.8 --near 0.40 --far 0.42 --overlap 0\n"
-    "  kadrel stack --focal 24 --aperture 8 --near 1 --far inf --csv\n";
+    "  kadrel stack --focal 24 --aperture 8 --near 1 --far inf --csv\n"
+    "  kadrel stack --focal 60 --aperture 4 --pupil 0.8 --rail --magnification 1:2 \\\n"
+    "               --subject 10mm\n";
 
 constexpr double kDefaultOverlap = 10;  // per cent, as in the Plan window
 
@@ -133,8 +135,16 @@ int RunStack(int argc, char* argv[], std::FILE* out, std::FILE* err) {
         return status;
     }
     if (camera.help) {
-        std::fprintf(out, "%s%s%s", kUsage, kCameraOptionsHelp, kExamples);
+        std::fprintf(out, "%s%s%s\nOptions:\n%s%s", kUsage, kPupilHelp, kCloseUpHelp,
+                     kCameraOptionsHelp, kExamples);
         return 0;
+    }
+    CloseUpOptions closeUp;
+    if (const int status = TakeCloseUpOptions(&rest, &camera, &closeUp, err)) {
+        return status;
+    }
+    if (closeUp.rail) {
+        return RunRail(camera, closeUp, rest, out, err);
     }
     StackOptions options;
     PlanRequest request{};
@@ -144,6 +154,7 @@ int RunStack(int argc, char* argv[], std::FILE* out, std::FILE* err) {
     if (const int status = ReadRequest(options, camera, &request, err)) {
         return status;
     }
+    request.wave = closeUp.wave;
     const Settings& s = camera.settings;
     const CocChoice& coc = camera.preferences.coc;
     const FocusPlan plan = MakeFocusPlan(s, coc, request);

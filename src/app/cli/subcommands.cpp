@@ -9,6 +9,7 @@
 #include "cli/photo.h"
 #include "cli/stack.h"
 #include "cli/table.h"
+#include "closeup/tilt_command.h"
 #include "core/text/text_format.h"
 
 namespace {
@@ -18,6 +19,7 @@ const Subcommand kSubcommands[] = {
     {"stack", "the shots that hold a zone sharp: focus stack, hyperfocal bracketing", RunStack},
     {"table", "depth-of-field cards for focal lengths, apertures, distances: CSV or PDF", RunTable},
     {"photo", "the camera a photo was taken with, as the window would take it", RunPhoto},
+    {"tilt", "a tilted lens's wedge of sharpness: hinge, planes, the tilt for a height", RunTilt},
 };
 
 }  // namespace

@@ -22,6 +22,7 @@ enum : int {
     kHyperfocal,
     kDetails,
     kPlan,
+    kTilt,
     kCopyText,
     kTable,
     kPin,
@@ -101,6 +102,7 @@ void RunContextMenu(int top, int left) {
     items.push_back({kSubjectDistance, "Subject distance\u2026", 0, 0});
     items.push_back({kHyperfocal, "Focus at hyperfocal distance", 0, 0});
     items.push_back({-1, nullptr, 0, 0});
+    items.push_back({kTilt, "Tilted lens\u2026\tCtrl+G", 0, 0});
     items.push_back({kDetails, "Details\u2026\tCtrl+D", 0, 0});
     items.push_back({kPlan, "Plan a focus stack\u2026\tCtrl+L", 0, 0});
     items.push_back({kCopyText, "Copy report as text", 0, 0});
@@ -138,6 +140,8 @@ void RunContextMenu(int top, int left) {
         OpenDetails();
     } else if (chosen == kPlan) {
         OpenPlan();
+    } else if (chosen == kTilt) {
+        OpenTilt();
     } else if (chosen == kCopyText) {
         CopyReportAsText();
     } else if (chosen == kTable) {

@@ -22,8 +22,20 @@ bool comparingNow;  // the size the window has
 
 SidePlace placed;
 
+constexpr int kPupilLabelWidth = 140;  // "Pupil magnification" beside its field
+int pupilField;
+
+// The pupil's field in the bottom row, its label beside it.
+void PlacePupil(int window, int height) {
+    SetCtrlAttribute(window, pupilField, ATTR_TOP, height - 35);
+    SetCtrlAttribute(window, pupilField, ATTR_LABEL_TOP, height - 31);
+}
+
 void FillDetails(int window) {
     detailsText = SideWindowFigures(window, 12, 13);
+    pupilField = NewPupilField(window, kHeight - 35, 12 + kPupilLabelWidth);
+    SetCtrlAttribute(window, pupilField, ATTR_LABEL_LEFT, 12);
+    PlacePupil(window, kHeight);
 }
 
 }  // namespace
@@ -53,6 +65,7 @@ void FitDetails(bool comparing) {
     GetPanelAttribute(detailsHandle, ATTR_CLOSE_CTRL, &closeButton);
     SetCtrlAttribute(detailsHandle, closeButton, ATTR_TOP, height - 35);
     SetCtrlAttribute(detailsHandle, closeButton, ATTR_LEFT, width - 72);
+    PlacePupil(detailsHandle, height);
 }
 
 void CloseDetails() {

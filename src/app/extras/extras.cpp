@@ -13,6 +13,7 @@ constexpr int kTableShortcut = 2;
 constexpr int kPreferencesShortcut = 3;
 constexpr int kPhotoShortcut = 4;
 constexpr int kPlanShortcut = 5;
+constexpr int kTiltShortcut = 6;
 
 struct Tooltip {
     int control;
@@ -55,6 +56,7 @@ void InstallExtras(int panel) {
     InstallPanelCallback(panel, PanelEvents, nullptr);
     AddPanelShortcut(panel, "Ctrl+D", kDetailsShortcut);
     AddPanelShortcut(panel, "Ctrl+L", kPlanShortcut);
+    AddPanelShortcut(panel, "Ctrl+G", kTiltShortcut);
     AddPanelShortcut(panel, "Ctrl+T", kTableShortcut);
     AddPanelShortcut(panel, "Ctrl+,", kPreferencesShortcut);
     AddPanelShortcut(panel, "Ctrl+O", kPhotoShortcut);
@@ -69,6 +71,8 @@ int PanelEvents(int, int control, int event, void*, int eventData1, int eventDat
         OpenDetails();
     } else if (event == EVENT_SHORTCUT && eventData1 == kPlanShortcut) {
         OpenPlan();
+    } else if (event == EVENT_SHORTCUT && eventData1 == kTiltShortcut) {
+        OpenTilt();
     } else if (event == EVENT_SHORTCUT && eventData1 == kTableShortcut) {
         OpenTableWindow();
     } else if (event == EVENT_SHORTCUT && eventData1 == kPreferencesShortcut) {

@@ -18,6 +18,7 @@ void ShowFigures(double d) {
         FitDetails(!comparison.empty());
     }
     FollowPlan();
+    FollowTilt();
     FollowCamera();
 }
 

@@ -5,6 +5,7 @@
 #include "app/extras.h"
 #include "app/kadrel.h"
 #include "app/kadrel_uir.h"
+#include "app/preferences.h"
 
 namespace {
 
@@ -62,6 +63,18 @@ int NewSideWindow(const char* title, int height, int width, void (*fill)(int win
     AddPanelShortcut(window, "Escape", kCloseKey);
     AddPanelShortcut(window, "Ctrl+Q", kQuitKey);
     return window;
+}
+
+bool ReadWindowDistance(int window, int control, const char* what, bool allowInfinity,
+                        double* metres, std::string* error) {
+    std::string text;
+    GetCtrlVal(window, control, &text);
+    if (ParseDistance(text, preferences.units, allowInfinity, metres)) {
+        return true;
+    }
+    *error = std::string(what) + ": \"" + text + "\" is not a distance" +
+             (allowInfinity ? " (\u221e allowed)." : ".");
+    return false;
 }
 
 // Found anywhere but where it was put last, the user has moved the window,

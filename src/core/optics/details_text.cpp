@@ -28,7 +28,7 @@ std::string Limits(const SharpZone& z, Units units) {
            FormatDistance(z.farLimit, units);
 }
 
-std::string Magnification(const SharpZone& z) {
+std::string Magnification(const SharpZone& z, double pupil) {
     if (!z.imaged) {
         return "Magnification   \u2013 (the subject is not beyond the focal length)";
     }
@@ -36,7 +36,21 @@ std::string Magnification(const SharpZone& z) {
     if (z.closeUp) {
         text += TextFormat(", effective aperture f/%.2f", z.effectiveAperture);
     }
+    if (pupil != 1) {
+        text += TextFormat(", pupil magnification %.2f", pupil);
+    }
     return text;
+}
+
+// Only where diffraction holds more than geometry promises: there the wave
+// figure is the one to plan by.
+std::string WaveOptics(const SharpZone& z, Units units) {
+    if (!(z.waveDepth > z.depth)) {
+        return "";
+    }
+    return "\nWave optics     " + FormatDepth(z.waveDepth, units) +
+           " deep, more than the geometric " + FormatDepth(z.depth, units) +
+           ": diffraction governs";
 }
 
 // The zone is out of reach once the disc is wider than the circle; the
@@ -91,12 +105,12 @@ std::string ComposeDetails(const Settings& s, const CocChoice& coc, Units units,
     text += "Depth of field  " + FormatDepth(z.depth, units) + "\n";
     text += "If focused at the hyperfocal distance (" + FormatDistance(z.hyperfocal, units) +
             "): sharp from " + FormatDistance(z.hyperfocalNear, units) + " to \u221e\n";
-    text += Magnification(z) + "\n";
+    text += Magnification(z, s.pupil) + "\n";
     text += Diffraction(z, figures.coc, s.aperture);
     if (z.closeUp) {
         text += ReportApproximation(z, units);
     }
-    return text;
+    return text + WaveOptics(z, units);
 }
 
 std::string ComposeCameraLine(const Settings& s) {

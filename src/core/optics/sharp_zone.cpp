@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "core/optics/diffraction.h"
 #include "core/optics/thin_lens.h"
 
 namespace {
@@ -18,7 +19,7 @@ SharpZone ComputeSharpZone(const Settings& s, double coc, double d, const DepthO
     zone.imaged = d > f;
     zone.magnification = f / (d - f);
     zone.closeUp = zone.imaged && zone.magnification >= kCloseUpMagnification;
-    const double spread = zone.closeUp ? 1 + zone.magnification : 1;
+    const double spread = zone.closeUp ? 1 + zone.magnification / s.pupil : 1;
     zone.effectiveAperture = n * spread;
     zone.airy = kAiryFactor * kWavelength * zone.effectiveAperture;
     zone.diffractionLimit = coc / (kAiryFactor * kWavelength * spread);
@@ -27,13 +28,16 @@ SharpZone ComputeSharpZone(const Settings& s, double coc, double d, const DepthO
     zone.hyperfocal = HyperfocalPrime(f, n, coc) + f;
     zone.hyperfocalNear = ExactLimits(f, n, coc, zone.hyperfocal).nearLimit;
     zone.nearLimit = zone.farLimit = zone.depth = zone.pixelDepth = std::nan("");
+    zone.waveDepth = std::nan("");
     if (zone.imaged) {
-        const SharpLimits limits = ExactLimits(f, n, coc, d);
+        const SharpLimits limits = ExactLimits(f, PupilAperture(f, n, s.pupil, d), coc, d);
         zone.nearLimit = limits.nearLimit;
         zone.farLimit = limits.farLimit;
         zone.depth = limits.farLimit - limits.nearLimit;
         const SharpLimits pixelLimits = ExactLimits(f, n, PixelPitch(s) / 1000.0, d);
         zone.pixelDepth = pixelLimits.farLimit - pixelLimits.nearLimit;
+        zone.waveDepth =
+            WaveDepth(EffectiveAperture(n, zone.magnification, s.pupil), zone.magnification);
     }
     zone.reportDepth = report.dof;
     return zone;

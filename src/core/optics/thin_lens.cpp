@@ -16,3 +16,11 @@ SharpLimits ExactLimits(double focal, double aperture, double coc, double s) {
                                                 : std::numeric_limits<double>::infinity();
     return limits;
 }
+
+double PupilAperture(double focal, double aperture, double pupil, double s) {
+    if (pupil == 1) {
+        return aperture;
+    }
+    const double m = focal / (s - focal);
+    return aperture * (1 + m / pupil) / (1 + m);
+}

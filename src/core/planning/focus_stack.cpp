@@ -5,6 +5,7 @@
 #include <limits>
 #include <utility>
 
+#include "core/optics/diffraction.h"
 #include "core/optics/thin_lens.h"
 #include "core/text/text_format.h"
 
@@ -12,19 +13,59 @@ namespace {
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
+// Halving [low, high], where reaches(high) holds, settles the lowest x where
+// it does to the last bit.
+template <typename Reaches>
+double Bisect(double low, double high, Reaches reaches) {
+    for (;;) {
+        const double middle = low + (high - low) / 2;
+        if (middle <= low || middle >= high) {
+            return high;
+        }
+        (reaches(middle) ? high : low) = middle;
+    }
+}
+
+// By wave optics the zone is 4 λ N_eff² / m² deep, centred on the focus.
+SharpLimits LimitsAt(const StackZone& z, double s) {
+    if (z.wave) {
+        const double m = z.focal / (s - z.focal);
+        const double half = WaveDepth(EffectiveAperture(z.aperture, m, z.pupil), m) / 2;
+        return {s - half, s + half};
+    }
+    return ExactLimits(z.focal, PupilAperture(z.focal, z.aperture, z.pupil, s), z.coc, s);
+}
+
 StackShot ShotAt(const StackZone& z, double s) {
     if (std::isinf(s)) {
         return {s, FromSensorPlane(z.focal, s), HyperfocalPrime(z.focal, z.aperture, z.coc), s};
     }
-    const SharpLimits limits = ExactLimits(z.focal, z.aperture, z.coc, s);
+    const SharpLimits limits = LimitsAt(z, s);
     return {s, FromSensorPlane(z.focal, s), limits.nearLimit, limits.farLimit};
 }
 
-// The focus whose near limit is a: a(H′ − f)/(H′ − a); none short of
-// infinity once a reaches H′, the near limit of a lens focused at infinity.
+// The focus whose near limit is a: none short of infinity once a reaches H′,
+// the near limit of a lens focused at infinity. A symmetric lens: a(H′ −
+// f)/(H′ − a). Otherwise it is sought out from a, where the near limit falls
+// short: in a finite zone up to its far end, whose own shot covers the rest;
+// in one out to infinity as far as doubling the reach takes it.
 double FocusForNearLimit(const StackZone& z, double a) {
     const double h = HyperfocalPrime(z.focal, z.aperture, z.coc);
-    return a < h ? a * (h - z.focal) / (h - a) : kInfinity;
+    if (a >= h) {
+        return kInfinity;
+    }
+    if (z.pupil == 1 && !z.wave) {
+        return a * (h - z.focal) / (h - a);
+    }
+    const auto reaches = [&z, a](double s) { return LimitsAt(z, s).nearLimit >= a; };
+    double high = std::isinf(z.farEnd) ? 2 * a : z.farEnd;
+    while (std::isinf(z.farEnd) && !reaches(high)) {
+        high *= 2;
+        if (std::isinf(high)) {
+            return kInfinity;
+        }
+    }
+    return reaches(high) ? Bisect(a, high, reaches) : high;
 }
 
 // The focus whose far limit, less the overlap share of its own depth, is b.
@@ -32,17 +73,10 @@ double FocusForNearLimit(const StackZone& z, double a) {
 // interval from the focal length (where it is f < b) to the previous focus
 // (where it is at least b) settles it to the last bit.
 double FocusForFarLimit(const StackZone& z, double b, double previousFocus) {
-    double low = z.focal;
-    double high = previousFocus;
-    for (;;) {
-        const double middle = low + (high - low) / 2;
-        if (middle <= low || middle >= high) {
-            return high;
-        }
-        const SharpLimits limits = ExactLimits(z.focal, z.aperture, z.coc, middle);
-        const double reach = (1 - z.overlap) * limits.farLimit + z.overlap * limits.nearLimit;
-        (reach >= b ? high : low) = middle;
-    }
+    return Bisect(z.focal, previousFocus, [&z, b](double s) {
+        const SharpLimits limits = LimitsAt(z, s);
+        return (1 - z.overlap) * limits.farLimit + z.overlap * limits.nearLimit >= b;
+    });
 }
 
 bool PositiveNumber(double x) {
@@ -55,6 +89,12 @@ std::string CheckStackZone(const StackZone& z) {
     }
     if (!(z.overlap >= 0 && z.overlap <= kMaxOverlap)) {
         return "the overlap must be between 0 and 50 %";
+    }
+    if (!PositiveNumber(z.pupil)) {
+        return "the pupil magnification must be a positive number";
+    }
+    if (z.wave && std::isinf(z.farEnd)) {
+        return "planning by wave optics needs a far end short of infinity";
     }
     return CheckZone(z.focal, z.coc, z.nearEnd, z.farEnd);
 }

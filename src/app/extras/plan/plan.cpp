@@ -10,6 +10,7 @@
 #include "app/kadrel.h"
 #include "app/kadrel_uir.h"
 #include "app/preferences.h"
+#include "core/macro/macro_text.h"
 #include "core/optics/thin_lens.h"
 #include "core/planning/focus_plan.h"
 #include "core/planning/stack_csv.h"
@@ -63,27 +64,16 @@ double CircleMetres() {
     return CocMillimetres(preferences.coc, settings) / 1000;
 }
 
-// A typed distance, or why it is none.
-bool ReadDistance(int control, const char* what, bool allowInfinity, double* metres,
-                  std::string* error) {
-    std::string text;
-    GetCtrlVal(planHandle, control, &text);
-    if (ParseDistance(text, preferences.units, allowInfinity, metres)) {
-        return true;
-    }
-    *error = std::string(what) + ": \"" + text + "\" is not a distance" +
-             (allowInfinity ? " (\u221e allowed)." : ".");
-    return false;
-}
-
 bool ReadRequest(PlanRequest* request, std::string* error) {
     int overlap = kDefaultOverlap;
     GetCtrlVal(planHandle, plan.overlap, &overlap);
     request->overlap = overlap / 100.0;
     request->focus = CursorDistance();
-    return ReadDistance(plan.nearEnd, "Near end", false, &request->nearEnd, error) &&
-           ReadDistance(plan.farEnd, "Far end", true, &request->farEnd, error) &&
-           ReadDistance(plan.blurAt, "Blur of a point at", true, &request->blurAt, error);
+    return ReadWindowDistance(planHandle, plan.nearEnd, "Near end", false, &request->nearEnd,
+                              error) &&
+           ReadWindowDistance(planHandle, plan.farEnd, "Far end", true, &request->farEnd, error) &&
+           ReadWindowDistance(planHandle, plan.blurAt, "Blur of a point at", true, &request->blurAt,
+                              error);
 }
 
 // The plan for the fields as they are, with at most maxRows per table (0: all).
@@ -97,7 +87,8 @@ std::string PlanText(std::size_t maxRows, FocusPlan* planned = nullptr) {
     if (planned != nullptr) {
         *planned = made;
     }
-    return FocusPlanText(settings, preferences.coc, preferences.units, request, made, maxRows);
+    return FocusPlanText(settings, preferences.coc, preferences.units, request, made, maxRows) +
+           ZoneRailText(settings, preferences.coc, preferences.units, request);
 }
 
 void ShowPlan() {
@@ -160,6 +151,7 @@ void MakeFields(int window) {
                      "How much neighbouring shots overlap, as a share of the nearer one's depth");
     SetCtrlAttribute(window, plan.overlap, ATTR_CALLBACK_FUNCTION_POINTER, PlanInput);
     SetCtrlAttribute(window, plan.overlap, ATTR_CTRL_TAB_POSITION, 2);
+    NewPupilField(window, 30, 570);
 }
 
 void FillPlan(int window) {

@@ -43,6 +43,14 @@ int NewSideWindow(const char* title, int height, int width, void (*fill)(int win
 int SideWindowButton(int window, const char* label, int left, int width, CtrlCallbackPtr callback);
 // A side window's figures: selectable text in the report's face and colour.
 int SideWindowFigures(int window, int top, int pointSize);
+// A distance typed in a side window's field, in the chosen units; or false
+// and why it is none, naming the field as what.
+bool ReadWindowDistance(int window, int control, const char* what, bool allowInfinity,
+                        double* metres, std::string* error);
+// The lens's pupil magnification as a field of a side window (the details
+// and the plan window): each shows what the other set, and a change
+// recalculates every figure.
+int NewPupilField(int window, int top, int left);
 // Where a side window was put last.
 struct SidePlace {
     int top;
@@ -82,3 +90,11 @@ void OpenPlan();
 void FollowPlan();
 void ClosePlan();
 extern int planHandle;  // 0 while there is none
+
+// The Tilt window (a tilted lens's wedge of sharpness, the tilt for a camera
+// height): made on first use, beside the panel; it follows every report until
+// it is closed, and goes with the panel.
+void OpenTilt();
+void FollowTilt();
+void CloseTilt();
+extern int tiltHandle;  // 0 while there is none

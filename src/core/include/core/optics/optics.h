@@ -18,6 +18,10 @@ struct Settings {
     float focal = 24.0f;    // focal length, mm
     float aperture = 3.5f;  // f-number
     float dmax = 10.0f;     // far end of the scale line, m
+    // The lens's exit pupil over its entrance pupil: 1 for a symmetric lens,
+    // about 0.5 for a long macro lens, 2 for a retrofocus wide angle. Typed in
+    // the details or plan window; kadrel.ini does not hold it.
+    float pupil = 1.0f;
 };
 
 // Factory values: what a new Settings holds.

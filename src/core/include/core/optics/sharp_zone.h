@@ -23,12 +23,13 @@ struct SharpZone {
     bool imaged;               // d beyond the focal length: there is an image
     double magnification;      // f/(d − f) (meaningful when imaged)
     bool closeUp;              // magnification kCloseUpMagnification or more
-    double effectiveAperture;  // N(1 + m) up close, N otherwise
+    double effectiveAperture;  // N(1 + m/P) up close, N otherwise
     double airy;               // m: Airy disc diameter 2.44 λ N, effective N
     double diffractionLimit;   // f-number at which the disc is as wide as the circle
     bool diffractionLimited;   // the disc is wider than the circle: the zone is out of reach
     double reportDepth;        // m: the report's total depth, its approximation with one pixel
     double pixelDepth;         // m: the exact depth with one pixel, which that approximates
+    double waveDepth;          // m: the depth by wave optics; NaN without an image
 };
 
 // The subject at d metres from the lens, the circle coc in metres; report

@@ -16,3 +16,9 @@ double HyperfocalPrime(double focal, double aperture, double coc);
 // denominator at or below 1e-9·H′ counts as infinity, so the hyperfocal
 // distance itself and a rounding step short of it give ∞, not a huge number.
 SharpLimits ExactLimits(double focal, double aperture, double coc, double s);
+
+// The f-number that gives the thin-lens limits the close-up depth of a lens of
+// pupil magnification P focused at s: total depth 2 N c (1 + m/P) / m²
+// (Conrad, "Depth of Field in Depth") in place of the symmetric 2 N c (1 + m)
+// / m², so N(1 + m/P)/(1 + m). A symmetric lens (P = 1) keeps N exactly.
+double PupilAperture(double focal, double aperture, double pupil, double s);

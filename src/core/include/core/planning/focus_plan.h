@@ -16,11 +16,12 @@
 #include "core/text/units.h"
 
 struct PlanRequest {
-    double nearEnd;  // m from the lens
-    double farEnd;   // m; +inf for a zone out to infinity
-    double overlap;  // 0 … kMaxOverlap
-    double focus;    // m: where the lens is focused, for the blur; NaN for no blur
-    double blurAt;   // m: the point whose blur disc is asked for; +inf allowed
+    double nearEnd;     // m from the lens
+    double farEnd;      // m; +inf for a zone out to infinity
+    double overlap;     // 0 … kMaxOverlap
+    double focus;       // m: where the lens is focused, for the blur; NaN for no blur
+    double blurAt;      // m: the point whose blur disc is asked for; +inf allowed
+    bool wave = false;  // each shot's depth by wave optics instead of geometry
 };
 
 struct FocusPlan {

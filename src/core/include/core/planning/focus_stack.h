@@ -19,8 +19,10 @@ struct StackZone {
     double aperture;
     double coc;
     double nearEnd;
-    double farEnd;   // +inf for a zone out to infinity
-    double overlap;  // 0 … kMaxOverlap
+    double farEnd;      // +inf for a zone out to infinity
+    double overlap;     // 0 … kMaxOverlap
+    double pupil = 1;   // the lens's pupil magnification, for the close-up depth
+    bool wave = false;  // each shot's depth by wave optics (a finite zone only)
 };
 
 struct StackShot {

@@ -15,5 +15,6 @@ struct OneShot {
     std::string error;      // why the zone was refused; empty when answered
 };
 
-// Zone from nearEnd to farEnd (+inf allowed), metres from the lens.
-OneShot PlanOneShot(double focal, double coc, double nearEnd, double farEnd);
+// Zone from nearEnd to farEnd (+inf allowed), metres from the lens, for a lens
+// of pupil magnification pupil.
+OneShot PlanOneShot(double focal, double coc, double nearEnd, double farEnd, double pupil = 1);
