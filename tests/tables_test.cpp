@@ -96,6 +96,30 @@ TEST(TablePdf, OnePagePerFocalLengthEachWithItsHeader) {
               "H/2 29.79 m 20.86 m 14.91 m 10.44 m 7.47 m 5.23 m 3.81 m 2.63 m 1.92 m");
 }
 
+// A card wider than the page: 2000 mm, c = 0.003 mm, 32 apertures and 32
+// distances. It is cut into parts of eight apertures whose heads repeat on
+// each page a part reaches, and the widest figures stay whole on one line:
+// H = f²/(N c) + f, 1333335.33 m at f/1 down to 296298.30 m at f/4.5.
+TEST(TablePdf, AWideCardIsCutIntoPartsWithTheirHeads) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("cards.pdf");
+    std::vector<double> apertures, distances;
+    for (int i = 0; i < 32; ++i) {
+        apertures.push_back(1 + i * 0.5);
+        distances.push_back(1 + i);
+    }
+    const std::string html =
+        CardsHtml({BuildDofTable(2000, 0.003, apertures, distances)}, "Full frame", "0.003 mm",
+                  [](double metres) { return FormatDistance(metres, Units::Metric); });
+    ASSERT_EQ(WriteTablesPdf(html, pdf.toStdString()), "");
+    const std::string heads = "Focus f/1 f/1.5 f/2 f/2.5 f/3 f/3.5 f/4 f/4.5";
+    EXPECT_EQ(LineStarting(PageText(pdf, 1), "Focus"), heads);
+    EXPECT_EQ(LineStarting(PageText(pdf, 2), "Focus"), heads);
+    EXPECT_EQ(LineStarting(RunTool("pdftotext", {"-layout", pdf, "-"}), "H "),
+              "H 1333335.33 m 888890.89 m 666668.67 m 533335.33 m 444446.44 m 380954.38 m "
+              "333335.33 m 296298.30 m");
+}
+
 class TablesTest : public ExtrasAppTest {
   public:
     void TearDown() override {

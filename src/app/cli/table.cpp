@@ -28,7 +28,7 @@ const char kUsage[] =
     "full stops f/1.4 to f/22 and the standard distances of the units.\n"
     "\n"
     "  --csv            the cards as CSV (RFC 4180, C-locale numbers) on stdout\n"
-    "  --pdf FILE       the cards as a PDF, one page each\n"
+    "  --pdf FILE       the cards as a PDF, each from a new page\n"
     "  --focal LIST     focal lengths in mm, each as --focal below (24,35,50)\n"
     "  --apertures LIST f-numbers (2.8,4,5.6,8)\n"
     "  --distances LIST focus distances, bare numbers in the units' length (1,2,3,5)\n"
