@@ -3,6 +3,7 @@
 // program's exports of the panel's camera.
 #include <gtest/gtest.h>
 
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
 #include <QProcess>
@@ -10,6 +11,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -250,11 +252,25 @@ TEST_F(TablesTest, WindowShowsTheCardsOfThePanelsCameraAndFollowsIt) {
 }
 
 // The factory camera (circle 22.5/3504 mm) with 24 mm at f/3.5 focused at
-// 2 m: H′ = 25.6293 m, near 1.857 m, far 2.167 m, H = 25.653 m.
+// 2 m: H′ = 25.6293 m, near 1.857 m, far 2.167 m, H = 25.653 m. Exported
+// from the window, which then names the file.
 TEST_F(TablesTest, CsvOfThePanelsCameraByteForByte) {
     tableChoice = {{24}, {3.5}, {2}};
     const std::string path = programDir.filePath("cards.csv").toStdString();
-    EXPECT_EQ(ExportTableCsv(path), "");
+    OpenTableWindow();
+    OnNextPopup([path] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (dialog != nullptr) {
+            dialog->selectFile(QString::fromStdString(path));
+            static_cast<QDialog*>(dialog)->accept();  // QFileDialog hides it
+        }
+        return dialog != nullptr;
+    });
+    TableButton("Export CSV")->click();
+    const QList<QLabel*> lines = Window("kadrel depth-of-field table")->findChildren<QLabel*>();
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&path](QLabel* line) {
+        return line->text().toStdString() == "Written to " + path;
+    }));
     std::ifstream file(path, std::ios::binary);
     std::stringstream text;
     text << file.rdbuf();

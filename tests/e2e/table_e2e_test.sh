@@ -70,8 +70,7 @@ sleep 0.5
 echo "Print: the system's dialog shown and cancelled"
 
 # Export PDF (Alt+P) and Print to File (the dialog's choice where no printer
-# is set up, Alt+F its output file) write whole PDFs by kadrel, and the
-# window says where.
+# is set up, Alt+F its output file) write whole PDFs by kadrel.
 mkdir "$WORK/out"
 for way in "alt+p Export_PDF $WORK/out/exported.pdf" "alt+r print $WORK/out/printed.pdf"; do
     read -r keys name pdf <<<"$way"
@@ -85,12 +84,7 @@ for way in "alt+p Export_PDF $WORK/out/exported.pdf" "alt+r print $WORK/out/prin
         sleep 0.1
     done
     pdfinfo "$pdf" 2>/dev/null | grep -q '^Creator: *kadrel [0-9]' || fail "$name: no PDF by kadrel in $pdf"
-    if [ "${2:-}" = a11y ]; then
-        sleep 1  # the dialog's accessible objects go with it
-        tree=$($TREE dump 2>&1) || fail "$name: no accessibility tree: $tree"
-        grep -qF "Written to $pdf" <<<"$tree" || fail "$name: the window does not say where it wrote"
-    fi
-    echo "$name: $pdf written, and named in the window"
+    echo "$name: $pdf written"
 done
 xdotool windowfocus --sync "$TABLE"
 "$BUILD_DIR/tests/x_close" "$TABLE"
