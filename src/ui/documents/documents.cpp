@@ -92,7 +92,7 @@ int HtmlAsPdf(const char* html, const char* title, const char* creator, std::str
     writer.setPageLayout(LocalePage());
     writer.setTitle(QString::fromUtf8(title));
     writer.setCreator(QString::fromUtf8(creator));
-    if (!DrawPages(html, &writer)) {
+    if (!DrawPages(html, &writer) || bytes.data().isEmpty()) {
         return fail(UIEFileWrite, "the document could not be made");
     }
     pdf->assign(bytes.data().constData(), static_cast<std::size_t>(bytes.data().size()));
