@@ -3,6 +3,7 @@
 // program's exports of the panel's camera.
 #include <gtest/gtest.h>
 
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
 #include <QProcess>
@@ -10,6 +11,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -67,7 +69,7 @@ TEST(TablePdf, OnePagePerFocalLengthEachWithItsHeader) {
     const std::string html =
         CardsHtml(tables, "Full frame, 36 \u00d7 24 mm, 6000 \u00d7 4000 pixels", "0.030 mm",
                   [](double metres) { return FormatDistance(metres, Units::Metric); });
-    ASSERT_EQ(SaveHtmlAsPdf(html.c_str(), "cards", pdf.toUtf8().constData()), 0);
+    ASSERT_EQ(WriteTablesPdf(html, pdf.toStdString()), "");
     EXPECT_EQ(LineStarting(RunTool("pdfinfo", {pdf}), "Pages:"), "Pages: 3");
     const char* const focals[] = {"24", "35", "50"};
     for (int page = 1; page <= 3; ++page) {
@@ -96,8 +98,28 @@ TEST(TablePdf, OnePagePerFocalLengthEachWithItsHeader) {
               "H/2 29.79 m 20.86 m 14.91 m 10.44 m 7.47 m 5.23 m 3.81 m 2.63 m 1.92 m");
 }
 
-TEST(TablePdf, UnwritablePathIsAFailure) {
-    EXPECT_EQ(SaveHtmlAsPdf("<p>x</p>", "x", "/nonexistent/folder/cards.pdf"), UIEFileWrite);
+// A card wider than the page: 2000 mm, c = 0.003 mm, 32 apertures and 32
+// distances. It is cut into parts of eight apertures whose heads repeat on
+// each page a part reaches, and the widest figures stay whole on one line:
+// H = f²/(N c) + f, 1333335.33 m at f/1 down to 296298.30 m at f/4.5.
+TEST(TablePdf, AWideCardIsCutIntoPartsWithTheirHeads) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("cards.pdf");
+    std::vector<double> apertures, distances;
+    for (int i = 0; i < 32; ++i) {
+        apertures.push_back(1 + i * 0.5);
+        distances.push_back(1 + i);
+    }
+    const std::string html =
+        CardsHtml({BuildDofTable(2000, 0.003, apertures, distances)}, "Full frame", "0.003 mm",
+                  [](double metres) { return FormatDistance(metres, Units::Metric); });
+    ASSERT_EQ(WriteTablesPdf(html, pdf.toStdString()), "");
+    const std::string heads = "Focus f/1 f/1.5 f/2 f/2.5 f/3 f/3.5 f/4 f/4.5";
+    EXPECT_EQ(LineStarting(PageText(pdf, 1), "Focus"), heads);
+    EXPECT_EQ(LineStarting(PageText(pdf, 2), "Focus"), heads);
+    EXPECT_EQ(LineStarting(RunTool("pdftotext", {"-layout", pdf, "-"}), "H "),
+              "H 1333335.33 m 888890.89 m 666668.67 m 533335.33 m 444446.44 m 380954.38 m "
+              "333335.33 m 296298.30 m");
 }
 
 class TablesTest : public ExtrasAppTest {
@@ -230,11 +252,25 @@ TEST_F(TablesTest, WindowShowsTheCardsOfThePanelsCameraAndFollowsIt) {
 }
 
 // The factory camera (circle 22.5/3504 mm) with 24 mm at f/3.5 focused at
-// 2 m: H′ = 25.6293 m, near 1.857 m, far 2.167 m, H = 25.653 m.
+// 2 m: H′ = 25.6293 m, near 1.857 m, far 2.167 m, H = 25.653 m. Exported
+// from the window, which then names the file.
 TEST_F(TablesTest, CsvOfThePanelsCameraByteForByte) {
     tableChoice = {{24}, {3.5}, {2}};
     const std::string path = programDir.filePath("cards.csv").toStdString();
-    EXPECT_EQ(ExportTableCsv(path), "");
+    OpenTableWindow();
+    OnNextPopup([path] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (dialog != nullptr) {
+            dialog->selectFile(QString::fromStdString(path));
+            static_cast<QDialog*>(dialog)->accept();  // QFileDialog hides it
+        }
+        return dialog != nullptr;
+    });
+    TableButton("Export CSV")->click();
+    const QList<QLabel*> lines = Window("kadrel depth-of-field table")->findChildren<QLabel*>();
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&path](QLabel* line) {
+        return line->text().toStdString() == "Written to " + path;
+    }));
     std::ifstream file(path, std::ios::binary);
     std::stringstream text;
     text << file.rdbuf();

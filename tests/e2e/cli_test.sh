@@ -8,8 +8,13 @@
 # folder first (a portable copy); otherwise PROGRAM runs where it is, as
 # installed, with a scratch home.
 set -u
+# As root, in a mount namespace of its own: the PDF writer meets small file
+# systems mounted there, which vanish with the test.
+if [ "$(id -u)" = 0 ] && [ -z "${KADREL_OWN_MOUNTS:-}" ] && unshare -m true 2>/dev/null; then
+    exec env KADREL_OWN_MOUNTS=1 unshare -m "$0" "$@"
+fi
 WORK=$(mktemp -d)
-trap 'rm -rf "$WORK"' EXIT
+trap 'umount "$WORK"/full "$WORK"/read-only 2>/dev/null; rm -rf "$WORK"' EXIT
 PROGRAM=$1
 if [ "${2:-}" = copy ]; then
     mkdir "$WORK/app"
@@ -145,6 +150,16 @@ kadrel: --units: "furlongs" is not metric or imperial|dof --units furlongs --dis
 kadrel: --sensor: "1e3x24" is not a sensor size in mm such as 36x24|dof --sensor 1e3x24 --distance 3
 kadrel: --focal: "" is not a focal length from 10 to 2000 mm|dof --focal= --distance 3
 kadrel: dof: unknown argument "--depth" (see kadrel dof --help)|dof --distance 3 --depth
+kadrel: --distance: "1e39" is not a distance|dof --distance 1e39
+kadrel: 'stak' is not a command (did you mean 'stack'?)|stak --near 1 --far 2
+kadrel: 'dfo' is not a command (did you mean 'dof'?)|dfo --distance 3
+kadrel: 'frobnicate' is not a command (see kadrel --help)|frobnicate --csv
+kadrel: stack: --overlap: "" is not a share from 0 to 50 per cent|stack --near 1 --far 2 --overlap ''
+kadrel: stack: --overlap: "" is not a share from 0 to 50 per cent|stack --near 1 --far 2 --overlap=
+kadrel: table: --aperture is not a table option (use --apertures LIST)|table --csv --aperture 8 --distance 3
+kadrel: table: --distance is not a table option (use --distances LIST)|table --csv --distance=3
+kadrel: --focal needs a value|table --csv --focal
+kadrel: --focal: "5,50" is not a list of focal lengths|table --csv --focal 5,50
 CASES
 
 big=1$(printf '0%.0s' $(seq 40))
@@ -290,16 +305,72 @@ run table --csv --distances "1, inf"
 expect "table to infinity" 2 "" 'kadrel: --distances: "1, inf" is not a list of distances'
 run table --csv --bogus
 expect "table with an unknown option" 2 "" 'kadrel: table: unknown argument "--bogus" (see kadrel table --help)'
-# As a PDF, without a display: one page per focal length, each with its header.
+# As a PDF, without a display: one page per focal length, each with its
+# header, made by kadrel and its version, and not a word on stderr.
 run table --pdf "$WORK/cards.pdf" --focal 24,35,50 --sensor 36x24 --pixels 6000x4000 --coc "0.030 mm"
-pages=$(pdfinfo "$WORK/cards.pdf" 2>/dev/null | sed -n 's/^Pages: *//p')
+info=$(pdfinfo "$WORK/cards.pdf" 2>/dev/null)
 third=$(pdftotext -f 3 -l 3 -layout "$WORK/cards.pdf" - 2>/dev/null)
-[ "$STATUS" = 0 ] && [ -z "$OUT" ] && [ "$pages" = 3 ] && [[ "$third" == *"Depth of field, 50 mm lens"* ]] &&
+creator=$("$PROGRAM" --version | sed -n 's/^kadrel v\([0-9.]*\) .*/kadrel \1/p')
+[ "$STATUS" = 0 ] && [ -z "$OUT$ERR" ] && [[ "$info" == *$'\nPages:           3\n'* ]] &&
+    [[ "$info" == *$'\nCreator:         '"$creator"$'\n'* ]] &&
+    [[ "$third" == *"Depth of field, 50 mm lens"* ]] &&
     [[ "$third" == *"Circle of confusion: CoC 0.0300 mm"* ]] && passed=$((passed + 1)) ||
-    fail "table as PDF: status $STATUS, $pages pages, $ERR"
-run table --pdf "$WORK/no/such/folder.pdf"
-[ "$STATUS" = 1 ] && [[ "$ERR" == *"kadrel: $WORK/no/such/folder.pdf: No such file or directory" ]] &&
-    passed=$((passed + 1)) || fail "table to an unwritable PDF: status $STATUS, $ERR"
+    fail "table as PDF: status $STATUS, $ERR, $info"
+
+# The PDF is written whole or not at all: a failure is one line, a signal
+# ends the command as a shell expects, and the file there before is kept byte
+# for byte, with nothing left beside it. Rows: status, the failure, the
+# target, and how it fails: a full or read-only file system (mounted only as
+# root), a file size limit, INT, TERM or HUP a second into 32 cards of 32 × 32.
+printf 'an older PDF\n' >"$WORK/old.pdf"
+mkfifo "$WORK/fifo"
+mkdir "$WORK/full" "$WORK/read-only" "$WORK/limited" "$WORK/signalled"
+mounted=no
+if [ -n "${KADREL_OWN_MOUNTS:-}" ] && mount -t tmpfs -o size=64k tmpfs "$WORK/full" &&
+    mount -t tmpfs -o size=64k tmpfs "$WORK/read-only"; then
+    cp "$WORK/old.pdf" "$WORK/full/cards.pdf"
+    head -c 100k /dev/zero >"$WORK/full/filler" 2>/dev/null
+    cp "$WORK/old.pdf" "$WORK/read-only/cards.pdf"
+    mount -o remount,ro "$WORK/read-only" && mounted=yes
+fi
+cp "$WORK/old.pdf" "$WORK/limited/cards.pdf"
+cp "$WORK/old.pdf" "$WORK/signalled/cards.pdf"
+export LC_ALL=C.UTF-8  # the system's reasons in English
+while IFS='|' read -r status reason target how; do
+    target=${target//WORK/$WORK}
+    if [ "$how" = mount ] && [ "$mounted" = no ]; then
+        echo "skipped: $target needs root and a mount namespace" >&2
+        continue
+    fi
+    STATUS=0
+    case $how in
+    INT | TERM | HUP)
+        timeout --preserve-status -s "$how" 1 "$PROGRAM" table --pdf "$target" \
+            --focal "$(seq -s, 10 5 165)" --apertures "$(seq -s, 1 0.5 16.5)" \
+            --distances "$(seq -s, 1 32)"
+        ;;
+    limit) (ulimit -f 4 && trap '' XFSZ && exec "$PROGRAM" table --pdf "$target") ;;
+    *) "$PROGRAM" table --pdf "$target" ;;
+    esac >"$WORK/out" 2>"$WORK/err" || STATUS=$?
+    OUT=$(cat "$WORK/out")
+    ERR=$(cat "$WORK/err")
+    expect "PDF to $target ($how)" "$status" "" "${reason:+kadrel: $target: $reason}"
+    if [ -f "$target" ] && ! cmp -s "$WORK/old.pdf" "$target"; then
+        fail "PDF to $target ($how): the older file was not kept"
+    fi
+    ls "$target".* >/dev/null 2>&1 && fail "PDF to $target ($how): a partial file was left"
+done <<'CASES'
+1|not a regular file|/dev/full|
+1|not a regular file|WORK/fifo|
+1|No such file or directory|WORK/no/such/folder.pdf|
+1|No space left on device|WORK/full/cards.pdf|mount
+1|Read-only file system|WORK/read-only/cards.pdf|mount
+1|File too large|WORK/limited/cards.pdf|limit
+130||WORK/signalled/cards.pdf|INT
+143||WORK/signalled/cards.pdf|TERM
+129||WORK/signalled/cards.pdf|HUP
+CASES
+export LC_ALL=de_DE.UTF-8
 run --help
 [[ "$OUT" == *"  table "* ]] && passed=$((passed + 1)) || fail "kadrel --help does not list table"
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # The table window and the pinned setups in a real window: the print dialog
-# shown and cancelled, every way out with
+# shown and cancelled, Export PDF and Print to File written, every way out with
 # the table window open and active (its close box and Escape hide it, Ctrl+Q
 # there, SIGTERM and the panel's close box end the program with status 0 and
 # the settings saved), a setup pinned from the context menu and shown in the
@@ -68,6 +68,24 @@ sleep 0.5
 [ "$(xdotool search --onlyvisible --name '^kadrel depth-of-field table$' | wc -l)" -eq 1 ] ||
     fail "the print dialog stayed"
 echo "Print: the system's dialog shown and cancelled"
+
+# Export PDF (Alt+P) and Print to File (the dialog's choice where no printer
+# is set up, Alt+F its output file) write whole PDFs by kadrel.
+mkdir "$WORK/out"
+for way in "alt+p Export_PDF $WORK/out/exported.pdf" "alt+r print $WORK/out/printed.pdf"; do
+    read -r keys name pdf <<<"$way"
+    xdotool windowfocus --sync "$TABLE" key "$keys"
+    sleep 1
+    [ "$keys" = alt+r ] && xdotool key alt+f
+    xdotool key ctrl+a type --delay 20 "$pdf"
+    xdotool key Return
+    for _ in $(seq 50); do
+        [ -s "$pdf" ] && break
+        sleep 0.1
+    done
+    pdfinfo "$pdf" 2>/dev/null | grep -q '^Creator: *kadrel [0-9]' || fail "$name: no PDF by kadrel in $pdf"
+    echo "$name: $pdf written"
+done
 xdotool windowfocus --sync "$TABLE"
 "$BUILD_DIR/tests/x_close" "$TABLE"
 expect_hidden "close box of the table"

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,8 +45,9 @@ const char kExamples[] =
 
 constexpr double kDefaultOverlap = 10;  // per cent, as in the Plan window
 
+// An option given empty is a value to refuse, not one left out.
 struct StackOptions {
-    std::string nearEnd, farEnd, overlap, blurAt;
+    std::optional<std::string> nearEnd, farEnd, overlap, blurAt;
     bool csv = false;
 };
 
@@ -58,7 +60,7 @@ int Usage(std::FILE* err, const char* option, const std::string& value, const ch
 int ReadStackOptions(const std::vector<std::string>& rest, StackOptions* o, std::FILE* err) {
     struct Named {
         const char* name;
-        std::string StackOptions::*value;
+        std::optional<std::string> StackOptions::*value;
     };
     const Named named[] = {{"--near", &StackOptions::nearEnd},
                            {"--far", &StackOptions::farEnd},
@@ -100,26 +102,25 @@ int ReadStackOptions(const std::vector<std::string>& rest, StackOptions* o, std:
 int ReadRequest(const StackOptions& o, const CameraOptions& camera, PlanRequest* r,
                 std::FILE* err) {
     const Units units = camera.preferences.units;
-    if (o.nearEnd.empty() || o.farEnd.empty()) {
+    if (!o.nearEnd || !o.farEnd) {
         std::fprintf(err,
                      "kadrel: stack: --near and --far are required (see kadrel stack "
                      "--help)\n");
         return 2;
     }
-    if (!ParseDistance(o.nearEnd, units, false, &r->nearEnd)) {
-        return Usage(err, "--near", o.nearEnd, "a distance");
+    if (!ParseDistance(*o.nearEnd, units, false, &r->nearEnd)) {
+        return Usage(err, "--near", *o.nearEnd, "a distance");
     }
-    if (!ParseDistance(o.farEnd, units, true, &r->farEnd)) {
-        return Usage(err, "--far", o.farEnd, "a distance or inf");
+    if (!ParseDistance(*o.farEnd, units, true, &r->farEnd)) {
+        return Usage(err, "--far", *o.farEnd, "a distance or inf");
     }
     r->blurAt = r->farEnd;
-    if (!o.blurAt.empty() && !ParseDistance(o.blurAt, units, true, &r->blurAt)) {
-        return Usage(err, "--blur-at", o.blurAt, "a distance or inf");
+    if (o.blurAt && !ParseDistance(*o.blurAt, units, true, &r->blurAt)) {
+        return Usage(err, "--blur-at", *o.blurAt, "a distance or inf");
     }
     double percent = kDefaultOverlap;
-    if (!o.overlap.empty() &&
-        !(ParsePlainNumber(o.overlap, &percent) && percent <= kMaxOverlap * 100)) {
-        return Usage(err, "--overlap", o.overlap, "a share from 0 to 50 per cent");
+    if (o.overlap && !(ParsePlainNumber(*o.overlap, &percent) && percent <= kMaxOverlap * 100)) {
+        return Usage(err, "--overlap", *o.overlap, "a share from 0 to 50 per cent");
     }
     r->overlap = percent / 100;
     r->focus = camera.distance;

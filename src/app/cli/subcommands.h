@@ -21,6 +21,8 @@ struct Subcommand {
 };
 
 // When argv[1] names a sub-command, runs it: true, *status its exit status.
+// A word there that is meant as one and is none (followed by options) is
+// refused, naming the sub-command it is nearest to: true, *status 2.
 bool RunSubcommand(int argc, char* argv[], std::FILE* out, std::FILE* err, int* status);
 
 // "  dof     summary" lines, one per sub-command, for `kadrel --help`.

@@ -3,8 +3,10 @@
 // functions, as CSV or PDF.
 #include "cli/table.h"
 
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -26,8 +28,8 @@ const char kUsage[] =
     "full stops f/1.4 to f/22 and the standard distances of the units.\n"
     "\n"
     "  --csv            the cards as CSV (RFC 4180, C-locale numbers) on stdout\n"
-    "  --pdf FILE       the cards as a PDF, one page each\n"
-    "  --focal LIST     focal lengths in mm (24,35,50)\n"
+    "  --pdf FILE       the cards as a PDF, each from a new page\n"
+    "  --focal LIST     focal lengths in mm, each as --focal below (24,35,50)\n"
     "  --apertures LIST f-numbers (2.8,4,5.6,8)\n"
     "  --distances LIST focus distances, bare numbers in the units' length (1,2,3,5)\n"
     "\n"
@@ -63,19 +65,34 @@ bool TakeValue(const std::vector<std::string>& args, std::size_t* i, const char*
     return true;
 }
 
-// The PDF writer needs the toolkit, not a display.
-int WritePdf(const std::string& html, const std::string& path, char* program, std::FILE* err) {
+// Whether arg names option, alone or as "option=value".
+bool IsOption(const char* arg, const char* option) {
+    const std::size_t n = std::strlen(option);
+    return std::strncmp(arg, option, n) == 0 && (arg[n] == '\0' || arg[n] == '=');
+}
+
+// The PDF writer needs the toolkit, not a display. Its quit handlers would
+// wait for an event loop that never runs here: INT, TERM and HUP keep what
+// they came with and end the command as a shell expects, and the file is
+// written whole or not at all. Only the command's own words reach stderr.
+int WritePdf(const std::string& html, const std::string& path, std::FILE* err) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    char program[] = "kadrel";
     char* args[] = {program, nullptr};
-    if (InitCVIRTE(nullptr, args, nullptr) == 0) {
-        std::fprintf(err, "kadrel: table: cannot start the PDF writer\n");
-        return 1;
+    const int quits[] = {SIGINT, SIGTERM, SIGHUP};
+    struct sigaction kept[std::size(quits)];
+    for (std::size_t i = 0; i < std::size(quits); ++i) {
+        sigaction(quits[i], nullptr, &kept[i]);
     }
-    SetBreakOnLibraryErrors(0);  // the failure is told once, below
-    const std::string failure = WriteTablesPdf(html, path);
+    SetBreakOnLibraryErrors(0);
+    const bool started = InitCVIRTE(nullptr, args, nullptr) != 0;
+    for (std::size_t i = 0; i < std::size(quits); ++i) {
+        sigaction(quits[i], &kept[i], nullptr);
+    }
+    const std::string failure = started ? WriteTablesPdf(html, path) : LastUIFailure();
     CloseCVIRTE();
     if (!failure.empty()) {
-        std::fprintf(err, "kadrel: %s\n", failure.c_str());
+        std::fprintf(err, "kadrel: %s: %s\n", path.c_str(), failure.c_str());
         return 1;
     }
     return 0;
@@ -84,15 +101,25 @@ int WritePdf(const std::string& html, const std::string& path, char* program, st
 }  // namespace
 
 int RunTable(int argc, char* argv[], std::FILE* out, std::FILE* err) {
-    // --focal here is a list; the camera options take the rest.
+    // --focal here is a list; the camera's one aperture and distance have no
+    // use beside the lists; the camera options take the rest.
     std::vector<char*> cameraArgs{argv[0]};
     std::vector<std::string> own;
     for (int i = 1; i < argc && argv[i] != nullptr; ++i) {
-        const bool focal =
-            std::strncmp(argv[i], "--focal", 7) == 0 && (argv[i][7] == '\0' || argv[i][7] == '=');
-        if (focal) {
+        for (const char* single : {"--aperture", "--distance"}) {
+            if (IsOption(argv[i], single)) {
+                std::fprintf(err, "kadrel: table: %s is not a table option (use %ss LIST)\n",
+                             single, single);
+                return 2;
+            }
+        }
+        if (IsOption(argv[i], "--focal")) {
             own.push_back(argv[i]);
-            if (argv[i][7] == '\0' && i + 1 < argc) {
+            if (argv[i][7] == '\0' && (i + 1 >= argc || argv[i + 1] == nullptr)) {
+                std::fprintf(err, "kadrel: --focal needs a value\n");
+                return 2;
+            }
+            if (argv[i][7] == '\0') {
                 own.push_back(argv[++i]);
             }
         } else {
@@ -161,5 +188,5 @@ int RunTable(int argc, char* argv[], std::FILE* out, std::FILE* err) {
         WriteOutput(out, TablesCsv(options.settings, options.preferences, choice));
         return 0;
     }
-    return WritePdf(TablesHtml(options.settings, options.preferences, choice), pdf, argv[0], err);
+    return WritePdf(TablesHtml(options.settings, options.preferences, choice), pdf, err);
 }

@@ -2,6 +2,7 @@
 #include "core/settings/whole_file.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -34,6 +35,26 @@ class Descriptor {
 
   private:
     int fd_;
+};
+
+// INT, TERM and HUP wait while a temporary file exists: a signal that ends
+// the program then leaves the old file or the new one, never a part of one.
+class HeldSignals {
+  public:
+    HeldSignals() {
+        sigset_t held;
+        sigemptyset(&held);
+        for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
+            sigaddset(&held, signal);
+        }
+        pthread_sigmask(SIG_BLOCK, &held, &previous_);
+    }
+    ~HeldSignals() { pthread_sigmask(SIG_SETMASK, &previous_, nullptr); }
+    HeldSignals(const HeldSignals&) = delete;
+    HeldSignals& operator=(const HeldSignals&) = delete;
+
+  private:
+    sigset_t previous_;
 };
 
 std::string SystemError(int error = errno) {
@@ -117,6 +138,22 @@ bool TakeOver(int fd, const struct stat* old) {
     return fchmod(fd, old->st_mode & 07777) == 0;
 }
 
+// Looks at path without opening it, so that nothing there can block.
+std::string Replaceable(const std::string& path, struct stat* old, bool* exists) {
+    *exists = stat(path.c_str(), old) == 0;
+    if (!*exists && errno != ENOENT) {
+        return SystemError();
+    }
+    if (*exists && !S_ISREG(old->st_mode)) {
+        return kNotRegular;
+    }
+    // rename would replace a file its owner protected from writing.
+    if (*exists && access(path.c_str(), W_OK) != 0) {
+        return SystemError();
+    }
+    return {};
+}
+
 }  // namespace
 
 std::string ReadWholeFile(const std::string& path, std::size_t limit, std::string* text,
@@ -165,19 +202,19 @@ std::string FollowLinks(const std::string& path) {
     return current;
 }
 
+std::string CheckReplaceable(const std::string& path) {
+    struct stat old;
+    bool exists = false;
+    return Replaceable(path, &old, &exists);
+}
+
 std::string ReplaceWholeFile(const std::string& path, const std::string& text) {
     struct stat old;
-    const bool exists = stat(path.c_str(), &old) == 0;
-    if (!exists && errno != ENOENT) {
-        return SystemError();
+    bool exists = false;
+    if (std::string problem = Replaceable(path, &old, &exists); !problem.empty()) {
+        return problem;
     }
-    if (exists && !S_ISREG(old.st_mode)) {
-        return kNotRegular;
-    }
-    // rename would replace a file its owner protected from writing.
-    if (exists && access(path.c_str(), W_OK) != 0) {
-        return SystemError();
-    }
+    const HeldSignals held;
     std::string temporary = path + ".XXXXXX";  // mkstemp fills in the Xs
     Descriptor fd(mkstemp(temporary.data()));
     if (fd.get() < 0) {

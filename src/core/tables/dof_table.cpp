@@ -90,7 +90,7 @@ bool ReadFocalLength(const std::string& text, double* mm) {
     if (number.size() > 2 && number.compare(number.size() - 2, 2, "mm") == 0) {
         number.resize(number.size() - 2);
     }
-    return ReadNumberWithin(number, 1, 5000, mm);
+    return ReadNumberWithin(number, 10, 2000, mm);
 }
 
 bool ReadAperture(const std::string& text, double* n) {

@@ -2,8 +2,8 @@
 // Documents from HTML, to PDF and, through the printing module, to a printer.
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
-#include <QFile>
 #include <QLibrary>
 #include <QLocale>
 #include <QPageLayout>
@@ -81,26 +81,25 @@ ChoosePrinterFunction LoadPrinting() {
 
 using namespace ui;
 
-int SaveHtmlAsPdf(const char* html, const char* title, const char* path) {
+int HtmlAsPdf(const char* html, const char* title, const char* creator, std::string* pdf) {
     if (!runtime().app) {
-        return fail(UIENotInitialized, "SaveHtmlAsPdf before InitCVIRTE");
+        return fail(UIENotInitialized, "HtmlAsPdf before InitCVIRTE");
     }
-    QFile file(QString::fromUtf8(path));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        return fail(UIEFileWrite, std::string(path) + ": " + file.errorString().toStdString());
-    }
-    QPdfWriter writer(&file);
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&bytes);
     writer.setResolution(300);
     writer.setPageLayout(LocalePage());
     writer.setTitle(QString::fromUtf8(title));
-    writer.setCreator(QCoreApplication::applicationName());
-    if (!DrawPages(html, &writer)) {
-        return fail(UIEFileWrite, std::string(path) + ": the document could not be written");
+    writer.setCreator(QString::fromUtf8(creator));
+    if (!DrawPages(html, &writer) || bytes.data().isEmpty()) {
+        return fail(UIEFileWrite, "the document could not be made");
     }
+    pdf->assign(bytes.data().constData(), static_cast<std::size_t>(bytes.data().size()));
     return 0;
 }
 
-int PrintHtml(int panel, const char* html, const char* title) {
+int PrintHtml(int panel, const char* html, const char* title, std::string* file) {
     Panel* p;
     if (int status = lookupPanel(panel, &p); status < 0) {
         return status;
@@ -109,7 +108,13 @@ int PrintHtml(int panel, const char* html, const char* title) {
     if (choose == nullptr) {
         return fail(UIEFileNotFound, "the printing module cannot be loaded");
     }
-    const std::unique_ptr<QPagedPaintDevice> printer(choose(p->widget, title, LocalePage()));
+    QString chosenFile;
+    const std::unique_ptr<QPagedPaintDevice> printer(
+        choose(p->widget, title, LocalePage(), &chosenFile));
+    if (!chosenFile.isEmpty()) {
+        *file = chosenFile.toStdString();
+        return 2;
+    }
     if (!printer) {
         return 0;
     }

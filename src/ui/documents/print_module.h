@@ -5,10 +5,14 @@
 
 class QPageLayout;
 class QPagedPaintDevice;
+class QString;
 class QWidget;
 
 // Shows the system's print dialog, starting from the page layout given; the
-// printer chosen, to be deleted by the caller, or nullptr when cancelled.
+// printer chosen, to be deleted by the caller, or nullptr when cancelled or
+// when the user chose to print to a file, which *file then names: the caller
+// writes that file itself, whole, rather than let the printer truncate it.
 extern "C" QPagedPaintDevice* kadrelChoosePrinter(QWidget* parent, const char* title,
-                                                  const QPageLayout& layout);
-using ChoosePrinterFunction = QPagedPaintDevice* (*)(QWidget*, const char*, const QPageLayout&);
+                                                  const QPageLayout& layout, QString* file);
+using ChoosePrinterFunction = QPagedPaintDevice* (*)(QWidget*, const char*, const QPageLayout&,
+                                                     QString*);

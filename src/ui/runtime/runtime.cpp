@@ -35,6 +35,16 @@ namespace {
 // shows is handled as any other.
 std::unique_ptr<QuitSignals> quitSignals;
 
+// Qt's own notes (a missing XDG_RUNTIME_DIR, say) go where the runtime's
+// failures go, and are kept quiet with them.
+QtMessageHandler qtMessages = nullptr;
+
+void QtMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (runtime().breakOnLibraryErrors || type == QtFatalMsg) {
+        qtMessages(type, context, text);
+    }
+}
+
 }  // namespace
 
 const char* LastUIFailure() {
@@ -55,6 +65,9 @@ int InitCVIRTE(void*, char** argv, void*) {
     Runtime& rt = runtime();
     if (rt.app) {
         return 1;
+    }
+    if (qtMessages == nullptr) {
+        qtMessages = qInstallMessageHandler(QtMessage);
     }
     // Reading the font configuration takes longer than anything before the
     // first text is measured, so it starts first.

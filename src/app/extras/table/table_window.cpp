@@ -20,6 +20,7 @@ constexpr int kButtonTop = kHeight - 35;
 
 int headerText;
 int tableControl;
+int doneText;  // where the last export went, or why it did not
 
 // The camera the table was last made for: a new one remakes it.
 Settings shown;
@@ -82,15 +83,21 @@ int AskDistances(int, int, int event, void*, int, int) {
     return 0;
 }
 
+// A file written is named under the table; one that could not be is told.
+void Tell(const std::string& path, const std::string& failure) {
+    if (!failure.empty()) {
+        SetCtrlVal(tableHandle, doneText, "");
+        MessagePopup("kadrel", ("Cannot write\n" + path + "\n" + failure).c_str());
+    } else if (!path.empty()) {
+        SetCtrlVal(tableHandle, doneText, ("Written to " + path).c_str());
+    }
+}
+
 void Export(const char* title, const char* name, const char* filter,
             std::string (*write)(const std::string&)) {
     std::string path;
-    if (FileSavePopup(tableHandle, title, name, filter, &path) != 1) {
-        return;
-    }
-    const std::string failure = write(path);
-    if (!failure.empty()) {
-        MessagePopup("kadrel", ("Cannot write\n" + path + "\n" + failure).c_str());
+    if (FileSavePopup(tableHandle, title, name, filter, &path) == 1) {
+        Tell(path, write(path));
     }
 }
 
@@ -110,7 +117,13 @@ int ExportCsv(int, int, int event, void*, int, int) {
 
 int Print(int, int, int event, void*, int, int) {
     if (event == EVENT_COMMIT) {
-        PrintTables(tableHandle);
+        std::string file;
+        const std::string failure = PrintTables(tableHandle, &file);
+        if (file.empty() && !failure.empty()) {
+            MessagePopup("kadrel", ("Cannot print: " + failure).c_str());
+        } else {
+            Tell(file, failure);
+        }
     }
     return 0;
 }
@@ -130,6 +143,7 @@ void FillTable(int window) {
     SideWindowButton(window, "Export __PDF\u2026", 360, 100, ExportPdf);
     SideWindowButton(window, "Export __CSV\u2026", 466, 100, ExportCsv);
     SideWindowButton(window, "P__rint\u2026", 572, 80, Print);
+    doneText = NewCtrl(window, CTRL_TEXT_MSG, "", kButtonTop + 4, 664);
 }
 
 void MakeTable() {

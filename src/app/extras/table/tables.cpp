@@ -5,6 +5,7 @@
 
 #include "app/kadrel.h"
 #include "app/preferences.h"
+#include "app/version.h"
 #include "core/optics/f_stops.h"
 #include "core/settings/sensor_presets.h"
 #include "core/settings/whole_file.h"
@@ -69,10 +70,16 @@ std::string TablesCsv(const Settings& camera, const Preferences& prefs, const Ta
 }
 
 std::string WriteTablesPdf(const std::string& html, const std::string& path) {
-    if (SaveHtmlAsPdf(html.c_str(), kTitle, path.c_str()) < 0) {
+    const std::string target = FollowLinks(path);
+    if (std::string problem = CheckReplaceable(target); !problem.empty()) {
+        return problem;
+    }
+    std::string pdf;
+    const std::string creator = TextFormat("kadrel %.1f", kProgramVersion);
+    if (HtmlAsPdf(html.c_str(), kTitle, creator.c_str(), &pdf) < 0) {
         return LastUIFailure();
     }
-    return {};
+    return ReplaceWholeFile(target, pdf);
 }
 
 std::vector<double> TableFocals() {
@@ -119,9 +126,11 @@ std::string ExportTableCsv(const std::string& path) {
     return ReplaceWholeFile(FollowLinks(path), TablesCsv(settings, preferences, tableChoice));
 }
 
-void PrintTables(int panel) {
+std::string PrintTables(int panel, std::string* file) {
     const std::string html = TablesHtml(settings, preferences, tableChoice);
-    if (PrintHtml(panel, html.c_str(), kTitle) < 0) {
-        MessagePopup("kadrel", (std::string("Cannot print: ") + LastUIFailure()).c_str());
+    const int printed = PrintHtml(panel, html.c_str(), kTitle, file);
+    if (printed < 0) {
+        return LastUIFailure();
     }
+    return printed == 2 ? WriteTablesPdf(html, *file) : std::string();
 }

@@ -33,7 +33,8 @@ std::vector<DofTable> BuildTables(const Settings& camera, const Preferences& pre
 std::string CameraText(const Settings& camera);  // the preset's name when it is one
 std::string TablesHtml(const Settings& camera, const Preferences& prefs, const TableChoice& choice);
 std::string TablesCsv(const Settings& camera, const Preferences& prefs, const TableChoice& choice);
-// Writes the HTML as a PDF; "" on success, else why not.
+// Writes the HTML as a PDF, whole or not at all: a target that is no regular
+// file is refused before the document is made. "" on success, else why not.
 std::string WriteTablesPdf(const std::string& html, const std::string& path);
 
 // The same for the panel's camera, the preferences in use and tableChoice.
@@ -50,8 +51,9 @@ std::string DistanceText(double metres);
 // Writes the cards; "" on success, else why not.
 std::string ExportTablePdf(const std::string& path);
 std::string ExportTableCsv(const std::string& path);
-// The system's print dialog for the cards.
-void PrintTables(int panel);
+// The system's print dialog for the cards; "" unless it failed, else why.
+// A print to a file is written as the PDF export writes it, and *file names it.
+std::string PrintTables(int panel, std::string* file);
 
 // The table window (Ctrl+T): made on first use; it follows the panel's camera.
 void OpenTableWindow();

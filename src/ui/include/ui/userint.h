@@ -373,7 +373,8 @@ int GetProjectDir(char (&directory)[MAX_PATHNAME_LEN]);
 // empty or ends in one; UIEBufferTooSmall, path untouched, when it would not fit.
 int MakePathname(const char* directory, const char* fileName, char (&path)[MAX_PATHNAME_LEN]);
 // The previous setting; while on, each failure writes one line
-// "<program> ui: <what> (<status text>)" to the failure log (stderr).
+// "<program> ui: <what> (<status text>)" to the failure log (stderr), and
+// the toolkit's own warnings reach stderr; while off, both are kept quiet.
 int SetBreakOnLibraryErrors(int on);
 // The previous setting; nothing else depends on it.
 int SetBreakOnProtectionErrors(int on);

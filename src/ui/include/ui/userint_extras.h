@@ -101,12 +101,16 @@ int ClipboardPutText(const char* text);
 // device itself, without margins or page numbers of their own; a block with
 // "page-break-before: always" starts a new page. A4, or Letter where the
 // user's locale is American; 12 mm margins.
-// 0 with the PDF written; UIEFileWrite when it cannot be; UIENotInitialized.
-int SaveHtmlAsPdf(const char* html, const char* title, const char* path);
+// The PDF is made in memory, for the caller to write whole: 0 with *pdf
+// holding it, its Creator as given; UIEFileWrite when it cannot be made;
+// UIENotInitialized.
+int HtmlAsPdf(const char* html, const char* title, const char* creator, std::string* pdf);
 // The system's print dialog for the document, over the panel: 1 when it was
-// sent to the printer, 0 when cancelled; UIEFileNotFound when the printing
-// module (loaded on first use, kept out of start-up) cannot be loaded.
-int PrintHtml(int panel, const char* html, const char* title);
+// sent to the printer, 0 when cancelled, 2 when the user chose to print to a
+// file, which *file names, nothing written yet (the caller writes the PDF
+// whole); UIEFileNotFound when the printing module (loaded on first use,
+// kept out of start-up) cannot be loaded.
+int PrintHtml(int panel, const char* html, const char* title, std::string* file);
 
 // A table control's content: columnHeads across, rowHeads down, and the cells
 // row by row, rowHeads.size() × columnHeads.size() of them; read-only and

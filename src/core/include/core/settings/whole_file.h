@@ -23,7 +23,14 @@ std::string ReadWholeFile(const std::string& path, std::size_t limit, std::strin
 // link that leads to nothing yet gives the path where that file would be.
 std::string FollowLinks(const std::string& path);
 
+// Whether ReplaceWholeFile could begin at path (links already followed):
+// nothing there yet, or a regular file that may be written. Opens nothing,
+// so that a FIFO or a device is refused before anything waits on it.
+std::string CheckReplaceable(const std::string& path);
+
 // Replaces the content of the file at path (links already followed) with
 // text, or creates it. A failure before the new text is complete leaves the
 // previous file as it was, except after an in-place rewrite had to begin.
+// INT, TERM and HUP are held back meanwhile, so that they cannot leave part
+// of a file behind.
 std::string ReplaceWholeFile(const std::string& path, const std::string& text);

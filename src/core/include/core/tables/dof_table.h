@@ -48,7 +48,8 @@ bool ParseList(const std::string& text, const ItemReader& item, std::vector<doub
 // a focus distance as typed anywhere else (a bare number in the units' own
 // length), without infinity;
 bool ReadFocusDistance(const std::string& text, Units units, double* metres);
-// millimetres, 1 to 5000, "mm" allowed after the number;
+// millimetres, 10 to 2000 as the panel takes them, "mm" allowed after the
+// number;
 bool ReadFocalLength(const std::string& text, double* mm);
 // an f-number from 0.5 to 128, "f/" allowed before it ("f/5.6", "5.6").
 bool ReadAperture(const std::string& text, double* n);

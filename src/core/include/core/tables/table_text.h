@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The depth-of-field cards as people read them: cell texts for the window,
-// and the cards as HTML, one page each, for the PDF and the printer. The
+// and the cards as HTML, each from a new page, for the PDF and the printer. The
 // caller gives the distance formatter, so the cards follow the user's units.
 #pragma once
 
@@ -25,5 +25,8 @@ std::vector<std::string> CardHeader(const DofTable& table, const std::string& ca
 
 // Every card, each from a new page: the header, then focus distances down the
 // side, apertures across, near over far in each cell, and rows H and H/2.
+// Each figure keeps to one line: apertures too many for the page's width are
+// cut into parts one below the other, and a part's row of apertures repeats
+// on every page it reaches.
 std::string CardsHtml(const std::vector<DofTable>& tables, const std::string& camera,
                       const std::string& coc, const DistanceFormat& format);
