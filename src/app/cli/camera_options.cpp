@@ -175,7 +175,7 @@ int ReadCameraOptions(int argc, char* argv[], CameraOptions* o, std::vector<std:
     }
     // No farther than d max may reach, where the figures still mean something.
     if (distance && !(ParseDistance(*distance, o->preferences.units, false, &o->distance) &&
-                      o->distance <= std::fmin(FieldRange(PANEL_DMAX).max, FLT_MAX))) {
+                      o->distance <= FieldNumber(PANEL_DMAX).max)) {
         return Usage(err, "--distance", *distance, "a distance");
     }
     return 0;

@@ -11,6 +11,7 @@
 #include "core/settings/whole_file.h"
 #include "core/tables/table_csv.h"
 #include "core/tables/table_text.h"
+#include "core/text/text_format.h"
 
 TableChoice tableChoice;
 
