@@ -10,6 +10,8 @@
 
 #include <string>
 
+#include "core/text/units.h"
+
 struct Settings {
     float xsize = 22.5f;    // sensor width, mm
     float ysize = 15.0f;    // sensor height, mm
@@ -60,6 +62,11 @@ struct DepthOfField {
 
 DepthOfField ComputeDepthOfField(float pixelsize, float focal, int xresol, int yresol,
                                  float aperture, double d);
+// The same with another circle of confusion (mm) in the hyperfocal distance
+// and the depths; the scale and the field stay those of one pixel.
+DepthOfField ComputeDepthOfField(float pixelsize, float focal, int xresol, int yresol,
+                                 float aperture, double d, float circle);
 
-// The seven-line report for the subject distance d, whole however long.
-std::string ComposeReport(const DepthOfField& dof, double d);
+// The seven-line report for the subject distance d, whole however long; in
+// imperial units its lengths are in feet and inches, the field in feet.
+std::string ComposeReport(const DepthOfField& dof, double d, Units units = Units::Metric);
