@@ -85,10 +85,8 @@ void ApplyCamera(const PhotoCamera& c, std::vector<std::string>* kept) {
     }
     double s = 0;
     const bool moveCursor = PhotoLensDistance(c, &s);
-    float dmaxNow = 0;
-    GetCtrlVal(panelHandle, PANEL_DMAX, &dmaxNow);
-    if (moveCursor && s > dmaxNow) {
-        SetCtrlVal(panelHandle, PANEL_DMAX, std::ceil(s));
+    if (moveCursor && s > ShownDmax()) {
+        ShowDmax(static_cast<float>(std::ceil(s)));
     }
     Redraw(panelHandle, 0, EVENT_COMMIT, nullptr, 0, 0);
     if (moveCursor) {

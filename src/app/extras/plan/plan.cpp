@@ -5,6 +5,7 @@
 // aperture and cursor until it is closed; closing only hides it.
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "app/extras.h"
 #include "app/kadrel.h"
@@ -33,6 +34,40 @@ struct PlanControls {
 };
 PlanControls plan;
 SidePlace placed;
+
+// What the plan put into a field: while the field still shows that text, it
+// stands for the exact value, not for the text read back.
+struct Prefilled {
+    int control;
+    std::string text;
+    double metres;
+};
+std::vector<Prefilled> prefilled;
+
+// The field's text as put there, in the units now chosen.
+void Prefill(int control, double metres) {
+    const std::string text = FormatDistance(metres, preferences.units);
+    SetCtrlVal(planHandle, control, text.c_str());
+    for (Prefilled& field : prefilled) {
+        if (field.control == control) {
+            field = {control, text, metres};
+            return;
+        }
+    }
+    prefilled.push_back({control, text, metres});
+}
+
+// A field still showing its prefilled text, and that value.
+const Prefilled* Untouched(int control) {
+    std::string text;
+    GetCtrlVal(planHandle, control, &text);
+    for (const Prefilled& field : prefilled) {
+        if (field.control == control && field.text == text) {
+            return &field;
+        }
+    }
+    return nullptr;
+}
 
 struct Field {
     int PlanControls::*control;
@@ -66,6 +101,10 @@ double CircleMetres() {
 // A typed distance, or why it is none.
 bool ReadDistance(int control, const char* what, bool allowInfinity, double* metres,
                   std::string* error) {
+    if (const Prefilled* field = Untouched(control)) {
+        *metres = field->metres;
+        return true;
+    }
     std::string text;
     GetCtrlVal(planHandle, control, &text);
     if (ParseDistance(text, preferences.units, allowInfinity, metres)) {
@@ -100,7 +139,13 @@ std::string PlanText(std::size_t maxRows, FocusPlan* planned = nullptr) {
     return FocusPlanText(settings, preferences.coc, preferences.units, request, made, maxRows);
 }
 
+// Untouched fields follow a change of units.
 void ShowPlan() {
+    for (const Prefilled& field : prefilled) {
+        if (Untouched(field.control) != nullptr) {
+            Prefill(field.control, field.metres);
+        }
+    }
     SetCtrlVal(planHandle, plan.text, PlanText(kShownRows).c_str());
 }
 
@@ -176,10 +221,9 @@ void DefaultZone() {
     const double f = settings.focal / 1000.0;
     const double d = CursorDistance();
     const SharpLimits zone = ExactLimits(f, settings.aperture, CircleMetres(), d);
-    const std::string farEnd = FormatDistance(zone.farLimit, preferences.units);
-    SetCtrlVal(planHandle, plan.nearEnd, FormatDistance(zone.nearLimit, preferences.units).c_str());
-    SetCtrlVal(planHandle, plan.farEnd, farEnd.c_str());
-    SetCtrlVal(planHandle, plan.blurAt, farEnd.c_str());
+    Prefill(plan.nearEnd, zone.nearLimit);
+    Prefill(plan.farEnd, zone.farLimit);
+    Prefill(plan.blurAt, zone.farLimit);
     SetCtrlVal(planHandle, plan.overlap, kDefaultOverlap);
 }
 
@@ -209,4 +253,5 @@ void ClosePlan() {
         DiscardPanel(planHandle);
     }
     planHandle = 0;
+    prefilled.clear();
 }
