@@ -14,6 +14,7 @@
 #include <sstream>
 
 #include "app/extras.h"
+#include "app/preferences.h"
 #include "app/tables.h"
 #include "app_fixture.h"
 #include "core/optics/f_stops.h"
@@ -180,6 +181,14 @@ TEST_F(TablesTest, WindowShowsTheCardsOfThePanelsCameraAndFollowsIt) {
     EXPECT_TRUE(header.contains("Circle of confusion: CoC 0.0060 mm = 1 px"))
         << header.toStdString();
     EXPECT_TRUE(header.contains("Distances from the lens")) << header.toStdString();
+
+    // A change of preferences remakes it as the dialog leaves it: H at f/22,
+    // 18.9894 m, is 747.6 inches.
+    preferences.units = Units::Imperial;
+    Redraw(panelHandle, 0, EVENT_COMMIT, nullptr, 0, 0);
+    EXPECT_EQ(Cell(Table()->rowCount() - 2, 8), "62\u2032 4\u2033");
+    preferences.units = Units::Metric;
+    Redraw(panelHandle, 0, EVENT_COMMIT, nullptr, 0, 0);
 
     // A new focal length on the panel remakes the card.
     TypeInto("FOCAL", "24");

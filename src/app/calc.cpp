@@ -23,12 +23,13 @@ void ShowRemark(int control, const std::string& text, bool flagged) {
 // How the distances on the panel read in each of the units.
 struct DistanceUnit {
     double metres;  // one unit
+    const char* name;
     const char* axisName;
     const char* dmaxTip;
 };
-const DistanceUnit kMetres{1, "subject distance d [m]",
+const DistanceUnit kMetres{1, "metres", "subject distance d [m]",
                            "Largest subject distance on the graph, in metres"};
-const DistanceUnit kFeet{0.3048, "subject distance d [ft]",
+const DistanceUnit kFeet{0.3048, "feet", "subject distance d [ft]",
                          "Largest subject distance on the graph, in feet"};
 
 const DistanceUnit& Shown() {
@@ -42,6 +43,7 @@ void ShowDistanceUnit() {
     SetCtrlAttribute(panelHandle, PANEL_GRAPH, ATTR_XNAME, unit.axisName);
     SetCtrlAttribute(panelHandle, PANEL_GRAPH, ATTR_XAXIS_GAIN, 1 / unit.metres);
     SetCtrlAttribute(panelHandle, PANEL_DMAX, ATTR_TOOLTIP_TEXT, unit.dmaxTip);
+    SetCtrlAttribute(panelHandle, PANEL_DMAX, ATTR_ACCESSIBLE_DESCRIPTION, unit.name);
 }
 
 // The report, and under it the circle it takes when that is not one pixel.

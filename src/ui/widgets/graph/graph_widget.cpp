@@ -130,7 +130,7 @@ void GraphWidget::moveCursor(int index, double x, double y) {
     c.x = Clamp(x, visibleScale(VAL_XAXIS));
     c.y = Clamp(y, visibleScale(c.yAxis));
     if (c.x != before && index == activeCursor()) {
-        announceValue(this, c.x);
+        announceValue(this, c.x * xGain_);
     }
     update();
 }

@@ -48,6 +48,7 @@ class GraphWidget : public QWidget {
     // The x axis read in other units: its ticks fall on round values of
     // x × gain and are labelled so; positions stay in axis units.
     void setXGain(double gain);
+    double xGain() const { return xGain_; }
     Axis axis(int axis) const { return axes_[axis]; }
     AxisScale visibleScale(int axis) const;
 
