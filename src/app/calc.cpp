@@ -29,7 +29,7 @@ struct DistanceUnit {
 };
 const DistanceUnit kMetres{1, "metres", "subject distance d [m]",
                            "Largest subject distance on the graph, in metres"};
-const DistanceUnit kFeet{0.3048, "feet", "subject distance d [ft]",
+const DistanceUnit kFeet{kFootMetres, "feet", "subject distance d [ft]",
                          "Largest subject distance on the graph, in feet"};
 
 const DistanceUnit& Shown() {

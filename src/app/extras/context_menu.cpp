@@ -81,7 +81,7 @@ void HoldOnGraph(double d) {
     if (!(d > settings.dmax)) {
         return;
     }
-    const double unit = preferences.units == Units::Imperial ? 0.3048 : 1;
+    const double unit = preferences.units == Units::Imperial ? kFootMetres : 1;
     float raised = static_cast<float>(std::ceil(d / unit) * unit);
     if (raised < d) {
         raised = std::nextafter(raised, FLT_MAX);  // past 2^24 metres a float skips whole metres

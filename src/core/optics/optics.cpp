@@ -22,6 +22,20 @@ float AngleOfView(double length, float focal) {
     return static_cast<float>(std::atan((length / 2) / focal) * kDegreesPerHalfRadian);
 }
 
+// The same rows with lengths in feet and inches, as the details write them,
+// and the field in decimal feet, as its area needs.
+std::string ImperialReport(const DepthOfField& r, double d) {
+    const double w = r.width / kFootMetres;
+    const double h = r.height / kFootMetres;
+    return "Hyperfocal dist." + FormatDistance(r.dh, Units::Imperial) + "\nObject distance " +
+           FormatDistance(d, Units::Imperial) +
+           TextFormat("\nScale           %.2f mm/pix\nField size WxH  %.2fx%.2f ft = %.2f ft\u00b2",
+                      r.scale, w, h, w * h) +
+           "\nRear dof        " + FormatDepth(r.rear, Units::Imperial) + "\nFront dof       " +
+           FormatDepth(r.front, Units::Imperial) + "\nDepth Of Field  " +
+           FormatDepth(r.dof, Units::Imperial);
+}
+
 }  // namespace
 
 Geometry ComputeGeometry(const Settings& s) {
@@ -82,24 +96,6 @@ DepthOfField ComputeDepthOfField(float pixelsize, float focal, int xresol, int y
     r.area = r.width * r.height;
     return r;
 }
-
-namespace {
-
-constexpr double kFootMetres = 0.3048;
-
-std::string ImperialReport(const DepthOfField& r, double d) {
-    const double w = r.width / kFootMetres;
-    const double h = r.height / kFootMetres;
-    return "Hyperfocal dist." + FormatDistance(r.dh, Units::Imperial) + "\nObject distance " +
-           FormatDistance(d, Units::Imperial) +
-           TextFormat("\nScale           %.2f mm/pix\nField size WxH  %.2fx%.2f ft = %.2f ft\u00b2",
-                      r.scale, w, h, w * h) +
-           "\nRear dof        " + FormatDepth(r.rear, Units::Imperial) + "\nFront dof       " +
-           FormatDepth(r.front, Units::Imperial) + "\nDepth Of Field  " +
-           FormatDepth(r.dof, Units::Imperial);
-}
-
-}  // namespace
 
 std::string ComposeReport(const DepthOfField& r, double d, Units units) {
     if (units == Units::Imperial) {

@@ -10,6 +10,8 @@
 
 enum class Units { Metric, Imperial };
 
+constexpr double kFootMetres = 0.3048;  // exactly
+
 // The unit of a distance: millimetres or inches (Small), metres or feet and
 // inches (Large), or whichever suits the one figure (Either).
 enum class Magnitude { Either, Small, Large };
