@@ -150,6 +150,8 @@ TEST_F(PreferencesTest, ReportInTheChosenUnitsAndSettingsFileInMetres) {
               "Front dof       1\u2032 7\u00bd\u2033\n"
               "Depth Of Field  4\u2032 10\u2033\n"
               "CoC 0.0270 mm = d/1000");
+    const std::string copied = PlainReportText();
+    EXPECT_EQ(copied.find("CoC"), copied.rfind("CoC")) << copied;  // the circle named once
     EXPECT_NEAR(Number(PANEL_DMAX), 32.808, 0.001);
     std::string axis;
     GetCtrlAttribute(panelHandle, PANEL_GRAPH, ATTR_XNAME, &axis);

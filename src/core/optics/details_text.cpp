@@ -112,6 +112,8 @@ std::string ComposeCameraLine(const Settings& s) {
 std::string ComposePlainText(const Settings& s, const CocChoice& coc, Units units,
                              const std::string& report, double d) {
     const Figures figures = FiguresAt(s, coc, d);
-    return ComposeCameraLine(s) + "\n" + report + "\n" + figures.cocLabel + "\n" +
-           Limits(figures.zone, units) + "\n";
+    // Any circle but one pixel the report names itself, on its last line.
+    const std::string circle = IsOnePixel(coc) ? figures.cocLabel + "\n" : std::string();
+    return ComposeCameraLine(s) + "\n" + report + "\n" + circle + Limits(figures.zone, units) +
+           "\n";
 }

@@ -20,8 +20,9 @@ std::string ComposeDetails(const Settings& settings, const CocChoice& coc, Units
 // Sensor in mm and pixels, focal length and f-number, as the fields show them.
 std::string ComposeCameraLine(const Settings& settings);
 
-// The camera line, the report as shown, then the circle in use and the near
-// and far limits.
+// The camera line, the report as shown, then the circle in use (unless the
+// report names it, as it does any circle but one pixel) and the near and far
+// limits.
 std::string ComposePlainText(const Settings& settings, const CocChoice& coc, Units units,
                              const std::string& report, double d);
 
