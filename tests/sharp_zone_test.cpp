@@ -77,8 +77,8 @@ TEST(SharpZone, DiffractionNamesTheFNumbersAndTheStopThatReachesTheZone) {
     const std::string text = ComposeDetails(Camera(24, 8), kOnePixel, Units::Metric, 10.0);
     EXPECT_NE(text.find("Airy disc       10.74 \u00b5m (\u03bb 550 nm), 1.67 \u00d7 the CoC\n"
                         "Diffraction     passes the CoC from f/4.8, two pixels from f/9.6\n"
-                        "Advice          at f/8.00 diffraction blurs past the CoC; f/4.5 or wider "
-                        "keeps the limits above."),
+                        "Advice          at f/8.00 diffraction blurs past the CoC:\n"
+                        "                f/4.5 or wider keeps the limits above."),
               std::string::npos)
         << text;
     Settings apsC = Camera(24, 5.6f);
@@ -88,7 +88,7 @@ TEST(SharpZone, DiffractionNamesTheFNumbersAndTheStopThatReachesTheZone) {
     apsC.yresol = 4000;
     EXPECT_NE(ComposeDetails(apsC, kOnePixel, Units::Metric, 10.0)
                   .find("passes the CoC from f/2.9, two pixels from f/5.8\nAdvice          at "
-                        "f/5.60 diffraction blurs past the CoC; f/2.8 or wider"),
+                        "f/5.60 diffraction blurs past the CoC:\n                f/2.8 or wider"),
               std::string::npos);
     // Past f/1 nothing reaches a circle smaller than 1.342 µm.
     CocChoice tiny{CocKind::Millimetres, 0.001, 0};

@@ -54,8 +54,10 @@ std::string Diffraction(const SharpZone& z, double cocMetres, const Settings& s)
     }
     // Advice, not a verdict: the limits above are the thin lens's, and the
     // marked stop at or below the limit is the smallest that keeps them.
-    text += TextFormat("\nAdvice          at f/%.2f diffraction blurs past the CoC; ",
-                       static_cast<double>(s.aperture));
+    text += TextFormat(
+        "\nAdvice          at f/%.2f diffraction blurs past the CoC:\n"
+        "                ",
+        static_cast<double>(s.aperture));
     const double widest = ThirdStopAtOrBelow(z.diffractionLimit);
     if (widest > 0) {
         text += TextFormat("f/%.1f or wider keeps the limits above.", widest);
