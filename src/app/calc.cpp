@@ -6,7 +6,7 @@
 #include "app/kadrel.h"
 #include "app/kadrel_uir.h"
 #include "app/preferences.h"
-#include "core/optics/circle_of_confusion.h"
+#include "core/optics/details_text.h"
 #include "core/text/text_format.h"
 
 namespace {
@@ -44,15 +44,6 @@ void ShowDistanceUnit() {
     SetCtrlAttribute(panelHandle, PANEL_GRAPH, ATTR_XAXIS_GAIN, 1 / unit.metres);
     SetCtrlAttribute(panelHandle, PANEL_DMAX, ATTR_TOOLTIP_TEXT, unit.dmaxTip);
     SetCtrlAttribute(panelHandle, PANEL_DMAX, ATTR_ACCESSIBLE_DESCRIPTION, unit.name);
-}
-
-// The report, and under it the circle it takes when that is not one pixel.
-std::string PanelReport(const DepthOfField& r, double d) {
-    std::string report = ComposeReport(r, d, preferences.units);
-    if (!IsOnePixel(preferences.coc)) {
-        report += "\n" + CocLabel(preferences.coc, settings);
-    }
-    return report;
 }
 
 // What ShowDmax last put in the field: while the field still holds it, it
@@ -138,7 +129,8 @@ int Cursor(int, int, int event, void*, int, int) {
     SetGraphCursor(panelHandle, PANEL_GRAPH, 1, d, r.scale);  // back onto the line
     dh = r.dh;
     dof = r.dof;
-    SetCtrlVal(panelHandle, PANEL_TEXTPARAM, PanelReport(r, d).c_str());
+    SetCtrlVal(panelHandle, PANEL_TEXTPARAM,
+               ComposePanelReport(r, d, settings, preferences.coc, preferences.units).c_str());
     ShowFigures(d);
     return 0;
 }

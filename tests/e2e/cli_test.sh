@@ -77,17 +77,21 @@ Diffraction     passes the CoC from f/4.8, two pixels from f/9.6" ""
 # H′ = 10.834 m; near 93.99″ = 7′ 10″, far 165.91″ = 13′ 10″, depth 71.92″
 # = 5′ 11⅞″ to the eighth, H = 428.50″ = 35′ 9″, half of it 214.25″ =
 # 17′ 10″; the disc passes that circle from 0.028844/(2.44 × 0.00055) =
-# f/21.49 and two 6 µm pixels from f/8.94.
+# f/21.49 and two 6 µm pixels from f/8.94. The report takes that circle too:
+# H′ = 426.53″ = 35′ 7″; its depths 1.19320 m (375.8 eighths), 0.669231 m
+# (210.8) and 1.86243 m (586.6); the field 2.15856 × 1.43904 m = 7.0819 ×
+# 4.7213 ft.
 run dof --sensor 36x24 --pixels 6000x4000 --focal 50 --aperture 8 --distance "10 ft" \
     --coc d/1500 --units imperial
 expect "full frame at 10 ft" 0 "Sensor 36.00 x 24.00 mm, 6000 x 4000 pixels; focal length 50.00 mm; f/8.00
-Hyperfocal dist.52.08 m
-Object distance 3.05 m
+Hyperfocal dist.35′ 7″
+Object distance 10′ 0″
 Scale           0.36 mm/pix
-Field size WxH  2.16x1.44 m = 3.11 m²
-Rear dof        0.19 m
-Front dof       0.17 m
-Depth Of Field  0.36 m
+Field size WxH  7.08x4.72 ft = 33.44 ft²
+Rear dof        3′ 11″
+Front dof       2′ 2⅜″
+Depth Of Field  6′ 1⅜″
+CoC 0.0288 mm = d/1500
 
 Subject at 10′ 0″, f/8.00
 CoC 0.0288 mm = d/1500

@@ -105,6 +105,15 @@ std::string ComposeDetails(const Settings& s, const CocChoice& coc, Units units,
     return text;
 }
 
+std::string ComposePanelReport(const DepthOfField& r, double d, const Settings& s,
+                               const CocChoice& coc, Units units) {
+    std::string report = ComposeReport(r, d, units);
+    if (!IsOnePixel(coc)) {
+        report += "\n" + CocLabel(coc, s);
+    }
+    return report;
+}
+
 std::string ComposeCameraLine(const Settings& s) {
     return TextFormat("Sensor %.2f x %.2f mm, %d x %d pixels; focal length %.2f mm; f/%.2f",
                       static_cast<double>(s.xsize), static_cast<double>(s.ysize), s.xresol,

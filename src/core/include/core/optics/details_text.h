@@ -17,6 +17,12 @@
 // the report's approximation against the exact depth.
 std::string ComposeDetails(const Settings& settings, const CocChoice& coc, Units units, double d);
 
+// The panel's report r for the subject at d in the chosen units, and under it,
+// for any circle but one pixel, the circle it takes (r must be worked out
+// with ReportCircle).
+std::string ComposePanelReport(const DepthOfField& r, double d, const Settings& settings,
+                               const CocChoice& coc, Units units);
+
 // Sensor in mm and pixels, focal length and f-number, as the fields show them.
 std::string ComposeCameraLine(const Settings& settings);
 

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Camera and lens arithmetic, free of any user interface: the sensor's
 // geometry, the scale line, and depth of field at a subject distance, with
-// one pixel as the circle of confusion (thin-lens model).
+// one pixel as the circle of confusion unless another is given (thin-lens
+// model).
 //
 // Arithmetic runs in double precision from the single-precision settings; a
 // result is rounded to float where the program keeps it, and later steps use
