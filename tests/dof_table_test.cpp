@@ -170,17 +170,36 @@ TEST(SetupCompare, PortraitAtThreeMetresThirtyFiveAgainstFifty) {
 
 // Framing as the 50 mm at 3 m (field 2.124 m), the 35 mm stands at
 // 35 × (1 + 2124/36) mm = 2.1 m; its depth there is 0.342080 m at f/1.6 and
-// 0.385514 m at f/1.8, the first to reach 0.383879. The other way round the
-// 50 mm stands at 4.285714 m and needs f/1.6 (0.701719 ≥ 0.616312).
+// 0.385514 m at f/1.8, the first to reach 0.383879; bisecting the depth
+// gives f/1.79249. The other way round the 50 mm stands at 4.285714 m and
+// needs f/1.40738: f/1.4 holds 0.613047, 0.53 % short of 0.616312, which
+// counts as matched; f/1.2 holds 0.524760.
 TEST(SetupCompare, MatchDepthAtTheSameFraming) {
     const ShotSetup wide{36, 35, 1.4, 0.030, 3};
     const ShotSetup normal{36, 50, 1.8, 0.030, 3};
     DepthMatch match = MatchDepth(wide, normal);
     EXPECT_EQ(match.aperture, 1.8);
     EXPECT_DIGITS(match.distance, "2.100000");
+    EXPECT_DIGITS(match.exact, "1.79249");
+    EXPECT_EQ(match.below.aperture, 1.6);
+    EXPECT_DIGITS(match.below.depth, "0.342080");
+    EXPECT_DIGITS(match.above.depth, "0.385514");
+    EXPECT_FALSE(match.matched);
     match = MatchDepth(normal, wide);
-    EXPECT_EQ(match.aperture, 1.6);
+    EXPECT_EQ(match.aperture, 1.4);
     EXPECT_DIGITS(match.distance, "4.285714");
+    EXPECT_FALSE(match.matched);
+    match = MatchDepth({36, 50, 1.4, 0.030, 3}, wide);
+    EXPECT_TRUE(match.matched);
+    EXPECT_DIGITS(match.exact, "1.40738");
+    EXPECT_EQ(match.below.aperture, 1.2);
+    EXPECT_DIGITS(match.below.depth, "0.524760");
+    EXPECT_EQ(match.above.aperture, 1.4);
+    EXPECT_DIGITS(match.above.depth, "0.613047");
+    // Against the 35 mm at f/1.405 (0.618559 m) f/1.4 is 0.89 % short and
+    // matched; at f/1.41 (0.620807 m) 1.25 % short, not.
+    EXPECT_TRUE(MatchDepth({36, 50, 1.4, 0.030, 3}, {36, 35, 1.405, 0.030, 3}).matched);
+    EXPECT_FALSE(MatchDepth({36, 50, 1.4, 0.030, 3}, {36, 35, 1.41, 0.030, 3}).matched);
     // A smaller sensor (22.5 mm wide, 0.020 mm circle) frames 2.124 m at
     // 35 × (1 + 2124/22.5) mm = 3.339 m; f/1 gives 0.361282 m, f/1.1 0.397654.
     match = MatchDepth({22.5, 35, 4, 0.020, 1}, normal);
@@ -211,7 +230,10 @@ TEST(SetupCompare, ColumnsBesideTheLiveSetup) {
               "Hyperfocal      46.35 m           29.20 m\n"
               "Field width     2.12 m            3.05 m\n"
               "Background blur 0.47 mm           0.30 mm\n"
-              "Match depth                       f/1.8 at 2.10 m\n");
+              "Match depth                       f/1.79 needed\n"
+              "  framed at                       2.10 m\n"
+              "  stop below                      f/1.6: 342.1 mm\n"
+              "  stop above                      f/1.8: 385.5 mm\n");
     EXPECT_EQ(FitColumn("a very long pin name", 16), "a very long pin ");
     EXPECT_EQ(FitColumn("\u00d8 50 \u221e", 8), "\u00d8 50 \u221e  ");
     EXPECT_EQ(FitColumn("\u221e\u221e\u221e", 3), "\u221e\u221e ");

@@ -244,7 +244,8 @@ TEST_F(ExtrasTest, DistancePromptTakesUnitsAndRefusesWhatIsNoDistance) {
     double d = 0, s = 0;
     GetGraphCursor(panelHandle, PANEL_GRAPH, 1, &d, &s);
     EXPECT_DOUBLE_EQ(s, ScaleAt(pixelsize, settings.focal, d));  // Cursor ran
-    EXPECT_NE(Text(PANEL_TEXTPARAM).find("Object distance 10.00 m"), std::string::npos);
+    // 10 m is 393.7 inches.
+    EXPECT_NE(Text(PANEL_TEXTPARAM).find("Object distance 32\u2032 10\u2033"), std::string::npos);
 
     preferences.units = Units::Metric;
     PlaceCursor(5.0);
@@ -305,13 +306,15 @@ TEST_F(ExtrasTest, DistancePromptBeyondDmaxRaisesIt) {
     QuitCallback(panelHandle, PANEL_COMMANDBUTTON, EVENT_COMMIT, nullptr, 0, 0);
     EXPECT_NE(ReadIni().find("\nDMAX = 42.0\n"), std::string::npos) << ReadIni();
 
+    // In feet d max rises to a whole foot: 100 ft, 30.48 m in kadrel.ini.
     TypeInto("DMAX", "10");
     preferences.units = Units::Imperial;
     AnswerForm("DISTANCE", "100");
     AskSubjectDistance();
-    preferences.units = Units::Metric;
     EXPECT_DOUBLE_EQ(CursorDistance(), 30.48);
-    EXPECT_EQ(Number(PANEL_DMAX), 31.0);
+    EXPECT_NEAR(Number(PANEL_DMAX), 100.0, 1e-4);  // a float step past, to hold the cursor
+    EXPECT_FLOAT_EQ(settings.dmax, 30.48f);
+    preferences.units = Units::Metric;
 }
 
 // dh is 25.63 m at f/3.5, beyond the factory d max of 10 m: d max goes to 26

@@ -7,6 +7,8 @@
 #include <limits>
 #include <string>
 
+#include "core/optics/thin_lens.h"
+
 // The rows below were rounded by hand from the python figures of
 // focus_stack_test.cpp (e.g. the macro stack's 44th shot: focus 419.857 mm,
 // 551.121 mm from the sensor, sharp from 419.616 to 420.099 mm).
@@ -48,10 +50,12 @@ TEST(FocusPlanText, LandscapeInMetresAndFeet) {
          "One shot instead: focus at 2.00 m (2.02 m from the sensor) at f/45.4, marked f/51.",
          "Its Airy disc, 69.3 \u00b5m, is wider than the 0.0064 mm circle: take the stack "
          "instead."});
-    // 43.13, 44.10, 39.37 and 47.69 inches; a depth of 8.32 inches.
-    ExpectLines(Text(Camera(24, 8), Units::Imperial, landscape, 0),
-                {"    1 3\u2032 7\u2033       3\u2032 8\u2033       3\u2032 3\u2033       "
-                 "4\u2032 0\u2033       8.32\u2033"});
+    // 43.133, 44.099, 39.370 and 47.690 inches (345.06, 352.79, 314.96 and
+    // 381.52 eighths); a depth of 8.320 inches, 66.56 eighths.
+    ExpectLines(
+        Text(Camera(24, 8), Units::Imperial, landscape, 0),
+        {"    1 3\u2032 7\u215b\u2033      3\u2032 8\u215b\u2033      3\u2032 3\u215c\u2033      "
+         "3\u2032 11\u00be\u2033     8\u215c\u2033"});
 }
 
 TEST(FocusPlanText, LongStacksShowTheirEndsInTheWindow) {
@@ -84,6 +88,25 @@ TEST(FocusPlanText, BlurAndRefusals) {
               std::string::npos)
         << refused;
     EXPECT_EQ(refused.find("Focus stack"), std::string::npos);
+}
+
+// 85 mm f/1.8 on full frame at 2.91 m with 0.030 mm: the exact zone handed
+// over (2.852–2.975 m) is what that one frame holds, in either units.
+TEST(FocusPlanText, TheZoneOfOneFrameTakesOneFrame) {
+    Settings fullFrame = Camera(85, 1.8f);
+    fullFrame.xsize = 36;
+    fullFrame.ysize = 24;
+    const CocChoice coc{CocKind::Millimetres, 0.030, 0};
+    const SharpLimits zone = ExactLimits(0.085, 1.8f, 0.00003, 2.91);
+    const PlanRequest request{zone.nearLimit, zone.farLimit, 0.1, 2.91, zone.farLimit};
+    const FocusPlan plan = MakeFocusPlan(fullFrame, coc, request);
+    EXPECT_EQ(plan.stack.shots.size(), 1u);
+    EXPECT_EQ(plan.oneShot.markedAperture, 1.8);
+    for (Units units : {Units::Metric, Units::Imperial}) {
+        const std::string text = FocusPlanText(fullFrame, coc, units, request, plan, 12);
+        EXPECT_NE(text.find("near to far: 1 shot, sharp from "), std::string::npos) << text;
+        EXPECT_NE(text.find("at f/1.8, marked f/1.8.\n"), std::string::npos) << text;
+    }
 }
 
 }  // namespace

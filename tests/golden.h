@@ -68,7 +68,8 @@ inline constexpr char kFactoryAtTenMetresText[] =
     "Far limit       16.37 m\n";
 
 // The details for the factory camera with the cursor at 10 m: the exact
-// thin-lens limits with one pixel, H = f²/(Nc) + f.
+// thin-lens limits with one pixel, H = f²/(Nc) + f; the Airy disc 2.44 λ N
+// passes one pixel (6.4212 µm) from f/4.785 and two from f/9.570.
 inline constexpr char kFactoryAtTenMetresDetails[] =
     "Subject at 10.00 m, f/3.50\n"
     "CoC 0.0064 mm = 1 px\n"
@@ -77,4 +78,5 @@ inline constexpr char kFactoryAtTenMetresDetails[] =
     "Depth of field  9.17 m\n"
     "If focused at the hyperfocal distance (25.65 m): sharp from 12.83 m to \xe2\x88\x9e\n"
     "Magnification   1:415.7\n"
-    "Airy disc       4.70 \xc2\xb5m (\xce\xbb 550 nm), 0.73 \xc3\x97 the CoC";
+    "Airy disc       4.70 \xc2\xb5m (\xce\xbb 550 nm), 0.73 \xc3\x97 the CoC\n"
+    "Diffraction     passes the CoC from f/4.8, two pixels from f/9.6";

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <string>
 
 #include "app/preferences.h"
 #include "app_fixture.h"
@@ -129,14 +130,32 @@ TEST_F(PreferencesTest, ALinkedFileIsWrittenThroughItsLinkKeepingItsMode) {
     std::remove(prefsFullPath);
 }
 
-// The panel's report and kadrel.ini do not depend on the preferences.
-TEST_F(PreferencesTest, ReportAndSettingsFileUntouched) {
+// The preferences shape the panel's report, its axis and d max; kadrel.ini
+// keeps metres. By hand for the worked example with c = 27.0416/1000 mm:
+// H = 6.0858 m = 239.6″; 2 m = 629.9 eighths; depths 0.978985 m (308.3
+// eighths), 0.494684 m (155.8) and 1.47367 m (464.1); the field 1.8525 ×
+// 1.235 m = 6.0778 × 4.0518 ft; 10 m = 32.808 ft.
+TEST_F(PreferencesTest, ReportInTheChosenUnitsAndSettingsFileInMetres) {
     std::ofstream(prefsFullPath) << "units = imperial\ncoc = d/1000\n";
     Restart();
     ASSERT_EQ(preferences.units, Units::Imperial);
     SetGraphCursor(panelHandle, PANEL_GRAPH, 1, 2.0, 0);
     Cursor(panelHandle, PANEL_GRAPH, EVENT_COMMIT, nullptr, 1, 0);
-    EXPECT_EQ(Text(PANEL_TEXTPARAM), kWorkedExampleReport);
+    EXPECT_EQ(Text(PANEL_TEXTPARAM),
+              "Hyperfocal dist.20\u2032 0\u2033\n"
+              "Object distance 6\u2032 6\u00be\u2033\n"
+              "Scale           0.53 mm/pix\n"
+              "Field size WxH  6.08x4.05 ft = 24.63 ft\u00b2\n"
+              "Rear dof        3\u2032 2\u00bd\u2033\n"
+              "Front dof       1\u2032 7\u00bd\u2033\n"
+              "Depth Of Field  4\u2032 10\u2033\n"
+              "CoC 0.0270 mm = d/1000");
+    const std::string copied = PlainReportText();
+    EXPECT_EQ(copied.find("CoC"), copied.rfind("CoC")) << copied;  // the circle named once
+    EXPECT_NEAR(Number(PANEL_DMAX), 32.808, 0.001);
+    std::string axis;
+    GetCtrlAttribute(panelHandle, PANEL_GRAPH, ATTR_XNAME, &axis);
+    EXPECT_EQ(axis, "subject distance d [ft]");
     QuitCallback(panelHandle, PANEL_COMMANDBUTTON, EVENT_COMMIT, nullptr, 0, 0);
     EXPECT_EQ(ReadIni(), kFactoryFile);
     EXPECT_EQ(ReadPrefs(), "units = imperial\ncoc = d/1000\n");

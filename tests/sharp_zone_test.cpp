@@ -48,8 +48,9 @@ TEST(SharpZone, FactoryCameraAtTenMetres) {
               kFactoryAtTenMetresDetails);
 }
 
-// The figures for d/1500 (0.018028 mm): H = 9.1528 m, near 4.7783 m,
-// far ∞, and focused at H, sharp from H/2.
+// For d/1500 (0.018028 mm): H = 9.1528 m, near 4.7783 m, far ∞, and focused
+// at H, sharp from H/2; the disc passes that circle from 0.018028/(2.44 ×
+// 0.00055) = f/13.43.
 TEST(SharpZone, ChosenCircleBesideEveryFigure) {
     CocChoice coc;
     ASSERT_TRUE(ParseCoc("d/1500", &coc));
@@ -62,28 +63,42 @@ TEST(SharpZone, ChosenCircleBesideEveryFigure) {
               "Depth of field  \u221e\n"
               "If focused at the hyperfocal distance (9.15 m): sharp from 4.58 m to \u221e\n"
               "Magnification   1:415.7\n"
-              "Airy disc       4.70 \u00b5m (\u03bb 550 nm), 0.26 \u00d7 the CoC");
+              "Airy disc       4.70 \u00b5m (\u03bb 550 nm), 0.26 \u00d7 the CoC\n"
+              "Diffraction     passes the CoC from f/13.4, two pixels from f/9.6");
 }
 
 // At f/8 the disc (10.736 µm) is 1.672 pixels: the one-pixel zone is out of
-// reach; the limit is c/(2.44λ) = f/4.785, so f/4.5 is the marked stop.
-TEST(SharpZone, DiffractionNamesTheWidestApertureThatReachesTheZone) {
+// reach; the limit is c/(2.44λ) = f/4.785, so f/4.5 is the marked stop. A
+// 24 MP APS-C pixel, 23.5/6000 mm = 3.9167 µm, is passed from f/2.919 and
+// two of them from f/5.837.
+TEST(SharpZone, DiffractionNamesTheFNumbersAndTheStopThatReachesTheZone) {
     const std::string text = ComposeDetails(Camera(24, 8), kOnePixel, Units::Metric, 10.0);
     EXPECT_NE(text.find("Airy disc       10.74 \u00b5m (\u03bb 550 nm), 1.67 \u00d7 the CoC\n"
-                        "At f/8.00 the Airy disc is larger than the circle of confusion: this\n"
-                        "sharp zone cannot be reached at this aperture. It can at f/4.5 or wider."),
+                        "Diffraction     passes the CoC from f/4.8, two pixels from f/9.6\n"
+                        "Advice          at f/8.00 diffraction blurs past the CoC:\n"
+                        "                f/4.5 or wider keeps the limits above."),
               std::string::npos)
         << text;
+    Settings apsC = Camera(24, 5.6f);
+    apsC.xsize = 23.5f;
+    apsC.ysize = 15.6f;
+    apsC.xresol = 6000;
+    apsC.yresol = 4000;
+    EXPECT_NE(ComposeDetails(apsC, kOnePixel, Units::Metric, 10.0)
+                  .find("passes the CoC from f/2.9, two pixels from f/5.8\nAdvice          at "
+                        "f/5.60 diffraction blurs past the CoC:\n                f/2.8 or wider"),
+              std::string::npos);
     // Past f/1 nothing reaches a circle smaller than 1.342 µm.
     CocChoice tiny{CocKind::Millimetres, 0.001, 0};
     EXPECT_NE(ComposeDetails(Camera(24, 2), tiny, Units::Metric, 10.0)
-                  .find("It cannot at any marked aperture."),
+                  .find("no marked stop keeps the limits above; a larger CoC would."),
               std::string::npos);
 }
 
 // 100 mm at 0.4 m is 1:3: the effective f-number is N(1 + 1/3), so at f/2.8
 // the disc is 2.44 × 0.55 × 3.7333 = 5.010 µm; at f/8 it is 14.315 µm and the
-// limit c/(2.44λ × 4/3) = f/3.589. The report's depth (0.5753 mm, 1.6438 mm)
+// limit c/(2.44λ × 4/3) = f/3.589, two pixels f/7.177; H = 556.29 m reads
+// 556.3 m. The report's depth (0.5753 mm, 1.6438 mm)
 // is 33.3 % more than the exact one-pixel depth (0.4315 mm, 1.2329 mm).
 TEST(SharpZone, CloseUpUsesTheEffectiveApertureAndNamesTheReportsExcess) {
     const SharpZone z = Zone(Camera(100, 2.8f), 0.4);
@@ -98,16 +113,17 @@ TEST(SharpZone, CloseUpUsesTheEffectiveApertureAndNamesTheReportsExcess) {
               "Near limit      399.8 mm\n"
               "Far limit       400.2 mm\n"
               "Depth of field  0.4 mm\n"
-              "If focused at the hyperfocal distance (556.29 m): sharp from 278.15 m to \u221e\n"
+              "If focused at the hyperfocal distance (556.3 m): sharp from 278.1 m to \u221e\n"
               "Magnification   1:3.0, effective aperture f/3.73\n"
               "Airy disc       5.01 \u00b5m (\u03bb 550 nm), 0.78 \u00d7 the CoC\n"
-              "Report's depth  0.6 mm (approximation, 1 px): 33.3 % more than exact");
+              "Diffraction     passes the CoC from f/3.6, two pixels from f/7.2\n"
+              "Report's depth  0.6 mm (approximation): 33.3 % more than exact");
 
     const std::string f8 = ComposeDetails(Camera(100, 8), kOnePixel, Units::Metric, 0.4);
     EXPECT_NE(f8.find("Depth of field  1.2 mm\n"), std::string::npos) << f8;
     EXPECT_NE(f8.find("14.31 \u00b5m"), std::string::npos) << f8;
-    EXPECT_NE(f8.find("It can at f/3.5 or wider.\nReport's depth  1.6 mm (approximation, "
-                      "1 px): 33.3 % more than exact"),
+    EXPECT_NE(f8.find("f/3.5 or wider keeps the limits above.\nReport's depth  1.6 mm "
+                      "(approximation): 33.3 % more than exact"),
               std::string::npos)
         << f8;
 
@@ -131,7 +147,7 @@ TEST(SharpZone, InfiniteFarLimits) {
     coarse.xsize = 35040;
     const std::string text = ComposeDetails(coarse, kOnePixel, Units::Metric, 0.1);
     EXPECT_NE(text.find("Far limit       \u221e\n"), std::string::npos) << text;
-    EXPECT_NE(text.find("Report's depth  \u221e (approximation, 1 px)"), std::string::npos) << text;
+    EXPECT_NE(text.find("Report's depth  \u221e (approximation)"), std::string::npos) << text;
     EXPECT_EQ(text.find('%'), std::string::npos) << text;
 }
 

@@ -16,6 +16,7 @@
 #include <sstream>
 
 #include "app/extras.h"
+#include "app/preferences.h"
 #include "app/tables.h"
 #include "app_fixture.h"
 #include "core/optics/f_stops.h"
@@ -91,7 +92,7 @@ TEST(TablePdf, OnePagePerFocalLengthEachWithItsHeader) {
     EXPECT_EQ(LineStarting(fifty, "5.00 m"),
               "5.00 m 4.62 m 4.47 m 4.29 m 4.04 m 3.75 m 3.39 m 3.02 m 2.56 m 2.17 m");
     EXPECT_EQ(LineStarting(fifty, "5.45 m"),
-              "5.45 m 5.67 m 6.00 m 6.56 m 7.49 m 9.53 m 14.43 m 100.81 m \u221e");
+              "5.45 m 5.67 m 6.00 m 6.56 m 7.49 m 9.53 m 14.43 m 100.8 m \u221e");
     EXPECT_EQ(LineStarting(fifty, "H "),
               "H 59.57 m 41.72 m 29.81 m 20.88 m 14.93 m 10.47 m 7.63 m 5.26 m 3.84 m");
     EXPECT_EQ(LineStarting(fifty, "H/2"),
@@ -203,6 +204,14 @@ TEST_F(TablesTest, WindowShowsTheCardsOfThePanelsCameraAndFollowsIt) {
         << header.toStdString();
     EXPECT_TRUE(header.contains("Distances from the lens")) << header.toStdString();
 
+    // A change of preferences remakes it as the dialog leaves it: H at f/22,
+    // 18.9894 m, is 747.6 inches.
+    preferences.units = Units::Imperial;
+    Redraw(panelHandle, 0, EVENT_COMMIT, nullptr, 0, 0);
+    EXPECT_EQ(Cell(Table()->rowCount() - 2, 8), "62\u2032 4\u2033");
+    preferences.units = Units::Metric;
+    Redraw(panelHandle, 0, EVENT_COMMIT, nullptr, 0, 0);
+
     // A new focal length on the panel remakes the card.
     TypeInto("FOCAL", "24");
     EXPECT_TRUE(Window("kadrel depth-of-field table")
@@ -285,7 +294,8 @@ TEST_F(TablesTest, CsvOfThePanelsCameraByteForByte) {
 // 35 mm f/1.4 live against 50 mm f/1.8 pinned, at 3 m, c = 0.006 mm: near
 // 2.94/2.96 m, far 3.06/3.04 m, depth 122.0/76.5 mm, H 145.87/231.53 m,
 // field 3.05/2.12 m, blur 35²/(1.4 × 2965) and 50²/(1.8 × 2950) mm. The 50 mm
-// framing as the 35 mm stands at 4.29 m and reaches 122.0 mm from f/1.6.
+// framing as the 35 mm stands at 4.29 m and needs f/1.40: f/1.4 gives
+// 122.0 mm, within 1 % of the 35 mm's, f/1.2 104.6 mm.
 TEST_F(TablesTest, PinnedSetupsComparedInTheDetails) {
     FullFrame("50", "1.8", 3);
     ChooseInContextMenu({"Pin this setup"});
@@ -301,14 +311,17 @@ TEST_F(TablesTest, PinnedSetupsComparedInTheDetails) {
         "Near limit      2.94 m            2.96 m\n"
         "Far limit       3.06 m            3.04 m\n"
         "Depth of field  122.0 mm          76.5 mm\n"
-        "Hyperfocal      145.87 m          231.53 m\n"
+        "Hyperfocal      145.9 m           231.5 m\n"
         "Field width     3.05 m            2.12 m\n"
         "Background blur 0.30 mm           0.47 mm\n"
-        "Match depth                       f/1.6 at 4.29 m\n";
+        "Match depth                       f/1.4 needed\n"
+        "  framed at                       4.29 m\n"
+        "  stop below                      f/1.2: 104.6 mm\n"
+        "  stop above                      f/1.4: 122.0 mm\n";
     const std::string details = DetailsText();
     ASSERT_GE(details.size(), comparison.size());
     EXPECT_EQ(details.substr(details.size() - comparison.size()), comparison);
-    EXPECT_EQ(Window("kadrel details")->size(), QSize(760, 430));
+    EXPECT_EQ(Window("kadrel details")->size(), QSize(760, 490));
 
     // Renamed through the menu; three pins at most.
     OnNextPopup([] {

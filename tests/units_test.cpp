@@ -13,17 +13,32 @@ struct Shown {
     const char* imperial;
 };
 
-// Inches are metres / 0.0254, worked out by hand: 1.823 m = 71.77″ rounds to
-// 72″ before it is split into 6′ 0″; 0.3047 m = 11.996″ shows as 12.00″ at
-// two decimals, so it is a foot.
+// Inches are metres / 0.0254, worked out by hand and rounded to the eighth
+// below 10 ft: 1.823 m = 71.772″ = 574.2 eighths, 5′ 11¾″; 0.3047 m =
+// 11.996″ rounds to a foot; 3.0479 m = 119.996″ rounds to 10 ft, where whole
+// inches take over; 304.8 m is 1000 ft and 4774.23 m 15663.5 ft, shown to
+// three figures; metric keeps four figures from 100 m on.
 TEST(Units, DistancesRoundAcrossTheMetreTheFootAndTheInch) {
     const Shown table[] = {
-        {2.3379, "2.34 m", "7\u2032 8\u2033"},    {1.823, "1.82 m", "6\u2032 0\u2033"},
-        {1.0, "1.00 m", "3\u2032 3\u2033"},       {0.99996, "1.00 m", "3\u2032 3\u2033"},
-        {0.99994, "999.9 mm", "3\u2032 3\u2033"}, {0.3997, "399.7 mm", "1\u2032 4\u2033"},
-        {0.3048, "304.8 mm", "1\u2032 0\u2033"},  {0.3047, "304.7 mm", "1\u2032 0\u2033"},
-        {0.30, "300.0 mm", "11.81\u2033"},        {0.1, "100.0 mm", "3.94\u2033"},
-        {0.005, "5.0 mm", "0.20\u2033"},          {0.001, "1.0 mm", "0.04\u2033"},
+        {2.3379, "2.34 m", "7\u2032 8\u2033"},
+        {1.823, "1.82 m", "5\u2032 11\u00be\u2033"},
+        {1.209675, "1.21 m", "3\u2032 11\u215d\u2033"},
+        {1.0, "1.00 m", "3\u2032 3\u215c\u2033"},
+        {0.99996, "1.00 m", "3\u2032 3\u215c\u2033"},
+        {0.99994, "999.9 mm", "3\u2032 3\u215c\u2033"},
+        {0.3048, "304.8 mm", "1\u2032 0\u2033"},
+        {0.3047, "304.7 mm", "1\u2032 0\u2033"},
+        {0.30, "300.0 mm", "11\u00be\u2033"},
+        {0.1, "100.0 mm", "3\u215e\u2033"},
+        {0.005, "5.0 mm", "0.20\u2033"},
+        {0.001, "1.0 mm", "0.04\u2033"},
+        {3.04, "3.04 m", "9\u2032 11\u215d\u2033"},
+        {3.0479, "3.05 m", "10\u2032 0\u2033"},
+        {10.0, "10.00 m", "32\u2032 10\u2033"},
+        {133.88, "133.9 m", "439\u2032"},
+        {304.8, "304.8 m", "1000\u2032"},
+        {4774.23, "4774 m", "15700\u2032"},
+        {12345.6, "12350 m", "40500\u2032"},
         {HUGE_VAL, "\u221e", "\u221e"},
     };
     for (const Shown& row : table) {
@@ -33,12 +48,36 @@ TEST(Units, DistancesRoundAcrossTheMetreTheFootAndTheInch) {
     EXPECT_EQ(FormatDistance(std::nan(""), Units::Metric), "\u2013");
 }
 
-// 0.02539 m = 0.99961″ is an inch at three decimals; 0.0253 m = 0.99606″.
+// 85 mm f/1.4 at 4 ft: limits of 3.974 ft and 4.027 ft read apart; and from a
+// foot to 10 ft no two distances an eighth of an inch apart read the same.
+TEST(Units, LimitsThatDifferReadDifferently) {
+    EXPECT_EQ(FormatDistance(3.974 * 0.3048, Units::Imperial), "3\u2032 11\u00be\u2033");
+    EXPECT_EQ(FormatDistance(4.027 * 0.3048, Units::Imperial), "4\u2032 0\u215c\u2033");
+    const double eighth = 0.0254 / 8;
+    for (double d = 0.3048; d < 3.04; d += 0.0007) {
+        EXPECT_NE(FormatDistance(d, Units::Imperial), FormatDistance(d + eighth, Units::Imperial))
+            << d;
+    }
+}
+
+// One unit for a column: 625.3 mm beside 1.27 m reads 0.625 m.
+TEST(Units, FiguresShownTogetherShareOneUnit) {
+    const Magnitude mixed = SharedMagnitude({0.6253, 1.27, HUGE_VAL}, Units::Metric);
+    EXPECT_EQ(FormatDistance(0.6253, Units::Metric, mixed), "0.625 m");
+    EXPECT_EQ(FormatDistance(1.27, Units::Metric, mixed), "1.27 m");
+    EXPECT_EQ(SharedMagnitude({0.6253, 0.9947}, Units::Metric), Magnitude::Small);
+    const Magnitude feet = SharedMagnitude({0.30, 0.61}, Units::Imperial);
+    EXPECT_EQ(FormatDistance(0.30, Units::Imperial, feet), "0\u2032 11\u00be\u2033");
+    EXPECT_EQ(SharedMagnitude({0.30, 0.25}, Units::Imperial), Magnitude::Small);
+}
+
+// 0.02539 m = 0.99961″ is an inch at three decimals; 0.0253 m = 0.99606″;
+// 0.5 m = 19.685″ = 157.5 eighths, 1′ 7⅝″.
 TEST(Units, DepthsUnderAnInchInThousandths) {
     const Shown table[] = {
-        {0.0254, "25.4 mm", "1.00\u2033"},  {0.02539, "25.4 mm", "1.00\u2033"},
+        {0.0254, "25.4 mm", "1\u2033"},     {0.02539, "25.4 mm", "1\u2033"},
         {0.0253, "25.3 mm", "0.996\u2033"}, {0.001, "1.0 mm", "0.039\u2033"},
-        {0.0003, "0.3 mm", "0.012\u2033"},  {0.5, "500.0 mm", "1\u2032 8\u2033"},
+        {0.0003, "0.3 mm", "0.012\u2033"},  {0.5, "500.0 mm", "1\u2032 7\u215d\u2033"},
         {HUGE_VAL, "\u221e", "\u221e"},
     };
     for (const Shown& row : table) {

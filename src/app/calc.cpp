@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
 // Redraw and Cursor: from the controls through the optics to the indicators,
-// the scale line, the remarks and the report.
+// the scale line, the remarks and the report, in the circle and the units of
+// the preferences (out of the box one pixel and metres).
 #include "app/extras.h"
 #include "app/kadrel.h"
 #include "app/kadrel_uir.h"
+#include "app/preferences.h"
+#include "core/optics/details_text.h"
 #include "core/text/text_format.h"
 
 namespace {
@@ -17,7 +20,60 @@ void ShowRemark(int control, const std::string& text, bool flagged) {
     SetCtrlAttribute(panelHandle, control, ATTR_TEXT_COLOR, flagged ? kRed : kGrey);
 }
 
+// How the distances on the panel read in each of the units.
+struct DistanceUnit {
+    double metres;  // one unit
+    const char* name;
+    const char* axisName;
+    const char* dmaxTip;
+};
+const DistanceUnit kMetres{1, "metres", "subject distance d [m]",
+                           "Largest subject distance on the graph, in metres"};
+const DistanceUnit kFeet{kFootMetres, "feet", "subject distance d [ft]",
+                         "Largest subject distance on the graph, in feet"};
+
+const DistanceUnit& Shown() {
+    return preferences.units == Units::Imperial ? kFeet : kMetres;
+}
+
+// The axis ticks fall on round feet when feet are shown; the graph stays in
+// metres, so the cursor's distance does too.
+void ShowDistanceUnit() {
+    const DistanceUnit& unit = Shown();
+    SetCtrlAttribute(panelHandle, PANEL_GRAPH, ATTR_XNAME, unit.axisName);
+    SetCtrlAttribute(panelHandle, PANEL_GRAPH, ATTR_XAXIS_GAIN, 1 / unit.metres);
+    SetCtrlAttribute(panelHandle, PANEL_DMAX, ATTR_TOOLTIP_TEXT, unit.dmaxTip);
+    SetCtrlAttribute(panelHandle, PANEL_DMAX, ATTR_ACCESSIBLE_DESCRIPTION, unit.name);
+}
+
+// What ShowDmax last put in the field: while the field still holds it, it
+// stands for these metres exactly, whatever the feet round to.
+struct DmaxShown {
+    float field;
+    float metres;
+};
+DmaxShown dmaxShown{-1, -1};
+
 }  // namespace
+
+void ShowDmax(float metres) {
+    const double unit = Shown().metres;
+    SetCtrlAttribute(panelHandle, PANEL_DMAX, ATTR_MIN_VALUE, 1 / unit);  // one metre either way
+    SetCtrlVal(panelHandle, PANEL_DMAX, metres / unit);
+    GetCtrlVal(panelHandle, PANEL_DMAX, &dmaxShown.field);
+    // A value the field's range replaced is the field's.
+    const bool kept = dmaxShown.field == static_cast<float>(metres / unit);
+    dmaxShown.metres = kept ? metres : static_cast<float>(dmaxShown.field * unit);
+}
+
+float ShownDmax() {
+    float field = 0;
+    GetCtrlVal(panelHandle, PANEL_DMAX, &field);
+    if (field == dmaxShown.field) {
+        return dmaxShown.metres;
+    }
+    return static_cast<float>(field * Shown().metres);
+}
 
 int Redraw(int, int, int event, void*, int, int) {
     if (event != EVENT_COMMIT) {
@@ -28,7 +84,7 @@ int Redraw(int, int, int event, void*, int, int) {
     GetCtrlVal(panelHandle, PANEL_XPIX, &settings.xresol);
     GetCtrlVal(panelHandle, PANEL_YPIX, &settings.yresol);
     GetCtrlVal(panelHandle, PANEL_FOCAL, &settings.focal);
-    GetCtrlVal(panelHandle, PANEL_DMAX, &settings.dmax);
+    settings.dmax = ShownDmax();
 
     const Geometry g = ComputeGeometry(settings);
     ratio = g.ratio;
@@ -45,6 +101,7 @@ int Redraw(int, int, int event, void*, int, int) {
     SetCtrlVal(panelHandle, PANEL_PIXSIZE, 1000.0 * pixelsize);  // shown in micrometres
 
     // Replot before Cursor moves the cursor onto the line.
+    ShowDistanceUnit();
     DeleteGraphPlot(panelHandle, PANEL_GRAPH, -1, VAL_IMMEDIATE_DRAW);
     PlotLine(panelHandle, PANEL_GRAPH, g.x1, g.y1, g.x2, g.y2, kDarkRed);
 
@@ -66,12 +123,14 @@ int Cursor(int, int, int event, void*, int, int) {
     double ignored = 0;
     GetGraphCursor(panelHandle, PANEL_GRAPH, 1, &d, &ignored);
 
-    const DepthOfField r = ComputeDepthOfField(pixelsize, settings.focal, settings.xresol,
-                                               settings.yresol, settings.aperture, d);
+    const DepthOfField r =
+        ComputeDepthOfField(pixelsize, settings.focal, settings.xresol, settings.yresol,
+                            settings.aperture, d, ReportCircle(preferences.coc, settings));
     SetGraphCursor(panelHandle, PANEL_GRAPH, 1, d, r.scale);  // back onto the line
     dh = r.dh;
     dof = r.dof;
-    SetCtrlVal(panelHandle, PANEL_TEXTPARAM, ComposeReport(r, d).c_str());
+    SetCtrlVal(panelHandle, PANEL_TEXTPARAM,
+               ComposePanelReport(r, d, settings, preferences.coc, preferences.units).c_str());
     ShowFigures(d);
     return 0;
 }

@@ -43,7 +43,7 @@ void PutIntoFields(const Settings& s, bool withAperture) {
     if (withAperture) {
         SetCtrlVal(panelHandle, PANEL_APERTURE, static_cast<double>(s.aperture));
     }
-    SetCtrlVal(panelHandle, PANEL_DMAX, static_cast<double>(s.dmax));
+    ShowDmax(s.dmax);
 }
 
 }  // namespace

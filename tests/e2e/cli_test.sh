@@ -75,45 +75,54 @@ Far limit       3.39 m
 Depth of field  706.2 mm
 If focused at the hyperfocal distance (25.65 m): sharp from 12.83 m to ∞
 Magnification   1:124.0
-Airy disc       4.70 µm (λ 550 nm), 0.73 × the CoC" ""
+Airy disc       4.70 µm (λ 550 nm), 0.73 × the CoC
+Diffraction     passes the CoC from f/4.8, two pixels from f/9.6" ""
 
 # Full frame, 50 mm at f/8, 10 ft: c = √(36² + 24²)/1500 = 0.028844 mm,
-# H′ = 10.834 m; near 93.99″ = 7′ 10″, far 165.91″ = 13′ 10″, depth 71.92″,
-# H = 428.50″ = 35′ 9″, half of it 214.25″ = 17′ 10″.
+# H′ = 10.834 m; near 93.99″ = 7′ 10″, far 165.91″ = 13′ 10″, depth 71.92″
+# = 5′ 11⅞″ to the eighth, H = 428.50″ = 35′ 9″, half of it 214.25″ =
+# 17′ 10″; the disc passes that circle from 0.028844/(2.44 × 0.00055) =
+# f/21.49 and two 6 µm pixels from f/8.94. The report takes that circle too:
+# H′ = 426.53″ = 35′ 7″; its depths 1.19320 m (375.8 eighths), 0.669231 m
+# (210.8) and 1.86243 m (586.6); the field 2.15856 × 1.43904 m = 7.0819 ×
+# 4.7213 ft.
 run dof --sensor 36x24 --pixels 6000x4000 --focal 50 --aperture 8 --distance "10 ft" \
     --coc d/1500 --units imperial
 expect "full frame at 10 ft" 0 "Sensor 36.00 x 24.00 mm, 6000 x 4000 pixels; focal length 50.00 mm; f/8.00
-Hyperfocal dist.52.08 m
-Object distance 3.05 m
+Hyperfocal dist.35′ 7″
+Object distance 10′ 0″
 Scale           0.36 mm/pix
-Field size WxH  2.16x1.44 m = 3.11 m²
-Rear dof        0.19 m
-Front dof       0.17 m
-Depth Of Field  0.36 m
+Field size WxH  7.08x4.72 ft = 33.44 ft²
+Rear dof        3′ 11″
+Front dof       2′ 2⅜″
+Depth Of Field  6′ 1⅜″
+CoC 0.0288 mm = d/1500
 
 Subject at 10′ 0″, f/8.00
 CoC 0.0288 mm = d/1500
 Near limit      7′ 10″
 Far limit       13′ 10″
-Depth of field  6′ 0″
+Depth of field  5′ 11⅞″
 If focused at the hyperfocal distance (35′ 9″): sharp from 17′ 10″ to ∞
 Magnification   1:60.0
-Airy disc       10.74 µm (λ 550 nm), 0.37 × the CoC" ""
+Airy disc       10.74 µm (λ 550 nm), 0.37 × the CoC
+Diffraction     passes the CoC from f/21.5, two pixels from f/8.9" ""
 
-# With 0.030 mm: near 2.338 m and far 4.185 m at 3 m; 93.18″ and 168.49″ at 10 ft.
+# With 0.030 mm: near 2.338 m and far 4.185 m at 3 m; 93.18″ (7′ 9⅛″ to the
+# eighth) and 168.49″ at 10 ft.
 limits() { printf '%s\n' "$OUT" | sed -n 's/^\(Near\|Far\) limit *//p' | paste -sd' '; }
 run dof --sensor 36x24 --focal 50 --aperture 8 --distance 3 --coc "0.030 mm"
 [ "$STATUS" = 0 ] && [ "$(limits)" = "2.34 m 4.19 m" ] && passed=$((passed + 1)) ||
     fail "0.030 mm at 3 m: $(limits)"
 run dof --sensor=36x24 --focal=50 --aperture=8 --distance=10\' --coc=0.03mm --units=imperial
-[ "$STATUS" = 0 ] && [ "$(limits)" = "7′ 9″ 14′ 0″" ] && passed=$((passed + 1)) ||
+[ "$STATUS" = 0 ] && [ "$(limits)" = "7′ 9⅛″ 14′ 0″" ] && passed=$((passed + 1)) ||
     fail "0.030 mm at 10 ft: $(limits)"
 
 # The saved camera and preferences are the defaults; options override them.
 printf 'FOCAL = 50\nXSIZE = 36\nYSIZE = 24\nXRESOL = 6000\nYRESOL = 4000\n' >"$SETTINGS"
 printf 'units = imperial\ncoc = 0.030 mm\n' >"$PREFERENCES"
 run dof --aperture 8 --distance 10
-[ "$STATUS" = 0 ] && [ "$(limits)" = "7′ 9″ 14′ 0″" ] &&
+[ "$STATUS" = 0 ] && [ "$(limits)" = "7′ 9⅛″ 14′ 0″" ] &&
     [[ "$OUT" == *"focal length 50.00 mm"* ]] && passed=$((passed + 1)) ||
     fail "saved camera, feet by default: $OUT"
 run dof --aperture 8 --distance 3 --units metric
@@ -190,7 +199,7 @@ shot  focus       from sensor near        far         depth       step
     3 2.26 m      2.28 m      1.88 m      2.82 m      934.4 mm    1.50 m
     4 1.61 m      1.64 m      1.41 m      1.88 m      467.2 mm    641.0 mm
     5 1.26 m      1.28 m      1.13 m      1.41 m      280.3 mm    356.0 mm
-    6 1.03 m      1.06 m      946.4 mm    1.13 m      186.9 mm    226.6 mm
+    6 1.03 m      1.06 m      0.946 m     1.13 m      186.9 mm    226.6 mm
 
 One shot instead: focus at 2.00 m (2.02 m from the sensor) at f/45.4, marked f/51.
 Its Airy disc, 69.3 µm, is wider than the 0.0064 mm circle: take the stack instead." ""

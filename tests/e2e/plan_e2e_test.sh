@@ -48,7 +48,7 @@ if [ -n "${KADREL_A11Y_SESSION:-}" ]; then
                "    6 32.19 m     32.21 m     8.32 m      ∞           ∞           27.40 m" \
                "Hyperfocal bracketing, from infinity: 6 shots, sharp from 946.4 mm to ∞" \
                "    1 11.24 m     11.26 m     5.62 m      ∞           ∞" \
-               "    6 1.03 m      1.06 m      946.4 mm    1.13 m      186.9 mm    226.6 mm" \
+               "    6 1.03 m      1.06 m      0.946 m     1.13 m      186.9 mm    226.6 mm" \
                "One shot instead: focus at 2.00 m (2.02 m from the sensor) at f/45.4, marked f/51."; do
         grep -qxF "$row" <<<"$table" || fail "over AT-SPI, no row \"$row\" in: $table"
     done

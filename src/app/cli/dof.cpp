@@ -17,7 +17,7 @@ const char kUsage[] =
     "Usage: kadrel dof --distance D [options]\n"
     "\n"
     "Depth of field for one camera and lens at one subject distance: the camera,\n"
-    "the panel's report (metres, one pixel as the circle of confusion), then the\n"
+    "the panel's report (with the circle of confusion and units in use), then the\n"
     "circle of confusion in use, the near and far limits of sharpness, the\n"
     "hyperfocal distance and the near limit when focused there, the\n"
     "magnification and the Airy disc, and up close the depth by wave optics\n"
@@ -62,10 +62,11 @@ int RunDof(int argc, char* argv[], std::FILE* out, std::FILE* err) {
         std::fprintf(err, "kadrel: --distance: the subject must be beyond the focal length\n");
         return 2;
     }
-    const DepthOfField report =
-        ComputeDepthOfField(PixelPitch(s), s.focal, s.xresol, s.yresol, s.aperture, d);
     const Preferences& p = options.preferences;
-    std::fprintf(out, "%s\n%s\n", ComposeCameraLine(s).c_str(), ComposeReport(report, d).c_str());
+    const DepthOfField report = ComputeDepthOfField(PixelPitch(s), s.focal, s.xresol, s.yresol,
+                                                    s.aperture, d, ReportCircle(p.coc, s));
+    std::fprintf(out, "%s\n%s\n", ComposeCameraLine(s).c_str(),
+                 ComposePanelReport(report, d, s, p.coc, p.units).c_str());
     std::fprintf(out, "\n%s\n", ComposeDetails(s, p.coc, p.units, d).c_str());
     return 0;
 }

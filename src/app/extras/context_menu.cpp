@@ -75,17 +75,18 @@ std::string CheckDistance(const FormField* fields, std::size_t, void* data) {
     return std::string();
 }
 
-// A distance beyond d max raises d max to the next whole metre at or above
-// it, and the graph follows as after a typed d max.
+// A distance beyond d max raises d max to the next whole metre (or foot) at or
+// above it, and the graph follows as after a typed d max.
 void HoldOnGraph(double d) {
     if (!(d > settings.dmax)) {
         return;
     }
-    float raised = static_cast<float>(std::ceil(d));
+    const double unit = preferences.units == Units::Imperial ? kFootMetres : 1;
+    float raised = static_cast<float>(std::ceil(d / unit) * unit);
     if (raised < d) {
         raised = std::nextafter(raised, FLT_MAX);  // past 2^24 metres a float skips whole metres
     }
-    SetCtrlVal(panelHandle, PANEL_DMAX, static_cast<double>(raised));
+    ShowDmax(raised);
     Redraw(panelHandle, PANEL_DMAX, EVENT_COMMIT, nullptr, 0, 0);
 }
 

@@ -11,12 +11,12 @@ int detailsText;
 
 namespace {
 
-constexpr int kWidth = 680;  // the hyperfocal line whole, in any units
-constexpr int kHeight = 330;
-// With pinned setups: the labels and four columns of 18 characters, twelve
+constexpr int kWidth = 680;   // the hyperfocal line whole, in any units
+constexpr int kHeight = 350;  // with the diffraction advice and the close-up line
+// With pinned setups: the labels and four columns of 18 characters, fifteen
 // lines more.
 constexpr int kComparingWidth = 760;
-constexpr int kComparingHeight = 430;
+constexpr int kComparingHeight = 490;
 
 bool comparingNow;  // the size the window has
 

@@ -136,6 +136,15 @@ double CocMillimetres(const CocChoice& choice, const Settings& s) {
     return std::isfinite(mm) && mm > 0 ? mm : std::nan("");
 }
 
+float ReportCircle(const CocChoice& choice, const Settings& settings) {
+    const double mm = CocMillimetres(choice, settings);
+    return std::isnan(mm) ? PixelPitch(settings) : static_cast<float>(mm);
+}
+
+bool IsOnePixel(const CocChoice& choice) {
+    return choice.kind == CocKind::Pixels && choice.value == 1;
+}
+
 std::string CocLabel(const CocChoice& choice, const Settings& settings) {
     std::string label = TextFormat("CoC %.4f mm", CocMillimetres(choice, settings));
     if (choice.kind != CocKind::Millimetres) {

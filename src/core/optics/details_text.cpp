@@ -17,8 +17,8 @@ struct Figures {
 };
 
 Figures FiguresAt(const Settings& s, const CocChoice& coc, double d) {
-    const DepthOfField report =
-        ComputeDepthOfField(PixelPitch(s), s.focal, s.xresol, s.yresol, s.aperture, d);
+    const DepthOfField report = ComputeDepthOfField(PixelPitch(s), s.focal, s.xresol, s.yresol,
+                                                    s.aperture, d, ReportCircle(coc, s));
     const double c = CocMillimetres(coc, s) / 1000;
     return {c, ComputeSharpZone(s, c, d, report), CocLabel(coc, s)};
 }
@@ -53,35 +53,41 @@ std::string WaveOptics(const SharpZone& z, Units units) {
            ": diffraction governs";
 }
 
-// The zone is out of reach once the disc is wider than the circle; the
-// marked stop at or below the limit is the smallest aperture that reaches it.
-std::string Diffraction(const SharpZone& z, double cocMetres, float aperture) {
-    std::string text =
-        TextFormat("Airy disc       %.2f \u00b5m (\u03bb 550 nm), %.2f \u00d7 the CoC",
-                   z.airy * 1e6, z.airy / cocMetres);
+// The disc grows with the f-number: it passes the circle from the limit on,
+// and two pixels, where softening shows at 100 %, from the f-number that
+// scales the limit by two pixels over the circle.
+std::string Diffraction(const SharpZone& z, double cocMetres, const Settings& s) {
+    const double twoPixels = 2 * PixelPitch(s) / 1000;
+    std::string text = TextFormat(
+        "Airy disc       %.2f \u00b5m (\u03bb 550 nm), %.2f \u00d7 the CoC\n"
+        "Diffraction     passes the CoC from f/%.1f, two pixels from f/%.1f",
+        z.airy * 1e6, z.airy / cocMetres, z.diffractionLimit,
+        z.diffractionLimit * twoPixels / cocMetres);
     if (!z.diffractionLimited) {
         return text;
     }
+    // Advice, not a verdict: the limits above are the thin lens's, and the
+    // marked stop at or below the limit is the smallest that keeps them.
     text += TextFormat(
-        "\nAt f/%.2f the Airy disc is larger than the circle of confusion: this\n"
-        "sharp zone cannot be reached at this aperture.",
-        static_cast<double>(aperture));
+        "\nAdvice          at f/%.2f diffraction blurs past the CoC:\n"
+        "                ",
+        static_cast<double>(s.aperture));
     const double widest = ThirdStopAtOrBelow(z.diffractionLimit);
     if (widest > 0) {
-        text += TextFormat(" It can at f/%.1f or wider.", widest);
+        text += TextFormat("f/%.1f or wider keeps the limits above.", widest);
     } else {
-        text += " It cannot at any marked aperture.";
+        text += "no marked stop keeps the limits above; a larger CoC would.";
     }
     return text;
 }
 
-// The report takes one pixel and an approximation that overstates the depth
-// by about the magnification; its excess is against the exact one-pixel depth.
+// The report takes an approximation that overstates the depth by about the
+// magnification; its excess is against the exact depth with the same circle.
 std::string ReportApproximation(const SharpZone& z, Units units) {
     std::string text =
-        "\nReport's depth  " + FormatDepth(z.reportDepth, units) + " (approximation, 1 px)";
-    if (std::isfinite(z.pixelDepth) && std::isfinite(z.reportDepth) && z.pixelDepth > 0) {
-        text += TextFormat(": %.1f %% more than exact", (z.reportDepth / z.pixelDepth - 1) * 100);
+        "\nReport's depth  " + FormatDepth(z.reportDepth, units) + " (approximation)";
+    if (std::isfinite(z.depth) && std::isfinite(z.reportDepth) && z.depth > 0) {
+        text += TextFormat(": %.1f %% more than exact", (z.reportDepth / z.depth - 1) * 100);
     }
     return text;
 }
@@ -106,11 +112,20 @@ std::string ComposeDetails(const Settings& s, const CocChoice& coc, Units units,
     text += "If focused at the hyperfocal distance (" + FormatDistance(z.hyperfocal, units) +
             "): sharp from " + FormatDistance(z.hyperfocalNear, units) + " to \u221e\n";
     text += Magnification(z, s.pupil) + "\n";
-    text += Diffraction(z, figures.coc, s.aperture);
+    text += Diffraction(z, figures.coc, s);
     if (z.closeUp) {
         text += ReportApproximation(z, units);
     }
     return text + WaveOptics(z, units);
+}
+
+std::string ComposePanelReport(const DepthOfField& r, double d, const Settings& s,
+                               const CocChoice& coc, Units units) {
+    std::string report = ComposeReport(r, d, units);
+    if (!IsOnePixel(coc)) {
+        report += "\n" + CocLabel(coc, s);
+    }
+    return report;
 }
 
 std::string ComposeCameraLine(const Settings& s) {
@@ -122,6 +137,8 @@ std::string ComposeCameraLine(const Settings& s) {
 std::string ComposePlainText(const Settings& s, const CocChoice& coc, Units units,
                              const std::string& report, double d) {
     const Figures figures = FiguresAt(s, coc, d);
-    return ComposeCameraLine(s) + "\n" + report + "\n" + figures.cocLabel + "\n" +
-           Limits(figures.zone, units) + "\n";
+    // Any circle but one pixel the report names itself, on its last line.
+    const std::string circle = IsOnePixel(coc) ? figures.cocLabel + "\n" : std::string();
+    return ComposeCameraLine(s) + "\n" + report + "\n" + circle + Limits(figures.zone, units) +
+           "\n";
 }

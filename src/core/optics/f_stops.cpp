@@ -1,6 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "core/optics/f_stops.h"
 
+namespace {
+
+// An f-number worked out from a stop's own figures lands a rounding off it.
+constexpr double kSameStop = 1e-9;
+
+}  // namespace
+
 const std::vector<double>& FullStops() {
     static const std::vector<double> stops{1.4, 2, 2.8, 4, 5.6, 8, 11, 16, 22};
     return stops;
@@ -15,7 +22,7 @@ const std::vector<double>& ThirdStops() {
 
 double ThirdStopAtOrAbove(double n) {
     for (double stop : ThirdStops()) {
-        if (stop >= n) {
+        if (stop >= n * (1 - kSameStop)) {
             return stop;
         }
     }
@@ -25,7 +32,7 @@ double ThirdStopAtOrAbove(double n) {
 double ThirdStopAtOrBelow(double n) {
     double below = 0;
     for (double stop : ThirdStops()) {
-        if (stop <= n) {
+        if (stop <= n * (1 + kSameStop)) {
             below = stop;
         }
     }

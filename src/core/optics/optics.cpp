@@ -22,6 +22,20 @@ float AngleOfView(double length, float focal) {
     return static_cast<float>(std::atan((length / 2) / focal) * kDegreesPerHalfRadian);
 }
 
+// The same rows with lengths in feet and inches, as the details write them,
+// and the field in decimal feet, as its area needs.
+std::string ImperialReport(const DepthOfField& r, double d) {
+    const double w = r.width / kFootMetres;
+    const double h = r.height / kFootMetres;
+    return "Hyperfocal dist." + FormatDistance(r.dh, Units::Imperial) + "\nObject distance " +
+           FormatDistance(d, Units::Imperial) +
+           TextFormat("\nScale           %.2f mm/pix\nField size WxH  %.2fx%.2f ft = %.2f ft\u00b2",
+                      r.scale, w, h, w * h) +
+           "\nRear dof        " + FormatDepth(r.rear, Units::Imperial) + "\nFront dof       " +
+           FormatDepth(r.front, Units::Imperial) + "\nDepth Of Field  " +
+           FormatDepth(r.dof, Units::Imperial);
+}
+
 }  // namespace
 
 Geometry ComputeGeometry(const Settings& s) {
@@ -54,8 +68,13 @@ double ScaleAt(float pixelsize, float focal, double d) {
 
 DepthOfField ComputeDepthOfField(float pixelsize, float focal, int xresol, int yresol,
                                  float aperture, double d) {
+    return ComputeDepthOfField(pixelsize, focal, xresol, yresol, aperture, d, pixelsize);
+}
+
+DepthOfField ComputeDepthOfField(float pixelsize, float focal, int xresol, int yresol,
+                                 float aperture, double d, float circle) {
     const double f = focal / 1000.0;
-    const double c = pixelsize / 1000.0;
+    const double c = circle / 1000.0;
     const double n = aperture;
     DepthOfField r{};
     r.scale = ScaleAt(pixelsize, focal, d);
@@ -78,7 +97,10 @@ DepthOfField ComputeDepthOfField(float pixelsize, float focal, int xresol, int y
     return r;
 }
 
-std::string ComposeReport(const DepthOfField& r, double d) {
+std::string ComposeReport(const DepthOfField& r, double d, Units units) {
+    if (units == Units::Imperial) {
+        return ImperialReport(r, d);
+    }
     return TextFormat(
         "Hyperfocal dist.%.2f m\n"
         "Object distance %.2f m\n"

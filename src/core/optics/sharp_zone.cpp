@@ -27,15 +27,12 @@ SharpZone ComputeSharpZone(const Settings& s, double coc, double d, const DepthO
 
     zone.hyperfocal = HyperfocalPrime(f, n, coc) + f;
     zone.hyperfocalNear = ExactLimits(f, n, coc, zone.hyperfocal).nearLimit;
-    zone.nearLimit = zone.farLimit = zone.depth = zone.pixelDepth = std::nan("");
-    zone.waveDepth = std::nan("");
+    zone.nearLimit = zone.farLimit = zone.depth = zone.waveDepth = std::nan("");
     if (zone.imaged) {
         const SharpLimits limits = ExactLimits(f, PupilAperture(f, n, s.pupil, d), coc, d);
         zone.nearLimit = limits.nearLimit;
         zone.farLimit = limits.farLimit;
         zone.depth = limits.farLimit - limits.nearLimit;
-        const SharpLimits pixelLimits = ExactLimits(f, n, PixelPitch(s) / 1000.0, d);
-        zone.pixelDepth = pixelLimits.farLimit - pixelLimits.nearLimit;
         zone.waveDepth =
             WaveDepth(EffectiveAperture(n, zone.magnification, s.pupil), zone.magnification);
     }

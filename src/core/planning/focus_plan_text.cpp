@@ -35,10 +35,12 @@ std::string ShotRow(const StackPlan& plan, std::size_t i, Units units) {
     const StackShot& s = plan.shots[i];
     const std::string step =
         i > 0 ? FormatDepth(std::fabs(s.focus - plan.shots[i - 1].focus), units) : "";
-    return Row({TextFormat("%5zu", i + 1), FormatDistance(s.focus, units),
-                FormatDistance(s.fromSensor, units), FormatDistance(s.nearLimit, units),
-                FormatDistance(s.farLimit, units), FormatDepth(s.farLimit - s.nearLimit, units),
-                step});
+    // The distances of a row in one unit; the depths are lengths of their own.
+    const Magnitude unit = SharedMagnitude({s.focus, s.fromSensor, s.nearLimit, s.farLimit}, units);
+    const auto distance = [&](double metres) { return FormatDistance(metres, units, unit); };
+    return Row({TextFormat("%5zu", i + 1), distance(s.focus), distance(s.fromSensor),
+                distance(s.nearLimit), distance(s.farLimit),
+                FormatDepth(s.farLimit - s.nearLimit, units), step});
 }
 
 std::string Table(const char* title, const StackPlan& plan, Units units, std::size_t maxRows) {

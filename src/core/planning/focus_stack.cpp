@@ -12,6 +12,9 @@
 namespace {
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
+// A limit within this share of the zone's end reaches it: the zone of one
+// frame, worked out and handed over exactly, is that frame's, not two.
+constexpr double kReach = 1e-9;
 
 // Halving [low, high], where reaches(high) holds, settles the lowest x where
 // it does to the last bit.
@@ -137,7 +140,7 @@ StackPlan PlanFocusStack(const StackZone& zone) {
     StackPlan plan;
     StackShot shot = ShotAt(zone, FocusForNearLimit(zone, zone.nearEnd));
     plan.shots.push_back(shot);
-    while (shot.farLimit < zone.farEnd) {
+    while (shot.farLimit < zone.farEnd * (1 - kReach)) {
         if (plan.shots.size() == kMaxShots) {
             return TooManyShots();
         }
@@ -160,7 +163,7 @@ StackPlan PlanHyperfocalBracket(const StackZone& zone) {
     StackShot shot =
         ShotAt(zone, HyperfocalPrime(zone.focal, zone.aperture, zone.coc) + zone.focal);
     plan.shots.push_back(shot);
-    while (shot.nearLimit > zone.nearEnd) {
+    while (shot.nearLimit > zone.nearEnd * (1 + kReach)) {
         if (plan.shots.size() == kMaxShots) {
             return TooManyShots();
         }

@@ -66,15 +66,31 @@ std::string ComposeComparison(const std::vector<std::string>& names,
         const double blur = figures[i].backgroundBlurMm;
         return std::isnan(blur) ? std::string("\u2013") : TextFormat("%.2f mm", blur);
     });
+    std::vector<DepthMatch> matches{{}};
+    for (std::size_t i = 1; i < n; ++i) {
+        matches.push_back(MatchDepth(setups[i], setups[0]));
+    }
     text += Row("Match depth", n, [&](std::size_t i) -> std::string {
+        const DepthMatch& m = matches[i];
         if (i == 0) {
             return "";
         }
-        const DepthMatch match = MatchDepth(setups[i], setups[0]);
-        if (match.aperture == 0) {
-            return "none";
+        if (m.matched) {
+            return ApertureText(setups[i].aperture) + ", matched";
         }
-        return ApertureText(match.aperture) + " at " + distance(match.distance);
+        return std::isnan(m.exact) ? "none" : TextFormat("f/%.3g needed", m.exact);
     });
+    text += Row("  framed at", n, [&](std::size_t i) {
+        return i == 0 ? std::string() : distance(matches[i].distance);
+    });
+    const auto stop = [&](std::size_t i, MarkedStop DepthMatch::*side) {
+        const MarkedStop& s = matches[i].*side;
+        if (i == 0 || s.aperture == 0) {
+            return std::string(i == 0 ? "" : "\u2013");
+        }
+        return ApertureText(s.aperture) + ": " + FormatDepth(s.depth, units);
+    };
+    text += Row("  stop below", n, [&](std::size_t i) { return stop(i, &DepthMatch::below); });
+    text += Row("  stop above", n, [&](std::size_t i) { return stop(i, &DepthMatch::above); });
     return text;
 }

@@ -25,20 +25,48 @@ SetupFigures ComputeSetupFigures(const ShotSetup& setup) {
     return figures;
 }
 
+namespace {
+
+// Within this share of the target's depth, a depth is the same to the eye.
+constexpr double kSameDepth = 0.01;
+
+double DepthAt(ShotSetup setup, double aperture) {
+    setup.aperture = aperture;
+    return ComputeSetupFigures(setup).depth;
+}
+
+// The f-number whose depth at the setup's distance is depth; +inf for a
+// depth without end, reached only past the hyperfocal f-number.
+double ExactAperture(const ShotSetup& setup, double depth) {
+    const double f = setup.focalMm / 1000;
+    const double s = setup.distance;
+    const double u = s - f;
+    const double hyperfocal =
+        std::isinf(depth) ? u : u * (s + std::sqrt(s * s + depth * depth)) / depth;
+    return f * f / (setup.cocMm / 1000 * hyperfocal);
+}
+
+}  // namespace
+
 DepthMatch MatchDepth(const ShotSetup& setup, const ShotSetup& target) {
     const SetupFigures goal = ComputeSetupFigures(target);
     ShotSetup moved = setup;
     moved.distance = setup.focalMm / 1000 * (1 + goal.fieldWidth * 1000 / setup.sensorWidthMm);
-    DepthMatch match{0, moved.distance};
-    if (std::isnan(goal.depth)) {
+    DepthMatch match{0, moved.distance, NAN, {0, NAN}, {0, NAN}, false};
+    if (std::isnan(goal.depth) || !(moved.distance > setup.focalMm / 1000)) {
         return match;
     }
+    match.exact = ExactAperture(moved, goal.depth);
     for (double stop : ThirdStops()) {
-        moved.aperture = stop;
-        if (ComputeSetupFigures(moved).depth >= goal.depth) {
+        const double depth = DepthAt(moved, stop);
+        if (depth >= goal.depth * (1 - kSameDepth)) {
             match.aperture = stop;
+            match.above = {stop, depth};
             break;
         }
+        match.below = {stop, depth};
     }
+    const double own = DepthAt(moved, setup.aperture);
+    match.matched = own == goal.depth || std::fabs(own - goal.depth) <= kSameDepth * goal.depth;
     return match;
 }

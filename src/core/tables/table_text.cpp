@@ -184,6 +184,21 @@ std::string CellText(const SharpLimits& cell, const DistanceFormat& format, cons
     return format(cell.nearLimit) + between + format(cell.farLimit);
 }
 
+std::vector<Magnitude> ColumnMagnitudes(const std::vector<DofTable>& tables, Units units) {
+    std::vector<Magnitude> magnitudes;
+    for (std::size_t j = 0; !tables.empty() && j < tables[0].apertures.size(); ++j) {
+        std::vector<double> column;
+        for (const DofTable& table : tables) {
+            for (const std::vector<SharpLimits>& row : table.cells) {
+                column.insert(column.end(), {row[j].nearLimit, row[j].farLimit});
+            }
+            column.push_back(table.hyperfocal[j]);
+        }
+        magnitudes.push_back(SharedMagnitude(column, units));
+    }
+    return magnitudes;
+}
+
 std::vector<std::string> CardHeader(const DofTable& table, const std::string& camera,
                                     const std::string& coc) {
     return {TextFormat("Depth of field, %g mm lens", table.focalMm), "Camera: " + camera,

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <vector>
 
 #include "core/text/text_format.h"
 
@@ -21,39 +22,82 @@ std::string NotFinite(double metres) {
     return metres > 0 ? "\u221e" : "-\u221e";
 }
 
-// Millimetres below the metre with one decimal, whichever way the text rounds.
-std::string Metric(double metres) {
+// A size of at least 100 rounded to a number of significant figures: 2190.
+double Significant(double size, int figures) {
+    const double unit = std::pow(10, std::floor(std::log10(size)) + 1 - figures);
+    return std::round(size / unit) * unit;
+}
+
+// One decimal of a millimetre below the metre; from 100 m on, four significant
+// figures at most, which is all the focal length and the circle carry.
+std::string Metric(double metres, Magnitude magnitude) {
     const double mm = metres * 1000;
-    if (std::fabs(std::round(mm * 10) / 10) < 1000) {
+    const double size = std::fabs(metres);
+    const bool small = magnitude == Magnitude::Either ? std::fabs(std::round(mm * 10) / 10) < 1000
+                                                      : magnitude == Magnitude::Small;
+    if (small) {
         return TextFormat("%.1f mm", mm);
     }
-    return TextFormat("%.2f m", metres);
+    if (size < 1 && magnitude == Magnitude::Large) {
+        return TextFormat("%.3f m", metres);
+    }
+    if (std::round(size * 100) < 10000) {
+        return TextFormat("%.2f m", metres);
+    }
+    if (std::round(size * 10) < 10000) {
+        return TextFormat("%.1f m", metres);
+    }
+    return TextFormat("%.0f m", std::copysign(Significant(size, 4), metres));
 }
 
-// The whole inches are rounded before they are split, so 71.77″ is 6′ 0″.
+const char* const kEighths[] = {"",       "\u215b", "\u00bc", "\u215c",
+                                "\u00bd", "\u215d", "\u00be", "\u215e"};
+
+// Below ten feet, inches to the nearest eighth; to a hundred feet, whole
+// inches; beyond, feet to three significant figures. Each is rounded before it
+// is split, so 71.99″ is 6′ 0″, never 5′ 12″.
 std::string FeetAndInches(double inches) {
-    const long whole = std::lround(std::fabs(inches));
-    return TextFormat("%s%ld%s %ld%s", inches < 0 ? "-" : "", whole / 12, kFeetSign, whole % 12,
-                      kInchSign);
+    const char* sign = inches < 0 ? "-" : "";
+    const double size = std::fabs(inches);
+    const long eighths = std::lround(size * 8);
+    if (eighths < 10 * 12 * 8) {
+        return TextFormat("%s%ld%s %ld%s%s", sign, eighths / 96, kFeetSign, eighths % 96 / 8,
+                          kEighths[eighths % 8], kInchSign);
+    }
+    const long whole = std::lround(size);
+    if (whole < 100 * 12) {
+        return TextFormat("%s%ld%s %ld%s", sign, whole / 12, kFeetSign, whole % 12, kInchSign);
+    }
+    return TextFormat("%s%.0f%s", sign, Significant(size / 12, 3), kFeetSign);
 }
 
-std::string Imperial(double metres, bool thousandths) {
-    const double inches = metres * 1000 / kInchMm;
+// Inches alone below the foot: to the eighth, under an inch with decimals.
+std::string Inches(double inches, bool thousandths) {
     const double size = std::fabs(inches);
     if (thousandths && std::round(size * 1000) < 1000) {
         return TextFormat("%.3f%s", inches, kInchSign);
     }
-    if (std::round(size * 100) < 1200) {
+    if (std::round(size * 100) < 100) {
         return TextFormat("%.2f%s", inches, kInchSign);
     }
-    return FeetAndInches(inches);
+    const long eighths = std::lround(size * 8);
+    return TextFormat("%s%ld%s%s", inches < 0 ? "-" : "", eighths / 8, kEighths[eighths % 8],
+                      kInchSign);
 }
 
-std::string Format(double metres, Units units, bool thousandths) {
+std::string Imperial(double metres, bool thousandths, Magnitude magnitude) {
+    const double inches = metres * 1000 / kInchMm;
+    const bool small = magnitude == Magnitude::Either ? std::lround(std::fabs(inches) * 8) < 96
+                                                      : magnitude == Magnitude::Small;
+    return small ? Inches(inches, thousandths) : FeetAndInches(inches);
+}
+
+std::string Format(double metres, Units units, bool thousandths, Magnitude magnitude) {
     if (!std::isfinite(metres)) {
         return NotFinite(metres);
     }
-    return units == Units::Metric ? Metric(metres) : Imperial(metres, thousandths);
+    return units == Units::Metric ? Metric(metres, magnitude)
+                                  : Imperial(metres, thousandths, magnitude);
 }
 
 bool AsciiLetter(char c) {
@@ -182,12 +226,22 @@ bool Length(const std::string& text, double bareMm, double* mm) {
 
 }  // namespace
 
-std::string FormatDistance(double metres, Units units) {
-    return Format(metres, units, false);
+std::string FormatDistance(double metres, Units units, Magnitude magnitude) {
+    return Format(metres, units, false, magnitude);
 }
 
 std::string FormatDepth(double metres, Units units) {
-    return Format(metres, units, true);
+    return Format(metres, units, true, Magnitude::Either);
+}
+
+Magnitude SharedMagnitude(const std::vector<double>& metres, Units units) {
+    for (double value : metres) {
+        if (std::isfinite(value) &&
+            std::fabs(value) * 1000 >= (units == Units::Metric ? 999.95 : kFootMm - kInchMm / 16)) {
+            return Magnitude::Large;
+        }
+    }
+    return Magnitude::Small;
 }
 
 bool ParseDistance(const std::string& text, Units units, bool allowInfinity, double* metres) {

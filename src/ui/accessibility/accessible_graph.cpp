@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The graph for assistive technology: a slider whose value is where the
-// active cursor stands along x. Its description is the control's own, often
-// a text message that reports on the cursor's position.
+// active cursor stands along x, read as the axis reads (times its gain). Its description is the
+// control's own, often a text message that reports on the cursor's position.
 #include <cmath>
 
 #include "accessibility/accessible_interfaces.h"
@@ -33,28 +33,28 @@ QString AccessibleGraph::text(QAccessible::Text t) const {
 
 QVariant AccessibleGraph::currentValue() const {
     const int index = graph()->activeCursor();
-    return index < 0 ? 0.0 : graph()->cursor(index).x;
+    return index < 0 ? 0.0 : graph()->cursor(index).x * graph()->xGain();
 }
 
 void AccessibleGraph::setCurrentValue(const QVariant& value) {
     bool ok = false;
     const double x = value.toDouble(&ok);
     if (ok) {
-        graph()->moveActiveCursorTo(x);
+        graph()->moveActiveCursorTo(x / graph()->xGain());
     }
 }
 
 QVariant AccessibleGraph::maximumValue() const {
-    return graph()->visibleScale(VAL_XAXIS).max;
+    return graph()->visibleScale(VAL_XAXIS).max * graph()->xGain();
 }
 
 QVariant AccessibleGraph::minimumValue() const {
-    return graph()->visibleScale(VAL_XAXIS).min;
+    return graph()->visibleScale(VAL_XAXIS).min * graph()->xGain();
 }
 
 // What one arrow key moves.
 QVariant AccessibleGraph::minimumStepSize() const {
-    const AxisScale x = graph()->visibleScale(VAL_XAXIS);
+    const AxisScale x = Scaled(graph()->visibleScale(VAL_XAXIS), graph()->xGain());
     return (x.max - x.min) / 100;
 }
 

@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <cmath>
+
 #include "controls/controls.h"
 #include "layout/text_layout.h"
 #include "widgets/command_button.h"
@@ -151,6 +153,12 @@ int ApplyToGraph(const Control& c, GraphWidget& graph, int attribute, const Attr
             break;
         case ATTR_GRAPH_BGCOLOR:
             graph.setSurroundColor(rgbColor(AsInt(value)));
+            break;
+        case ATTR_XAXIS_GAIN:
+            if (!(AsDouble(value) > 0) || !std::isfinite(AsDouble(value))) {
+                return fail(UIEBadValue, "an axis gain is a finite number above 0");
+            }
+            graph.setXGain(AsDouble(value));
             break;
         case ATTR_NUM_CURSORS:
             if (AsInt(value) < 0 || AsInt(value) > 10) {

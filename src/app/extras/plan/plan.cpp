@@ -5,6 +5,7 @@
 // aperture and cursor until it is closed; closing only hides it.
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "app/extras.h"
 #include "app/kadrel.h"
@@ -35,6 +36,40 @@ struct PlanControls {
 PlanControls plan;
 SidePlace placed;
 
+// What the plan put into a field: while the field still shows that text, it
+// stands for the exact value, not for the text read back.
+struct Prefilled {
+    int control;
+    std::string text;
+    double metres;
+};
+std::vector<Prefilled> prefilled;
+
+// The field's text as put there, in the units now chosen.
+void Prefill(int control, double metres) {
+    const std::string text = FormatDistance(metres, preferences.units);
+    SetCtrlVal(planHandle, control, text.c_str());
+    for (Prefilled& field : prefilled) {
+        if (field.control == control) {
+            field = {control, text, metres};
+            return;
+        }
+    }
+    prefilled.push_back({control, text, metres});
+}
+
+// A field still showing its prefilled text, and that value.
+const Prefilled* Untouched(int control) {
+    std::string text;
+    GetCtrlVal(planHandle, control, &text);
+    for (const Prefilled& field : prefilled) {
+        if (field.control == control && field.text == text) {
+            return &field;
+        }
+    }
+    return nullptr;
+}
+
 struct Field {
     int PlanControls::*control;
     const char* name;
@@ -64,16 +99,24 @@ double CircleMetres() {
     return CocMillimetres(preferences.coc, settings) / 1000;
 }
 
+// A typed distance, or the exact value behind a field still showing its prefill.
+bool ReadDistance(int control, const char* what, bool allowInfinity, double* metres,
+                  std::string* error) {
+    if (const Prefilled* field = Untouched(control)) {
+        *metres = field->metres;
+        return true;
+    }
+    return ReadWindowDistance(planHandle, control, what, allowInfinity, metres, error);
+}
+
 bool ReadRequest(PlanRequest* request, std::string* error) {
     int overlap = kDefaultOverlap;
     GetCtrlVal(planHandle, plan.overlap, &overlap);
     request->overlap = overlap / 100.0;
     request->focus = CursorDistance();
-    return ReadWindowDistance(planHandle, plan.nearEnd, "Near end", false, &request->nearEnd,
-                              error) &&
-           ReadWindowDistance(planHandle, plan.farEnd, "Far end", true, &request->farEnd, error) &&
-           ReadWindowDistance(planHandle, plan.blurAt, "Blur of a point at", true, &request->blurAt,
-                              error);
+    return ReadDistance(plan.nearEnd, "Near end", false, &request->nearEnd, error) &&
+           ReadDistance(plan.farEnd, "Far end", true, &request->farEnd, error) &&
+           ReadDistance(plan.blurAt, "Blur of a point at", true, &request->blurAt, error);
 }
 
 // The plan for the fields as they are, with at most maxRows per table (0: all).
@@ -91,7 +134,13 @@ std::string PlanText(std::size_t maxRows, FocusPlan* planned = nullptr) {
            ZoneRailText(settings, preferences.coc, preferences.units, request);
 }
 
+// Untouched fields follow a change of units.
 void ShowPlan() {
+    for (const Prefilled& field : prefilled) {
+        if (Untouched(field.control) != nullptr) {
+            Prefill(field.control, field.metres);
+        }
+    }
     SetCtrlVal(planHandle, plan.text, PlanText(kShownRows).c_str());
 }
 
@@ -168,10 +217,9 @@ void DefaultZone() {
     const double f = settings.focal / 1000.0;
     const double d = CursorDistance();
     const SharpLimits zone = ExactLimits(f, settings.aperture, CircleMetres(), d);
-    const std::string farEnd = FormatDistance(zone.farLimit, preferences.units);
-    SetCtrlVal(planHandle, plan.nearEnd, FormatDistance(zone.nearLimit, preferences.units).c_str());
-    SetCtrlVal(planHandle, plan.farEnd, farEnd.c_str());
-    SetCtrlVal(planHandle, plan.blurAt, farEnd.c_str());
+    Prefill(plan.nearEnd, zone.nearLimit);
+    Prefill(plan.farEnd, zone.farLimit);
+    Prefill(plan.blurAt, zone.farLimit);
     SetCtrlVal(planHandle, plan.overlap, kDefaultOverlap);
 }
 
@@ -201,4 +249,5 @@ void ClosePlan() {
         DiscardPanel(planHandle);
     }
     planHandle = 0;
+    prefilled.clear();
 }

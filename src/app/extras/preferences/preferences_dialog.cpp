@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The Preferences dialog: units and circle of confusion, saved at once in
-// preferences.ini; the figures beside the report follow, the report does not.
+// preferences.ini; the panel's report, its graph and d max follow, and every
+// window beside it.
 #include "app/extras.h"
 #include "app/kadrel.h"
 #include "app/kadrel_uir.h"
@@ -15,9 +16,9 @@ const char* const kCircles[] = {"1 px",   "2 px",     "d/1500",   "d/1730",
                                 "d/1000", "0.030 mm", "0.019 mm", "print 297 mm at 500 mm"};
 
 const char kMessage[] =
-    "These choices shape the figures beside the report: the details window, the "
-    "copied text and the command line. The panel's report always uses metres and "
-    "one pixel.\n\n"
+    "These choices shape the panel's report, its graph's distances and d max, and "
+    "every figure beside them: the details, plan and table windows, the copied text "
+    "and the command line. kadrel.ini keeps metres whatever is shown.\n\n"
     "The circle of confusion is the largest blur still seen as a point. Give it in "
     "pixels (0.5 to 10 px), as the sensor diagonal over a number (d/1500 gives the "
     "0.03 mm of full-frame tables; d/1730 and d/1000 are common too), in "
@@ -58,5 +59,6 @@ void OpenPreferences() {
     ParseUnits(fields[kUnitsField].value, &preferences.units);
     ParseCoc(fields[kCocField].value, &preferences.coc);
     WritePreferencesFile();
-    Cursor(panelHandle, 0, EVENT_COMMIT, nullptr, 0, 0);  // the figures follow
+    ShowDmax(settings.dmax);                              // in the units now chosen
+    Redraw(panelHandle, 0, EVENT_COMMIT, nullptr, 0, 0);  // the panel and the windows follow
 }

@@ -5,6 +5,7 @@
 
 #include "app/extras.h"
 #include "app/kadrel.h"
+#include "app/preferences.h"
 #include "app/tables.h"
 #include "core/tables/table_text.h"
 #include "core/text/text_format.h"
@@ -22,8 +23,10 @@ int headerText;
 int tableControl;
 int doneText;  // where the last export went, or why it did not
 
-// The camera the table was last made for: a new one remakes it.
+// The camera and the preferences the table was last made for: a change of
+// either remakes it.
 Settings shown;
+Preferences shownPreferences;
 
 std::string ListText(const std::vector<double>& values, std::string (*text)(double)) {
     std::string list;
@@ -163,6 +166,10 @@ bool SameCamera(const Settings& a, const Settings& b) {
            a.yresol == b.yresol && a.focal == b.focal;
 }
 
+bool SamePreferences(const Preferences& a, const Preferences& b) {
+    return a.units == b.units && CocText(a.coc) == CocText(b.coc);
+}
+
 }  // namespace
 
 void OpenTableWindow() {
@@ -181,6 +188,7 @@ void RefreshTableWindow() {
         return;
     }
     shown = settings;
+    shownPreferences = preferences;
     const std::vector<DofTable> tables = BuildTables();
     const std::vector<std::string> header = CardHeader(tables[0], CameraText(), CocText());
     std::string text = "Depth of field, " + ListText(TableFocals(), Number) + " mm";
@@ -192,19 +200,26 @@ void RefreshTableWindow() {
     for (double n : tables[0].apertures) {
         columns.push_back(ApertureText(n));
     }
+    // One unit down each column, the focus distances' included.
+    const Units units = TableUnits();
+    const std::vector<Magnitude> magnitudes = ColumnMagnitudes(tables, units);
+    const auto inColumn = [&](std::size_t j) {
+        return [&, j](double metres) { return FormatDistance(metres, units, magnitudes[j]); };
+    };
     for (const DofTable& table : tables) {
         const std::string lens =
             tables.size() > 1 ? Number(table.focalMm) + " mm, " : std::string();
+        const Magnitude side = SharedMagnitude(table.distances, units);
         for (std::size_t i = 0; i < table.distances.size(); ++i) {
-            rows.push_back(lens + DistanceText(table.distances[i]));
-            for (const SharpLimits& cell : table.cells[i]) {
-                cells.push_back(CellText(cell, DistanceText, " \u2013 "));
+            rows.push_back(lens + FormatDistance(table.distances[i], units, side));
+            for (std::size_t j = 0; j < table.cells[i].size(); ++j) {
+                cells.push_back(CellText(table.cells[i][j], inColumn(j), " \u2013 "));
             }
         }
         for (double share : {1.0, 0.5}) {
             rows.push_back(lens + (share == 1 ? "H" : "H/2"));
-            for (double h : table.hyperfocal) {
-                cells.push_back(DistanceText(h * share));
+            for (std::size_t j = 0; j < table.hyperfocal.size(); ++j) {
+                cells.push_back(inColumn(j)(table.hyperfocal[j] * share));
             }
         }
     }
@@ -212,7 +227,8 @@ void RefreshTableWindow() {
 }
 
 void FollowCamera() {
-    if (tableHandle != 0 && !SameCamera(settings, shown)) {
+    if (tableHandle != 0 &&
+        !(SameCamera(settings, shown) && SamePreferences(preferences, shownPreferences))) {
         RefreshTableWindow();
     }
 }

@@ -59,6 +59,11 @@ std::string VersionText();
 // Settings file, start-up values, first recalculation.
 int InitPanel();
 
+// d max in the units of the preferences (metres or feet), and back in metres:
+// kadrel.ini keeps metres whatever is shown.
+void ShowDmax(float metres);
+float ShownDmax();
+
 // Control callbacks; each acts on the commit event only and returns 0.
 int Redraw(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
 int Cursor(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);

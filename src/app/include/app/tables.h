@@ -58,7 +58,7 @@ std::string PrintTables(int panel, std::string* file);
 // The table window (Ctrl+T): made on first use; it follows the panel's camera.
 void OpenTableWindow();
 void RefreshTableWindow();
-void FollowCamera();  // after each recalculation: remade when the camera changed
+void FollowCamera();  // after each recalculation: remade when the camera or preferences changed
 void CloseTableWindow();
 extern int tableHandle;  // 0 while there is none
 

@@ -151,6 +151,7 @@ enum Attribute {
     ATTR_GRID_COLOR = 903,     // int RGB
     ATTR_GRAPH_BGCOLOR = 904,  // int RGB
     ATTR_NUM_CURSORS = 905,    // int
+    ATTR_XAXIS_GAIN = 906,     // double: the x axis's ticks read value × gain (1)
 
     // graph cursors
     ATTR_CURSOR_COLOR = 950,    // int RGB

@@ -70,6 +70,10 @@ AxisScale FixedScale(double min, double max) {
     return {Finite(min), Finite(max), round.step};
 }
 
+AxisScale Scaled(const AxisScale& scale, double gain) {
+    return {scale.min * gain, scale.max * gain, scale.step * gain};
+}
+
 std::vector<double> Ticks(const AxisScale& scale) {
     std::vector<double> ticks;
     if (!(scale.step > 0) || !std::isfinite(scale.step)) {

@@ -20,6 +20,9 @@ AxisScale RoundScale(double lo, double hi);
 // A scale for a range kept as it is, with round ticks inside it.
 AxisScale FixedScale(double min, double max);
 
+// The scale as read in other units: every value times gain.
+AxisScale Scaled(const AxisScale& scale, double gain);
+
 // The tick values of a scale; never more than a few dozen.
 std::vector<double> Ticks(const AxisScale& scale);
 // A tick's label with just the decimals the step needs: "0.5", "10", "2e+08".

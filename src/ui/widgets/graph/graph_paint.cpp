@@ -86,7 +86,7 @@ const GraphWidget::LabelWidths& GraphWidget::labelWidths(const AxisScale& scale,
 // of the label centred under its end.
 QRectF GraphWidget::plotArea() const {
     const QFontMetrics fm(font());
-    const LabelWidths& x = labelWidths(visibleScale(VAL_XAXIS), xLabels_);
+    const LabelWidths& x = labelWidths(Scaled(visibleScale(VAL_XAXIS), xGain_), xLabels_);
     const LabelWidths& y = labelWidths(visibleScale(VAL_LEFT_YAXIS), yLabels_);
     const double left = std::max(fm.height() + y.widest + 2 * kTickLength + 4.0, x.first / 2.0 + 1);
     const double bottom = 2 * fm.height() + kTickLength + 6;
@@ -195,7 +195,7 @@ void GraphWidget::paintTicks(QPainter& painter, const Frame& frame) const {
         painter.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
         painter.setPen(text);
         painter.drawLine(QPointF(x, area.bottom()), QPointF(x, area.bottom() + kTickLength));
-        const QString label = QString::fromStdString(TickLabel(tick, sx));
+        const QString label = QString::fromStdString(TickLabel(tick * xGain_, Scaled(sx, xGain_)));
         painter.drawText(QRectF(x - 40, area.bottom() + kTickLength, 80, fm.height()),
                          Qt::AlignHCenter | Qt::AlignTop, label);
     }

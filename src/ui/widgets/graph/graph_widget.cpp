@@ -60,6 +60,12 @@ void GraphWidget::setAxis(int axis, const Axis& settings) {
     update();
 }
 
+void GraphWidget::setXGain(double gain) {
+    xGain_ = gain;
+    clampCursors();
+    redrawAxes();
+}
+
 void GraphWidget::dataRange(int axis, double* lo, double* hi) const {
     *lo = INFINITY;
     *hi = -INFINITY;
@@ -77,15 +83,16 @@ void GraphWidget::dataRange(int axis, double* lo, double* hi) const {
 
 AxisScale GraphWidget::visibleScale(int axis) const {
     const Axis& a = axes_[axis];
+    const double gain = axis == VAL_XAXIS ? xGain_ : 1;
     // Plots lie on the left y axis; the right one keeps its manual range.
     if (a.mode == VAL_AUTOSCALE && axis != VAL_RIGHT_YAXIS) {
         double lo, hi;
         dataRange(axis, &lo, &hi);
         if (lo <= hi) {
-            return RoundScale(lo, hi);
+            return Scaled(RoundScale(lo * gain, hi * gain), 1 / gain);
         }
     }
-    return FixedScale(a.min, a.max);
+    return Scaled(FixedScale(a.min * gain, a.max * gain), 1 / gain);
 }
 
 int GraphWidget::addLine(double x1, double y1, double x2, double y2, QColor color) {
@@ -123,7 +130,7 @@ void GraphWidget::moveCursor(int index, double x, double y) {
     c.x = Clamp(x, visibleScale(VAL_XAXIS));
     c.y = Clamp(y, visibleScale(c.yAxis));
     if (c.x != before && index == activeCursor()) {
-        announceValue(this, c.x);
+        announceValue(this, c.x * xGain_);
     }
     update();
 }

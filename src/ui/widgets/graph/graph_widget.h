@@ -45,6 +45,10 @@ class GraphWidget : public QWidget {
     void setSurroundColor(QColor color);
     void setAxisNames(const QString& x, const QString& y);
     void setAxis(int axis, const Axis& settings);
+    // The x axis read in other units: its ticks fall on round values of
+    // x × gain and are labelled so; positions stay in axis units.
+    void setXGain(double gain);
+    double xGain() const { return xGain_; }
     Axis axis(int axis) const { return axes_[axis]; }
     AxisScale visibleScale(int axis) const;
 
@@ -121,6 +125,7 @@ class GraphWidget : public QWidget {
     QColor gridColor_{Qt::white};
     QColor surroundColor_{0xF0F0F0};
     QString xName_;
+    double xGain_ = 1;
     QString yName_;
     bool dragging_ = false;
     bool moved_ = false;

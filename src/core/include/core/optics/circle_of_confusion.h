@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-// The circle of confusion: the largest blur spot still taken as sharp. The
-// panel's report always uses one pixel; every other figure uses the choice
-// made in the preferences, which is kept as chosen (2 px, d/1500, …) and
-// worked out in millimetres for the camera at hand.
+// The circle of confusion: the largest blur spot still taken as sharp. Every
+// figure, the panel's report included, uses the choice made in the
+// preferences, which is kept as chosen (2 px, d/1500, …) and worked out in
+// millimetres for the camera at hand; out of the box it is one pixel.
 #pragma once
 
 #include <string>
@@ -29,6 +29,14 @@ std::string CocText(const CocChoice& choice);
 // The circle in millimetres for this camera; NaN when the camera gives none
 // (no pixels, no sensor).
 double CocMillimetres(const CocChoice& choice, const Settings& settings);
+
+// The circle as the report takes it, in mm rounded to a float: one pixel is
+// then the pixel pitch itself, as the report has always had it; a camera
+// without a circle falls back to it.
+float ReportCircle(const CocChoice& choice, const Settings& settings);
+
+// The choice out of the box, one pixel, with which the panel looks as it always has.
+bool IsOnePixel(const CocChoice& choice);
 
 // What is shown beside a figure that depends on the circle:
 // "CoC 0.0180 mm = d/1500", or "CoC 0.0300 mm" for a length chosen as such.

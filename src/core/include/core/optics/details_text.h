@@ -17,11 +17,18 @@
 // the report's approximation against the exact depth.
 std::string ComposeDetails(const Settings& settings, const CocChoice& coc, Units units, double d);
 
+// The panel's report r for the subject at d in the chosen units, and under it,
+// for any circle but one pixel, the circle it takes (r must be worked out
+// with ReportCircle).
+std::string ComposePanelReport(const DepthOfField& r, double d, const Settings& settings,
+                               const CocChoice& coc, Units units);
+
 // Sensor in mm and pixels, focal length and f-number, as the fields show them.
 std::string ComposeCameraLine(const Settings& settings);
 
-// The camera line, the report as shown, then the circle in use and the near
-// and far limits.
+// The camera line, the report as shown, then the circle in use (unless the
+// report names it, as it does any circle but one pixel) and the near and far
+// limits.
 std::string ComposePlainText(const Settings& settings, const CocChoice& coc, Units units,
                              const std::string& report, double d);
 

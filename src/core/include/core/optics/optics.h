@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Camera and lens arithmetic, free of any user interface: the sensor's
 // geometry, the scale line, and depth of field at a subject distance, with
-// one pixel as the circle of confusion (thin-lens model).
+// one pixel as the circle of confusion unless another is given (thin-lens
+// model).
 //
 // Arithmetic runs in double precision from the single-precision settings; a
 // result is rounded to float where the program keeps it, and later steps use
@@ -9,6 +10,8 @@
 #pragma once
 
 #include <string>
+
+#include "core/text/units.h"
 
 struct Settings {
     float xsize = 22.5f;    // sensor width, mm
@@ -64,6 +67,11 @@ struct DepthOfField {
 
 DepthOfField ComputeDepthOfField(float pixelsize, float focal, int xresol, int yresol,
                                  float aperture, double d);
+// The same with another circle of confusion (mm) in the hyperfocal distance
+// and the depths; the scale and the field stay those of one pixel.
+DepthOfField ComputeDepthOfField(float pixelsize, float focal, int xresol, int yresol,
+                                 float aperture, double d, float circle);
 
-// The seven-line report for the subject distance d, whole however long.
-std::string ComposeReport(const DepthOfField& dof, double d);
+// The seven-line report for the subject distance d, whole however long; in
+// imperial units its lengths are in feet and inches, the field in feet.
+std::string ComposeReport(const DepthOfField& dof, double d, Units units = Units::Metric);

@@ -27,8 +27,7 @@ struct SharpZone {
     double airy;               // m: Airy disc diameter 2.44 λ N, effective N
     double diffractionLimit;   // f-number at which the disc is as wide as the circle
     bool diffractionLimited;   // the disc is wider than the circle: the zone is out of reach
-    double reportDepth;        // m: the report's total depth, its approximation with one pixel
-    double pixelDepth;         // m: the exact depth with one pixel, which that approximates
+    double reportDepth;        // m: the report's total depth, which approximates depth
     double waveDepth;          // m: the depth by wave optics; NaN without an image
 };
 

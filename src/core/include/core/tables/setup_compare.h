@@ -26,13 +26,24 @@ struct SetupFigures {
 // NaN figures when the focus is not beyond the focal length.
 SetupFigures ComputeSetupFigures(const ShotSetup& setup);
 
-struct DepthMatch {
-    double aperture;  // a marked third stop; 0 when none is deep enough
-    double distance;  // m: where the setup frames what the target frames
+// A marked stop beside the exact f-number, and the depth it gives.
+struct MarkedStop {
+    double aperture;  // 0 when there is none on that side
+    double depth;     // m
 };
 
-// The aperture that gives setup at least target's depth of field at the same
-// framing: setup moved to the distance where its field is as wide as
-// target's (the same magnification on the same sensor), then the first third
-// stop whose depth reaches target's.
+struct DepthMatch {
+    double aperture;   // a marked third stop; 0 when none is deep enough
+    double distance;   // m: where the setup frames what the target frames
+    double exact;      // the f-number that gives target's depth there; NaN for none
+    MarkedStop below;  // the marked stop under the exact one
+    MarkedStop above;  // the marked stop at or over it: aperture above
+    bool matched;      // the setup's own aperture gives target's depth within 1 %
+};
+
+// The aperture that gives setup target's depth of field at the same framing:
+// setup moved to the distance where its field is as wide as target's (the
+// same magnification on the same sensor), then the first third stop whose
+// depth reaches target's, or falls short of it by 1 % at most. From depth = 2H′s(s − f)/(H′² − (s −
+// f)²) the exact f-number is f²/(c H′) with H′ = (s − f)(s + √(s² + depth²))/depth.
 DepthMatch MatchDepth(const ShotSetup& setup, const ShotSetup& target);

@@ -19,6 +19,10 @@ std::string ApertureText(double n);
 // where the focus leaves no image.
 std::string CellText(const SharpLimits& cell, const DistanceFormat& format, const char* between);
 
+// One unit per aperture column of cards that share their apertures: the unit
+// its limits and hyperfocal distances share.
+std::vector<Magnitude> ColumnMagnitudes(const std::vector<DofTable>& tables, Units units);
+
 // The header every page carries: what the card is for, as lines.
 std::vector<std::string> CardHeader(const DofTable& table, const std::string& camera,
                                     const std::string& coc);

@@ -6,14 +6,29 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 enum class Units { Metric, Imperial };
 
-// "∞" for infinity, "–" for not a number. Metric: "2.34 m" from 1 m, "399.7 mm"
-// below. Imperial: feet and inches from one foot, the total rounded to the
-// inch first ("6′ 0″", never "5′ 12″"), inches with two decimals below
-// ("11.25″").
-std::string FormatDistance(double metres, Units units);
+constexpr double kFootMetres = 0.3048;  // exactly
+
+// The unit of a distance: millimetres or inches (Small), metres or feet and
+// inches (Large), or whichever suits the one figure (Either).
+enum class Magnitude { Either, Small, Large };
+
+// "∞" for infinity, "–" for not a number. Metric: "399.7 mm" below 1 m, then
+// "2.34 m", "668.9 m" from 100 m and "4774 m" from 1000 m: never more than
+// four significant figures there. Imperial: from one foot, feet and inches to
+// the eighth below 10 ft ("3′ 11⅝″"), whole inches below 100 ft ("32′ 10″"),
+// then feet to three significant figures ("1000′"), each rounded before it
+// is split ("6′ 0″", never "5′ 12″"); below, inches to the eighth ("11⅝″"),
+// under an inch with two decimals ("0.20″"). A figure held to Large below
+// its unit reads "0.625 m" or "0′ 11⅝″".
+std::string FormatDistance(double metres, Units units, Magnitude magnitude = Magnitude::Either);
+
+// The one unit for figures shown together (a table column, a row of the
+// plan): Large once any finite one rounds to a metre or a foot.
+Magnitude SharedMagnitude(const std::vector<double>& metres, Units units);
 
 // As FormatDistance, but imperial depths under an inch are given in
 // thousandths of an inch ("0.125″").
