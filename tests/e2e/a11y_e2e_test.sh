@@ -41,7 +41,7 @@ expect 'Xresol' value=3504 min=100 max=2.14748e+09 step=1 text=3504 description=
 expect 'Yresol' value=2336 min=100 max=2.14748e+09 step=1 text=2336 description=pixels
 expect 'Focal length (mm)' value=24 min=10 max=2000 step=1 text=24.00
 expect 'Aperture F' value=3.5 min=1 max=50 step=1 text=3.50 description=f-number
-expect 'd max' value=10 min=1 max=inf step=1 text=10.00 description=metres
+expect 'd max' value=10 min=1 max=1e+09 step=1 text=10.00 description=metres
 # Results: read-only, with the values the panel shows.
 expect 'ratio X/Y' role='spin button' value=1.5 text=1.50 readonly=1 editable=0
 expect 'diagonal' value=27.0416 text=27.04 readonly=1 description=millimetres
