@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "model/model.h"
+#include "widgets/plain_label.h"
 
 namespace ui {
 namespace {
@@ -72,7 +73,7 @@ int PromptPopupChoice(const char* title, const char* message, const char* const*
     QDialog dialog(QApplication::activeWindow());
     dialog.setWindowTitle(QString::fromUtf8(title ? title : ""));
     auto* layout = new QVBoxLayout(&dialog);
-    auto* label = new QLabel(QString::fromUtf8(message ? message : ""));
+    QLabel* label = newPlainLabel(QString::fromUtf8(message ? message : ""));
     auto* search = new QLineEdit;
     search->setPlaceholderText(QObject::tr("Search"));
     search->setAccessibleName(QObject::tr("Search"));

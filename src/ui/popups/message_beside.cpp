@@ -13,6 +13,7 @@
 
 #include "model/model.h"
 #include "popups/popup_place.h"
+#include "widgets/plain_label.h"
 
 using namespace ui;
 
@@ -28,8 +29,7 @@ int MessagePopupBeside(int panel, int control, const char* title, const char* me
     QWidget* window = p->widget->window();
     QDialog dialog(window);
     dialog.setWindowTitle(QString::fromUtf8(title));
-    auto* text = new QLabel(QString::fromUtf8(message));
-    text->setTextFormat(Qt::PlainText);
+    QLabel* text = newPlainLabel(QString::fromUtf8(message));
     text->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* scroll = new QScrollArea;
     scroll->setFrameShape(QFrame::NoFrame);

@@ -21,6 +21,10 @@
 //
 // One thread: callbacks run on the thread that called RunUserInterface, one at
 // a time. A value set by the program never raises an event.
+//
+// Text handed to the runtime (values, labels, messages, tooltips, menu items)
+// is shown as written, never read as markup. What the user types into a
+// string field, a form or a text prompt stops at 500 characters.
 #pragma once
 
 #include <climits>
