@@ -14,6 +14,7 @@
 #include "core/planning/focus_plan.h"
 #include "core/planning/stack_csv.h"
 #include "core/settings/whole_file.h"
+#include "core/text/text_format.h"
 
 int planHandle;
 
@@ -23,6 +24,8 @@ constexpr int kWidth = 760;
 constexpr int kHeight = 640;
 constexpr std::size_t kShownRows = 12;  // per table; the copy and the CSV have every shot
 constexpr int kDefaultOverlap = 10;     // per cent
+// Beyond this a finite distance only makes the figures too long to read.
+constexpr double kFarthest = 1e6;  // m
 
 struct PlanControls {
     int nearEnd;
@@ -63,15 +66,17 @@ double CircleMetres() {
     return CocMillimetres(preferences.coc, settings) / 1000;
 }
 
-// A typed distance, or why it is none.
+// A typed distance up to 1000 km, or why it is none.
 bool ReadDistance(int control, const char* what, bool allowInfinity, double* metres,
                   std::string* error) {
     std::string text;
     GetCtrlVal(planHandle, control, &text);
-    if (ParseDistance(text, preferences.units, allowInfinity, metres)) {
+    const bool read = ParseDistance(text, preferences.units, allowInfinity, metres);
+    if (read && !(*metres > kFarthest && std::isfinite(*metres))) {
         return true;
     }
-    *error = std::string(what) + ": \"" + text + "\" is not a distance" +
+    *error = std::string(what) + ": \"" + Excerpt(text) + "\" is " +
+             (read ? "farther than 1000 km" : "not a distance") +
              (allowInfinity ? " (\u221e allowed)." : ".");
     return false;
 }

@@ -46,7 +46,7 @@ void AskList(const char* message, const std::vector<double>& current, std::strin
     if (typed.find_first_not_of(" \t") == std::string::npos) {
         values->clear();
     } else if (!ParseList(typed, item, values)) {
-        MessagePopup("kadrel", ("Not a list the table can take:\n" + typed).c_str());
+        MessagePopup("kadrel", ("Not a list the table can take:\n" + Excerpt(typed)).c_str());
         return;
     }
     RefreshTableWindow();
