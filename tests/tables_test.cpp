@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QInputDialog>
+#include <QKeySequence>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
@@ -11,6 +12,7 @@
 #include <QTemporaryDir>
 
 #include <fstream>
+#include <set>
 #include <sstream>
 
 #include "app/extras.h"
@@ -105,6 +107,7 @@ class TablesTest : public ExtrasAppTest {
     void TearDown() override {
         CloseTableWindow();
         CloseDetails();
+        ClosePlan();
         pins.clear();
         tableChoice = {};
         ExtrasAppTest::TearDown();
@@ -299,6 +302,91 @@ TEST_F(TablesTest, PinnedSetupsComparedInTheDetails) {
     pins.clear();
     PlaceCursor(3);
     EXPECT_EQ(DetailsText().find("Match depth"), std::string::npos);
+}
+
+// The Alt keys a window's buttons and captions offer.
+QStringList Mnemonics(QWidget* window) {
+    QStringList keys;
+    for (const QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+        keys << QKeySequence::mnemonic(button->text()).toString();
+    }
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+        keys << (label->buddy() ? QKeySequence::mnemonic(label->text()).toString() : QString());
+    }
+    keys.removeAll(QString());
+    return keys;
+}
+
+// The Alt keys of the dialog that open() shows, which is then left.
+QStringList ModalMnemonics(const std::function<void()>& open) {
+    QStringList keys;
+    OnNextPopup([&keys] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (dialog == nullptr) {
+            return false;
+        }
+        keys = Mnemonics(dialog);
+        QMetaObject::invokeMethod(dialog, "reject");
+        return true;
+    });
+    open();
+    return keys;
+}
+
+// No Alt key is offered twice in one window, as Alt+C was by "Export CSV"
+// and "Close": a key that only moves the focus presses nothing.
+TEST_F(TablesTest, EachWindowsMnemonicsAreUnique) {
+    const std::pair<const char*, std::function<QStringList()>> windows[] = {
+        {"panel", [] { return Mnemonics(Widget("XMM")->window()); }},
+        {"details",
+         [] {
+             OpenDetails();
+             return Mnemonics(Window("kadrel details"));
+         }},
+        {"plan",
+         [] {
+             OpenPlan();
+             return Mnemonics(Window("kadrel plan"));
+         }},
+        {"table",
+         [] {
+             OpenTableWindow();
+             return Mnemonics(Window("kadrel depth-of-field table"));
+         }},
+        {"preferences", [] { return ModalMnemonics(OpenPreferences); }},
+        {"subject distance", [] { return ModalMnemonics(AskSubjectDistance); }},
+        {"table's list", [] { return ModalMnemonics([] { TableButton("Apertures")->click(); }); }},
+    };
+    for (const auto& [name, mnemonics] : windows) {
+        const QStringList keys = mnemonics();
+        QStringList unique = keys;
+        unique.removeDuplicates();
+        EXPECT_EQ(unique.join(" ").toStdString(), keys.join(" ").toStdString()) << name;
+        EXPECT_FALSE(keys.isEmpty() && std::string(name) != "table's list") << name;
+    }
+}
+
+// Tab and Shift+Tab leave the table for the buttons, and reach every one of
+// them; the arrows move among the cells.
+TEST_F(TablesTest, TabLeavesTheTableAndReachesEveryButton) {
+    OpenTableWindow();
+    QWidget* window = Window("kadrel depth-of-field table");
+    QApplication::setActiveWindow(window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    Table()->setFocus();
+    Table()->setCurrentCell(0, 0);
+    QTest::keyClick(Table(), Qt::Key_Right);
+    EXPECT_EQ(Table()->currentColumn(), 1);
+    std::set<QWidget*> reached;
+    for (int i = 0; i < 20 && reached.count(Table()) == 0; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        reached.insert(QApplication::focusWidget());
+    }
+    for (QPushButton* button : window->findChildren<QPushButton*>()) {
+        EXPECT_EQ(reached.count(button), 1u) << button->text().toStdString();
+    }
+    QTest::keyClick(Table(), Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_NE(QApplication::focusWidget(), Table());
 }
 
 }  // namespace

@@ -128,7 +128,7 @@ void FillTable(int window) {
     SideWindowButton(window, "__Apertures\u2026", 128, 90, AskApertures);
     SideWindowButton(window, "__Distances\u2026", 224, 90, AskDistances);
     SideWindowButton(window, "Export __PDF\u2026", 360, 100, ExportPdf);
-    SideWindowButton(window, "Export __CSV\u2026", 466, 100, ExportCsv);
+    SideWindowButton(window, "Export C__SV\u2026", 466, 100, ExportCsv);
     SideWindowButton(window, "P__rint\u2026", 572, 80, Print);
 }
 
