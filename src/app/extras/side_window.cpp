@@ -19,6 +19,8 @@ int HideSideWindow(int panel, int, int event, void*, int, int) {
     return 0;
 }
 
+}  // namespace
+
 int SideWindowKeys(int panel, int, int event, void*, int key, int) {
     if (event == EVENT_SHORTCUT && key == kCloseKey) {
         HidePanel(panel);
@@ -27,8 +29,6 @@ int SideWindowKeys(int panel, int, int event, void*, int key, int) {
     }
     return 0;
 }
-
-}  // namespace
 
 int SideWindowButton(int window, const char* label, int left, int width, CtrlCallbackPtr callback) {
     int height = 0;
