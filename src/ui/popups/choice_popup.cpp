@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "model/model.h"
+#include "popups/button_icons.h"
 #include "widgets/plain_label.h"
 
 namespace ui {
@@ -98,6 +99,7 @@ int PromptPopupChoice(const char* title, const char* message, const char* const*
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     dialog.resize(420, 480);
     search->setFocus();
+    shareButtonIcons(&dialog);
     if (dialog.exec() != QDialog::Accepted || list->currentItem() == nullptr ||
         list->currentItem()->isHidden()) {
         return 0;

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "model/model.h"
+#include "popups/button_icons.h"
 #include "widgets/plain_label.h"
 #include "widgets/string_field.h"
 
@@ -111,6 +112,7 @@ int PromptPopupForm(const char* title, const char* message, FormField* fields, s
         auto* shortcut = new QShortcut(quit, &dialog);
         QObject::connect(shortcut, &QShortcut::activated, [&dialog] { dialog.done(kQuitResult); });
     }
+    shareButtonIcons(&dialog);
     const int result = dialog.exec();
     if (result == QDialog::Accepted) {
         for (std::size_t i = 0; i < count; ++i) {

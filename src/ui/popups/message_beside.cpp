@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "model/model.h"
+#include "popups/button_icons.h"
 #include "popups/popup_place.h"
 #include "widgets/plain_label.h"
 
@@ -41,6 +42,7 @@ int MessagePopupBeside(int panel, int control, const char* title, const char* me
     layout->addWidget(scroll);
     layout->addWidget(buttons);
     buttons->button(QDialogButtonBox::Ok)->setFocus();
+    shareButtonIcons(&dialog);
 
     // The size that shows the whole text, measured before lines may wrap.
     scroll->setMinimumSize(text->sizeHint());

@@ -12,6 +12,7 @@
 #include <set>
 
 #include "model/model.h"
+#include "popups/button_icons.h"
 #include "widgets/plain_label.h"
 #include "widgets/string_field.h"
 
@@ -91,6 +92,7 @@ int PromptPopupNumber(const char* title, const char* message, double* value, dou
     dialog.setDoubleRange(min, max);
     dialog.setDoubleDecimals(decimals);
     dialog.setDoubleValue(*value);
+    shareButtonIcons(&dialog);
     if (dialog.exec() != QDialog::Accepted) {
         return 0;
     }
@@ -107,6 +109,7 @@ int PromptPopupText(const char* title, const char* message, std::string* text) {
     SetPromptText(dialog, message);
     dialog.setTextValue(QString::fromStdString(*text));
     dialog.findChild<QLineEdit*>()->setMaxLength(kLongestEntry);
+    shareButtonIcons(&dialog);
     if (dialog.exec() != QDialog::Accepted) {
         return 0;
     }

@@ -23,6 +23,7 @@
 
 #include "accessibility/accessible.h"
 #include "model/model.h"
+#include "popups/button_icons.h"
 #include "popups/popup_place.h"
 #include "runtime/platform_probe.h"
 #include "runtime/quit_signals.h"
@@ -160,6 +161,7 @@ int MessagePopup(const char* title, const char* message) {
                     parent);
     box.setTextFormat(Qt::PlainText);
     box.setText(QString::fromUtf8(message));
+    shareButtonIcons(&box);
     // Beside the panel where the screen has room, so the panel stays in view.
     if (parent != nullptr && parent->screen() != nullptr) {
         const PopupPlace place =
