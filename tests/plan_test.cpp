@@ -149,6 +149,9 @@ TEST_F(PlanTest, LongInputIsQuotedShortAndKeepsTheWindowsSize) {
              "print 297 mm at 500 mm."},
         {"NEAR", QString(5000, 'x'),
          "Near end: \"" + x40.toStdString() + ellipsis + "\" is not a distance."},
+        {"NEAR", QString(50, QChar(0xE9)),  // cut between characters, not inside one
+         "Near end: \"" + QString(40, QChar(0xE9)).toStdString() + ellipsis +
+             "\" is not a distance."},
         {"FAR", "1" + QString(300, '0'),
          "Far end: \"" + digits + ellipsis + "\" is farther than 1000 km (\u221e allowed)."},
         {"BLURAT", "1000001 m",
