@@ -258,4 +258,108 @@ TEST_F(PanelEventTest, ClipboardTextBesideThePicture) {
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "plain");
 }
 
+// What a window shows of a text: how many of its labels hold it, how many of
+// those as plain text, and the window's size.
+struct Shown {
+    int labels = 0;
+    int plain = 0;
+    QSize size;
+};
+
+Shown LookFor(QWidget* window, const char* text) {
+    Shown shown{0, 0, window->size()};
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+        if (label->text() == QString::fromUtf8(text)) {
+            ++shown.labels;
+            shown.plain += label->textFormat() == Qt::PlainText;
+        }
+    }
+    return shown;
+}
+
+// Shows the text in a pop-up and looks at it there before closing it.
+Shown InPopup(const char* text, const std::function<void()>& open) {
+    Shown shown;
+    OnNextPopup([&](QWidget* dialog) {
+        shown = LookFor(dialog, text);
+        QMetaObject::invokeMethod(dialog, "reject");
+    });
+    open();
+    return shown;
+}
+
+std::string Echo(const FormField* fields, std::size_t, void*) {
+    return fields[0].value;
+}
+
+// Text from a photo, a file, a name or a field is shown as written wherever
+// the runtime shows it: never as markup, line breaks kept, the window of a
+// sane size, whatever markup it holds.
+TEST_F(PanelEventTest, OutsideTextIsShownAsWritten) {
+    const char* const hostile[] = {"<b>Bold</b> <a href=x>link</a>", "<img src=/dev/zero>",
+                                   "<img src=x width=20000 height=20000>",
+                                   "<i>first</i> line\nsecond line"};
+    const std::pair<const char*, std::function<Shown(const char*)>> places[] = {
+        {"text message",
+         [&](const char* t) {
+             SetCtrlVal(panel, text, t);
+             return LookFor(widget("TEXT")->window(), t);
+         }},
+        {"caption",
+         [&](const char* t) {
+             SetCtrlAttribute(panel, field, ATTR_LABEL_TEXT, t);
+             return LookFor(widget("TEXT")->window(), t);
+         }},
+        {"message", [](const char* t) { return InPopup(t, [t] { MessagePopup("m", t); }); }},
+        {"message beside",
+         [&](const char* t) {
+             return InPopup(t, [&, t] { MessagePopupBeside(panel, field, "m", t); });
+         }},
+        {"text prompt",
+         [](const char* t) {
+             std::string value;
+             return InPopup(t, [&, t] { PromptPopupText("m", t, &value); });
+         }},
+        {"number prompt",
+         [](const char* t) {
+             double value = 1;
+             return InPopup(t, [&, t] { PromptPopupNumber("m", t, &value, 0, 2, 1); });
+         }},
+        {"choice",
+         [](const char* t) {
+             const char* const items[] = {"a"};
+             int chosen = 0;
+             return InPopup(t, [&, t] { PromptPopupChoice("m", t, items, 1, &chosen); });
+         }},
+        {"form message and label",
+         [](const char* t) {
+             FormField fields[] = {{"F", t, nullptr, 0, 0, ""}};
+             const Shown shown = InPopup(
+                 t, [&, t] { PromptPopupForm("m", t, fields, 1, nullptr, nullptr, nullptr); });
+             return Shown{shown.labels == 2 ? 1 : 0, shown.plain == 2 ? 1 : 0, shown.size};
+         }},
+        {"form refusal",
+         [](const char* t) {
+             FormField fields[] = {{"F", "f", nullptr, 0, 0, t}};
+             Shown shown;
+             OnNextPopup([&](QWidget* dialog) {
+                 QTest::keyClick(dialog->findChild<QLineEdit*>("F"), Qt::Key_Return);
+                 shown = LookFor(dialog, t);
+                 QMetaObject::invokeMethod(dialog, "reject");
+             });
+             PromptPopupForm("m", "m", fields, 1, Echo, nullptr, nullptr);
+             return shown;
+         }},
+    };
+    for (const auto& [place, show] : places) {
+        for (const char* t : hostile) {
+            const Shown shown = show(t);
+            EXPECT_GE(shown.labels, 1) << place << ": " << t;
+            EXPECT_EQ(shown.plain, shown.labels) << place << ": " << t;
+            EXPECT_LT(shown.size.width(), 1000) << place << ": " << t;
+            EXPECT_LT(shown.size.height(), 1000) << place << ": " << t;
+        }
+    }
+}
+
 }  // namespace

@@ -2,6 +2,7 @@
 // The Plan window through the real panel: its zone starts as the sharp zone
 // at the cursor, takes typed distances, follows the panel, and quits as the
 // panel does.
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -12,7 +13,7 @@
 
 #include "app/extras.h"
 #include "app/kadrel_uir.h"
-#include "app_fixture.h"
+#include "popup_driver.h"
 
 namespace {
 
@@ -127,6 +128,76 @@ TEST_F(PlanTest, QuitSignalEndsKadrelWithThePlanInFront) {
     QTimer::singleShot(0, [] { raise(SIGTERM); });
     EXPECT_EQ(RunUserInterface(), 0);
     EXPECT_NE(ReadIni().find("FOCAL = 85.0\n"), std::string::npos) << ReadIni();
+}
+
+// Pastes text into a field and confirms it: a plan field, or the circle of
+// confusion in the preferences, whose refusal is then read and the dialog
+// left. What was said, and how wide its window was.
+std::pair<std::string, int> Paste(const char* field, const QString& text) {
+    if (std::string(field) != "COC") {
+        auto* line = AppTest::Widget<QLineEdit>(field);
+        line->selectAll();
+        line->insert(text);
+        QTest::keyClick(line, Qt::Key_Return);
+        return {AppTest::Widget<QLabel>("PLANTEXT")->text().toStdString(), line->window()->width()};
+    }
+    std::pair<std::string, int> said;
+    OnNextPopup([&] {
+        QWidget* form = QApplication::activeModalWidget();
+        auto* coc = form ? form->findChild<QComboBox*>("COC") : nullptr;
+        if (coc == nullptr) {
+            return false;
+        }
+        coc->lineEdit()->selectAll();
+        coc->lineEdit()->insert(text);
+        QTest::keyClick(coc, Qt::Key_Return);
+        said = {form->findChild<QLabel*>("FORM_PROBLEM")->text().toStdString(), form->width()};
+        QTest::keyClick(coc, Qt::Key_Escape);
+        return true;
+    });
+    OpenPreferences();
+    return said;
+}
+
+// Whatever length is pasted, a field keeps 500 characters, the message
+// quotes 40 of them, a distance past 1000 km is refused, and the window keeps
+// its width.
+TEST_F(PlanTest, LongInputIsQuotedShortAndKeepsTheWindowsSize) {
+    OpenByKey();
+    const int planWidth = Widget("NEAR")->window()->width();
+    const QString x40(40, 'x');
+    const std::string ellipsis = "\u2026";
+    const std::string digits = "1" + std::string(39, '0');
+    const struct {
+        const char* field;
+        QString pasted;
+        std::string said;
+    } rows[] = {
+        {"COC", QString(5000, 'x'),
+         "\"" + x40.toStdString() + ellipsis +
+             "\" is not a circle of confusion. Write, for example, 1 px, d/1500, 0.030 mm or "
+             "print 297 mm at 500 mm."},
+        {"NEAR", QString(5000, 'x'),
+         "Near end: \"" + x40.toStdString() + ellipsis + "\" is not a distance."},
+        {"NEAR", QString(50, QChar(0xE9)),  // cut between characters, not inside one
+         "Near end: \"" + QString(40, QChar(0xE9)).toStdString() + ellipsis +
+             "\" is not a distance."},
+        {"FAR", "1" + QString(300, '0'),
+         "Far end: \"" + digits + ellipsis + "\" is farther than 1000 km (\u221e allowed)."},
+        {"BLURAT", "1000001 m",
+         "Blur of a point at: \"1000001 m\" is farther than 1000 km (\u221e allowed)."},
+    };
+    for (const auto& row : rows) {
+        const auto [said, width] = Paste(row.field, row.pasted);
+        EXPECT_EQ(said, row.said) << row.field;
+        EXPECT_LT(width, 1000) << row.field;
+        if (std::string(row.field) != "COC") {
+            EXPECT_EQ(width, planWidth) << row.field;
+            EXPECT_EQ(Widget<QLineEdit>(row.field)->text().size(),
+                      std::min<qsizetype>(row.pasted.size(), 500));
+            TypeLine(row.field, "2 m");
+        }
+    }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // Bitmaps, clipboard, pop-ups, paths and the system switches.
 #include <QApplication>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
 
 #include <cerrno>
@@ -159,6 +160,30 @@ TEST_F(PanelTest, ResizingScalesContentsOnlyWhileAsked) {
     SetPanelAttribute(panel, ATTR_WIDTH, 400);
     GetCtrlAttribute(panel, box, ATTR_LEFT, &left);
     EXPECT_EQ(left, 100);
+}
+
+// A sizable window larger than its screen opens on the screen's free area,
+// wholly on it, and says so with its new size, as after the user's resizing.
+TEST_F(PanelTest, SizableWindowOpensFittedToItsScreen) {
+    const QRect area = QApplication::primaryScreen()->availableGeometry();
+    DisplayPanel(panel);  // shown once, its frame is known
+    HidePanel(panel);
+    SetPanelAttribute(panel, ATTR_HEIGHT, area.height() + 500);
+    SetPanelAttribute(panel, ATTR_WIDTH, area.width() + 500);
+    SetPanelAttribute(panel, ATTR_SIZABLE, 1);
+    InstallPanelCallback(panel, Record, nullptr);
+    DisplayPanel(panel);
+    int top = 0, left = 0, height = 0, width = 0;
+    GetPanelAttribute(panel, ATTR_TOP, &top);
+    GetPanelAttribute(panel, ATTR_LEFT, &left);
+    GetPanelAttribute(panel, ATTR_HEIGHT, &height);
+    GetPanelAttribute(panel, ATTR_WIDTH, &width);
+    EXPECT_TRUE(area.contains(QRect(left, top, width, height)));
+    ASSERT_EQ(events().size(), 1u);
+    EXPECT_EQ(events()[0].event, EVENT_PANEL_SIZE);
+    EXPECT_EQ(events()[0].data1, height);
+    DisplayPanel(panel);
+    EXPECT_EQ(events().size(), 1u);  // the same size raises nothing
 }
 
 // What Qt would abort on is refused before Qt is asked.

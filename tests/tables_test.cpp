@@ -5,6 +5,7 @@
 
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QKeySequence>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
@@ -13,6 +14,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <set>
 #include <sstream>
 
 #include "app/extras.h"
@@ -128,6 +130,7 @@ class TablesTest : public ExtrasAppTest {
     void TearDown() override {
         CloseTableWindow();
         CloseDetails();
+        ClosePlan();
         pins.clear();
         tableChoice = {};
         ExtrasAppTest::TearDown();
@@ -348,6 +351,106 @@ TEST_F(TablesTest, PinnedSetupsComparedInTheDetails) {
     pins.clear();
     PlaceCursor(3);
     EXPECT_EQ(DetailsText().find("Match depth"), std::string::npos);
+}
+
+// The Alt keys a window's buttons and captions offer.
+QStringList Mnemonics(QWidget* window) {
+    QStringList keys;
+    for (const QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+        keys << QKeySequence::mnemonic(button->text()).toString();
+    }
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+        keys << (label->buddy() ? QKeySequence::mnemonic(label->text()).toString() : QString());
+    }
+    keys.removeAll(QString());
+    return keys;
+}
+
+// The Alt keys of the dialog that open() shows, which is then left.
+QStringList ModalMnemonics(const std::function<void()>& open) {
+    QStringList keys;
+    bool shown = false;
+    OnNextPopup([&keys, &shown] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (dialog == nullptr) {
+            return false;
+        }
+        keys = Mnemonics(dialog);
+        shown = true;
+        QMetaObject::invokeMethod(dialog, "reject");
+        return true;
+    });
+    open();
+    EXPECT_TRUE(shown);
+    return keys;
+}
+
+// No Alt key is offered twice in one window, as Alt+C was by "Export CSV"
+// and "Close": a key that only moves the focus presses nothing.
+TEST_F(TablesTest, EachWindowsMnemonicsAreUnique) {
+    const struct {
+        const char* window;
+        bool hasKeys;  // pop-ups with only OK and Cancel have none
+        std::function<QStringList()> mnemonics;
+    } windows[] = {
+        {"panel", true, [] { return Mnemonics(Widget("XMM")->window()); }},
+        {"details", true,
+         [] {
+             OpenDetails();
+             return Mnemonics(Window("kadrel details"));
+         }},
+        {"plan", true,
+         [] {
+             OpenPlan();
+             return Mnemonics(Window("kadrel plan"));
+         }},
+        {"table", true,
+         [] {
+             OpenTableWindow();
+             return Mnemonics(Window("kadrel depth-of-field table"));
+         }},
+        {"preferences", true, [] { return ModalMnemonics(OpenPreferences); }},
+        {"subject distance", true, [] { return ModalMnemonics(AskSubjectDistance); }},
+        {"table's list", false,
+         [] { return ModalMnemonics([] { TableButton("Apertures")->click(); }); }},
+        {"help", false,
+         [] {
+             return ModalMnemonics(
+                 [] { HelpCallback(panelHandle, PANEL_HELPBUTTON, EVENT_COMMIT, nullptr, 0, 0); });
+         }},
+        {"photo summary", false,
+         [] { return ModalMnemonics([] { LoadPhoto("/nonexistent/photo.jpg"); }); }},
+    };
+    for (const auto& row : windows) {
+        const QStringList keys = row.mnemonics();
+        QStringList unique = keys;
+        unique.removeDuplicates();
+        EXPECT_EQ(unique.join(" ").toStdString(), keys.join(" ").toStdString()) << row.window;
+        EXPECT_EQ(keys.isEmpty(), !row.hasKeys) << row.window;
+    }
+}
+
+// Tab and Shift+Tab leave the table for the buttons, and reach every one of
+// them; the arrows move among the cells.
+TEST_F(TablesTest, TabLeavesTheTableAndReachesEveryButton) {
+    OpenTableWindow();
+    QWidget* window = Window("kadrel depth-of-field table");
+    QApplication::setActiveWindow(window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    Table()->setFocus();
+    Table()->setCurrentCell(0, 0);
+    QTest::keyClick(Table(), Qt::Key_Right);
+    EXPECT_EQ(Table()->currentColumn(), 1);
+    std::set<QWidget*> reached;
+    for (int i = 0; i < 20 && reached.count(Table()) == 0; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        reached.insert(QApplication::focusWidget());
+    }
+    for (QPushButton* button : window->findChildren<QPushButton*>()) {
+        EXPECT_EQ(reached.count(button), 1u) << button->text().toStdString();
+    }
+    QTest::keyClick(Table(), Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_NE(QApplication::focusWidget(), Table());
 }
 
 }  // namespace

@@ -2,14 +2,19 @@
 // The windows beside the panel (details, plan, table) behave alike: a Close button
 // that the close box and Escape press, closing only hides the window, and
 // Ctrl+Q ends kadrel as it does from the panel, saving the settings.
+#include <cmath>
+
 #include "app/extras.h"
 #include "app/kadrel.h"
 #include "app/kadrel_uir.h"
 #include "app/preferences.h"
+#include "core/text/text_format.h"
 
 namespace {
 
 constexpr int kGap = 16;  // between the panel's window and this one
+// Beyond this a finite distance only makes the figures too long to read.
+constexpr double kFarthest = 1e6;  // m
 
 enum { kCloseKey = 1, kQuitKey };
 
@@ -20,6 +25,8 @@ int HideSideWindow(int panel, int, int event, void*, int, int) {
     return 0;
 }
 
+}  // namespace
+
 int SideWindowKeys(int panel, int, int event, void*, int key, int) {
     if (event == EVENT_SHORTCUT && key == kCloseKey) {
         HidePanel(panel);
@@ -28,8 +35,6 @@ int SideWindowKeys(int panel, int, int event, void*, int key, int) {
     }
     return 0;
 }
-
-}  // namespace
 
 int SideWindowButton(int window, const char* label, int left, int width, CtrlCallbackPtr callback) {
     int height = 0;
@@ -69,10 +74,12 @@ bool ReadWindowDistance(int window, int control, const char* what, bool allowInf
                         double* metres, std::string* error) {
     std::string text;
     GetCtrlVal(window, control, &text);
-    if (ParseDistance(text, preferences.units, allowInfinity, metres)) {
+    const bool read = ParseDistance(text, preferences.units, allowInfinity, metres);
+    if (read && !(*metres > kFarthest && std::isfinite(*metres))) {
         return true;
     }
-    *error = std::string(what) + ": \"" + text + "\" is not a distance" +
+    *error = std::string(what) + ": \"" + Excerpt(text) + "\" is " +
+             (read ? "farther than 1000 km" : "not a distance") +
              (allowInfinity ? " (\u221e allowed)." : ".");
     return false;
 }

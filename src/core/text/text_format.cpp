@@ -4,6 +4,20 @@
 #include <cstdarg>
 #include <cstdio>
 
+std::string Excerpt(const std::string& text) {
+    constexpr int kLongest = 40;
+    std::string quoted;
+    int characters = 0;
+    for (char c : text) {
+        const bool starts = (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+        if (starts && characters++ == kLongest) {
+            return quoted + "\u2026";
+        }
+        quoted += c == '\n' || c == '\r' ? ' ' : c;
+    }
+    return quoted;
+}
+
 std::string TextFormat(const char* format, ...) {
     va_list args;
     va_start(args, format);

@@ -13,6 +13,8 @@ QWidget* makeTable(QWidget* parent) {
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionMode(QAbstractItemView::ContiguousSelection);
     table->setWordWrap(false);
+    // Arrows move among the cells; Tab goes on to the window's other controls.
+    table->setTabKeyNavigation(false);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     return table;

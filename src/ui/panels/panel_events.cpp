@@ -78,6 +78,12 @@ bool closePanel(int panel) {
 void raisePanelEvents(const Panel& panel) {
     const int handle = panel.handle;
     PanelWidget* widget = panel.widget;
+    QObject::connect(widget, &PanelWidget::resized, widget, [handle](QSize size) {
+        Panel* p = findPanel(handle);
+        if (p != nullptr && p->window && p->widget->isVisible()) {
+            takeWindowSize(*p, size);
+        }
+    });
     QObject::connect(widget, &PanelWidget::closeAsked, widget, [handle] { closePanel(handle); });
     QObject::connect(
         widget, &PanelWidget::contextMenuAsked, widget, [handle](QWidget* source, QPoint at) {

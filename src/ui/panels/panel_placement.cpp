@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // A window placed beside another: on the side with room, on the other's
 // screen, wholly, frame and all.
+#include <QApplication>
 #include <QScreen>
 
 #include <algorithm>
@@ -28,6 +29,37 @@ int BesideLeft(const QRect& next, const QRect& area, int width, int gap) {
 }
 
 }  // namespace
+
+void fitOnScreen(Panel& panel) {
+    QWidget& window = *panel.window;
+    const QScreen* screen = QGuiApplication::screenAt(window.geometry().center());
+    screen = screen ? screen : window.screen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect area = screen->availableGeometry();
+    const QWidget* other = QApplication::activeWindow();
+    const QMargins frame = FrameOf(window, other ? *other : window);
+    const QSize size = window.size().boundedTo(area.size().shrunkBy(frame));
+    const QSize outer = size.grownBy(frame);
+    panel.attributes[ATTR_LEFT] =
+        Within(window.x() - frame.left(), area.left(), area.width(), outer.width()) + frame.left();
+    panel.attributes[ATTR_TOP] =
+        Within(window.y() - frame.top(), area.top(), area.height(), outer.height()) + frame.top();
+    takeWindowSize(panel, size);
+    placeWindow(panel);
+}
+
+void takeWindowSize(Panel& panel, QSize size) {
+    if (size == QSize(std::get<int>(panel.attributes[ATTR_WIDTH]),
+                      std::get<int>(panel.attributes[ATTR_HEIGHT]))) {
+        return;
+    }
+    panel.attributes[ATTR_WIDTH] = size.width();
+    panel.attributes[ATTR_HEIGHT] = size.height();
+    raisePanelEvent(panel.handle, 0, EVENT_PANEL_SIZE, size.height(), size.width());
+}
+
 }  // namespace ui
 
 using namespace ui;

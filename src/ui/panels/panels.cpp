@@ -22,7 +22,7 @@ int PanelInt(const Panel& panel, int attribute, int fallback) {
 void placeWindow(Panel& panel) {
     panel.widget->setGeometry(PanelInt(panel, ATTR_LEFT, 0), PanelInt(panel, ATTR_TOP, 0),
                               PanelInt(panel, ATTR_WIDTH, 100), PanelInt(panel, ATTR_HEIGHT, 100));
-    if (panel.window) {
+    if (panel.window && !PanelInt(panel, ATTR_SIZABLE, 0)) {
         panel.window->setFixedSize(panel.window->size());
     }
 }
@@ -101,6 +101,7 @@ int ApplyPanelInt(Panel& p, int attribute, int* value) {
             }
             return 0;
         case ATTR_SCALE_CONTENTS_ON_RESIZE:
+        case ATTR_SIZABLE:
             *value = *value != 0;
             return 0;
         case ATTR_FRAME_STYLE:
@@ -163,6 +164,9 @@ int DisplayPanel(int panel) {
         return status;
     }
     arrangeTexts(*p);
+    if (PanelInt(*p, ATTR_SIZABLE, 0)) {
+        fitOnScreen(*p);
+    }
     p->widget->show();
     p->widget->activateWindow();
     return 0;
@@ -213,7 +217,7 @@ int SetPanelAttribute(int panel, int attribute, int value) {
     takeWindowPlace(*p);  // a new width keeps the place the user gave the window
     p->attributes[attribute] = value;
     if (attribute == ATTR_TOP || attribute == ATTR_LEFT || attribute == ATTR_WIDTH ||
-        attribute == ATTR_HEIGHT) {
+        attribute == ATTR_HEIGHT || attribute == ATTR_SIZABLE) {
         if (p->window) {
             p->window->setMinimumSize(0, 0);
             p->window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);

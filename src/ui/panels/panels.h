@@ -14,6 +14,13 @@ void placeWindow(Panel& panel);
 // have moved it.
 void takeWindowPlace(Panel& panel);
 
+// A window no larger than the free area of its screen, frame and all, and
+// wholly on it; EVENT_PANEL_SIZE when its size changed.
+void fitOnScreen(Panel& panel);
+// A window's new size, the user's or fitOnScreen's, taken into its
+// attributes and raised as EVENT_PANEL_SIZE; nothing when it is the same.
+void takeWindowSize(Panel& panel, QSize size);
+
 // What the close box does: raises the commit event of the panel's close
 // control; false when it has none.
 bool closePanel(int panel);

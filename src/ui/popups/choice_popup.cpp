@@ -10,6 +10,8 @@
 #include <QVBoxLayout>
 
 #include "model/model.h"
+#include "popups/button_icons.h"
+#include "widgets/plain_label.h"
 
 namespace ui {
 namespace {
@@ -72,7 +74,7 @@ int PromptPopupChoice(const char* title, const char* message, const char* const*
     QDialog dialog(QApplication::activeWindow());
     dialog.setWindowTitle(QString::fromUtf8(title ? title : ""));
     auto* layout = new QVBoxLayout(&dialog);
-    auto* label = new QLabel(QString::fromUtf8(message ? message : ""));
+    QLabel* label = newPlainLabel(QString::fromUtf8(message ? message : ""));
     auto* search = new QLineEdit;
     search->setPlaceholderText(QObject::tr("Search"));
     search->setAccessibleName(QObject::tr("Search"));
@@ -97,6 +99,7 @@ int PromptPopupChoice(const char* title, const char* message, const char* const*
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     dialog.resize(420, 480);
     search->setFocus();
+    shareButtonIcons(&dialog);
     if (dialog.exec() != QDialog::Accepted || list->currentItem() == nullptr ||
         list->currentItem()->isHidden()) {
         return 0;

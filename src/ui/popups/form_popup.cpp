@@ -14,6 +14,9 @@
 #include <vector>
 
 #include "model/model.h"
+#include "popups/button_icons.h"
+#include "widgets/plain_label.h"
+#include "widgets/string_field.h"
 
 namespace ui {
 namespace {
@@ -23,6 +26,7 @@ constexpr int kQuitResult = 2;
 QWidget* Editor(const FormField& field) {
     if (field.choices == nullptr) {
         auto* line = new QLineEdit(QString::fromStdString(field.value));
+        line->setMaxLength(kLongestEntry);
         line->selectAll();
         return line;
     }
@@ -31,6 +35,9 @@ QWidget* Editor(const FormField& field) {
         box->addItem(QString::fromUtf8(field.choices[i]));
     }
     box->setEditable(field.editable != 0);
+    if (box->lineEdit() != nullptr) {
+        box->lineEdit()->setMaxLength(kLongestEntry);
+    }
     box->setCurrentText(QString::fromStdString(field.value));
     return box;
 }
@@ -60,7 +67,7 @@ int PromptPopupForm(const char* title, const char* message, FormField* fields, s
     dialog.setWindowTitle(QString::fromUtf8(title ? title : ""));
     auto* layout = new QVBoxLayout(&dialog);
     if (message != nullptr && *message != '\0') {
-        auto* text = new QLabel(QString::fromUtf8(message));
+        auto* text = newPlainLabel(QString::fromUtf8(message));
         text->setWordWrap(true);
         layout->addWidget(text);
     }
@@ -70,14 +77,14 @@ int PromptPopupForm(const char* title, const char* message, FormField* fields, s
     for (std::size_t i = 0; i < count; ++i) {
         QWidget* editor = Editor(fields[i]);
         editor->setObjectName(QString::fromUtf8(fields[i].name ? fields[i].name : ""));
-        auto* label = new QLabel(QString::fromUtf8(fields[i].label ? fields[i].label : ""));
+        QLabel* label = newPlainLabel(QString::fromUtf8(fields[i].label ? fields[i].label : ""));
         label->setBuddy(editor);
         editor->setAccessibleName(label->text().remove('&'));
         form->addRow(label, editor);
         editors.push_back(editor);
     }
     // Why OK was refused, read out as the form's own text.
-    auto* problem = new QLabel;
+    QLabel* problem = newPlainLabel(QString());
     problem->setObjectName("FORM_PROBLEM");
     problem->setWordWrap(true);
     problem->setStyleSheet("color: #b00000");
@@ -105,6 +112,7 @@ int PromptPopupForm(const char* title, const char* message, FormField* fields, s
         auto* shortcut = new QShortcut(quit, &dialog);
         QObject::connect(shortcut, &QShortcut::activated, [&dialog] { dialog.done(kQuitResult); });
     }
+    shareButtonIcons(&dialog);
     const int result = dialog.exec();
     if (result == QDialog::Accepted) {
         for (std::size_t i = 0; i < count; ++i) {

@@ -12,7 +12,9 @@
 #include <QVBoxLayout>
 
 #include "model/model.h"
+#include "popups/button_icons.h"
 #include "popups/popup_place.h"
+#include "widgets/plain_label.h"
 
 using namespace ui;
 
@@ -28,8 +30,7 @@ int MessagePopupBeside(int panel, int control, const char* title, const char* me
     QWidget* window = p->widget->window();
     QDialog dialog(window);
     dialog.setWindowTitle(QString::fromUtf8(title));
-    auto* text = new QLabel(QString::fromUtf8(message));
-    text->setTextFormat(Qt::PlainText);
+    QLabel* text = newPlainLabel(QString::fromUtf8(message));
     text->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* scroll = new QScrollArea;
     scroll->setFrameShape(QFrame::NoFrame);
@@ -41,6 +42,7 @@ int MessagePopupBeside(int panel, int control, const char* title, const char* me
     layout->addWidget(scroll);
     layout->addWidget(buttons);
     buttons->button(QDialogButtonBox::Ok)->setFocus();
+    shareButtonIcons(&dialog);
 
     // The size that shows the whole text, measured before lines may wrap.
     scroll->setMinimumSize(text->sizeHint());

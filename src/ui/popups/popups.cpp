@@ -3,12 +3,17 @@
 // callback, returning what the user chose.
 #include <QApplication>
 #include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 
 #include <map>
 #include <set>
 
 #include "model/model.h"
+#include "popups/button_icons.h"
+#include "widgets/plain_label.h"
+#include "widgets/string_field.h"
 
 namespace ui {
 namespace {
@@ -44,6 +49,12 @@ bool Fill(QMenu* root, const MenuItem* items, std::size_t count) {
     return true;
 }
 
+// An input dialog's own label, shown as written.
+void SetPromptText(QInputDialog& dialog, const char* message) {
+    dialog.setLabelText(QString());
+    setPlainText(dialog.findChild<QLabel*>(), QString::fromUtf8(message));
+}
+
 }  // namespace
 }  // namespace ui
 
@@ -75,11 +86,12 @@ int PromptPopupNumber(const char* title, const char* message, double* value, dou
     }
     QInputDialog dialog(QApplication::activeWindow());
     dialog.setWindowTitle(QString::fromUtf8(title));
-    dialog.setLabelText(QString::fromUtf8(message));
+    SetPromptText(dialog, message);
     dialog.setInputMode(QInputDialog::DoubleInput);
     dialog.setDoubleRange(min, max);
     dialog.setDoubleDecimals(decimals);
     dialog.setDoubleValue(*value);
+    shareButtonIcons(&dialog);
     if (dialog.exec() != QDialog::Accepted) {
         return 0;
     }
@@ -93,8 +105,10 @@ int PromptPopupText(const char* title, const char* message, std::string* text) {
     }
     QInputDialog dialog(QApplication::activeWindow());
     dialog.setWindowTitle(QString::fromUtf8(title));
-    dialog.setLabelText(QString::fromUtf8(message));
+    SetPromptText(dialog, message);
     dialog.setTextValue(QString::fromStdString(*text));
+    dialog.findChild<QLineEdit*>()->setMaxLength(kLongestEntry);
+    shareButtonIcons(&dialog);
     if (dialog.exec() != QDialog::Accepted) {
         return 0;
     }

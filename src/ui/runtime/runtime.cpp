@@ -23,9 +23,11 @@
 
 #include "accessibility/accessible.h"
 #include "model/model.h"
+#include "popups/button_icons.h"
 #include "popups/popup_place.h"
 #include "runtime/platform_probe.h"
 #include "runtime/quit_signals.h"
+#include "widgets/plain_label.h"
 
 using namespace ui;
 
@@ -168,8 +170,11 @@ int MessagePopup(const char* title, const char* message) {
         return fail(UIENotInitialized, "MessagePopup before InitCVIRTE");
     }
     QWidget* parent = QApplication::activeWindow();
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(title), QString::fromUtf8(message),
-                    QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(title), QString(), QMessageBox::Ok,
+                    parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(QString::fromUtf8(message));
+    shareButtonIcons(&box);
     // Beside the panel where the screen has room, so the panel stays in view.
     if (parent != nullptr && parent->screen() != nullptr) {
         const PopupPlace place =

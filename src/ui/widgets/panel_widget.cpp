@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QResizeEvent>
 
 namespace ui {
 namespace {
@@ -57,6 +58,11 @@ void PanelWidget::keyPressEvent(QKeyEvent* event) {
     const QPoint centre = focus->rect().center();
     QContextMenuEvent menu(QContextMenuEvent::Keyboard, centre, focus->mapToGlobal(centre));
     QApplication::sendEvent(focus, &menu);
+}
+
+void PanelWidget::resizeEvent(QResizeEvent* event) {
+    QFrame::resizeEvent(event);
+    emit resized(event->size());
 }
 
 }  // namespace ui

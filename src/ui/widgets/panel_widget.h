@@ -20,12 +20,14 @@ class PanelWidget : public QFrame {
     // menu key; null for the panel itself. at: in the panel's coordinates.
     void contextMenuAsked(QWidget* source, QPoint at);
     void doubleClicked(QWidget* source, QPoint at);
+    void resized(QSize size);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 };
 
 }  // namespace ui

@@ -4,6 +4,7 @@
 namespace ui {
 
 StringField::StringField(QWidget* parent) : QLineEdit(parent) {
+    setMaxLength(kLongestEntry);
     connect(this, &QLineEdit::editingFinished, this, &StringField::commitEdit);
 }
 

@@ -7,6 +7,10 @@
 
 namespace ui {
 
+// The most characters a typed text takes (a field, a form, a prompt): room
+// for a list of 32 figures, while a paste of a whole page is cut short.
+constexpr int kLongestEntry = 500;
+
 class StringField : public QLineEdit {
     Q_OBJECT
 

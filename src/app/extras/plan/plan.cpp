@@ -16,6 +16,7 @@
 #include "core/planning/focus_plan.h"
 #include "core/planning/stack_csv.h"
 #include "core/settings/whole_file.h"
+#include "core/text/text_format.h"
 
 int planHandle;
 

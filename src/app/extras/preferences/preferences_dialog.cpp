@@ -6,6 +6,7 @@
 #include "app/kadrel.h"
 #include "app/kadrel_uir.h"
 #include "app/preferences.h"
+#include "core/text/text_format.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ std::string Check(const FormField* fields, std::size_t, void*) {
         return std::string();
     }
     std::string why = kNotACircle;
-    why.replace(why.find("%s"), 2, fields[kCocField].value);
+    why.replace(why.find("%s"), 2, Excerpt(fields[kCocField].value));
     return why;
 }
 

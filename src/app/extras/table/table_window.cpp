@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The table window: the cards of the panel's camera as one table, the typed
 // lists behind it, and its exports. Closing it only hides it.
+#include <algorithm>
 #include <string>
 
 #include "app/extras.h"
@@ -18,10 +19,12 @@ namespace {
 constexpr int kWidth = 1220;
 constexpr int kHeight = 560;
 constexpr int kButtonTop = kHeight - 35;
+constexpr int kPrintEnd = 660;  // Print's right edge and a gap
 
 int headerText;
 int tableControl;
-int doneText;  // where the last export went, or why it did not
+int doneText;      // where the last export went, or why it did not
+int bottomRow[7];  // the buttons, Close last
 
 // The camera and the preferences the table was last made for: a change of
 // either remakes it.
@@ -50,7 +53,7 @@ void AskList(const char* message, const std::vector<double>& current, std::strin
     if (typed.find_first_not_of(" \t") == std::string::npos) {
         values->clear();
     } else if (!ParseList(typed, item, values)) {
-        MessagePopup("kadrel", ("Not a list the table can take:\n" + typed).c_str());
+        MessagePopup("kadrel", ("Not a list the table can take:\n" + Excerpt(typed)).c_str());
         return;
     }
     RefreshTableWindow();
@@ -140,13 +143,33 @@ void FillTable(int window) {
     SetCtrlAttribute(window, tableControl, ATTR_ACCESSIBLE_NAME, "Depth-of-field table");
     SetCtrlAttribute(window, tableControl, ATTR_ACCESSIBLE_DESCRIPTION,
                      "Each cell: near limit \u2013 far limit of sharpness");
-    SideWindowButton(window, "__Focal lengths\u2026", 12, 110, AskFocals);
-    SideWindowButton(window, "__Apertures\u2026", 128, 90, AskApertures);
-    SideWindowButton(window, "__Distances\u2026", 224, 90, AskDistances);
-    SideWindowButton(window, "Export __PDF\u2026", 360, 100, ExportPdf);
-    SideWindowButton(window, "Export __CSV\u2026", 466, 100, ExportCsv);
-    SideWindowButton(window, "P__rint\u2026", 572, 80, Print);
-    doneText = NewCtrl(window, CTRL_TEXT_MSG, "", kButtonTop + 4, 664);
+    bottomRow[0] = SideWindowButton(window, "__Focal lengths\u2026", 12, 110, AskFocals);
+    bottomRow[1] = SideWindowButton(window, "__Apertures\u2026", 128, 90, AskApertures);
+    bottomRow[2] = SideWindowButton(window, "__Distances\u2026", 224, 90, AskDistances);
+    bottomRow[3] = SideWindowButton(window, "Export __PDF\u2026", 360, 100, ExportPdf);
+    bottomRow[4] = SideWindowButton(window, "Export C__SV\u2026", 466, 100, ExportCsv);
+    bottomRow[5] = SideWindowButton(window, "P__rint\u2026", 572, 80, Print);
+    doneText = NewCtrl(window, CTRL_TEXT_MSG, "", kButtonTop + 4, kPrintEnd + 4);
+}
+
+// The table takes the room the window has; the buttons keep to its bottom,
+// Close to its right edge but never over Print.
+void FitTable(int height, int width) {
+    SetCtrlAttribute(tableHandle, tableControl, ATTR_WIDTH, std::max(width - 24, 100));
+    SetCtrlAttribute(tableHandle, tableControl, ATTR_HEIGHT, std::max(height - 35 - 90 - 12, 50));
+    for (int button : bottomRow) {
+        SetCtrlAttribute(tableHandle, button, ATTR_TOP, height - 35);
+    }
+    SetCtrlAttribute(tableHandle, doneText, ATTR_TOP, height - 31);
+    SetCtrlAttribute(tableHandle, bottomRow[6], ATTR_LEFT, std::max(width - 72, kPrintEnd));
+}
+
+int TableEvents(int panel, int control, int event, void* data, int height, int width) {
+    if (event == EVENT_PANEL_SIZE) {
+        FitTable(height, width);
+        return 0;
+    }
+    return SideWindowKeys(panel, control, event, data, height, width);
 }
 
 void MakeTable() {
@@ -154,6 +177,9 @@ void MakeTable() {
     if (tableHandle == 0) {
         return;
     }
+    GetPanelAttribute(tableHandle, ATTR_CLOSE_CTRL, &bottomRow[6]);
+    InstallPanelCallback(tableHandle, TableEvents, nullptr);
+    SetPanelAttribute(tableHandle, ATTR_SIZABLE, 1);
     int top = 0, left = 0;
     GetPanelAttribute(panelHandle, ATTR_TOP, &top);
     GetPanelAttribute(panelHandle, ATTR_LEFT, &left);

@@ -39,12 +39,16 @@ void CopyReportAsText();
 // Close button (bottom right) that the close box and Escape press, which only
 // hides the window; Ctrl+Q ends kadrel there as on the panel. Its handle, or 0.
 int NewSideWindow(const char* title, int height, int width, void (*fill)(int window));
+// A side window's panel callback: Escape hides it, Ctrl+Q quits; a window
+// with events of its own passes the others on to it.
+int SideWindowKeys(int panel, int control, int event, void* callbackData, int eventData1,
+                   int eventData2);
 // A button in a side window's bottom row, beside its Close button.
 int SideWindowButton(int window, const char* label, int left, int width, CtrlCallbackPtr callback);
 // A side window's figures: selectable text in the report's face and colour.
 int SideWindowFigures(int window, int top, int pointSize);
-// A distance typed in a side window's field, in the chosen units; or false
-// and why it is none, naming the field as what.
+// A distance typed in a side window's field, in the chosen units, up to
+// 1000 km; or false and why it is none, naming the field as what.
 bool ReadWindowDistance(int window, int control, const char* what, bool allowInfinity,
                         double* metres, std::string* error);
 // The lens's pupil magnification as a field of a side window (the details

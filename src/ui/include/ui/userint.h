@@ -21,6 +21,10 @@
 //
 // One thread: callbacks run on the thread that called RunUserInterface, one at
 // a time. A value set by the program never raises an event.
+//
+// Text handed to the runtime (values, labels, messages, tooltips, menu items)
+// is shown as written, never read as markup. What the user types into a
+// string field, a form or a text prompt stops at 500 characters.
 #pragma once
 
 #include <climits>
@@ -105,6 +109,7 @@ enum Attribute {
     ATTR_SCALE_CONTENTS_ON_RESIZE = 102,  // int 0/1
     ATTR_FRAME_STYLE = 103,               // int FrameStyle, panels inside a parent only
     ATTR_BACKCOLOR = 104,                 // int RGB
+    ATTR_SIZABLE = 105,                   // int 0/1: the user may resize the window
 
     // panels and controls
     ATTR_CONSTANT_NAME = 200,  // text
@@ -231,7 +236,10 @@ int LoadPanel(int parent, const char* fileName, int resourceId);
 // panel as resourceId; UIEUnknownCallback when a control's callback is not
 // registered; UIEFileWrite.
 int SavePanel(int panel, const char* fileName, int resourceId);
-// 0; shows the panel and activates its window.
+// 0; shows the panel and activates its window. A sizable window is first
+// fitted to the free area of the screen it is on, frame and all, and moved
+// wholly onto it; a size changed so raises EVENT_PANEL_SIZE, as the user's
+// own resizing does.
 int DisplayPanel(int panel);
 // 0; hides the panel.
 int HidePanel(int panel);

@@ -28,6 +28,9 @@ enum {
     EVENT_CONTEXT_MENU = 1160,
     EVENT_LEFT_DOUBLE_CLICK = 1161,
     EVENT_SHORTCUT = 1162,  // control 0; event data 1: the shortcut's number
+    // A sizable window has a new size: control 0; event data its height and
+    // width, which ATTR_HEIGHT and ATTR_WIDTH give too.
+    EVENT_PANEL_SIZE = 1164,
 };
 // 0; one callback per panel, nullptr removes it. Callbacks return 0.
 int InstallPanelCallback(int panel, CtrlCallbackPtr callback, void* callbackData);

@@ -14,7 +14,8 @@ class FittingLabel : public QLabel {
     Q_OBJECT
 
   public:
-    explicit FittingLabel(QWidget* parent) : QLabel(parent) {}
+    // Plain text: what a program shows in a label is never taken for markup.
+    explicit FittingLabel(QWidget* parent) : QLabel(parent) { setTextFormat(Qt::PlainText); }
 
     // Draws in font from now on; drawInOwnFont() goes back.
     void drawIn(const QFont& font);
