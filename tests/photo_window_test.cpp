@@ -138,7 +138,7 @@ TEST_F(PhotoWindowTest, WhatThePanelCannotTakeChangesNothingAndIsSaid) {
          "the sensor = 3999999999.98 m from the lens\n"
          "no sensor size: the camera is not in the database, and the photo gives neither a 35 "
          "mm focal length nor a focal-plane resolution\n"
-         "subject 3999999999.98 m from the lens is beyond the farthest d max, 1000000000.00 m: "
+         "subject 4000000000 m from the lens is beyond the farthest d max, 1000000000 m: "
          "the cursor stays where it is"},
     };
     for (const auto& c : cases) {

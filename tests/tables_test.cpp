@@ -102,9 +102,10 @@ TEST(TablePdf, OnePagePerFocalLengthEachWithItsHeader) {
 }
 
 // A card wider than the page: 2000 mm, c = 0.003 mm, 32 apertures and 32
-// distances. It is cut into parts of eight apertures whose heads repeat on
+// distances. It is cut into parts of eleven apertures whose heads repeat on
 // each page a part reaches, and the widest figures stay whole on one line:
-// H = f²/(N c) + f, 1333335.33 m at f/1 down to 296298.30 m at f/4.5.
+// H = f²/(N c) + f, 1333335.33 m at f/1 down to 222224.22 m at f/6, each
+// to four significant figures.
 TEST(TablePdf, AWideCardIsCutIntoPartsWithTheirHeads) {
     QTemporaryDir dir;
     const QString pdf = dir.filePath("cards.pdf");
@@ -117,12 +118,12 @@ TEST(TablePdf, AWideCardIsCutIntoPartsWithTheirHeads) {
         CardsHtml({BuildDofTable(2000, 0.003, apertures, distances)}, "Full frame", "0.003 mm",
                   [](double metres) { return FormatDistance(metres, Units::Metric); });
     ASSERT_EQ(WriteTablesPdf(html, pdf.toStdString()), "");
-    const std::string heads = "Focus f/1 f/1.5 f/2 f/2.5 f/3 f/3.5 f/4 f/4.5";
+    const std::string heads = "Focus f/1 f/1.5 f/2 f/2.5 f/3 f/3.5 f/4 f/4.5 f/5 f/5.5 f/6";
     EXPECT_EQ(LineStarting(PageText(pdf, 1), "Focus"), heads);
     EXPECT_EQ(LineStarting(PageText(pdf, 2), "Focus"), heads);
     EXPECT_EQ(LineStarting(RunTool("pdftotext", {"-layout", pdf, "-"}), "H "),
-              "H 1333335.33 m 888890.89 m 666668.67 m 533335.33 m 444446.44 m 380954.38 m "
-              "333335.33 m 296298.30 m");
+              "H 1333000 m 888900 m 666700 m 533300 m 444400 m 381000 m 333300 m 296300 m "
+              "266700 m 242400 m 222200 m");
 }
 
 class TablesTest : public ExtrasAppTest {

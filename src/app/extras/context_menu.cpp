@@ -190,7 +190,7 @@ void AskSubjectDistance() {
     } else if (double typed = 0; answer == 1 && ParseDistance(field.value, units, false, &typed)) {
         // A distance typed as the panel shows one is that one: "32′ 10″"
         // is d max's 10 m, not 10.0076 m beyond it.
-        for (double shown : {d, static_cast<double>(settings.dmax), range.lo}) {
+        for (double shown : {d, static_cast<double>(settings.dmax), range.lo, range.hi}) {
             typed = FormatDistance(typed, units) == FormatDistance(shown, units) ? shown : typed;
         }
         PlaceCursor(typed);
