@@ -10,12 +10,16 @@
 
 #include "core/optics/circle_of_confusion.h"
 #include "core/optics/optics.h"
+#include "core/optics/sharp_zone.h"
 #include "core/text/units.h"
 
 // The subject at d metres from the lens: the circle in use, the exact sharp
 // zone, the hyperfocal distance, magnification and diffraction, and up close
 // the report's approximation against the exact depth.
 std::string ComposeDetails(const Settings& settings, const CocChoice& coc, Units units, double d);
+
+// The exact sharp zone those figures give, for the pictures drawn from them.
+SharpZone SharpZoneAt(const Settings& settings, const CocChoice& coc, double d);
 
 // Sensor in mm and pixels, focal length and f-number, as the fields show them.
 std::string ComposeCameraLine(const Settings& settings);
