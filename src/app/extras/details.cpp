@@ -5,6 +5,7 @@
 // somewhere else.
 #include "app/extras.h"
 #include "app/kadrel.h"
+#include "app/tables.h"
 
 int detailsHandle;
 int detailsText;
@@ -12,11 +13,11 @@ int detailsText;
 namespace {
 
 constexpr int kWidth = 680;  // the hyperfocal line whole, in any units
-constexpr int kHeight = 330;
+constexpr int kHeight = 330 + kSideViewHeight + 8;
 // With pinned setups: the labels and four columns of 18 characters, twelve
 // lines more.
 constexpr int kComparingWidth = 760;
-constexpr int kComparingHeight = 430;
+constexpr int kComparingHeight = 430 + kSideViewHeight + kMaxPins * kPinRowHeight + 8;
 
 bool comparingNow;  // the size the window has
 
@@ -24,6 +25,7 @@ SidePlace placed;
 
 void FillDetails(int window) {
     detailsText = SideWindowFigures(window, 12, 13);
+    AddSideView(window);
 }
 
 }  // namespace

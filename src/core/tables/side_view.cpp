@@ -23,16 +23,6 @@ ZoneBand PinBand(const NamedSetup& pin) {
     return {pin.name, s.distance, figures.nearLimit, figures.farLimit, outOfReach};
 }
 
-std::string BandLine(const ZoneBand& band, Units units) {
-    std::string line = band.name + ": focused at " + FormatDistance(band.focus, units) +
-                       ", Near limit " + FormatDistance(band.nearLimit, units) + ", Far limit " +
-                       FormatDistance(band.farLimit, units);
-    if (band.outOfReach) {
-        line += "; this sharp zone cannot be reached at this aperture";
-    }
-    return line + "\n";
-}
-
 }  // namespace
 
 double ScalePosition(double d, double hyperfocal) {
@@ -71,12 +61,22 @@ SideView ComposeSideView(const Settings& settings, const CocChoice& coc, double 
     return view;
 }
 
+std::string DescribeZone(const ZoneBand& band, Units units) {
+    std::string line = band.name + ": focused at " + FormatDistance(band.focus, units) +
+                       ", Near limit " + FormatDistance(band.nearLimit, units) + ", Far limit " +
+                       FormatDistance(band.farLimit, units);
+    if (band.outOfReach) {
+        line += "; this sharp zone cannot be reached at this aperture";
+    }
+    return line;
+}
+
 std::string DescribeSideView(const SideView& view, Units units) {
     std::string text = "Side view, from the lens on the left to \u221e on the right\n";
     text += "Hyperfocal distance " + FormatDistance(view.hyperfocal, units) + ", half of it " +
             FormatDistance(view.hyperfocalNear, units) + "\n";
     for (const ZoneBand& band : view.zones) {
-        text += BandLine(band, units);
+        text += DescribeZone(band, units) + "\n";
     }
     return text;
 }

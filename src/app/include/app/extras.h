@@ -71,6 +71,13 @@ void OpenDetails();
 void CloseDetails();
 // Room for the comparison of pinned setups below the figures, or none.
 void FitDetails(bool comparing);
+// The side view under the details' figures, with its Copy and Save buttons,
+// laid out above the bottom row and following the figures for d: the live
+// zone alone, and a row more for each pin.
+constexpr int kSideViewHeight = 104;
+constexpr int kPinRowHeight = 18;
+void AddSideView(int window);
+void ShowSideView(int window, double d);
 extern int detailsHandle;  // 0 while there is none
 extern int detailsText;    // its text control
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-// Painting a band chart: ground and frame, ticks, bands, then marks over
-// them, clipped to the frame. Texts are in the palette's text colour so they
-// read on a light or dark ground; bands and marks keep the colours given.
+// Painting a band chart: ground and frame, ticks, bands, marks over them and
+// the bands' labels over those, clipped to the frame. Texts are in the palette's text colour so
+// they read on a light or dark ground; bands and marks keep the colours given.
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
@@ -12,9 +12,10 @@
 namespace ui {
 namespace {
 
-constexpr int kFadedAlpha = 70;   // a faded band's fill, of 255
-constexpr int kHatchAlpha = 110;  // the ground under a hatched band's lines
-constexpr int kMinBandWidth = 2;  // a zone a pixel deep is still seen
+constexpr int kFadedAlpha = 70;        // a faded band's fill, of 255
+constexpr int kHatchAlpha = 110;       // the ground under a hatched band's lines
+constexpr int kMinBandWidth = 2;       // a zone a pixel deep is still seen
+constexpr int kNothingYet = -1000000;  // the right end of the labels before the first
 
 QColor Rgb(int rgb) {
     return QColor(QRgb(rgb));
@@ -34,7 +35,7 @@ void PaintTicks(QPainter& p, const BandChart& chart, const ChartLayout& layout,
                 const QPalette& palette) {
     p.setPen(palette.color(QPalette::Mid));
     p.drawLine(layout.left, layout.axis, layout.right, layout.axis);
-    int lastRight = layout.inside.left() - 1;
+    int lastRight = kNothingYet;
     for (const ChartTick& tick : chart.ticks) {
         const int x = layout.x(tick.at);
         p.setPen(palette.color(QPalette::Mid));
@@ -60,27 +61,39 @@ QBrush Fill(const ChartBand& band) {
 }
 
 // The label beside the band: after it where there is room, else before it,
-// else over it.
-void PaintBandLabel(QPainter& p, const ChartBand& band, const QRect& box,
-                    const ChartLayout& layout) {
+// else over it; on the ground's colour, so that the marks behind it do not
+// cross it.
+void PaintBandLabel(QPainter& p, const ChartBand& band, const QRect& box, const ChartLayout& layout,
+                    const QPalette& palette) {
     const QString text = QString::fromStdString(band.label);
     const int width = p.fontMetrics().horizontalAdvance(text);
     int left = box.right() + 4;
     if (left + width > layout.inside.right() - 2) {
         left = std::max(layout.inside.left() + 2, box.left() - 4 - width);
     }
+    const QRect area = p.fontMetrics().boundingRect(text).translated(
+        left, box.center().y() - p.fontMetrics().height() / 2 + p.fontMetrics().ascent());
+    p.fillRect(area, palette.color(QPalette::Base));
     p.drawText(QRect(left, box.top(), width + 1, box.height()), Qt::AlignVCenter, text);
+}
+
+// Where a band lies; empty when it is not drawn.
+QRect BandBox(const ChartBand& band, const ChartLayout& layout) {
+    if (!std::isfinite(band.from) || !std::isfinite(band.to)) {
+        return {};
+    }
+    const int x0 = layout.x(band.from);
+    const int width = std::max(kMinBandWidth, layout.x(band.to) - x0);
+    return QRect(x0, layout.rowTop(band.row), width, layout.rowHeight(band.row));
 }
 
 void PaintBands(QPainter& p, const BandChart& chart, const ChartLayout& layout,
                 const QPalette& palette) {
     for (const ChartBand& band : chart.bands) {
-        if (!std::isfinite(band.from) || !std::isfinite(band.to)) {
+        const QRect box = BandBox(band, layout);
+        if (box.isEmpty()) {
             continue;
         }
-        const int x0 = layout.x(band.from);
-        const int width = std::max(kMinBandWidth, layout.x(band.to) - x0);
-        const QRect box(x0, layout.rowTop(band.row), width, layout.rowHeight(band.row));
         if (band.style == VAL_BAND_HATCHED) {
             QColor ground = Rgb(band.color);
             ground.setAlpha(kHatchAlpha);
@@ -92,8 +105,17 @@ void PaintBands(QPainter& p, const BandChart& chart, const ChartLayout& layout,
                              : QPen(Rgb(band.color).darker(130)));
         p.setBrush(Qt::NoBrush);
         p.drawRect(box.adjusted(0, 0, -1, -1));
-        p.setPen(palette.color(QPalette::Text));
-        PaintBandLabel(p, band, box, layout);
+    }
+}
+
+void PaintBandLabels(QPainter& p, const BandChart& chart, const ChartLayout& layout,
+                     const QPalette& palette) {
+    p.setPen(palette.color(QPalette::Text));
+    for (const ChartBand& band : chart.bands) {
+        const QRect box = BandBox(band, layout);
+        if (!box.isEmpty()) {
+            PaintBandLabel(p, band, box, layout, palette);
+        }
     }
 }
 
@@ -101,7 +123,7 @@ void PaintBands(QPainter& p, const BandChart& chart, const ChartLayout& layout,
 // a label that fits on neither is left to the tip.
 void PaintMarks(QPainter& p, const BandChart& chart, const ChartLayout& layout,
                 const QPalette& palette, int current) {
-    int lineRight[2] = {layout.inside.left() - 1, layout.inside.left() - 1};
+    int lineRight[2] = {kNothingYet, kNothingYet};
     for (std::size_t i = 0; i < chart.marks.size(); ++i) {
         const ChartMark& mark = chart.marks[i];
         const bool reached = static_cast<int>(i) == current;
@@ -139,6 +161,7 @@ void BandChartWidget::paintEvent(QPaintEvent*) {
     PaintTicks(p, chart_, layout, palette());
     PaintBands(p, chart_, layout, palette());
     PaintMarks(p, chart_, layout, palette(), current_);
+    PaintBandLabels(p, chart_, layout, palette());
     if (hasFocus()) {
         p.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
         p.drawRect(layout.inside.adjusted(1, 1, -2, -2));

@@ -51,5 +51,8 @@ struct NamedSetup {
 SideView ComposeSideView(const Settings& settings, const CocChoice& coc, double d,
                          const std::vector<NamedSetup>& pins);
 
+// One zone in those words: "Live: focused at 3.00 m, Near limit 2.69 m, …".
+std::string DescribeZone(const ZoneBand& band, Units units);
+
 // What the picture shows, line by line, in the words and units of the figures.
 std::string DescribeSideView(const SideView& view, Units units);
