@@ -18,11 +18,6 @@ namespace {
 constexpr int kZoneColors[] = {0x3C8DDC, 0xE07B39, 0x4CA64C, 0xA05FC8};
 constexpr int kMarkColor = 0x808080;
 constexpr int kSubjectColor = 0xD03030;
-constexpr int kTickWidth = 70;  // room for a tick's label, "100.00 m" or "500′ 0″"
-
-int sideView;
-int copyButton;
-int saveButton;
 
 ChartBand ZoneBandOf(const ZoneBand& zone, std::size_t row, double hyperfocal, Units units) {
     std::string label = zone.name;
@@ -64,54 +59,13 @@ std::vector<ChartMark> Marks(const SideView& view, Units units) {
     return marks;
 }
 
-int CopyPicture(int panel, int, int event, void*, int, int) {
-    int bitmap = 0;
-    if (event == EVENT_COMMIT && GetCtrlDisplayBitmap(panel, sideView, 0, &bitmap) == 0) {
-        std::string description;
-        GetCtrlAttribute(panel, sideView, ATTR_ACCESSIBLE_DESCRIPTION, &description);
-        ClipboardPutBitmap(bitmap, description.c_str());
-        DiscardBitmap(bitmap);
-    }
-    return 0;
-}
-
-int SavePicture(int panel, int, int event, void*, int, int) {
-    std::string path;
-    if (event != EVENT_COMMIT || FileSavePopup(panel, "Save the side view", "kadrel-side-view.png",
-                                               "PNG images (*.png)", &path) != 1) {
-        return 0;
-    }
-    int bitmap = 0;
-    if (GetCtrlDisplayBitmap(panel, sideView, 0, &bitmap) < 0 ||
-        SaveBitmapToPNGFile(bitmap, path.c_str()) < 0) {
-        MessagePopup("kadrel", ("The picture could not be written to\n" + path).c_str());
-    }
-    DiscardBitmap(bitmap);
-    return 0;
-}
-
 }  // namespace
 
 void AddSideView(int window) {
-    sideView = NewCtrl(window, CTRL_BAND_CHART, "", 0, 12);
-    SetCtrlAttribute(window, sideView, ATTR_CONSTANT_NAME, "SIDE_VIEW");
-    SetCtrlAttribute(window, sideView, ATTR_ACCESSIBLE_NAME, "Side view");
-    copyButton = SideWindowButton(window, "Copy __picture", 12, 100, CopyPicture);
-    saveButton = SideWindowButton(window, "__Save picture...", 120, 110, SavePicture);
+    AddPicture(window, "Side view", "SIDE_VIEW", "kadrel-side-view.png", 12);
 }
 
-// Laid out again each time: the window grows when setups are pinned.
 void ShowSideView(int window, double d) {
-    int width = 0, height = 0;
-    GetPanelAttribute(window, ATTR_WIDTH, &width);
-    GetPanelAttribute(window, ATTR_HEIGHT, &height);
-    const int viewHeight = kSideViewHeight + static_cast<int>(pins.size()) * kPinRowHeight;
-    SetCtrlAttribute(window, sideView, ATTR_HEIGHT, viewHeight);
-    SetCtrlAttribute(window, sideView, ATTR_TOP, height - 43 - viewHeight);
-    SetCtrlAttribute(window, sideView, ATTR_WIDTH, width - 24);
-    for (int button : {copyButton, saveButton}) {
-        SetCtrlAttribute(window, button, ATTR_TOP, height - 35);
-    }
     const Units units = preferences.units;
     const SideView view = ComposeSideView(settings, preferences.coc, d, pins);
     BandChart chart;
@@ -119,11 +73,7 @@ void ShowSideView(int window, double d) {
         chart.bands.push_back(ZoneBandOf(view.zones[row], row, view.hyperfocal, units));
     }
     chart.marks = Marks(view, units);
-    for (const ScaleTick& tick :
-         ScaleTicks(view.hyperfocal, units, static_cast<double>(kTickWidth) / (width - 44))) {
-        chart.ticks.push_back({tick.position, tick.label});
-    }
-    SetBandChart(window, sideView, chart);
-    SetCtrlAttribute(window, sideView, ATTR_ACCESSIBLE_DESCRIPTION,
-                     DescribeSideView(view, units).c_str());
+    AddScaleTicks(&chart, view.hyperfocal, units, window);
+    ShowPicture(window, kSideViewHeight + static_cast<int>(pins.size()) * kPinRowHeight, chart,
+                DescribeSideView(view, units));
 }

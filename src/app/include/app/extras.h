@@ -9,6 +9,7 @@
 #include <string>
 
 #include "core/optics/optics.h"
+#include "core/text/units.h"
 #include "ui/userint.h"
 
 // Tooltips, and the panel events that open the menu and the details window.
@@ -71,6 +72,17 @@ void OpenDetails();
 void CloseDetails();
 // Room for the comparison of pinned setups below the figures, or none.
 void FitDetails(bool comparing);
+// A picture in a side window (a band chart named name for assistive
+// technology), with "Copy picture" and "Save picture" at buttonsLeft in the
+// bottom row; its control.
+int AddPicture(int window, const char* name, const char* constantName, const char* fileName,
+               int buttonsLeft);
+// Shows chart in it, height high, across the window above the bottom row,
+// with its text equivalent as description (and beside its copy).
+void ShowPicture(int window, int height, const BandChart& chart, const std::string& description);
+// The distance scale's ticks, spaced for the window's width.
+void AddScaleTicks(BandChart* chart, double hyperfocal, Units units, int window);
+
 // The side view under the details' figures, with its Copy and Save buttons,
 // laid out above the bottom row and following the figures for d: the live
 // zone alone, and a row more for each pin.
