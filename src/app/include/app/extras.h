@@ -101,3 +101,9 @@ void OpenPlan();
 void FollowPlan();
 void ClosePlan();
 extern int planHandle;  // 0 while there is none
+// The plan's picture under its listing, with its buttons at buttonsLeft in
+// the bottom row; shown for each plan made.
+constexpr int kPlanPictureHeight = 160;
+struct FocusPlan;
+int AddPlanPicture(int window, int buttonsLeft);
+void ShowPlanPicture(int window, const FocusPlan& plan);
