@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 // Painting a band chart: ground and frame, ticks, bands, marks over them and
-// the bands' labels over those, clipped to the frame. Texts are in the palette's text colour so
-// they read on a light or dark ground; bands and marks keep the colours given.
+// the bands' labels over those, clipped to the frame. Texts are in the
+// palette's text colour so they read on a light or dark ground; bands and
+// marks keep the colours given.
 #include <QPainter>
-#include <QPainterPath>
+#include <algorithm>
 #include <cmath>
 
 #include "widgets/bands/band_chart_widget.h"
