@@ -50,6 +50,10 @@ TEST_F(BandChartTest, LeftAndRightWalkTheMarksAndNameTheOneReached) {
         QTest::keyClick(w, step.key);
         EXPECT_EQ(seen->text(QAccessible::Name), step.name) << step.key;
     }
+    // A click on a mark reaches it: H at 0.5 stands at 11 + 0.5 × 277 px.
+    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(150, 60));
+    EXPECT_EQ(seen->text(QAccessible::Name), "Side view: the hyperfocal distance");
+    QTest::keyClick(w, Qt::Key_Home);
     content.marks.pop_back();
     SetBandChart(panel, chart, content);  // the lens is still there
     EXPECT_EQ(seen->text(QAccessible::Name), "Side view: the lens");

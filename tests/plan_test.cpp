@@ -121,7 +121,10 @@ TEST_F(PlanTest, PictureDrawsTheListedShots) {
               std::vector<int>({1, 2, 3}));
     EXPECT_EQ(chart.bands[7].to, 1);
     EXPECT_EQ(chart.bands[8].to, 1);
-    EXPECT_EQ(chart.marks.size(), 14u);
+    ASSERT_EQ(chart.marks.size(), 14u);
+    for (const ChartMark& mark : chart.marks) {
+        EXPECT_EQ(chart.bands.at(static_cast<std::size_t>(mark.band)).tip, mark.tip);
+    }
     if (const char* shots = std::getenv("KADREL_SHOTS")) {
         int bitmap = 0;
         GetPanelDisplayBitmap(planHandle, 0, MakeRect(0, 0, -1, -1), &bitmap);

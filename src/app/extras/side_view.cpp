@@ -34,7 +34,8 @@ ChartBand ZoneBandOf(const ZoneBand& zone, std::size_t row, double hyperfocal, U
             0};
 }
 
-// The camera, the live zone's limits and subject, H/2 and H, left to right.
+// The camera, the live zone's limits and subject (which outline it when
+// reached), H/2 and H, left to right.
 std::vector<ChartMark> Marks(const SideView& view, Units units) {
     const ZoneBand& live = view.zones.front();
     const double h = view.hyperfocal;
@@ -42,11 +43,11 @@ std::vector<ChartMark> Marks(const SideView& view, Units units) {
     std::vector<ChartMark> marks = {
         {0, kMarkColor, "Camera", "Camera: distances from the lens"},
         {at(live.nearLimit), kZoneColors[0], "Near",
-         "Near limit " + FormatDistance(live.nearLimit, units)},
+         "Near limit " + FormatDistance(live.nearLimit, units), 0},
         {at(live.focus), kSubjectColor, "Subject",
-         "Subject at " + FormatDistance(live.focus, units)},
+         "Subject at " + FormatDistance(live.focus, units), 0},
         {at(live.farLimit), kZoneColors[0], "Far",
-         "Far limit " + FormatDistance(live.farLimit, units)},
+         "Far limit " + FormatDistance(live.farLimit, units), 0},
         {at(view.hyperfocalNear), kMarkColor, "H/2",
          "Half the hyperfocal distance " + FormatDistance(view.hyperfocalNear, units)},
         {at(h), kMarkColor, "H", "Hyperfocal distance " + FormatDistance(h, units)},

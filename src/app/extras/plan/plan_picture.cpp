@@ -41,11 +41,12 @@ void AddShots(BandChart* chart, std::string* description, const StackPlan& plan,
             TextFormat("%s, shot %zu: focused at %s, sharp from %s to %s", what, i + 1,
                        scale.text(shot.focus).c_str(), scale.text(shot.nearLimit).c_str(),
                        scale.text(shot.farLimit).c_str());
+        const int band = static_cast<int>(chart->bands.size());
         chart->bands.push_back({scale.at(shot.nearLimit), scale.at(shot.farLimit),
                                 firstRow + static_cast<int>(i % 2), color, VAL_BAND_SOLID,
                                 i == 0 ? what : "", tip, 0});
         if (count <= kDescribedShots) {
-            chart->marks.push_back({scale.at(shot.focus), color, std::to_string(i + 1), tip});
+            chart->marks.push_back({scale.at(shot.focus), color, std::to_string(i + 1), tip, band});
             *description += tip + "\n";
         }
     }

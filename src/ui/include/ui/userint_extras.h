@@ -134,6 +134,7 @@ struct ChartMark {
     int color;  // RGB
     std::string label;
     std::string tip;  // also what Left and Right announce when they reach it
+    int band = -1;    // the band it belongs to, outlined while the mark is reached
 };
 struct ChartTick {
     double at;
@@ -144,6 +145,7 @@ struct BandChart {
     std::vector<ChartMark> marks;  // Left and Right step through them in this order
     std::vector<ChartTick> ticks;
 };
+// A click on a mark reaches it as the keys do.
 // 0; the control shows the chart, the mark the keys last reached kept when
 // there is still one at its place. UIEBadControlId for a control that is no
 // band chart.

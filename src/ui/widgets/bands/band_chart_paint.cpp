@@ -89,8 +89,9 @@ QRect BandBox(const ChartBand& band, const ChartLayout& layout) {
 }
 
 void PaintBands(QPainter& p, const BandChart& chart, const ChartLayout& layout,
-                const QPalette& palette) {
-    for (const ChartBand& band : chart.bands) {
+                const QPalette& palette, int reachedBand) {
+    for (std::size_t i = 0; i < chart.bands.size(); ++i) {
+        const ChartBand& band = chart.bands[i];
         const QRect box = BandBox(band, layout);
         if (box.isEmpty()) {
             continue;
@@ -101,7 +102,7 @@ void PaintBands(QPainter& p, const BandChart& chart, const ChartLayout& layout,
             p.fillRect(box, ground);
         }
         p.fillRect(box, Fill(band));
-        const bool highlighted = band.highlighted != 0;
+        const bool highlighted = band.highlighted != 0 || static_cast<int>(i) == reachedBand;
         p.setPen(highlighted ? QPen(palette.color(QPalette::Highlight), 2)
                              : QPen(Rgb(band.color).darker(130)));
         p.setBrush(Qt::NoBrush);
@@ -160,7 +161,9 @@ void BandChartWidget::paintEvent(QPaintEvent*) {
     p.drawRect(rect().adjusted(0, 0, -1, -1));
     p.setClipRect(layout.inside);
     PaintTicks(p, chart_, layout, palette());
-    PaintBands(p, chart_, layout, palette());
+    const int reachedBand =
+        current_ < 0 ? -1 : chart_.marks[static_cast<std::size_t>(current_)].band;
+    PaintBands(p, chart_, layout, palette(), reachedBand);
     PaintMarks(p, chart_, layout, palette(), current_);
     PaintBandLabels(p, chart_, layout, palette());
     if (hasFocus()) {

@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QToolTip>
 #include <cmath>
 #include <cstdlib>
@@ -35,13 +36,21 @@ void BandChartWidget::setChart(const BandChart& chart) {
     update();
 }
 
-QString BandChartWidget::tipAt(const QPoint& point) const {
+int BandChartWidget::markAt(const QPoint& point) const {
     const ChartLayout layout(rect(), fontMetrics(), chart_);
-    for (const ChartMark& mark : chart_.marks) {
-        if (std::abs(point.x() - layout.x(mark.at)) <= kMarkReach) {
-            return QString::fromStdString(mark.tip);
+    for (std::size_t i = 0; i < chart_.marks.size(); ++i) {
+        if (std::abs(point.x() - layout.x(chart_.marks[i].at)) <= kMarkReach) {
+            return static_cast<int>(i);
         }
     }
+    return -1;
+}
+
+QString BandChartWidget::tipAt(const QPoint& point) const {
+    if (const int mark = markAt(point); mark >= 0) {
+        return QString::fromStdString(chart_.marks[static_cast<std::size_t>(mark)].tip);
+    }
+    const ChartLayout layout(rect(), fontMetrics(), chart_);
     for (const ChartBand& band : chart_.bands) {
         const int top = layout.rowTop(band.row);
         if (point.y() >= top && point.y() < top + layout.rowHeight(band.row) &&
@@ -84,6 +93,11 @@ void BandChartWidget::keyPressEvent(QKeyEvent* event) {
         default:
             QWidget::keyPressEvent(event);
     }
+}
+
+void BandChartWidget::mousePressEvent(QMouseEvent* event) {
+    stepTo(markAt(event->position().toPoint()));
+    QWidget::mousePressEvent(event);
 }
 
 // The accessible name carries the mark reached, so that a screen reader

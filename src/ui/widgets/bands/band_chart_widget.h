@@ -3,7 +3,8 @@
 // painted at the screen's pixel density in the palette's colours and never
 // outside its frame. The pointer resting on a band or mark shows its tip;
 // with the keyboard, Left and Right step through the marks (Home and End
-// reach the first and last), each announced to assistive technology.
+// reach the first and last), each announced to assistive technology, and the
+// band a reached mark belongs to is outlined; a click on a mark reaches it.
 #pragma once
 
 #include <QWidget>
@@ -26,11 +27,13 @@ class BandChartWidget : public QWidget {
   protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
   private:
     void stepTo(int mark);
     QString tipAt(const QPoint& point) const;
+    int markAt(const QPoint& point) const;
 
     BandChart chart_;
     int current_ = -1;
