@@ -1,19 +1,25 @@
 // SPDX-License-Identifier: MIT
 // A committed geometry input and a cursor drag step, offscreen: through to
 // the panel's new state, and again through to the panel repainted where it
-// changed, as the event loop would. One iteration per repetition, so the
-// repetitions give the distribution: median and 99th percentile.
+// changed, as the event loop would; the drag again with the details window
+// and its side view following, and the side view's painting alone. One
+// iteration per repetition, so the repetitions give the distribution: median
+// and 99th percentile.
 #include <benchmark/benchmark.h>
 
 #include <QAbstractSpinBox>
 #include <QApplication>
+#include <QImage>
 #include <QTest>
 
 #include <algorithm>
 #include <cstdlib>
 
+#include "app/extras.h"
 #include "app/kadrel.h"
 #include "app/kadrel_uir.h"
+#include "app/tables.h"
+#include "widgets/bands/band_chart_widget.h"
 #include "widgets/graph/graph_widget.h"
 
 namespace {
@@ -56,10 +62,24 @@ void Recompute(benchmark::State& state, bool painted) {
     }
 }
 
+// The details window open with two pins, so that the side view has three rows.
+void OpenDetailsWithPins() {
+    if (detailsHandle == 0) {
+        const double coc = 22.5 / 3504;
+        pins = {{"50 f/1.8", {22.5, 50, 1.8, coc, 3.0}}, {"24 f/8", {22.5, 24, 8, coc, 3.0}}};
+        OpenDetails();
+    }
+}
+
 // One mouse move during a drag: commit, Cursor, report, repaint. The button
 // stays down from one repetition to the next, so that each step moves a pixel
 // on from the last, as a hand does, rather than back from where it pressed.
-void Drag(benchmark::State& state, bool painted) {
+void Drag(benchmark::State& state, bool painted, bool besideDetails = false) {
+    QWidget* details = nullptr;
+    if (besideDetails) {
+        OpenDetailsWithPins();
+        details = Control<ui::BandChartWidget>("SIDE_VIEW")->window();
+    }
     auto* graph = Control<ui::GraphWidget>("GRAPH");
     QWidget* window = graph->window();
     const QPoint start(graph->width() / 3, graph->height() / 2);
@@ -72,22 +92,39 @@ void Drag(benchmark::State& state, bool painted) {
     for (auto _ : state) {
         QTest::mouseMove(graph, start + QPoint(1 + step++ % 100, 0));
         PaintChanges(window, painted);
+        if (details != nullptr) {
+            PaintChanges(details, painted);
+        }
+    }
+}
+
+// The side view painted whole, at ratio device pixels per unit.
+void SideViewPaint(benchmark::State& state, qreal ratio) {
+    OpenDetailsWithPins();
+    auto* view = Control<ui::BandChartWidget>("SIDE_VIEW");
+    QImage image(view->size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    for (auto _ : state) {
+        view->render(&image);
     }
 }
 
 }  // namespace
 
-#define INTERACTION(function, name, painted)   \
-    BENCHMARK_CAPTURE(function, name, painted) \
-        ->Iterations(1)                        \
-        ->Repetitions(kRepetitions)            \
-        ->ReportAggregatesOnly(true)           \
-        ->ComputeStatistics("p99", P99)        \
+#define INTERACTION(function, name, ...)           \
+    BENCHMARK_CAPTURE(function, name, __VA_ARGS__) \
+        ->Iterations(1)                            \
+        ->Repetitions(kRepetitions)                \
+        ->ReportAggregatesOnly(true)               \
+        ->ComputeStatistics("p99", P99)            \
         ->Unit(benchmark::kMicrosecond)
 INTERACTION(Recompute, state, false);
 INTERACTION(Recompute, painted, true);
 INTERACTION(Drag, state, false);
 INTERACTION(Drag, painted, true);
+INTERACTION(Drag, beside_details_painted, true, true);
+INTERACTION(SideViewPaint, one_to_one, 1.0);
+INTERACTION(SideViewPaint, two_to_one, 2.0);
 
 int main(int argc, char* argv[]) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);

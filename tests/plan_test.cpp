@@ -9,11 +9,15 @@
 #include <QTimer>
 
 #include <csignal>
+#include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "app/extras.h"
 #include "app/kadrel_uir.h"
+#include "app_fixture.h"
 #include "popup_driver.h"
+#include "widgets/bands/band_chart_widget.h"
 
 namespace {
 
@@ -197,6 +201,37 @@ TEST_F(PlanTest, LongInputIsQuotedShortAndKeepsTheWindowsSize) {
                       std::min<qsizetype>(row.pasted.size(), 500));
             TypeLine(row.field, "2 m");
         }
+    }
+}
+
+// The picture draws the listing's own shots: 24 mm f/8 from 1 m to ∞, seven
+// shots each way, the wanted zone on top, neighbours in alternate rows, the
+// last stack shot and the first bracketing shot reaching ∞ at the edge.
+// With KADREL_SHOTS set, the window is saved there as a PNG.
+TEST_F(PlanTest, PictureDrawsTheListedShots) {
+    OpenByKey();
+    TypeInto("APERTURE", "8");
+    TypeLine("NEAR", "1 m");
+    TypeLine("FAR", "inf");
+    const BandChart& chart = Widget<ui::BandChartWidget>("PLAN_PICTURE")->chart();
+    ASSERT_EQ(chart.bands.size(), 15u);
+    EXPECT_EQ(chart.bands[0].tip, "Wanted zone from 1.00 m to \u221e");
+    const ChartBand& second = chart.bands[2];
+    EXPECT_EQ(second.tip, "Focus stack, shot 2: focused at 1.33 m, sharp from 1.19 m to 1.50 m");
+    EXPECT_NE(Plan().find("    2 1.33 m      1.35 m      1.19 m      1.50 m"), std::string::npos);
+    EXPECT_EQ(std::vector<int>({chart.bands[1].row, second.row, chart.bands[8].row}),
+              std::vector<int>({1, 2, 3}));
+    EXPECT_EQ(chart.bands[7].to, 1);
+    EXPECT_EQ(chart.bands[8].to, 1);
+    ASSERT_EQ(chart.marks.size(), 14u);
+    for (const ChartMark& mark : chart.marks) {
+        EXPECT_EQ(chart.bands.at(static_cast<std::size_t>(mark.band)).tip, mark.tip);
+    }
+    if (const char* shots = std::getenv("KADREL_SHOTS")) {
+        int bitmap = 0;
+        GetPanelDisplayBitmap(planHandle, 0, MakeRect(0, 0, -1, -1), &bitmap);
+        SaveBitmapToPNGFile(bitmap, (std::string(shots) + "/plan.png").c_str());
+        DiscardBitmap(bitmap);
     }
 }
 

@@ -3,6 +3,7 @@
 // program's exports of the panel's camera.
 #include <gtest/gtest.h>
 
+#include <QClipboard>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QKeySequence>
@@ -13,6 +14,7 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <cstdlib>
 #include <fstream>
 #include <set>
 #include <sstream>
@@ -25,6 +27,7 @@
 #include "core/tables/table_text.h"
 #include "popup_driver.h"
 #include "ui/userint.h"
+#include "widgets/bands/band_chart_widget.h"
 
 namespace {
 
@@ -325,7 +328,8 @@ TEST_F(TablesTest, PinnedSetupsComparedInTheDetails) {
     const std::string details = DetailsText();
     ASSERT_GE(details.size(), comparison.size());
     EXPECT_EQ(details.substr(details.size() - comparison.size()), comparison);
-    EXPECT_EQ(Window("kadrel details")->size(), QSize(760, 490));
+    // The comparison, then the side view with a row for each of three pins: 490 + 104 + 54 + 8.
+    EXPECT_EQ(Window("kadrel details")->size(), QSize(760, 656));
 
     // Renamed through the menu; three pins at most.
     OnNextPopup([] {
@@ -452,6 +456,50 @@ TEST_F(TablesTest, TabLeavesTheTableAndReachesEveryButton) {
     }
     QTest::keyClick(Table(), Qt::Key_Tab, Qt::ShiftModifier);
     EXPECT_NE(QApplication::focusWidget(), Table());
+}
+
+// The side view draws what the details write, from the same figures: the live
+// zone from 2.6879 to 3.3941 m (H 25.6533 m), 50 mm f/1.8 from 2.9596 to
+// 3.0415 m, and 24 mm f/8 hatched, its 10.7 µm Airy disc wider than the
+// 6.42 µm circle. Copy picture puts the chart and its description on the
+// clipboard; with KADREL_SHOTS set, the window is saved there as a PNG.
+TEST_F(TablesTest, SideViewDrawsWhatTheDetailsSay) {
+    const double coc = 22.5 / 3504;
+    pins = {{"50 f/1.8", {22.5, 50, 1.8, coc, 3.0}}, {"24 f/8", {22.5, 24, 8, coc, 3.0}}};
+    OpenDetails();
+    PlaceCursor(3.0);
+    std::string text;
+    GetCtrlVal(detailsHandle, detailsText, &text);
+    EXPECT_NE(text.find("Near limit      2.69 m\nFar limit       3.39 m"), std::string::npos);
+    const auto* view = Widget<ui::BandChartWidget>("SIDE_VIEW");
+    const BandChart& chart = view->chart();
+    ASSERT_EQ(chart.bands.size(), 3u);
+    EXPECT_EQ(chart.bands[0].tip, "Live: focused at 3.00 m, Near limit 2.69 m, Far limit 3.39 m");
+    EXPECT_NEAR(chart.bands[0].from, 2.6879 / (2.6879 + 25.6533), 1e-4);
+    EXPECT_NEAR(chart.bands[1].to, 3.0415 / (3.0415 + 25.6533), 1e-4);
+    EXPECT_EQ(chart.bands[1].style, VAL_BAND_SOLID);
+    EXPECT_EQ(chart.bands[2].style, VAL_BAND_HATCHED);
+    std::vector<std::string> marks;
+    for (const ChartMark& mark : chart.marks) {
+        marks.push_back(mark.label);
+    }
+    EXPECT_EQ(marks, (std::vector<std::string>{"Camera", "Near", "Subject", "Far", "H/2", "H"}));
+
+    for (QPushButton* button : view->window()->findChildren<QPushButton*>()) {
+        if (button->text().remove(QLatin1Char('&')) == "Copy picture") {
+            button->click();
+        }
+    }
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    EXPECT_EQ(clipboard->image().size(), view->size() * view->devicePixelRatio());
+    EXPECT_EQ(clipboard->text(), view->accessibleDescription());
+    EXPECT_TRUE(clipboard->text().contains("Live: focused at 3.00 m, Near limit 2.69 m"));
+    if (const char* shots = std::getenv("KADREL_SHOTS")) {
+        int bitmap = 0;
+        GetPanelDisplayBitmap(detailsHandle, 0, MakeRect(0, 0, -1, -1), &bitmap);
+        SaveBitmapToPNGFile(bitmap, (std::string(shots) + "/side-view.png").c_str());
+        DiscardBitmap(bitmap);
+    }
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 # Escape and its close box hide it, Ctrl+Q ends kadrel with status 0 and the
 # settings saved. With "a11y" the same at scale 1, inside a D-Bus session with
 # the accessibility bridge on, and the window's names and descriptions read
-# back free of markup.
+# back free of markup, and the side view walked with the keys.
 if [ "${2:-}" = a11y ] && [ -z "${KADREL_A11Y_SESSION:-}" ]; then
     export KADREL_A11Y_SESSION=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
     exec dbus-run-session -- "$0" "$@"
@@ -52,6 +52,39 @@ expect_beside_panel() {
     checks=$((checks + 1))
 }
 
+# focused_is NAME: the object with the keyboard is NAME, within a few seconds.
+focused_is() {
+    local seen=
+    for _ in $(seq 30); do
+        seen=$($TREE focused)
+        [ "$seen" = "$1" ] && return 0
+        sleep 0.1
+    done
+    fail "$row: focused $seen, not $1"
+}
+
+# The side view (factory camera, subject at 10 m) is reached with Tab, says
+# what it shows, and Left and Right walk its marks, each named as reached.
+walk_side_view() {
+    xdotool windowfocus --sync "$DETAILS"
+    for _ in $(seq 8); do
+        [ "$($TREE focused)" = "Side view" ] && break
+        xdotool key Tab
+        sleep 0.2
+    done
+    focused_is "Side view"
+    $TREE get "Side view" | grep -qF 'description=Side view, from the lens on the left to ∞ on the right\nHyperfocal distance 25.65 m, half of it 12.83 m\nLive: focused at 10.00 m, Near limit 7.20 m, Far limit 16.37 m' ||
+        fail "$row: the side view's description: $($TREE get "Side view")"
+    local step
+    for step in "Right|Camera: distances from the lens" "Right|Near limit 7.20 m" \
+        "Right|Subject at 10.00 m" "End|Hyperfocal distance 25.65 m" \
+        "Left|Far limit 16.37 m" "Left|Half the hyperfocal distance 12.83 m"; do
+        xdotool key "${step%%|*}"
+        focused_is "Side view: ${step#*|}"
+    done
+    checks=$((checks + 1))
+}
+
 scales="1 1.5 2"
 [ "${2:-}" = a11y ] && scales=1
 for scale in $scales; do
@@ -75,6 +108,7 @@ for scale in $scales; do
         marked=$($TREE markup)
         [ -z "$marked" ] || fail "markup a screen reader would speak: $marked"
         checks=$((checks + 1))
+        walk_side_view
     fi
 
     # Escape, with the details window active, hides it; kadrel goes on.

@@ -56,7 +56,7 @@ if [ -n "${KADREL_A11Y_SESSION:-}" ]; then
     passed=$((passed + 1))
 fi
 
-xdotool mousemove --window "$PLAN" 60 617 click 1      # Copy as text
+xdotool mousemove --window "$PLAN" 60 785 click 1      # Copy as text
 sleep 0.3
 copy=$(xclip -selection clipboard -t text/plain -o)
 grep -qxF "    3 1.78 m      1.80 m      1.54 m      2.11 m      570.4 mm    423.1 mm" <<<"$copy" ||
@@ -64,7 +64,7 @@ grep -qxF "    3 1.78 m      1.80 m      1.54 m      2.11 m      570.4 mm    423
 echo "copy as text: the whole plan"
 passed=$((passed + 1))
 
-xdotool mousemove --window "$PLAN" 180 617 click 1     # Save as CSV…
+xdotool mousemove --window "$PLAN" 180 785 click 1     # Save as CSV…
 DIALOG=$(xdotool search --sync --onlyvisible --name '^Save the plan as CSV$' | head -1)
 xdotool windowfocus --sync "$DIALOG"
 sleep 0.3

@@ -5,18 +5,20 @@
 // somewhere else.
 #include "app/extras.h"
 #include "app/kadrel.h"
+#include "app/tables.h"
 
 int detailsHandle;
 int detailsText;
 
 namespace {
 
-constexpr int kWidth = 680;   // the hyperfocal line whole, in any units
-constexpr int kHeight = 350;  // with the diffraction advice and the close-up line
+constexpr int kWidth = 680;  // the hyperfocal line whole, in any units
+// The figures with the diffraction advice and the close-up line, then the side view.
+constexpr int kHeight = 350 + kSideViewHeight + 8;
 // With pinned setups: the labels and four columns of 18 characters, fifteen
-// lines more.
+// lines more, and a row of the side view for each pin.
 constexpr int kComparingWidth = 760;
-constexpr int kComparingHeight = 490;
+constexpr int kComparingHeight = 490 + kSideViewHeight + kMaxPins * kPinRowHeight + 8;
 
 bool comparingNow;  // the size the window has
 
@@ -36,6 +38,7 @@ void FillDetails(int window) {
     pupilField = NewPupilField(window, kHeight - 35, 12 + kPupilLabelWidth);
     SetCtrlAttribute(window, pupilField, ATTR_LABEL_LEFT, 12);
     PlacePupil(window, kHeight);
+    AddSideView(window, 12 + kPupilLabelWidth + kPupilFieldWidth + 12);  // beside the pupil
 }
 
 }  // namespace

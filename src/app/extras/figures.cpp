@@ -16,6 +16,7 @@ void ShowFigures(double d) {
         SetCtrlVal(detailsHandle, detailsText,
                    (comparison.empty() ? text : text + "\n\n" + comparison).c_str());
         FitDetails(!comparison.empty());
+        ShowSideView(detailsHandle, d);
     }
     FollowPlan();
     FollowTilt();

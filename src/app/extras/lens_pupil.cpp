@@ -44,7 +44,7 @@ int NewPupilField(int window, int top, int left) {
     SetCtrlAttribute(window, control, ATTR_MAX_VALUE, 10.0);
     SetCtrlAttribute(window, control, ATTR_INCR_VALUE, 0.05);
     SetCtrlAttribute(window, control, ATTR_PRECISION, 2);
-    SetCtrlAttribute(window, control, ATTR_WIDTH, 80);
+    SetCtrlAttribute(window, control, ATTR_WIDTH, kPupilFieldWidth);
     SetCtrlAttribute(window, control, ATTR_TOOLTIP_TEXT,
                      "The lens's exit pupil over its entrance pupil: 1 for a symmetric lens, "
                      "about 0.5 for a long macro lens, 2 for a retrofocus wide angle");

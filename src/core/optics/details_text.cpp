@@ -17,10 +17,7 @@ struct Figures {
 };
 
 Figures FiguresAt(const Settings& s, const CocChoice& coc, double d) {
-    const DepthOfField report = ComputeDepthOfField(PixelPitch(s), s.focal, s.xresol, s.yresol,
-                                                    s.aperture, d, ReportCircle(coc, s));
-    const double c = CocMillimetres(coc, s) / 1000;
-    return {c, ComputeSharpZone(s, c, d, report), CocLabel(coc, s)};
+    return {CocMillimetres(coc, s) / 1000, SharpZoneAt(s, coc, d), CocLabel(coc, s)};
 }
 
 std::string Limits(const SharpZone& z, Units units) {
@@ -93,6 +90,12 @@ std::string ReportApproximation(const SharpZone& z, Units units) {
 }
 
 }  // namespace
+
+SharpZone SharpZoneAt(const Settings& s, const CocChoice& coc, double d) {
+    const DepthOfField report = ComputeDepthOfField(PixelPitch(s), s.focal, s.xresol, s.yresol,
+                                                    s.aperture, d, ReportCircle(coc, s));
+    return ComputeSharpZone(s, CocMillimetres(coc, s) / 1000, d, report);
+}
 
 std::string MagnificationText(double magnification) {
     if (magnification > 1) {

@@ -5,6 +5,7 @@
 #include <QAccessible>
 
 #include "accessibility/accessible_interfaces.h"
+#include "widgets/bands/band_chart_widget.h"
 #include "widgets/graph/graph_widget.h"
 #include "widgets/numeric_field.h"
 #include "widgets/text/text_message.h"
@@ -18,6 +19,9 @@ QAccessibleInterface* Factory(const QString& className, QObject* object) {
     }
     if (className == QLatin1String(GraphWidget::staticMetaObject.className())) {
         return new AccessibleGraph(static_cast<GraphWidget*>(object));
+    }
+    if (className == QLatin1String(BandChartWidget::staticMetaObject.className())) {
+        return new AccessibleBandChart(static_cast<BandChartWidget*>(object));
     }
     if (className == QLatin1String(TextMessage::staticMetaObject.className())) {
         return new AccessibleTextMessage(static_cast<TextMessage*>(object));

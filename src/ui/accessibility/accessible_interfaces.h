@@ -9,6 +9,7 @@ class QLineEdit;
 
 namespace ui {
 
+class BandChartWidget;
 class GraphWidget;
 class NumericField;
 class TextMessage;
@@ -97,6 +98,13 @@ class AccessibleTextMessage : public QAccessibleWidget, public QAccessibleTextIn
 
   private:
     QString content() const;
+};
+
+// A chart named by its control, the mark the keys last reached after it.
+class AccessibleBandChart : public QAccessibleWidget {
+  public:
+    explicit AccessibleBandChart(BandChartWidget* chart);
+    QString text(QAccessible::Text t) const override;
 };
 
 }  // namespace ui

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
-// Bitmaps behind handles: from SVG text, from a panel as shown, to and from
-// the system clipboard, and into picture controls.
+// Bitmaps behind handles: from SVG text, from a panel or control as shown, to
+// and from the system clipboard, into picture controls and PNG files.
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QPainter>
+#include <QSaveFile>
 #include <QSvgRenderer>
 
 #include "controls/controls.h"
@@ -93,6 +94,32 @@ int GetPanelDisplayBitmap(int panel, int, Rect area, int* bitmap) {
         return fail(UIEBadBitmap, "the panel cannot be drawn");
     }
     return Keep(image, bitmap);
+}
+
+int GetCtrlDisplayBitmap(int panel, int control, int, int* bitmap) {
+    *bitmap = 0;
+    Panel* p;
+    Control* c;
+    if (int status = lookup(panel, control, &p, &c); status < 0) {
+        return status;
+    }
+    const QImage image = c->widget->grab().toImage();
+    if (image.isNull()) {
+        return fail(UIEBadBitmap, "the control cannot be drawn");
+    }
+    return Keep(image, bitmap);
+}
+
+int SaveBitmapToPNGFile(int bitmap, const char* path) {
+    Bitmap* image;
+    if (int status = FindBitmap(bitmap, &image); status < 0) {
+        return status;
+    }
+    QSaveFile file(QString::fromUtf8(path ? path : ""));
+    if (!file.open(QIODevice::WriteOnly) || !image->image.save(&file, "PNG") || !file.commit()) {
+        return fail(UIEFileWrite, file.errorString().toStdString());
+    }
+    return 0;
 }
 
 int GetBitmapSize(int bitmap, int* width, int* height) {

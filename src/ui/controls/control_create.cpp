@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "controls/controls.h"
+#include "widgets/bands/band_chart_widget.h"
 #include "widgets/command_button.h"
 #include "widgets/graph/graph_widget.h"
 #include "widgets/numeric_field.h"
@@ -70,6 +71,8 @@ QWidget* MakeWidget(int kind, QWidget* parent) {
             return makeTable(parent);
         case CTRL_STRING:
             return new StringField(parent);
+        case CTRL_BAND_CHART:
+            return new BandChartWidget(parent);
         default:
             return nullptr;
     }
@@ -106,7 +109,7 @@ int NewCtrl(int panel, int kind, const char* label, int top, int left) {
     if (int status = lookupPanel(panel, &p); status < 0) {
         return status;
     }
-    if (kind < CTRL_NUMERIC || kind > CTRL_STRING) {
+    if (kind < CTRL_NUMERIC || kind > CTRL_BAND_CHART) {
         return fail(UIEBadValue, "unknown control kind " + std::to_string(kind));
     }
     auto control = std::make_unique<Control>();

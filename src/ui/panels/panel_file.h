@@ -17,8 +17,8 @@ constexpr const char* kPanelFileFormat = "kadrel-ui-panel";
 constexpr int kPanelFileVersion = 1;
 
 // Control kinds by their number.
-constexpr const char* kKindNames[] = {"",      "numeric", "button", "box",   "text",
-                                      "graph", "picture", "table",  "string"};
+constexpr const char* kKindNames[] = {"",      "numeric", "button", "box",    "text",
+                                      "graph", "picture", "table",  "string", "band chart"};
 
 // Attributes that travel outside the attribute list.
 inline bool keptApart(int attribute) {

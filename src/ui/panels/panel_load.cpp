@@ -186,7 +186,7 @@ int SetPanel(int panel, int attribute, const AttrValue& value) {
 }
 
 int KindOf(const QJsonValue& json) {
-    for (int kind = CTRL_NUMERIC; kind <= CTRL_STRING; ++kind) {
+    for (int kind = CTRL_NUMERIC; kind <= CTRL_BAND_CHART; ++kind) {
         if (json.toString() == kKindNames[kind]) {
             return kind;
         }

@@ -23,7 +23,7 @@ int planHandle;
 namespace {
 
 constexpr int kWidth = 760;
-constexpr int kHeight = 640;
+constexpr int kHeight = 640 + kPlanPictureHeight + 8;
 constexpr std::size_t kShownRows = 12;  // per table; the copy and the CSV have every shot
 constexpr int kDefaultOverlap = 10;     // per cent
 
@@ -142,7 +142,9 @@ void ShowPlan() {
             Prefill(field.control, field.metres);
         }
     }
-    SetCtrlVal(planHandle, plan.text, PlanText(kShownRows).c_str());
+    FocusPlan planned{};
+    SetCtrlVal(planHandle, plan.text, PlanText(kShownRows, &planned).c_str());
+    ShowPlanPicture(planHandle, planned);
 }
 
 int PlanInput(int, int, int event, void*, int, int) {
@@ -211,6 +213,7 @@ void FillPlan(int window) {
     SetCtrlAttribute(window, plan.text, ATTR_ACCESSIBLE_NAME, "Plan");
     SideWindowButton(window, "Copy as __text", 12, 110, CopyPlan);
     SideWindowButton(window, "__Save as CSV\u2026", 134, 110, SavePlan);
+    AddPlanPicture(window, 256);
 }
 
 // The zone starts as the sharp zone at the cursor, the blur at its far end.

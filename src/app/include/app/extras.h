@@ -9,6 +9,7 @@
 #include <string>
 
 #include "core/optics/optics.h"
+#include "core/text/units.h"
 #include "ui/userint.h"
 
 // Tooltips, and the panel events that open the menu and the details window.
@@ -55,6 +56,7 @@ bool ReadWindowDistance(int window, int control, const char* what, bool allowInf
 // and the plan window): each shows what the other set, and a change
 // recalculates every figure.
 int NewPupilField(int window, int top, int left);
+constexpr int kPupilFieldWidth = 80;
 // Where a side window was put last.
 struct SidePlace {
     int top;
@@ -83,6 +85,25 @@ void OpenDetails();
 void CloseDetails();
 // Room for the comparison of pinned setups below the figures, or none.
 void FitDetails(bool comparing);
+// A picture in a side window (a band chart named name for assistive
+// technology), with "Copy picture" and "Save picture" at buttonsLeft in the
+// bottom row; its control.
+int AddPicture(int window, const char* name, const char* constantName, const char* fileName,
+               int buttonsLeft);
+// Shows chart in it, height high, across the window above the bottom row,
+// with its text equivalent as description (and beside its copy).
+void ShowPicture(int window, int height, const BandChart& chart, const std::string& description);
+// The distance scale's ticks, spaced for the window's width.
+void AddScaleTicks(BandChart* chart, double hyperfocal, Units units, int window);
+
+// The side view under the details' figures, with its Copy and Save buttons,
+// laid out above the bottom row and following the figures for d: the live
+// zone alone, and a row more for each pin.
+constexpr int kSideViewHeight = 104;
+constexpr int kPinRowHeight = 18;
+// Its copy and save buttons at buttonsLeft in the bottom row.
+void AddSideView(int window, int buttonsLeft);
+void ShowSideView(int window, double d);
 extern int detailsHandle;  // 0 while there is none
 extern int detailsText;    // its text control
 
@@ -94,6 +115,12 @@ void OpenPlan();
 void FollowPlan();
 void ClosePlan();
 extern int planHandle;  // 0 while there is none
+// The plan's picture under its listing, with its buttons at buttonsLeft in
+// the bottom row; shown for each plan made.
+constexpr int kPlanPictureHeight = 160;
+struct FocusPlan;
+int AddPlanPicture(int window, int buttonsLeft);
+void ShowPlanPicture(int window, const FocusPlan& plan);
 
 // The Tilt window (a tilted lens's wedge of sharpness, the tilt for a camera
 // height): made on first use, beside the panel; it follows every report until

@@ -12,6 +12,7 @@
 #include "core/settings/preferences_text.h"
 #include "core/tables/dof_table.h"
 #include "core/tables/setup_compare.h"
+#include "core/tables/side_view.h"
 
 // What the cards show. An empty list means the default: the panel's focal
 // length, full stops f/1.4 to f/22, the standard distances of the units.
@@ -64,10 +65,7 @@ extern int tableHandle;  // 0 while there is none
 
 // Setups pinned for the run, oldest first, at most kMaxPins.
 constexpr int kMaxPins = 3;
-struct Pin {
-    std::string name;  // short, the user may change it
-    ShotSetup setup;
-};
+using Pin = NamedSetup;  // its name short, the user may change it
 extern std::vector<Pin> pins;
 
 // The live setup: the panel's camera, lens, aperture and the distance d.

@@ -78,8 +78,9 @@ enum CtrlKind {
     CTRL_TEXT_MSG,
     CTRL_GRAPH,
     CTRL_PICTURE,
-    CTRL_TABLE,   // read-only cells under column and row heads (SetTableCells)
-    CTRL_STRING,  // one line of text the user types, committed by Return or by leaving it
+    CTRL_TABLE,       // read-only cells under column and row heads (SetTableCells)
+    CTRL_STRING,      // one line of text the user types, committed by Return or by leaving it
+    CTRL_BAND_CHART,  // bands and marks across a scale from 0 to 1 (SetBandChart)
 };
 
 enum DataType { VAL_INTEGER = 1, VAL_FLOAT, VAL_DOUBLE, VAL_STRING };
@@ -372,6 +373,12 @@ int ClipboardPutBitmap(int bitmap);
 int ClipboardGetBitmap(int* bitmap, int* available);
 // 0; the handle becomes unknown.
 int DiscardBitmap(int bitmap);
+// 0 and a new bitmap of the control as shown, at the screen's pixel density
+// (its label is never part of it).
+int GetCtrlDisplayBitmap(int panel, int control, int includeLabel, int* bitmap);
+// 0 with the image written whole as a PNG file, then put in place of any file
+// of that name; UIEFileWrite, the old file untouched, when it cannot be.
+int SaveBitmapToPNGFile(int bitmap, const char* path);
 
 // ---- files and system --------------------------------------------------------
 // 0 and the directory of the running program, without a final slash ("/" at

@@ -122,6 +122,42 @@ int PrintHtml(int panel, const char* html, const char* title, std::string* file)
 int SetTableCells(int panel, int control, const std::vector<std::string>& columnHeads,
                   const std::vector<std::string>& rowHeads, const std::vector<std::string>& cells);
 
+// A band chart's content, positions from 0 (left) to 1 (right edge).
+// Bands lie in rows, row 0 at the top and twice as tall as the rest; marks
+// are vertical lines across all rows with a label above them; ticks are
+// labelled along the bottom. Labels and tips are plain text (UTF-8).
+enum BandStyle { VAL_BAND_SOLID, VAL_BAND_HATCHED, VAL_BAND_FADED };
+struct ChartBand {
+    double from, to;  // not a number: the band is not drawn
+    int row;
+    int color;  // RGB
+    int style;  // BandStyle
+    std::string label;
+    std::string tip;  // shown while the pointer rests on the band
+    int highlighted;  // 1: outlined in the palette's highlight
+};
+struct ChartMark {
+    double at;
+    int color;  // RGB
+    std::string label;
+    std::string tip;  // also what Left and Right announce when they reach it
+    int band = -1;    // the band it belongs to, outlined while the mark is reached
+};
+struct ChartTick {
+    double at;
+    std::string label;
+};
+struct BandChart {
+    std::vector<ChartBand> bands;
+    std::vector<ChartMark> marks;  // Left and Right step through them in this order
+    std::vector<ChartTick> ticks;
+};
+// A click on a mark reaches it as the keys do.
+// 0; the control shows the chart, the mark the keys last reached kept when
+// there is still one at its place. UIEBadControlId for a control that is no
+// band chart.
+int SetBandChart(int panel, int control, const BandChart& chart);
+
 // Asks for a line of text in a modal pop-up, starting from *text: 1 when
 // confirmed (*text holds it), 0 when cancelled; UIENotInitialized.
 int PromptPopupText(const char* title, const char* message, std::string* text);

@@ -10,6 +10,7 @@
 
 #include "core/optics/circle_of_confusion.h"
 #include "core/optics/optics.h"
+#include "core/optics/sharp_zone.h"
 #include "core/text/units.h"
 
 // The subject at d metres from the lens: the circle in use, the exact sharp
@@ -22,6 +23,9 @@ std::string ComposeDetails(const Settings& settings, const CocChoice& coc, Units
 // with ReportCircle).
 std::string ComposePanelReport(const DepthOfField& r, double d, const Settings& settings,
                                const CocChoice& coc, Units units);
+
+// The exact sharp zone those figures give, for the pictures drawn from them.
+SharpZone SharpZoneAt(const Settings& settings, const CocChoice& coc, double d);
 
 // Sensor in mm and pixels, focal length and f-number, as the fields show them.
 std::string ComposeCameraLine(const Settings& settings);

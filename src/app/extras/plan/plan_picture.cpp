@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: MIT
+// The Plan window's picture, on the side view's distance scale: the wanted
+// zone outlined at the top, each shot of the focus stack a band below with
+// its focus marked, neighbours in alternate rows so that their overlaps
+// show, and the hyperfocal bracketing in two rows under those.
+#include <algorithm>
+
+#include "app/extras.h"
+#include "app/kadrel.h"
+#include "app/preferences.h"
+#include "core/optics/details_text.h"
+#include "core/planning/focus_plan.h"
+#include "core/tables/side_view.h"
+#include "core/text/text_format.h"
+
+namespace {
+
+constexpr int kZoneColor = 0x909090;
+constexpr int kStackColor = 0x3C8DDC;
+constexpr int kBracketColor = 0xE07B39;
+// Beyond this many shots their marks and lines would only smear; the bands
+// and the listing still have every one.
+constexpr std::size_t kDescribedShots = 40;
+
+struct Scale {
+    double hyperfocal;
+    Units units;
+    double at(double d) const { return ScalePosition(d, hyperfocal); }
+    std::string text(double d) const { return FormatDistance(d, units); }
+};
+
+void AddShots(BandChart* chart, std::string* description, const StackPlan& plan, const char* what,
+              int firstRow, int color, const Scale& scale) {
+    const std::size_t count = plan.shots.size();
+    if (count > 0) {
+        *description += TextFormat("%s: %zu shots\n", what, count);
+    }
+    for (std::size_t i = 0; i < count; ++i) {
+        const StackShot& shot = plan.shots[i];
+        const std::string tip =
+            TextFormat("%s, shot %zu: focused at %s, sharp from %s to %s", what, i + 1,
+                       scale.text(shot.focus).c_str(), scale.text(shot.nearLimit).c_str(),
+                       scale.text(shot.farLimit).c_str());
+        const int band = static_cast<int>(chart->bands.size());
+        chart->bands.push_back({scale.at(shot.nearLimit), scale.at(shot.farLimit),
+                                firstRow + static_cast<int>(i % 2), color, VAL_BAND_SOLID,
+                                i == 0 ? what : "", tip, 0});
+        if (count <= kDescribedShots) {
+            chart->marks.push_back({scale.at(shot.focus), color, std::to_string(i + 1), tip, band});
+            *description += tip + "\n";
+        }
+    }
+}
+
+}  // namespace
+
+int AddPlanPicture(int window, int buttonsLeft) {
+    return AddPicture(window, "Plan picture", "PLAN_PICTURE", "kadrel-plan.png", buttonsLeft);
+}
+
+void ShowPlanPicture(int window, const FocusPlan& plan) {
+    const Scale scale{SharpZoneAt(settings, preferences.coc, 1.0).hyperfocal, preferences.units};
+    BandChart chart;
+    std::string description;
+    if (!plan.stack.shots.empty()) {
+        const std::string zone = "Wanted zone from " + scale.text(plan.zone.nearEnd) + " to " +
+                                 scale.text(plan.zone.farEnd);
+        chart.bands.push_back({scale.at(plan.zone.nearEnd), scale.at(plan.zone.farEnd), 0,
+                               kZoneColor, VAL_BAND_FADED, "Wanted zone", zone, 0});
+        description = zone + "\n";
+        AddShots(&chart, &description, plan.stack, "Focus stack", 1, kStackColor, scale);
+        AddShots(&chart, &description, plan.bracket, "Hyperfocal bracketing", 3, kBracketColor,
+                 scale);
+        std::stable_sort(chart.marks.begin(), chart.marks.end(),
+                         [](const ChartMark& a, const ChartMark& b) { return a.at < b.at; });
+        AddScaleTicks(&chart, scale.hyperfocal, scale.units, window);
+    }
+    ShowPicture(window, kPlanPictureHeight, chart, description);
+}

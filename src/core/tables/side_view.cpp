@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: MIT
+#include "core/tables/side_view.h"
+
+#include <cmath>
+
+#include "core/optics/details_text.h"
+#include "core/optics/diffraction.h"
+
+namespace {
+
+constexpr double kFootMetres = 0.3048;  // exactly
+// From a millimetre to beyond the Moon's distance: the farthest focus the
+// panel takes.
+constexpr double kFirstTickMetres = 1e-3;
+constexpr double kLastTickMetres = 1e9;
+
+ZoneBand PinBand(const NamedSetup& pin) {
+    const ShotSetup& s = pin.setup;
+    const SetupFigures figures = ComputeSetupFigures(s);
+    const double magnification = s.focalMm / (s.distance * 1000 - s.focalMm);
+    const bool outOfReach =
+        DiffractionExceeds(AiryDiscDiameter(s.aperture, magnification), s.cocMm / 1000);
+    return {pin.name, s.distance, figures.nearLimit, figures.farLimit, outOfReach};
+}
+
+}  // namespace
+
+double ScalePosition(double d, double hyperfocal) {
+    if (std::isinf(d) && d > 0) {
+        return 1;
+    }
+    return d / (d + hyperfocal);
+}
+
+std::vector<ScaleTick> ScaleTicks(double hyperfocal, Units units, double minGap) {
+    const double unit = units == Units::Metric ? 1 : kFootMetres;
+    std::vector<ScaleTick> ticks;
+    double last = 0;  // the lens
+    for (double decade = kFirstTickMetres; decade <= kLastTickMetres; decade *= 10) {
+        for (double step : {1.0, 2.0, 5.0}) {
+            const double d = step * decade * unit;
+            const double x = ScalePosition(d, hyperfocal);
+            if (x - last >= minGap && 1 - x >= minGap) {
+                ticks.push_back({x, FormatDistance(d, units)});
+                last = x;
+            }
+        }
+    }
+    ticks.push_back({1, FormatDistance(INFINITY, units)});
+    return ticks;
+}
+
+SideView ComposeSideView(const Settings& settings, const CocChoice& coc, double d,
+                         const std::vector<NamedSetup>& pins) {
+    const SharpZone live = SharpZoneAt(settings, coc, d);
+    SideView view{live.hyperfocal, live.hyperfocalNear, {}};
+    view.zones.push_back({"Live", d, live.nearLimit, live.farLimit, live.diffractionLimited});
+    for (const NamedSetup& pin : pins) {
+        view.zones.push_back(PinBand(pin));
+    }
+    return view;
+}
+
+std::string DescribeZone(const ZoneBand& band, Units units) {
+    std::string line = band.name + ": focused at " + FormatDistance(band.focus, units) +
+                       ", Near limit " + FormatDistance(band.nearLimit, units) + ", Far limit " +
+                       FormatDistance(band.farLimit, units);
+    if (band.outOfReach) {
+        line += "; this sharp zone cannot be reached at this aperture";
+    }
+    return line;
+}
+
+std::string DescribeSideView(const SideView& view, Units units) {
+    std::string text = "Side view, from the lens on the left to \u221e on the right\n";
+    text += "Hyperfocal distance " + FormatDistance(view.hyperfocal, units) + ", half of it " +
+            FormatDistance(view.hyperfocalNear, units) + "\n";
+    for (const ZoneBand& band : view.zones) {
+        text += DescribeZone(band, units) + "\n";
+    }
+    return text;
+}

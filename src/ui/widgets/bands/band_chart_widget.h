@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: MIT
+// A band chart control: bands in rows, marks across them and ticks below,
+// painted at the screen's pixel density in the palette's colours and never
+// outside its frame. The pointer resting on a band or mark shows its tip;
+// with the keyboard, Left and Right step through the marks (Home and End
+// reach the first and last), each announced to assistive technology, and the
+// band a reached mark belongs to is outlined; a click on a mark reaches it.
+#pragma once
+
+#include <QWidget>
+
+#include "ui/userint.h"
+
+namespace ui {
+
+class BandChartWidget : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit BandChartWidget(QWidget* parent);
+
+    void setChart(const BandChart& chart);
+    const BandChart& chart() const { return chart_; }
+    // The mark the keys last reached; -1 before any.
+    int currentMark() const { return current_; }
+
+  protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    void stepTo(int mark);
+    QString tipAt(const QPoint& point) const;
+    int markAt(const QPoint& point) const;
+
+    BandChart chart_;
+    int current_ = -1;
+};
+
+}  // namespace ui
