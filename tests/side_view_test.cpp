@@ -68,11 +68,9 @@ TEST(SideView, TicksAreRoundDistancesApart) {
         Units units;
         std::vector<std::string> labels;
     } const cases[] = {
-        {Units::Metric,
-         {"5.00 m", "10.00 m", "20.00 m", "50.00 m", "100.00 m", "200.00 m", "\u221e"}},
+        {Units::Metric, {"5 m", "10 m", "20 m", "50 m", "100 m", "200 m", "\u221e"}},
         {Units::Imperial,
-         {"10\u2032 0\u2033", "20\u2032 0\u2033", "50\u2032 0\u2033", "100\u2032 0\u2033",
-          "200\u2032 0\u2033", "500\u2032 0\u2033", "\u221e"}},
+         {"10\u2032", "20\u2032", "50\u2032", "100\u2032", "200\u2032", "500\u2032", "\u221e"}},
     };
     for (const Case& c : cases) {
         std::vector<std::string> labels;

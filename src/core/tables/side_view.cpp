@@ -5,10 +5,13 @@
 
 #include "core/optics/details_text.h"
 #include "core/optics/diffraction.h"
+#include "core/text/text_format.h"
 
 namespace {
 
-constexpr double kFootMetres = 0.3048;  // exactly
+// A pin keeps no pupil: like the compared setups, it takes a symmetric lens.
+constexpr double kSymmetricPupil = 1;
+
 // From a millimetre to beyond the Moon's distance: the farthest focus the
 // panel takes.
 constexpr double kFirstTickMetres = 1e-3;
@@ -18,9 +21,25 @@ ZoneBand PinBand(const NamedSetup& pin) {
     const ShotSetup& s = pin.setup;
     const SetupFigures figures = ComputeSetupFigures(s);
     const double magnification = s.focalMm / (s.distance * 1000 - s.focalMm);
-    const bool outOfReach =
-        DiffractionExceeds(AiryDiscDiameter(s.aperture, magnification), s.cocMm / 1000);
+    const bool outOfReach = DiffractionExceeds(
+        AiryDiscDiameter(s.aperture, magnification, kSymmetricPupil), s.cocMm / 1000);
     return {pin.name, s.distance, figures.nearLimit, figures.farLimit, outOfReach};
+}
+
+std::string Whole(double value) {
+    return TextFormat(value >= 1 ? "%.0f" : "%g", value);
+}
+
+// A tick stands at 1, 2 or 5 × 10ⁿ metres or feet: its label is that round
+// figure, in millimetres or kilometres where metres would take many digits.
+std::string TickLabel(double value, Units units) {
+    if (units == Units::Imperial) {
+        return Whole(value) + "\u2032";
+    }
+    if (value < 1) {
+        return Whole(value * 1000) + " mm";
+    }
+    return value >= 1000 ? Whole(value / 1000) + " km" : Whole(value) + " m";
 }
 
 }  // namespace
@@ -38,10 +57,9 @@ std::vector<ScaleTick> ScaleTicks(double hyperfocal, Units units, double minGap)
     double last = 0;  // the lens
     for (double decade = kFirstTickMetres; decade <= kLastTickMetres; decade *= 10) {
         for (double step : {1.0, 2.0, 5.0}) {
-            const double d = step * decade * unit;
-            const double x = ScalePosition(d, hyperfocal);
+            const double x = ScalePosition(step * decade * unit, hyperfocal);
             if (x - last >= minGap && 1 - x >= minGap) {
-                ticks.push_back({x, FormatDistance(d, units)});
+                ticks.push_back({x, TickLabel(step * decade, units)});
                 last = x;
             }
         }
