@@ -285,7 +285,16 @@ TEST_F(TablesTest, PinnedSetupsComparedInTheDetails) {
         return true;
     });
     ChooseInContextMenu({"Pinned setups", "Rename"});
+    // Kept in the bag across runs, to the last digit.
+    const Pin kept = pins[0];
+    pins.clear();
+    InitPanel();
+    ASSERT_EQ(pins.size(), 1u);
     EXPECT_EQ(pins[0].name, "Portrait lens");
+    const ShotSetup& s = pins[0].setup;
+    EXPECT_EQ(std::vector<double>({s.sensorWidthMm, s.focalMm, s.aperture, s.cocMm, s.distance}),
+              std::vector<double>({36, 50, kept.setup.aperture, kept.setup.cocMm, 3}));
+    FullFrame("35", "1.4", 3);
     EXPECT_NE(DetailsText().find("Live              Portrait lens"), std::string::npos);
     ChooseInContextMenu({"Pin this setup"});
     ChooseInContextMenu({"Pin this setup"});

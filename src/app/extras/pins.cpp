@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Setups pinned for the run and compared with the live one.
+// Setups pinned, kept in the bag across runs, and compared with the live one.
+#include "app/bag.h"
 #include "app/extras.h"
 #include "app/kadrel.h"
 #include "app/kadrel_uir.h"
@@ -19,7 +20,28 @@ double CursorDistance() {
     return d;
 }
 
+// The pins as the bag keeps them, saved at once.
+void KeepPins() {
+    bag.pins.clear();
+    for (const Pin& pin : pins) {
+        const ShotSetup& s = pin.setup;
+        bag.pins.push_back(
+            {pin.name, {}, {}, s.focalMm, s.aperture, s.distance, s.sensorWidthMm, s.cocMm});
+    }
+    WriteBagFile();
+}
+
 }  // namespace
+
+void TakePinsFromBag() {
+    pins.clear();
+    for (const BagPin& p : bag.pins) {
+        if (pins.size() < static_cast<std::size_t>(kMaxPins)) {
+            pins.push_back(
+                {p.name, {p.sensorWidthMm, p.focalMm, p.aperture, p.cocMm, p.distanceM}});
+        }
+    }
+}
 
 ShotSetup LiveSetup(double d) {
     return {settings.xsize, settings.focal, settings.aperture, CocMm(), d};
@@ -31,6 +53,7 @@ void PinLiveSetup() {
     }
     const ShotSetup setup = LiveSetup(CursorDistance());
     pins.push_back({TextFormat("%g f/%g", setup.focalMm, setup.aperture), setup});
+    KeepPins();
     OpenDetails();  // the comparison follows at once
 }
 
@@ -44,6 +67,7 @@ void RenamePin(std::size_t index) {
     if (PromptPopupText("kadrel", message.c_str(), &name) == 1 &&
         name.find_first_not_of(" \t") != std::string::npos) {
         pins[index].name = name;
+        KeepPins();
         OpenDetails();  // the comparison follows at once
     }
 }
@@ -51,6 +75,7 @@ void RenamePin(std::size_t index) {
 void RemovePin(std::size_t index) {
     if (index < pins.size()) {
         pins.erase(pins.begin() + static_cast<std::ptrdiff_t>(index));
+        KeepPins();
         OpenDetails();  // the comparison follows at once
     }
 }
