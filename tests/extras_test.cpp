@@ -60,7 +60,10 @@ TEST_F(ExtrasTest, DetailsFollowTheCursor) {
     ChooseInContextMenu({"Details"});
     ASSERT_TRUE(DetailsShown());
     PlaceCursor(10.0);
-    EXPECT_EQ(DetailsText(), kFactoryAtTenMetresDetails);
+    // The factory sensor has full frame's shape, 36 / 22.5 = 1.6 times smaller.
+    EXPECT_EQ(DetailsText(), kFactoryAtTenMetresDetails +
+                                 std::string("\nFull-frame look 38.4 mm f/5.60, CoC 0.0103 mm "
+                                             "(crop factor 1.60)"));
     EXPECT_EQ(Tooltip(PANEL_TEXTPARAM), kFactoryAtTenMetresDetails);
 
     // A drag moves it along with the report.

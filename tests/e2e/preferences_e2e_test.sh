@@ -96,7 +96,7 @@ if [ "${2:-}" = a11y ]; then
     sleep 0.5
     # Hand-worked: c = √(22.5² + 15²)/1500 mm; 10 m = 393.70″ = 32′ 10″;
     # near 4.7783 m = 188.12″, H = 9.1528 m = 360.35″, H/2 = 180.17″.
-    want='Subject at 32′ 10″, f/3.50\nCoC 0.0180 mm = d/1500\nNear limit      15′ 8″\nFar limit       ∞\nDepth of field  ∞\nIf focused at the hyperfocal distance (30′ 0″): sharp from 15′ 0″ to ∞\nMagnification   1:415.7\nAiry disc       4.70 µm (λ 550 nm), 0.26 × the CoC'
+    want='Subject at 32′ 10″, f/3.50\nCoC 0.0180 mm = d/1500\nNear limit      15′ 8″\nFar limit       ∞\nDepth of field  ∞\nIf focused at the hyperfocal distance (30′ 0″): sharp from 15′ 0″ to ∞\nMagnification   1:415.7\nAiry disc       4.70 µm (λ 550 nm), 0.26 × the CoC\nFull-frame look 38.4 mm f/5.60, CoC 0.0288 mm (crop factor 1.60)'
     [ "$(details)" = "$want" ] || fail "details after: $(details)"
     [ "$(report)" = "$before" ] || fail "the report changed: $(report)"
     focus_panel

@@ -7,14 +7,16 @@
 #include "app/preferences.h"
 #include "app/tables.h"
 #include "core/optics/details_text.h"
+#include "core/optics/full_frame.h"
 
 void ShowFigures(double d) {
     const std::string text = ComposeDetails(settings, preferences.coc, preferences.units, d);
     SetCtrlAttribute(panelHandle, PANEL_TEXTPARAM, ATTR_TOOLTIP_TEXT, text.c_str());
     if (detailsHandle > 0) {
         const std::string comparison = ComparisonText(d);
+        const std::string details = text + "\n" + FullFrameText(settings, CocMm());
         SetCtrlVal(detailsHandle, detailsText,
-                   (comparison.empty() ? text : text + "\n\n" + comparison).c_str());
+                   (comparison.empty() ? details : details + "\n\n" + comparison).c_str());
         FitDetails(!comparison.empty());
     }
     FollowPlan();
