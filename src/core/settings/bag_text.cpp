@@ -86,6 +86,10 @@ void ApplyBody(const std::string& key, const std::string& value, BagBody* body) 
 void ApplyLens(const std::string& key, const std::string& value, BagLens* lens) {
     if (SameWord(key, "name")) {
         lens->name = value;
+    } else if (SameWord(key, "mount")) {
+        lens->mount = value;
+    } else if (SameWord(key, "calibrated crop")) {
+        TakeOne(value, &lens->cropFactor);
     } else if (SameWord(key, "focal")) {
         TakeTwo(value, &lens->minFocalMm, &lens->maxFocalMm);
     } else if (SameWord(key, "widest")) {
@@ -161,8 +165,14 @@ std::string BodyText(const BagBody& b) {
 }
 
 std::string LensText(const BagLens& l) {
-    std::string text = TextFormat("\n[lens]\nname = %s\nfocal = %s-%s mm\n", l.name.c_str(),
-                                  Number(l.minFocalMm).c_str(), Number(l.maxFocalMm).c_str());
+    std::string text = "\n[lens]\nname = " + l.name + "\n";
+    if (!l.mount.empty()) {
+        text += "mount = " + l.mount + "\n";
+    }
+    if (l.cropFactor > 0) {
+        text += "calibrated crop = " + Number(l.cropFactor) + "\n";
+    }
+    text += "focal = " + Number(l.minFocalMm) + "-" + Number(l.maxFocalMm) + " mm\n";
     if (!l.widest.empty()) {
         text += "widest =";
         for (std::size_t i = 0; i < l.widest.size(); ++i) {

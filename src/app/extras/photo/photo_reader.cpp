@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <sstream>
 
 #include "app/photo.h"
 
@@ -127,4 +128,19 @@ bool ReadCameraBodiesWith(const char* helper, std::vector<CameraBody>* bodies) {
     bool timedOut = false;
     return RunReader(argv, kPhotoReaderSeconds * 1000, &answer, &timedOut) &&
            ParseCameraList(answer, bodies) && !bodies->empty();
+}
+
+bool ReadLensesWith(const char* helper, const char* database, std::vector<BagLens>* lenses) {
+    const char* argv[] = {helper, "--lenses", database, nullptr};
+    std::string answer;
+    bool timedOut = false;
+    BagReader reader;
+    if (RunReader(argv, kPhotoReaderSeconds * 1000, &answer, &timedOut)) {
+        std::istringstream lines(answer);
+        for (std::string line; std::getline(lines, line);) {
+            reader.Line(line.c_str());
+        }
+    }
+    *lenses = reader.Result().lenses;
+    return !lenses->empty();
 }

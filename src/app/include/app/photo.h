@@ -11,6 +11,7 @@
 
 #include "core/photo/photo_camera.h"
 #include "core/photo/photo_protocol.h"
+#include "core/settings/bag_text.h"
 
 constexpr int kPhotoReaderSeconds = 5;
 
@@ -26,3 +27,7 @@ bool ReadPhotoWith(const char* helper, const char* path, PhotoCamera* camera, st
 
 // The database's camera bodies through the reader at helper; false if none.
 bool ReadCameraBodiesWith(const char* helper, std::vector<CameraBody>* bodies);
+
+// lensfun's lenses through the helper, from the system's database or the
+// one database file given; false, *lenses empty, when none could be read.
+bool ReadLensesWith(const char* helper, const char* database, std::vector<BagLens>* lenses);

@@ -24,6 +24,8 @@ struct ApertureAt {
 
 struct BagLens {
     std::string name;
+    std::string mount;      // as lensfun names it; may be empty
+    double cropFactor = 0;  // of the body it was calibrated on; 0 when unknown
     double minFocalMm = 0;
     double maxFocalMm = 0;
     std::vector<ApertureAt> widest;  // by focal length; may be empty

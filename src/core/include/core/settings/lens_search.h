@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: MIT
+// Finding a lens by name as it is typed.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "core/settings/bag_text.h"
+
+// The places in lenses of those whose name or mount holds every word typed,
+// in any letter case. Lenses calibrated on a sensor as large as the body's
+// or larger (a crop factor up to the body's) come first, as they surely
+// cover it; the others follow, for a full-frame lens calibrated on a crop
+// body covers a full-frame body all the same. Each group keeps its order.
+std::vector<std::size_t> FindLenses(const std::vector<BagLens>& lenses, const std::string& typed,
+                                    double bodyCrop);

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: MIT
+#include "core/settings/lens_search.h"
+
+#include <sstream>
+
+#include "core/text/text_format.h"
+
+namespace {
+
+std::string Lower(std::string text) {
+    for (char& c : text) {
+        c = AsciiLower(c);
+    }
+    return text;
+}
+
+bool HoldsEveryWord(const BagLens& lens, const std::string& typed) {
+    const std::string haystack = Lower(lens.name + " " + lens.mount);
+    std::istringstream words(Lower(typed));
+    for (std::string word; words >> word;) {
+        if (haystack.find(word) == std::string::npos) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Crop factors as the database rounds them: 1.534 for a body of 1.5339.
+bool SurelyCovers(const BagLens& lens, double bodyCrop) {
+    return lens.cropFactor <= bodyCrop * 1.01;
+}
+
+}  // namespace
+
+std::vector<std::size_t> FindLenses(const std::vector<BagLens>& lenses, const std::string& typed,
+                                    double bodyCrop) {
+    std::vector<std::size_t> first;
+    std::vector<std::size_t> later;
+    for (std::size_t i = 0; i < lenses.size(); ++i) {
+        if (HoldsEveryWord(lenses[i], typed)) {
+            (SurelyCovers(lenses[i], bodyCrop) ? first : later).push_back(i);
+        }
+    }
+    first.insert(first.end(), later.begin(), later.end());
+    return first;
+}
