@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "core/settings/bag_text.h"
 
+#include "core/settings/lens_search.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -88,6 +90,23 @@ TEST(BagText, WidestApertureAt) {
     }
     EXPECT_NEAR(WidestApertureAt(lens, 20), 3.67, 0.005);
     EXPECT_EQ(WidestApertureAt(BagLens{}, 50), 0);
+}
+
+// Limits seen, never forced: the remark names what the lens cannot do.
+TEST(BagText, LensLimits) {
+    const BagLens lens = Read(kBag).lenses[0];
+    const struct {
+        double focal, aperture;
+        const char* text;
+    } table[] = {
+        {20, 3.7f, "Lens            E 18-55mm f/3.5-5.6, widest f/3.67 at 20 mm"},
+        {20, 3.5f, "Lens            E 18-55mm f/3.5-5.6: f/3.5 is wider than its f/3.67 at 20 mm"},
+        {300, 8, "Lens            E 18-55mm f/3.5-5.6: 300 mm is outside its 18-55 mm"},
+        {17.996f, 8, "Lens            E 18-55mm f/3.5-5.6, widest f/3.5 at 17.996 mm"},
+    };
+    for (const auto& row : table) {
+        EXPECT_EQ(LensLimitsText(lens, row.focal, row.aperture), row.text) << row.focal;
+    }
 }
 
 }  // namespace

@@ -275,15 +275,7 @@ TEST_F(TablesTest, PinnedSetupsComparedInTheDetails) {
     EXPECT_EQ(Window("kadrel details")->size(), QSize(760, 430));
 
     // Renamed through the menu; three pins at most.
-    OnNextPopup([] {
-        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr) {
-            return false;
-        }
-        dialog->setTextValue("Portrait lens");
-        dialog->accept();
-        return true;
-    });
+    AnswerNextTextPrompt("Portrait lens");
     ChooseInContextMenu({"Pinned setups", "Rename"});
     // Kept in the bag across runs, to the last digit.
     const Pin kept = pins[0];

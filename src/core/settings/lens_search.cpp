@@ -44,3 +44,21 @@ std::vector<std::size_t> FindLenses(const std::vector<BagLens>& lenses, const st
     first.insert(first.end(), later.begin(), later.end());
     return first;
 }
+
+std::string LensLimitsText(const BagLens& lens, double focalMm, double aperture) {
+    const std::string head = "Lens            " + lens.name;
+    // Within half a hundredth, as the fields show the figures.
+    if (focalMm < lens.minFocalMm - 0.005 || focalMm > lens.maxFocalMm + 0.005) {
+        return head + TextFormat(": %g mm is outside its %g-%g mm", focalMm, lens.minFocalMm,
+                                 lens.maxFocalMm);
+    }
+    const double widest = WidestApertureAt(lens, focalMm);
+    if (widest <= 0) {
+        return head;
+    }
+    if (aperture < widest - 0.005) {
+        return head +
+               TextFormat(": f/%g is wider than its f/%.3g at %g mm", aperture, widest, focalMm);
+    }
+    return head + TextFormat(", widest f/%.3g at %g mm", widest, focalMm);
+}

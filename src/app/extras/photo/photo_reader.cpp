@@ -13,6 +13,8 @@
 
 #include "app/photo.h"
 
+#include "app/locations.h"
+
 extern char** environ;
 
 namespace {
@@ -143,4 +145,10 @@ bool ReadLensesWith(const char* helper, const char* database, std::vector<BagLen
     }
     *lenses = reader.Result().lenses;
     return !lenses->empty();
+}
+
+bool FindPhotoHelper(char (&helper)[MAX_PATHNAME_LEN]) {
+    char programDir[MAX_PATHNAME_LEN] = "";
+    GetProjectDir(programDir);
+    return LocatePhotoHelper(programDir, helper);
 }

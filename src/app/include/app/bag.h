@@ -5,9 +5,11 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "core/settings/bag_text.h"
 #include "ui/userint.h"
+#include "ui/userint_extras.h"
 
 // The bag in use: read at start-up, changed by the pins.
 extern Bag bag;
@@ -25,3 +27,15 @@ void TellIfBagUnreadable();
 
 // Saves the bag in use; the user is told of a failure, and false comes back.
 bool WriteBagFile();
+
+// The context menu's "Use body", "Use lens" and "Camera bag" submenus, their
+// ids from kFirstBagItem on; *labels keeps their text while the menu shows.
+constexpr int kFirstBagItem = 1000;
+void AddBagItems(std::vector<MenuItem>* items, std::vector<std::string>* labels);
+// Does what the bag's item id says: a body's sensor into the fields, a lens
+// chosen (its focal range and widest aperture taken where the panel is
+// beyond them), the panel's camera or a lens from lensfun added, or an entry
+// removed; the bag is saved at once.
+void ChooseFromBag(int id);
+// The lens in use, or nullptr.
+const BagLens* ChosenLens();

@@ -12,6 +12,7 @@
 #include "core/photo/photo_camera.h"
 #include "core/photo/photo_protocol.h"
 #include "core/settings/bag_text.h"
+#include "ui/userint.h"
 
 constexpr int kPhotoReaderSeconds = 5;
 
@@ -24,6 +25,9 @@ bool RunReader(const char* const argv[], int timeoutMs, std::string* output, boo
 // The camera in the photo at path as the reader at helper answers; false
 // with *why set ("the file is empty", "the reader took too long") otherwise.
 bool ReadPhotoWith(const char* helper, const char* path, PhotoCamera* camera, std::string* why);
+
+// kadrel-photo beside this program or installed with it; false if neither.
+bool FindPhotoHelper(char (&helper)[MAX_PATHNAME_LEN]);
 
 // The database's camera bodies through the reader at helper; false if none.
 bool ReadCameraBodiesWith(const char* helper, std::vector<CameraBody>* bodies);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Finding a lens by name as it is typed.
+// Finding a lens by name as it is typed, and what it allows.
 #pragma once
 
 #include <cstddef>
@@ -15,3 +15,9 @@
 // body covers a full-frame body all the same. Each group keeps its order.
 std::vector<std::size_t> FindLenses(const std::vector<BagLens>& lenses, const std::string& typed,
                                     double bodyCrop);
+
+// The details' line on the lens chosen: its name and widest aperture at
+// focalMm, or what the setup asks beyond it ("300 mm is outside its
+// 18-55 mm", "f/1.2 is wider than its f/3.67 at 20 mm"). The fields keep
+// their own ranges; this only says so.
+std::string LensLimitsText(const BagLens& lens, double focalMm, double aperture);

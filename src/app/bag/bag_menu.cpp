@@ -1,0 +1,164 @@
+// SPDX-License-Identifier: MIT
+// The camera bag in the context menu: a body or a lens in use in one step,
+// the panel's camera or a lens from lensfun added, an entry removed.
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "app/bag.h"
+#include "app/extras.h"
+#include "app/kadrel.h"
+#include "app/kadrel_uir.h"
+#include "app/photo.h"
+#include "core/optics/full_frame.h"
+#include "core/settings/lens_search.h"
+#include "core/text/text_format.h"
+
+namespace {
+
+enum : int {
+    kUseBody = kFirstBagItem,
+    kUseLens,
+    kBagMenu,
+    kNoLens,
+    kAddBody,
+    kAddLens,
+    kFirstBody = kFirstBagItem + 100,
+    kFirstLens = kFirstBagItem + 200,
+    kFirstRemoveBody = kFirstBagItem + 300,
+    kFirstRemoveLens = kFirstBagItem + 400,
+};
+
+int chosenLens = -1;  // into bag.lenses
+
+struct Row {
+    int id;
+    int parent;
+    std::string label;
+};
+
+std::vector<Row> BagRows() {
+    std::vector<Row> rows{{kUseBody, 0, "Use body"}, {kUseLens, 0, "Use lens"}};
+    for (std::size_t i = 0; i < bag.bodies.size(); ++i) {
+        rows.push_back({kFirstBody + static_cast<int>(i), kUseBody, bag.bodies[i].name});
+    }
+    rows.push_back({kNoLens, kUseLens, "No lens"});
+    for (std::size_t i = 0; i < bag.lenses.size(); ++i) {
+        const std::string mark = static_cast<int>(i) == chosenLens ? " \u2713" : "";
+        rows.push_back({kFirstLens + static_cast<int>(i), kUseLens, bag.lenses[i].name + mark});
+    }
+    rows.push_back({kBagMenu, 0, "Camera bag"});
+    rows.push_back({kAddBody, kBagMenu, "Add this camera\u2026"});
+    rows.push_back({kAddLens, kBagMenu, "Add a lens from lensfun\u2026"});
+    for (std::size_t i = 0; i < bag.bodies.size(); ++i) {
+        rows.push_back({kFirstRemoveBody + static_cast<int>(i), kBagMenu,
+                        "Remove \u201c" + bag.bodies[i].name + "\u201d"});
+    }
+    for (std::size_t i = 0; i < bag.lenses.size(); ++i) {
+        rows.push_back({kFirstRemoveLens + static_cast<int>(i), kBagMenu,
+                        "Remove \u201c" + bag.lenses[i].name + "\u201d"});
+    }
+    return rows;
+}
+
+// Where the panel is beyond the lens, its nearest focal length and its
+// widest aperture there; then one recalculation.
+void UseLens(int index) {
+    chosenLens = index;
+    if (index >= 0) {
+        const BagLens& lens = bag.lenses[static_cast<std::size_t>(index)];
+        const double focal =
+            std::clamp(static_cast<double>(settings.focal), lens.minFocalMm, lens.maxFocalMm);
+        const double widest = WidestApertureAt(lens, focal);
+        SetCtrlVal(panelHandle, PANEL_FOCAL, focal);
+        if (settings.aperture < widest) {
+            SetCtrlVal(panelHandle, PANEL_APERTURE, widest);
+        }
+    }
+    Redraw(panelHandle, 0, EVENT_COMMIT, nullptr, 0, 0);
+}
+
+void AddPanelBody() {
+    std::string name = TextFormat("Body %zu", bag.bodies.size() + 1);
+    if (PromptPopupText("kadrel", "A name for this camera in the bag:", &name) != 1 ||
+        name.find_first_not_of(" \t") == std::string::npos) {
+        return;
+    }
+    bag.bodies.push_back({name, settings.xsize, settings.ysize, settings.xresol, settings.yresol});
+    WriteBagFile();
+}
+
+// lensfun is read once, when first asked, by the photo helper; lenses that
+// surely cover the panel's sensor come first.
+void AddLensFromLensfun() {
+    static std::vector<BagLens> lensfun;
+    char helper[MAX_PATHNAME_LEN];
+    if (lensfun.empty() &&
+        (!FindPhotoHelper(helper) || !ReadLensesWith(helper, nullptr, &lensfun))) {
+        MessagePopup("kadrel", "kadrel could not read the lens database (lensfun).");
+        return;
+    }
+    const std::vector<std::size_t> order =
+        FindLenses(lensfun, "", CropFactor(settings.xsize, settings.ysize));
+    std::vector<std::string> labels;
+    for (std::size_t i : order) {
+        labels.push_back(lensfun[i].name + " \u2014 " + lensfun[i].mount);
+    }
+    std::vector<const char*> items;
+    for (const std::string& l : labels) {
+        items.push_back(l.c_str());
+    }
+    int chosen = -1;
+    if (PromptPopupChoice("Add a lens", "Lenses by name; those for this sensor first:",
+                          items.data(), items.size(), &chosen) == 1) {
+        bag.lenses.push_back(lensfun[order[static_cast<std::size_t>(chosen)]]);
+        WriteBagFile();
+    }
+}
+
+void RemoveLens(int index) {
+    bag.lenses.erase(bag.lenses.begin() + index);
+    chosenLens = chosenLens == index ? -1 : chosenLens - (chosenLens > index ? 1 : 0);
+    WriteBagFile();
+    Redraw(panelHandle, 0, EVENT_COMMIT, nullptr, 0, 0);
+}
+
+}  // namespace
+
+void AddBagItems(std::vector<MenuItem>* items, std::vector<std::string>* labels) {
+    const std::vector<Row> rows = BagRows();
+    labels->clear();
+    for (const Row& r : rows) {
+        labels->push_back(r.label);
+    }
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const bool emptyMenu = rows[i].id == kUseBody && bag.bodies.empty();
+        items->push_back({rows[i].id, (*labels)[i].c_str(), rows[i].parent, emptyMenu ? 1 : 0});
+    }
+}
+
+void ChooseFromBag(int id) {
+    if (id >= kFirstRemoveLens) {
+        RemoveLens(id - kFirstRemoveLens);
+    } else if (id >= kFirstRemoveBody) {
+        bag.bodies.erase(bag.bodies.begin() + (id - kFirstRemoveBody));
+        WriteBagFile();
+    } else if (id >= kFirstLens) {
+        UseLens(id - kFirstLens);
+    } else if (id >= kFirstBody) {
+        const BagBody& b = bag.bodies[static_cast<std::size_t>(id - kFirstBody)];
+        PutSensor(b.xsizeMm, b.ysizeMm, b.xresol, b.yresol);
+    } else if (id == kNoLens) {
+        UseLens(-1);
+    } else if (id == kAddBody) {
+        AddPanelBody();
+    } else if (id == kAddLens) {
+        AddLensFromLensfun();
+    }
+}
+
+const BagLens* ChosenLens() {
+    return chosenLens >= 0 && static_cast<std::size_t>(chosenLens) < bag.lenses.size()
+               ? &bag.lenses[static_cast<std::size_t>(chosenLens)]
+               : nullptr;
+}
