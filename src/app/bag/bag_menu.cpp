@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The camera bag in the context menu: a body or a lens in use in one step,
 // the panel's camera or a lens from lensfun added, an entry removed.
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -66,13 +65,12 @@ std::vector<Row> BagRows() {
 void UseLens(int index) {
     chosenLens = index;
     if (index >= 0) {
-        const BagLens& lens = bag.lenses[static_cast<std::size_t>(index)];
-        const double focal =
-            std::clamp(static_cast<double>(settings.focal), lens.minFocalMm, lens.maxFocalMm);
-        const double widest = WidestApertureAt(lens, focal);
+        double focal = settings.focal;
+        double aperture = settings.aperture;
+        FitToLens(bag.lenses[static_cast<std::size_t>(index)], &focal, &aperture);
         SetCtrlVal(panelHandle, PANEL_FOCAL, focal);
-        if (settings.aperture < widest) {
-            SetCtrlVal(panelHandle, PANEL_APERTURE, widest);
+        if (aperture != settings.aperture) {
+            SetCtrlVal(panelHandle, PANEL_APERTURE, aperture);
         }
     }
     Redraw(panelHandle, 0, EVENT_COMMIT, nullptr, 0, 0);

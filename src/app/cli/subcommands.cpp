@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "app/bag.h"
 #include "app/output.h"
 #include "cli/dof.h"
 #include "cli/photo.h"
@@ -18,6 +19,7 @@ const Subcommand kSubcommands[] = {
     {"stack", "the shots that hold a zone sharp: focus stack, hyperfocal bracketing", RunStack},
     {"table", "depth-of-field cards for focal lengths, apertures, distances: CSV or PDF", RunTable},
     {"photo", "the camera a photo was taken with, as the window would take it", RunPhoto},
+    {"bag", "the camera bag: its bodies, lenses and pinned setups", RunBag},
 };
 
 }  // namespace

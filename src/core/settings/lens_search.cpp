@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/settings/lens_search.h"
 
+#include <algorithm>
 #include <sstream>
 
 #include "core/text/text_format.h"
@@ -61,4 +62,25 @@ std::string LensLimitsText(const BagLens& lens, double focalMm, double aperture)
                TextFormat(": f/%g is wider than its f/%.3g at %g mm", aperture, widest, focalMm);
     }
     return head + TextFormat(", widest f/%.3g at %g mm", widest, focalMm);
+}
+
+void FitToLens(const BagLens& lens, double* focalMm, double* aperture) {
+    *focalMm = std::clamp(*focalMm, lens.minFocalMm, lens.maxFocalMm);
+    *aperture = std::max(*aperture, WidestApertureAt(lens, *focalMm));
+}
+
+std::vector<std::size_t> MatchingNames(const std::vector<std::string>& names,
+                                       const std::string& typed) {
+    std::vector<std::size_t> found;
+    const std::string lowered = Lower(typed);
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const std::string name = Lower(names[i]);
+        if (name == lowered) {
+            return {i};
+        }
+        if (name.compare(0, lowered.size(), lowered) == 0) {
+            found.push_back(i);
+        }
+    }
+    return found;
 }

@@ -4,9 +4,11 @@
 // and kadrel.ini never depend on it.
 #pragma once
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
+#include "core/optics/optics.h"
 #include "core/settings/bag_text.h"
 #include "ui/userint.h"
 #include "ui/userint_extras.h"
@@ -39,3 +41,12 @@ void AddBagItems(std::vector<MenuItem>* items, std::vector<std::string>* labels)
 void ChooseFromBag(int id);
 // The lens in use, or nullptr.
 const BagLens* ChosenLens();
+
+// The command line's --body NAME and --lens NAME over the bag, a unique
+// start of a name enough: the body's sensor, or the lens's focal range and
+// widest aperture as Use lens takes them. 0, or 2 after a message on err
+// listing the names that could be meant.
+int ApplyBagOption(const char* option, const std::string& name, Settings* settings, std::FILE* err);
+
+// kadrel bag: the bodies, lenses and pinned setups, one a line.
+int RunBag(int argc, char* argv[], std::FILE* out, std::FILE* err);

@@ -21,3 +21,12 @@ std::vector<std::size_t> FindLenses(const std::vector<BagLens>& lenses, const st
 // 18-55 mm", "f/1.2 is wider than its f/3.67 at 20 mm"). The fields keep
 // their own ranges; this only says so.
 std::string LensLimitsText(const BagLens& lens, double focalMm, double aperture);
+
+// The focal length brought into the lens's range, then the aperture up to
+// its widest there: what choosing the lens does to a setup.
+void FitToLens(const BagLens& lens, double* focalMm, double* aperture);
+
+// The places of the names that start with typed, letter case aside; the
+// exact name alone when there is one.
+std::vector<std::size_t> MatchingNames(const std::vector<std::string>& names,
+                                       const std::string& typed);
