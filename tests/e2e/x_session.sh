@@ -125,3 +125,32 @@ wait_program() {
     wait "$PROGRAM_PID" || STATUS=$?
     PROGRAM_PID=
 }
+
+# Each way out with a side window titled TITLE open and active, opened by the
+# function OPEN, which sets SIDE to its window: the close box and Escape only
+# close it (the program goes on to quit by OK, Alt+O, as the window may cover
+# the button); Ctrl+Q and the signals end the program with status 0.
+side_window_ways_out() {
+    local title=$1 open=$2 way
+    for way in close_box escape ctrl_q TERM HUP INT; do
+        start_program kadrel
+        $open
+        case $way in
+            close_box) "$BUILD_DIR/tests/x_close" "$SIDE" ;;
+            escape) xdotool key Escape ;;
+            ctrl_q) xdotool key ctrl+q ;;
+            *) kill -s "$way" "$PROGRAM_PID" ;;
+        esac
+        sleep 0.5
+        if [ "$way" = close_box ] || [ "$way" = escape ]; then
+            xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1 &&
+                fail "$way left the window $title open"
+            kill -0 "$PROGRAM_PID" 2>/dev/null || fail "$way ended the program"
+            focus_panel && xdotool key alt+o
+        fi
+        wait_program
+        [ "$STATUS" -eq 0 ] || fail "$title open, then $way: exit status $STATUS"
+        echo "$title open and active, then $way: exit status 0"
+        passed=$((passed + 1))
+    done
+}

@@ -67,6 +67,24 @@ std::string LensLine(const BagLens& l) {
 
 }  // namespace
 
+std::string BagListing() {
+    std::string text = "Bodies:\n";
+    for (const BagBody& b : bag.bodies) {
+        text += TextFormat("  %-30s %s\n", b.name.c_str(),
+                           SensorText(b.xsizeMm, b.ysizeMm, b.xresol, b.yresol).c_str());
+    }
+    text += "Lenses:\n";
+    for (const BagLens& l : bag.lenses) {
+        text += TextFormat("  %-30s %s\n", l.name.c_str(), LensLine(l).c_str());
+    }
+    text += "Pinned setups:\n";
+    for (const BagPin& p : bag.pins) {
+        text += TextFormat("  %-30s %g mm f/%g at %g m\n", p.name.c_str(), p.focalMm, p.aperture,
+                           p.distanceM);
+    }
+    return text;
+}
+
 int ApplyBagOption(const char* option, const std::string& name, Settings* s, std::FILE* err) {
     ReadBagOnce(err);
     const bool body = std::strcmp(option, "--body") == 0;
@@ -98,19 +116,6 @@ int RunBag(int argc, char* argv[], std::FILE* out, std::FILE* err) {
         return help ? 0 : 2;
     }
     ReadBagOnce(err);
-    std::fprintf(out, "Bodies (%s):\n", bagFullPath);
-    for (const BagBody& b : bag.bodies) {
-        std::fprintf(out, "  %-30s %s\n", b.name.c_str(),
-                     SensorText(b.xsizeMm, b.ysizeMm, b.xresol, b.yresol).c_str());
-    }
-    std::fprintf(out, "Lenses:\n");
-    for (const BagLens& l : bag.lenses) {
-        std::fprintf(out, "  %-30s %s\n", l.name.c_str(), LensLine(l).c_str());
-    }
-    std::fprintf(out, "Pinned setups:\n");
-    for (const BagPin& p : bag.pins) {
-        std::fprintf(out, "  %-30s %g mm f/%g at %g m\n", p.name.c_str(), p.focalMm, p.aperture,
-                     p.distanceM);
-    }
+    std::fprintf(out, "Bag file: %s\n%s", bagFullPath, BagListing().c_str());
     return 0;
 }

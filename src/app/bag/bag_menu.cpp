@@ -22,6 +22,8 @@ enum : int {
     kNoLens,
     kAddBody,
     kAddLens,
+    kOpenWindow,
+    kNoBody,
     kFirstBody = kFirstBagItem + 100,
     kFirstLens = kFirstBagItem + 200,
     kFirstRemoveBody = kFirstBagItem + 300,
@@ -29,6 +31,11 @@ enum : int {
 };
 
 int chosenLens = -1;  // into bag.lenses
+
+void SaveBag() {
+    WriteBagFile();
+    RefreshBagWindow();
+}
 
 struct Row {
     int id;
@@ -41,12 +48,16 @@ std::vector<Row> BagRows() {
     for (std::size_t i = 0; i < bag.bodies.size(); ++i) {
         rows.push_back({kFirstBody + static_cast<int>(i), kUseBody, bag.bodies[i].name});
     }
+    if (bag.bodies.empty()) {
+        rows.push_back({kNoBody, kUseBody, "None yet: Camera bag, Add this camera\u2026"});
+    }
     rows.push_back({kNoLens, kUseLens, "No lens"});
     for (std::size_t i = 0; i < bag.lenses.size(); ++i) {
         const std::string mark = static_cast<int>(i) == chosenLens ? " \u2713" : "";
         rows.push_back({kFirstLens + static_cast<int>(i), kUseLens, bag.lenses[i].name + mark});
     }
     rows.push_back({kBagMenu, 0, "Camera bag"});
+    rows.push_back({kOpenWindow, kBagMenu, "Camera bag\u2026\tCtrl+B"});
     rows.push_back({kAddBody, kBagMenu, "Add this camera\u2026"});
     rows.push_back({kAddLens, kBagMenu, "Add a lens from lensfun\u2026"});
     for (std::size_t i = 0; i < bag.bodies.size(); ++i) {
@@ -76,19 +87,21 @@ void UseLens(int index) {
     Redraw(panelHandle, 0, EVENT_COMMIT, nullptr, 0, 0);
 }
 
-void AddPanelBody() {
+}  // namespace
+
+void AddPanelBodyToBag() {
     std::string name = TextFormat("Body %zu", bag.bodies.size() + 1);
     if (PromptPopupText("kadrel", "A name for this camera in the bag:", &name) != 1 ||
         name.find_first_not_of(" \t") == std::string::npos) {
         return;
     }
     bag.bodies.push_back({name, settings.xsize, settings.ysize, settings.xresol, settings.yresol});
-    WriteBagFile();
+    SaveBag();
 }
 
 // lensfun is read once, when first asked, by the photo helper; lenses that
 // surely cover the panel's sensor come first.
-void AddLensFromLensfun() {
+void AddLensToBag() {
     static std::vector<BagLens> lensfun;
     char helper[MAX_PATHNAME_LEN];
     if (lensfun.empty() &&
@@ -110,14 +123,16 @@ void AddLensFromLensfun() {
     if (PromptPopupChoice("Add a lens", "Lenses by name; those for this sensor first:",
                           items.data(), items.size(), &chosen) == 1) {
         bag.lenses.push_back(lensfun[order[static_cast<std::size_t>(chosen)]]);
-        WriteBagFile();
+        SaveBag();
     }
 }
+
+namespace {
 
 void RemoveLens(int index) {
     bag.lenses.erase(bag.lenses.begin() + index);
     chosenLens = chosenLens == index ? -1 : chosenLens - (chosenLens > index ? 1 : 0);
-    WriteBagFile();
+    SaveBag();
     Redraw(panelHandle, 0, EVENT_COMMIT, nullptr, 0, 0);
 }
 
@@ -130,8 +145,7 @@ void AddBagItems(std::vector<MenuItem>* items, std::vector<std::string>* labels)
         labels->push_back(r.label);
     }
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        const bool emptyMenu = rows[i].id == kUseBody && bag.bodies.empty();
-        items->push_back({rows[i].id, (*labels)[i].c_str(), rows[i].parent, emptyMenu ? 1 : 0});
+        items->push_back({rows[i].id, (*labels)[i].c_str(), rows[i].parent, rows[i].id == kNoBody});
     }
 }
 
@@ -140,7 +154,7 @@ void ChooseFromBag(int id) {
         RemoveLens(id - kFirstRemoveLens);
     } else if (id >= kFirstRemoveBody) {
         bag.bodies.erase(bag.bodies.begin() + (id - kFirstRemoveBody));
-        WriteBagFile();
+        SaveBag();
     } else if (id >= kFirstLens) {
         UseLens(id - kFirstLens);
     } else if (id >= kFirstBody) {
@@ -149,9 +163,11 @@ void ChooseFromBag(int id) {
     } else if (id == kNoLens) {
         UseLens(-1);
     } else if (id == kAddBody) {
-        AddPanelBody();
+        AddPanelBodyToBag();
+    } else if (id == kOpenWindow) {
+        OpenBagWindow();
     } else if (id == kAddLens) {
-        AddLensFromLensfun();
+        AddLensToBag();
     }
 }
 

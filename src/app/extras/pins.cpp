@@ -29,6 +29,7 @@ void KeepPins() {
             {pin.name, {}, {}, s.focalMm, s.aperture, s.distance, s.sensorWidthMm, s.cocMm});
     }
     WriteBagFile();
+    RefreshBagWindow();
 }
 
 }  // namespace

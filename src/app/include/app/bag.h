@@ -50,3 +50,16 @@ int ApplyBagOption(const char* option, const std::string& name, Settings* settin
 
 // kadrel bag: the bodies, lenses and pinned setups, one a line.
 int RunBag(int argc, char* argv[], std::FILE* out, std::FILE* err);
+
+// The bag as kadrel bag and the bag window show it: bodies, lenses and pins,
+// one a line under a heading each.
+std::string BagListing();
+
+// The camera bag window (Ctrl+B, or "Camera bag…"): the bag as text, with
+// buttons that add the panel's camera or a lens from lensfun; made on first
+// use, beside the panel, it follows every change to the bag.
+void OpenBagWindow();
+void RefreshBagWindow();
+// What the window's buttons and the menu's items do; the bag is saved at once.
+void AddPanelBodyToBag();
+void AddLensToBag();
