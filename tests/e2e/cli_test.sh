@@ -269,7 +269,8 @@ printf '%s\n' "[body]" "name = Sony A6000" "sensor = 23.5 x 15.6 mm" "resolution
     "widest = 85 mm f/1.8" "[pin]" "name = portrait" "focal = 85 mm" "aperture = f/1.8" \
     "distance = 2.5 m" "sensor width = 23.5 mm" "coc = 0.004 mm" >"$BAG"
 run bag
-expect "the bag listed" 0 "Bodies ($BAG):
+expect "the bag listed" 0 "Bag file: $BAG
+Bodies:
   Sony A6000                     23.5 × 15.6 mm, 6000 × 4000 pixels
 Lenses:
   Sony E 18-55mm f/3.5-5.6 OSS   18-55 mm, widest f/3.5 at 18 mm, f/4 at 24 mm; Sony E
