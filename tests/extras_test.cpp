@@ -22,6 +22,7 @@
 #include "app/extras.h"
 #include "app/keys.h"
 #include "app/preferences.h"
+#include "app/tables.h"
 #include "app_fixture.h"
 #include "core/text/units.h"
 #include "golden.h"
@@ -379,6 +380,7 @@ TEST_F(ExtrasTest, CameraBagInTheContextMenu) {
     TypeInto("FOCAL", "300");
     EXPECT_EQ(Number(PANEL_FOCAL), 300.0);
     EXPECT_EQ(lastLine(), "Lens            E 18-55mm: 300 mm is outside its 18-55 mm");
+    ChooseInContextMenu({"Pin this setup"});  // kept with the bag's names
 
     AnswerNextTextPrompt("Second <b>body</b>");
     ChooseInContextMenu({"Camera bag", "Add this camera"});
@@ -389,6 +391,9 @@ TEST_F(ExtrasTest, CameraBagInTheContextMenu) {
     ASSERT_EQ(bag.bodies.size(), 1u);
     EXPECT_EQ(bag.bodies[0].name, "Second <b>body</b>");
     EXPECT_EQ(bag.bodies[0].xsizeMm, 23.5);
+    ASSERT_EQ(bag.pins.size(), 1u);
+    EXPECT_EQ(bag.pins[0].body + ", " + bag.pins[0].lens, "Sony A6000, E 18-55mm");
+    pins.clear();
 }
 
 }  // namespace

@@ -176,3 +176,14 @@ const BagLens* ChosenLens() {
                ? &bag.lenses[static_cast<std::size_t>(chosenLens)]
                : nullptr;
 }
+
+std::string BodyOnPanel() {
+    for (const BagBody& b : bag.bodies) {
+        if (static_cast<float>(b.xsizeMm) == settings.xsize &&
+            static_cast<float>(b.ysizeMm) == settings.ysize && b.xresol == settings.xresol &&
+            b.yresol == settings.yresol) {
+            return b.name;
+        }
+    }
+    return "";
+}

@@ -25,8 +25,8 @@ void KeepPins() {
     bag.pins.clear();
     for (const Pin& pin : pins) {
         const ShotSetup& s = pin.setup;
-        bag.pins.push_back(
-            {pin.name, {}, {}, s.focalMm, s.aperture, s.distance, s.sensorWidthMm, s.cocMm});
+        bag.pins.push_back({pin.name, pin.body, pin.lens, s.focalMm, s.aperture, s.distance,
+                            s.sensorWidthMm, s.cocMm});
     }
     WriteBagFile();
     RefreshBagWindow();
@@ -38,8 +38,10 @@ void TakePinsFromBag() {
     pins.clear();
     for (const BagPin& p : bag.pins) {
         if (pins.size() < static_cast<std::size_t>(kMaxPins)) {
-            pins.push_back(
-                {p.name, {p.sensorWidthMm, p.focalMm, p.aperture, p.cocMm, p.distanceM}});
+            pins.push_back({p.name,
+                            {p.sensorWidthMm, p.focalMm, p.aperture, p.cocMm, p.distanceM},
+                            p.body,
+                            p.lens});
         }
     }
 }
@@ -53,7 +55,9 @@ void PinLiveSetup() {
         return;
     }
     const ShotSetup setup = LiveSetup(CursorDistance());
-    pins.push_back({TextFormat("%g f/%g", setup.focalMm, setup.aperture), setup});
+    const BagLens* lens = ChosenLens();
+    pins.push_back({TextFormat("%g f/%g", setup.focalMm, setup.aperture), setup, BodyOnPanel(),
+                    lens != nullptr ? lens->name : ""});
     KeepPins();
     OpenDetails();  // the comparison follows at once
 }

@@ -41,6 +41,8 @@ void AddBagItems(std::vector<MenuItem>* items, std::vector<std::string>* labels)
 void ChooseFromBag(int id);
 // The lens in use, or nullptr.
 const BagLens* ChosenLens();
+// The name of the first body in the bag with the panel's sensor, or "".
+std::string BodyOnPanel();
 
 // The command line's --body NAME and --lens NAME over the bag, a unique
 // start of a name enough: the body's sensor, or the lens's focal range and

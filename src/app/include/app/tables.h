@@ -65,6 +65,8 @@ constexpr int kMaxPins = 3;
 struct Pin {
     std::string name;  // short, the user may change it
     ShotSetup setup;
+    std::string body;  // the bag's names for its camera and lens, or ""
+    std::string lens;
 };
 extern std::vector<Pin> pins;
 
