@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The camera bag in the context menu: a body or a lens in use in one step,
 // the panel's camera or a lens from lensfun added, an entry removed.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,13 @@ void SaveBag() {
     RefreshBagWindow();
 }
 
+// Each kind has a hundred ids; a bag edited by hand to hold more shows its
+// first hundred, so no id ever reaches another kind's.
+template <typename T>
+std::size_t InMenu(const std::vector<T>& entries) {
+    return std::min<std::size_t>(entries.size(), 100);
+}
+
 struct Row {
     int id;
     int parent;
@@ -45,14 +53,14 @@ struct Row {
 
 std::vector<Row> BagRows() {
     std::vector<Row> rows{{kUseBody, 0, "Use body"}, {kUseLens, 0, "Use lens"}};
-    for (std::size_t i = 0; i < bag.bodies.size(); ++i) {
+    for (std::size_t i = 0; i < InMenu(bag.bodies); ++i) {
         rows.push_back({kFirstBody + static_cast<int>(i), kUseBody, bag.bodies[i].name});
     }
     if (bag.bodies.empty()) {
         rows.push_back({kNoBody, kUseBody, "None yet: Camera bag, Add this camera\u2026"});
     }
     rows.push_back({kNoLens, kUseLens, "No lens"});
-    for (std::size_t i = 0; i < bag.lenses.size(); ++i) {
+    for (std::size_t i = 0; i < InMenu(bag.lenses); ++i) {
         const std::string mark = static_cast<int>(i) == chosenLens ? " \u2713" : "";
         rows.push_back({kFirstLens + static_cast<int>(i), kUseLens, bag.lenses[i].name + mark});
     }
@@ -60,11 +68,11 @@ std::vector<Row> BagRows() {
     rows.push_back({kOpenWindow, kBagMenu, "Camera bag\u2026\tCtrl+B"});
     rows.push_back({kAddBody, kBagMenu, "Add this camera\u2026"});
     rows.push_back({kAddLens, kBagMenu, "Add a lens from lensfun\u2026"});
-    for (std::size_t i = 0; i < bag.bodies.size(); ++i) {
+    for (std::size_t i = 0; i < InMenu(bag.bodies); ++i) {
         rows.push_back({kFirstRemoveBody + static_cast<int>(i), kBagMenu,
                         "Remove \u201c" + bag.bodies[i].name + "\u201d"});
     }
-    for (std::size_t i = 0; i < bag.lenses.size(); ++i) {
+    for (std::size_t i = 0; i < InMenu(bag.lenses); ++i) {
         rows.push_back({kFirstRemoveLens + static_cast<int>(i), kBagMenu,
                         "Remove \u201c" + bag.lenses[i].name + "\u201d"});
     }
