@@ -69,8 +69,9 @@ void TakeWidest(const std::string& value, BagLens* lens) {
     for (std::size_t i = 0; i < n.size(); i += 2) {
         lens->widest.push_back({n[i], n[i + 1]});
     }
-    std::sort(lens->widest.begin(), lens->widest.end(),
-              [](const ApertureAt& a, const ApertureAt& b) { return a.focalMm < b.focalMm; });
+    std::stable_sort(
+        lens->widest.begin(), lens->widest.end(),
+        [](const ApertureAt& a, const ApertureAt& b) { return a.focalMm < b.focalMm; });
 }
 
 void ApplyBody(const std::string& key, const std::string& value, BagBody* body) {
