@@ -79,8 +79,9 @@ std::string BagListing() {
     }
     text += "Pinned setups:\n";
     for (const BagPin& p : bag.pins) {
-        text += TextFormat("  %-30s %g mm f/%g at %g m\n", p.name.c_str(), p.focalMm, p.aperture,
-                           p.distanceM);
+        const std::string with = p.body + (p.body.empty() || p.lens.empty() ? "" : ", ") + p.lens;
+        text += TextFormat("  %-30s %g mm f/%g at %g m%s\n", p.name.c_str(), p.focalMm, p.aperture,
+                           p.distanceM, with.empty() ? "" : (", " + with).c_str());
     }
     return text;
 }

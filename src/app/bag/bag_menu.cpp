@@ -121,7 +121,8 @@ void AddLensToBag() {
         FindLenses(lensfun, "", CropFactor(settings.xsize, settings.ysize));
     std::vector<std::string> labels;
     for (std::size_t i : order) {
-        labels.push_back(lensfun[i].name + " \u2014 " + lensfun[i].mount);
+        const BagLens& l = lensfun[i];
+        labels.push_back(l.mount.empty() ? l.name : l.name + " \u2014 " + l.mount);
     }
     std::vector<const char*> items;
     for (const std::string& l : labels) {
