@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: MIT
 // preferences.ini on arbitrary contents: each line as a preferences line,
 // as a typed distance in both units, and as a circle of confusion, whose file
-// text must read back as the same choice.
+// text must read back as the same choice. The same lines as bag.ini: the bag
+// read from them must write a text that reads back as the same bag.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "app/kadrel.h"
+#include "core/settings/bag_text.h"
 #include "core/settings/preferences_text.h"
 
 namespace {
@@ -35,6 +38,15 @@ void Circle(const char* line) {
     CocLabel(choice, kFactorySettings);
 }
 
+std::string BagTextReadBack(const std::string& text) {
+    BagReader reader;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
+        reader.Line(text.substr(start, end - start).c_str());
+    }
+    return BagFileText(reader.Result());
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -43,12 +55,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;  // fmemopen refuses an empty buffer
     }
     Preferences preferences;
+    BagReader bag;
     while (const char* line = GetLine(file)) {
         ApplyPreferencesLine(line, &preferences);
+        bag.Line(line);
         Distance(line);
         Circle(line);
     }
     std::fclose(file);
     PreferencesFileText(preferences);
+    const std::string bagText = BagFileText(bag.Result());
+    if (BagTextReadBack(bagText) != bagText) {
+        std::abort();
+    }
     return 0;
 }

@@ -3,6 +3,7 @@
 // the distance prompt and tooltips, through the real panel.
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QInputDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -12,13 +13,16 @@
 
 #include <algorithm>
 #include <cmath>
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <vector>
 
+#include "app/bag.h"
 #include "app/extras.h"
 #include "app/keys.h"
 #include "app/preferences.h"
+#include "app/tables.h"
 #include "app_fixture.h"
 #include "core/text/units.h"
 #include "golden.h"
@@ -60,7 +64,10 @@ TEST_F(ExtrasTest, DetailsFollowTheCursor) {
     ChooseInContextMenu({"Details"});
     ASSERT_TRUE(DetailsShown());
     PlaceCursor(10.0);
-    EXPECT_EQ(DetailsText(), kFactoryAtTenMetresDetails);
+    // The factory sensor has full frame's shape, 36 / 22.5 = 1.6 times smaller.
+    EXPECT_EQ(DetailsText(), kFactoryAtTenMetresDetails +
+                                 std::string("\nFull-frame look 38.4 mm f/5.60, CoC 0.0103 mm "
+                                             "(crop factor 1.60)"));
     EXPECT_EQ(Tooltip(PANEL_TEXTPARAM), kFactoryAtTenMetresDetails);
 
     // A drag moves it along with the report.
@@ -351,6 +358,46 @@ TEST_F(ExtrasTest, CopyReportAsTextAndTooltips) {
         EXPECT_FALSE(Tooltip(control).empty()) << control;
     }
     EXPECT_NE(Tooltip(PANEL_TEXTRATIO2).find("Red: not square"), std::string::npos);
+}
+
+// The bag in the context menu: a body's sensor in one step; a lens takes
+// the panel into its range and its widest aperture there (f/3.67 at 20 mm),
+// then its limits are remarked in the details, never forced; the panel's
+// camera added under a name, and a body removed.
+TEST_F(ExtrasTest, CameraBagInTheContextMenu) {
+    std::ofstream(bagFullPath) << "[body]\nname = Sony A6000\nsensor = 23.5 x 15.6 mm\n"
+                                  "resolution = 6000 x 4000\n[lens]\nname = E 18-55mm\n"
+                                  "focal = 18-55 mm\nwidest = 18 mm f/3.5, 24 mm f/4\n";
+    InitPanel();
+    ChooseInContextMenu({"Use body", "Sony A6000"});
+    EXPECT_EQ(std::vector<double>(
+                  {Number(PANEL_XMM), Number(PANEL_YMM), Number(PANEL_XPIX), Number(PANEL_YPIX)}),
+              std::vector<double>({23.5, 15.6f, 6000, 4000}));  // a float field
+    TypeInto("FOCAL", "20");
+    TypeInto("APERTURE", "2.8");
+    ChooseInContextMenu({"Use lens", "E 18-55mm"});
+    EXPECT_EQ(Number(PANEL_FOCAL), 20.0);
+    EXPECT_NEAR(Number(PANEL_APERTURE), 3.67, 0.005);
+    ChooseInContextMenu({"Details"});
+    const auto lastLine = [] { return DetailsText().substr(DetailsText().rfind('\n') + 1); };
+    EXPECT_EQ(lastLine(), "Lens            E 18-55mm, widest f/3.67 at 20 mm");
+    TypeInto("FOCAL", "300");
+    EXPECT_EQ(Number(PANEL_FOCAL), 300.0);
+    EXPECT_EQ(lastLine(), "Lens            E 18-55mm: 300 mm is outside its 18-55 mm");
+    ChooseInContextMenu({"Pin this setup"});  // kept with the bag's names
+
+    AnswerNextTextPrompt("Second <b>body</b>");
+    ChooseInContextMenu({"Camera bag", "Add this camera"});
+    ChooseInContextMenu({"Camera bag", "Remove \u201cSony A6000"});
+    ChooseInContextMenu({"Use lens", "No lens"});
+    EXPECT_EQ(ChosenLens(), nullptr);
+    ReadBagFile();
+    ASSERT_EQ(bag.bodies.size(), 1u);
+    EXPECT_EQ(bag.bodies[0].name, "Second <b>body</b>");
+    EXPECT_EQ(bag.bodies[0].xsizeMm, 23.5);
+    ASSERT_EQ(bag.pins.size(), 1u);
+    EXPECT_EQ(bag.pins[0].body + ", " + bag.pins[0].lens, "Sony A6000, E 18-55mm");
+    pins.clear();
 }
 
 }  // namespace

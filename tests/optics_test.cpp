@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "core/optics/full_frame.h"
 #include "golden.h"
 
 namespace {
@@ -96,6 +97,18 @@ TEST(Geometry, NotANumberSetsBothFlags) {
     EXPECT_TRUE(std::isnan(g.ratio));
     EXPECT_TRUE(g.notThreeTwo);
     EXPECT_TRUE(g.rectangular);
+}
+
+// Diagonals 43.27 / 28.21 mm: 35 mm f/1.8 on 23.5 × 15.6 mm is 53.7 mm f/2.76
+// on full frame, and its one-pixel circle 23.5 / 6000 mm grows to 0.0060 mm.
+TEST(Geometry, FullFrameEquivalents) {
+    EXPECT_NEAR(CropFactor(23.5, 15.6), 1.53392, 5e-6);
+    EXPECT_DOUBLE_EQ(CropFactor(36, 24), 1.0);
+    Settings s = Sensor(23.5f, 15.6f, 6000, 4000);
+    s.focal = 35;
+    s.aperture = 1.8f;
+    EXPECT_EQ(FullFrameText(s, 23.5 / 6000),
+              "Full-frame look 53.7 mm f/2.76, CoC 0.0060 mm (crop factor 1.53)");
 }
 
 TEST(DepthOfField, WorkedExampleAtTwoMetres) {

@@ -19,6 +19,7 @@
 
 #include "app/photo.h"
 #include "core/photo/photo_text.h"
+#include "core/settings/lens_search.h"
 #include "panel_definition.h"
 #include "photo_maker.h"
 
@@ -453,6 +454,47 @@ TEST(PhotoProtocol, OnlyAWholeAndSaneAnswerIsTaken) {
     EXPECT_EQ(bodies[0].maker, "Canon");
     EXPECT_EQ(bodies[0].model, "Canon EOS 20D");
     EXPECT_DOUBLE_EQ(bodies[0].crop, 1.6);
+}
+
+// lensfun's lenses from a small database of the tests' own: the widest
+// aperture at each calibrated focal length (f/3.67 at 20 mm, linear between
+// 18 mm f/3.5 and 24 mm f/4); lenses that surely cover the body first, and a
+// full-frame lens calibrated on a crop body still offered on full frame.
+TEST(LensDatabase, WidestAperturesAndSearch) {
+    std::vector<BagLens> lenses;
+    ASSERT_TRUE(ReadLensesWith(KADREL_PHOTO_HELPER, KADREL_LENS_FIXTURE, &lenses));
+    ASSERT_EQ(lenses.size(), 3u);
+    const BagLens& zoom = lenses[0];
+    EXPECT_EQ(zoom.name + ", " + zoom.mount, "Sony E 18-55mm f/3.5-5.6 OSS, Sony E");
+    std::vector<double> widest;
+    for (const ApertureAt& at : zoom.widest) {
+        widest.insert(widest.end(), {at.focalMm, at.fNumber});
+    }
+    EXPECT_EQ(widest, std::vector<double>({18, 3.5, 24, 4, 35, 4.5, 55, 5.6}));
+    EXPECT_NEAR(WidestApertureAt(zoom, 20), 3.67, 0.005);
+
+    const char* const e1855 = "Sony E 18-55mm f/3.5-5.6 OSS";
+    const char* const fe2870 = "Sony FE 28-70mm f/3.5-5.6 OSS";
+    const char* const fe85 = "Sony FE 85mm f/1.8";
+    const struct {
+        const char* typed;
+        double bodyCrop;
+        std::vector<std::string> found;
+    } table[] = {
+        {"sony", 1, {fe85, e1855, fe2870}},
+        {"SONY e", 1.5339, {e1855, fe2870, fe85}},
+        {"fe 28", 1, {fe2870}},
+        {"e 18-55", 1.5339, {e1855}},
+        {"canon", 1, {}},
+    };
+    for (const auto& row : table) {
+        std::vector<std::string> found;
+        for (std::size_t i : FindLenses(lenses, row.typed, row.bodyCrop)) {
+            found.push_back(lenses[i].name);
+        }
+        EXPECT_EQ(found, row.found) << row.typed;
+    }
+    EXPECT_FALSE(ReadLensesWith(KADREL_PHOTO_HELPER, "/no/such/lenses.xml", &lenses));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QInputDialog>
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
@@ -25,6 +26,19 @@ inline void OnNextPopup(std::function<bool()> step) {
         }
     });
     timer->start(10);
+}
+
+// Types text into the next text prompt and confirms it.
+inline void AnswerNextTextPrompt(const QString& text) {
+    OnNextPopup([text] {
+        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            return false;
+        }
+        dialog->setTextValue(text);
+        dialog->accept();
+        return true;
+    });
 }
 
 // Opens the panel's context menu with a right click on the graph and walks the

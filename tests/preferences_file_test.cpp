@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: MIT
 // preferences.ini beside kadrel.ini: read at start-up, saved whole by the
 // dialog's OK, with the same guarantees and the same odd files as
-// kadrel.ini; and the panel's report and kadrel.ini untouched by it.
+// kadrel.ini, as bag.ini; and the panel's report and kadrel.ini untouched.
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <string>
 
+#include "app/bag.h"
 #include "app/preferences.h"
+#include "app/tables.h"
 #include "app_fixture.h"
 #include "golden.h"
 #include "odd_files.h"
@@ -81,25 +83,41 @@ TEST_F(PreferencesTest, HandWrittenFiles) {
     }
 }
 
+// bag.ini beside it alike: told once, started empty, never replaced.
 TEST_F(PreferencesTest, OddFilesAreToldOnceAndNeverReplaced) {
-    for (const OddFile& c : OddFilesAt(prefsFullPath, "units = imperial\n")) {
-        std::remove(prefsFullPath);
-        c.make();
-        struct stat before;
-        ASSERT_EQ(lstat(prefsFullPath, &before), 0);
-        PopupAnswerer user;
-        Restart();
-        EXPECT_EQ(preferences.units, Units::Metric) << c.why;
-        ASSERT_EQ(user.said.size(), 1u) << c.why;
-        EXPECT_EQ(user.said[0], kNotice + std::string(prefsFullPath) + "\n" + c.why);
-        EXPECT_FALSE(WritePreferencesFile()) << c.why;
-        EXPECT_EQ(user.said.size(), 2u) << c.why;
-        struct stat after;
-        ASSERT_EQ(lstat(prefsFullPath, &after), 0);
-        EXPECT_EQ(after.st_mode, before.st_mode) << c.why;
-        EXPECT_EQ(after.st_size, before.st_size) << c.why;
+    const struct {
+        const char* path;
+        const char* firstLine;
+        std::string notice;
+        bool (*write)();
+    } files[] = {
+        {prefsFullPath, "units = imperial\n", kNotice, WritePreferencesFile},
+        {bagFullPath, "[pin]\n",
+         "kadrel|kadrel could not read its camera bag and starts with an empty one. It will not "
+         "overwrite this file:\n\n",
+         WriteBagFile},
+    };
+    for (const auto& f : files) {
+        for (const OddFile& c : OddFilesAt(f.path, f.firstLine)) {
+            std::remove(f.path);
+            c.make();
+            struct stat before;
+            ASSERT_EQ(lstat(f.path, &before), 0);
+            PopupAnswerer user;
+            Restart();
+            EXPECT_EQ(preferences.units, Units::Metric) << c.why;
+            EXPECT_TRUE(bag.bodies.empty() && pins.empty()) << c.why;
+            ASSERT_EQ(user.said.size(), 1u) << c.why;
+            EXPECT_EQ(user.said[0], f.notice + f.path + "\n" + c.why);
+            EXPECT_FALSE(f.write()) << c.why;
+            EXPECT_EQ(user.said.size(), 2u) << c.why;
+            struct stat after;
+            ASSERT_EQ(lstat(f.path, &after), 0);
+            EXPECT_EQ(after.st_mode, before.st_mode) << c.why;
+            EXPECT_EQ(after.st_size, before.st_size) << c.why;
+        }
+        std::remove(f.path);
     }
-    std::remove(prefsFullPath);
 }
 
 // A dotfile manager's link: the file it leads to takes the new text, with

@@ -332,17 +332,18 @@ TEST_F(TablesTest, PinnedSetupsComparedInTheDetails) {
     EXPECT_EQ(Window("kadrel details")->size(), QSize(760, 656));
 
     // Renamed through the menu; three pins at most.
-    OnNextPopup([] {
-        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr) {
-            return false;
-        }
-        dialog->setTextValue("Portrait lens");
-        dialog->accept();
-        return true;
-    });
+    AnswerNextTextPrompt("Portrait lens");
     ChooseInContextMenu({"Pinned setups", "Rename"});
+    // Kept in the bag across runs, to the last digit.
+    const Pin kept = pins[0];
+    pins.clear();
+    InitPanel();
+    ASSERT_EQ(pins.size(), 1u);
     EXPECT_EQ(pins[0].name, "Portrait lens");
+    const ShotSetup& s = pins[0].setup;
+    EXPECT_EQ(std::vector<double>({s.sensorWidthMm, s.focalMm, s.aperture, s.cocMm, s.distance}),
+              std::vector<double>({36, 50, kept.setup.aperture, kept.setup.cocMm, 3}));
+    FullFrame("35", "1.4", 3);
     EXPECT_NE(DetailsText().find("Live              Portrait lens"), std::string::npos);
     ChooseInContextMenu({"Pin this setup"});
     ChooseInContextMenu({"Pin this setup"});

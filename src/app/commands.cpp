@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 // Start-up values and the four command buttons.
+#include "app/bag.h"
 #include "app/extras.h"
 #include "app/kadrel.h"
 #include "app/kadrel_uir.h"
 #include "app/preferences.h"
+#include "app/tables.h"
 #include "app/version.h"
 #include "core/text/text_format.h"
 
@@ -57,6 +59,9 @@ int InitPanel() {
     ReadSettingsFile();
     LocatePreferencesFile();
     ReadPreferencesFile();
+    LocateBagFile();
+    ReadBagFile();
+    TakePinsFromBag();
     SetCtrlVal(panelHandle, PANEL_COPYRIGHT, VersionText().c_str());
     PutIntoFields(settings, false);
     // Redraw reads the fields back, so what a field makes of a value is what
@@ -64,6 +69,7 @@ int InitPanel() {
     const int status = Redraw(panelHandle, 0, EVENT_COMMIT, nullptr, 0, 0);
     TellIfSettingsUnreadable();
     TellIfPreferencesUnreadable();
+    TellIfBagUnreadable();
     return status;
 }
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Reading and replacing kadrel.ini and preferences.ini alike.
+// Reading and replacing kadrel.ini, preferences.ini and bag.ini alike.
 #include "app/key_files.h"
 
 #include <cstdio>
@@ -60,4 +60,41 @@ std::string SaveKeyFile(const char* path, const std::string& text, bool makeFold
 
 void TellAboutFile(const std::string& what, const std::string& path, const std::string& why) {
     MessagePopup("kadrel", (what + "\n\n" + path + "\n" + why).c_str());
+}
+
+void LocateFileBeside(FileBeside* file) {
+    file->unreadableBecause.clear();
+    // No place for kadrel.ini is no place for its neighbours either.
+    if (iniFullPath[0] == '\0' || PathBeside(iniFullPath, file->name, file->path) != 0) {
+        file->path[0] = '\0';
+    }
+}
+
+std::string ReadFileBeside(FileBeside* file, const std::function<void(const char* line)>& apply) {
+    file->unreadableBecause = ReadKeyFile(file->path, apply);
+    return file->unreadableBecause;
+}
+
+void TellIfUnreadable(const FileBeside& file) {
+    if (!file.unreadableBecause.empty()) {
+        TellAboutFile(file.unreadable, file.path, file.unreadableBecause);
+    }
+}
+
+bool WriteFileBeside(const FileBeside& file, const std::string& text) {
+    if (TellIfNoPlaceFor(file.notSaved)) {
+        return false;
+    }
+    if (!file.unreadableBecause.empty()) {
+        TellAboutFile(file.kept, file.path, file.unreadableBecause);
+        return false;
+    }
+    std::string target;
+    const std::string problem =
+        SaveKeyFile(file.path, text, !SettingsArePortable(projectPath), &target);
+    if (!problem.empty()) {
+        TellAboutFile(file.notSaved, target, problem);
+        return false;
+    }
+    return true;
 }

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
-// lensfun's camera bodies, read from its database only when asked.
+// lensfun's camera bodies and lenses, read from its database only when asked.
 #include <lensfun/lensfun.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <memory>
 
 #include "photo_reader.h"
@@ -15,9 +16,10 @@ struct DatabaseDeleter {
 };
 using Database = std::unique_ptr<lfDatabase, DatabaseDeleter>;
 
-Database Loaded() {
+// The system's database, or the one file given.
+Database Loaded(const char* file = nullptr) {
     Database db(new lfDatabase());
-    return db->Load() == LF_NO_ERROR ? std::move(db) : nullptr;
+    return (file == nullptr ? db->Load() : db->Load(file)) == LF_NO_ERROR ? std::move(db) : nullptr;
 }
 
 std::string Name(const lfMLstr text) {
@@ -25,11 +27,40 @@ std::string Name(const lfMLstr text) {
     return s == nullptr ? "" : s;
 }
 
-// The crop factor as the database writes it ("1.525"), not as its float holds it.
+// A figure as the database writes it ("1.525", "5.6"), not as its float holds it.
 double Crop(float crop) {
     char text[32];
     std::snprintf(text, sizeof text, "%.7g", static_cast<double>(crop));
     return std::strtod(text, nullptr);
+}
+
+// The maker before the model, unless the model starts with it already.
+std::string LensName(const lfLens& lens) {
+    const std::string maker = Name(lens.Maker), model = Name(lens.Model);
+    return maker.empty() || model.compare(0, maker.size(), maker) == 0 ? model
+                                                                       : maker + " " + model;
+}
+
+// Vignetting is calibrated at the apertures the lens has: the smallest
+// f-number at each focal length is the widest there. Without it, the
+// database's widest, at the short end.
+std::vector<ApertureAt> Widest(const lfLens& lens) {
+    std::map<double, double> widest;
+    for (int i = 0; lens.CalibVignetting != nullptr && lens.CalibVignetting[i] != nullptr; ++i) {
+        const double focal = Crop(lens.CalibVignetting[i]->Focal);
+        const double f = Crop(lens.CalibVignetting[i]->Aperture);
+        if (focal > 0 && f > 0 && (widest.count(focal) == 0 || f < widest[focal])) {
+            widest[focal] = f;
+        }
+    }
+    if (widest.empty() && lens.MinAperture > 0) {
+        widest[Crop(lens.MinFocal)] = Crop(lens.MinAperture);
+    }
+    std::vector<ApertureAt> list;
+    for (const auto& at : widest) {
+        list.push_back({at.first, at.second});
+    }
+    return list;
 }
 
 }  // namespace
@@ -66,4 +97,25 @@ std::vector<CameraBody> AllCameraBodies() {
         }
     }
     return bodies;
+}
+
+std::vector<BagLens> AllLenses(const char* file) {
+    std::vector<BagLens> lenses;
+    const Database db = Loaded(file);
+    const lfLens* const* all = db ? db->GetLenses() : nullptr;
+    for (int i = 0; all != nullptr && all[i] != nullptr; ++i) {
+        const lfLens& l = *all[i];
+        if (l.MinFocal > 0) {
+            BagLens lens;
+            lens.name = LensName(l);
+            lens.mount = l.Mounts != nullptr && l.Mounts[0] != nullptr ? l.Mounts[0] : "";
+            lens.cropFactor = Crop(l.CropFactor);
+            lens.minFocalMm = Crop(l.MinFocal);
+            lens.maxFocalMm = l.MaxFocal > l.MinFocal ? Crop(l.MaxFocal) : lens.minFocalMm;
+            lens.widest = Widest(l);
+            lens.smallest = l.MaxAperture > 0 ? Crop(l.MaxAperture) : 0;
+            lenses.push_back(lens);
+        }
+    }
+    return lenses;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // kadrel-photo PHOTO: what the photo says of its camera, as protocol lines.
 // kadrel-photo --cameras: the database's camera bodies.
+// kadrel-photo --lenses [DATABASE.xml]: its lenses, as bag.ini writes lenses.
 //
 // It runs under limits of its own before it touches a file: address space
 // and processor time; the photo must be a regular file under the size cap.
@@ -113,11 +114,13 @@ int main(int argc, char* argv[]) {
 #endif
     Limit(RLIMIT_CPU, kProcessorSeconds);
     Limit(RLIMIT_CORE, 0);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: kadrel-photo PHOTO | --cameras\n");
+    const bool lenses = argc >= 2 && std::strcmp(argv[1], "--lenses") == 0;
+    if (argc != 2 && !(lenses && argc == 3)) {
+        std::fprintf(stderr, "usage: kadrel-photo PHOTO | --cameras | --lenses [DATABASE.xml]\n");
         return 2;
     }
-    const std::string answer = std::strcmp(argv[1], "--cameras") == 0
+    const std::string answer = lenses ? BagFileText({{}, AllLenses(argv[2]), {}})
+                               : std::strcmp(argv[1], "--cameras") == 0
                                    ? CameraListText(AllCameraBodies())
                                    : ReadPhoto(argv[1]);
     const bool written = std::fwrite(answer.data(), 1, answer.size(), stdout) == answer.size();

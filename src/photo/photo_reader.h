@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// kadrel-photo's two readers: the photo's metadata through Exiv2 and the
-// camera bodies through lensfun. Each answers in the lines of
+// kadrel-photo's readers: the photo's metadata through Exiv2, the camera
+// bodies and lenses through lensfun. Each answers in the lines of
 // core/photo/photo_protocol.h.
 #pragma once
 
@@ -9,6 +9,7 @@
 
 #include "core/photo/photo_camera.h"
 #include "core/photo/photo_protocol.h"
+#include "core/settings/bag_text.h"
 
 // The photo's facts from the file's bytes; false with *why set when they
 // cannot be read (not an image, damaged, no metadata).
@@ -19,3 +20,7 @@ void LookUpCamera(PhotoFacts* facts);
 
 // Every body in the database with a crop factor, in the database's order.
 std::vector<CameraBody> AllCameraBodies();
+
+// Every lens in the database, or in the one database file given, with its
+// mount, focal range and the widest aperture at each calibrated focal length.
+std::vector<BagLens> AllLenses(const char* file);

@@ -383,6 +383,36 @@ export LC_ALL=de_DE.UTF-8
 run --help
 [[ "$OUT" == *"  table "* ]] && passed=$((passed + 1)) || fail "kadrel --help does not list table"
 
+# The camera bag beside the settings: listed, and its names taken by a unique
+# start; the lens keeps the factory 24 mm and opens no wider than its f/4
+# there. An unknown or ambiguous name lists the candidates.
+BAG=$(dirname "$SETTINGS")/bag.ini
+printf '%s\n' "[body]" "name = Sony A6000" "sensor = 23.5 x 15.6 mm" "resolution = 6000 x 4000" \
+    "[lens]" "name = Sony E 18-55mm f/3.5-5.6 OSS" "mount = Sony E" "focal = 18-55 mm" \
+    "widest = 18 mm f/3.5, 24 mm f/4" "[lens]" "name = Sony FE 85mm f/1.8" "focal = 85-85 mm" \
+    "widest = 85 mm f/1.8" "[pin]" "name = portrait" "lens = Sony FE 85mm f/1.8" "focal = 85 mm" "aperture = f/1.8" \
+    "distance = 2.5 m" "sensor width = 23.5 mm" "coc = 0.004 mm" >"$BAG"
+run bag
+expect "the bag listed" 0 "Bag file: $BAG
+Bodies:
+  Sony A6000                     23.5 × 15.6 mm, 6000 × 4000 pixels
+Lenses:
+  Sony E 18-55mm f/3.5-5.6 OSS   18-55 mm, widest f/3.5 at 18 mm, f/4 at 24 mm; Sony E
+  Sony FE 85mm f/1.8             85-85 mm, widest f/1.8 at 85 mm
+Pinned setups:
+  portrait                       85 mm f/1.8 at 2.5 m, Sony FE 85mm f/1.8" ""
+run dof --body sony --lens "SONY E" --distance 3
+[ "$STATUS" = 0 ] && [ "${OUT%%$'\n'*}" = "Sensor 23.50 x 15.60 mm, 6000 x 4000 pixels; focal length 24.00 mm; f/4.00" ] &&
+    passed=$((passed + 1)) || fail "dof with a body and a lens: status $STATUS, $OUT $ERR"
+run dof --lens "sony" --distance 3
+expect "an ambiguous lens" 2 "" 'kadrel: --lens: "sony" could be any of:
+  Sony E 18-55mm f/3.5-5.6 OSS
+  Sony FE 85mm f/1.8'
+run dof --body canon --distance 3
+expect "an unknown body" 2 "" 'kadrel: --body: "canon" is not in the bag; it has:
+  Sony A6000'
+rm -f "$BAG"
+
 for args in "dof --distance 3" "dof --help" "table --csv" "stack --near 1 --far inf"; do
     status=0
     "$PROGRAM" $args >/dev/full 2>"$WORK/err" || status=$?

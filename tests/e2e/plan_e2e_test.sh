@@ -34,7 +34,7 @@ start_program kadrel
 type_into 610 496 8                                    # aperture f/8
 xdotool mousemove --window "$WINDOW" 150 300 click 3   # the graph's context menu
 sleep 0.5
-xdotool key Up Up Up Up Up Return                      # "Plan a focus stack…", 5th from the end
+xdotool key Up Up Up Up Up Up Up Up Return             # "Plan a focus stack…", 8th from the end
 wait_plan
 plan_type 70 40 "1 m"                                  # near end
 plan_type 220 40 inf                                   # far end

@@ -95,13 +95,13 @@ xdotool key Escape
 expect_hidden "Escape"
 echo "Escape: hidden, the program runs on"
 
-# A setup pinned from the graph's context menu (the item above the last one,
-# Preferences, while there are no pins) shows in the details window beside
-# the live one.
+# A setup pinned from the graph's context menu (fifth from the end, above
+# the bag's three submenus and Preferences, while there are no pins) shows
+# in the details window beside the live one.
 focus_panel
 xdotool mousemove --window "$WINDOW" 250 300 click 3
 sleep 0.5
-xdotool key Up Up Return
+xdotool key Up Up Up Up Up Return
 DETAILS=$(wait_window 'kadrel details')
 [ -n "$DETAILS" ] || fail "no details window after pinning"
 if [ "${2:-}" = a11y ]; then

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <optional>
 
+#include "app/bag.h"
 #include "app/kadrel.h"
 #include "app/preferences.h"
 #include "core/text/units.h"
@@ -23,6 +24,9 @@ const char kCameraOptionsHelp[] =
     "  --coc C          circle of confusion: \"1 px\" to \"10 px\", d/1500 (the sensor\n"
     "                   diagonal over 1500), \"0.030 mm\", \"print 297 mm at 500 mm\"\n"
     "  --units U        metric or imperial\n"
+    "  --body NAME      a body from the camera bag (kadrel bag lists it)\n"
+    "  --lens NAME      a lens from the bag: the focal length kept in its range,\n"
+    "                   the aperture no wider than it opens there\n"
     "  --help           this help\n"
     "Options not given come from kadrel.ini and preferences.ini, as the window\n"
     "would start (the aperture starts at f/3.5).\n";
@@ -115,6 +119,8 @@ int Apply(const char* option, const std::string& value, CameraOptions* o,
         if (!ParseCoc(value, &o->preferences.coc)) {
             return Usage(err, option, value, "a circle of confusion");
         }
+    } else if (std::strcmp(option, "--body") == 0 || std::strcmp(option, "--lens") == 0) {
+        return ApplyBagOption(option, value, &s, err);
     } else if (std::strcmp(option, "--units") == 0) {
         if (!ParseUnits(value, &o->preferences.units)) {
             return Usage(err, option, value, "metric or imperial");
@@ -125,8 +131,8 @@ int Apply(const char* option, const std::string& value, CameraOptions* o,
     return 0;
 }
 
-const char* const kValueOptions[] = {"--sensor", "--focal",    "--pixels", "--aperture",
-                                     "--coc",    "--distance", "--units"};
+const char* const kValueOptions[] = {"--sensor",   "--focal", "--pixels", "--aperture", "--coc",
+                                     "--distance", "--units", "--body",   "--lens"};
 
 // The option named by arg ("--focal" or "--focal=50"), or null.
 const char* ValueOption(const char* arg, const char** inlineValue) {

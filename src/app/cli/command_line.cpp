@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "app/bag.h"
 #include "app/kadrel.h"
 #include "app/keys.h"
 #include "app/locations.h"
@@ -45,17 +46,21 @@ const char kFilesFormat[] =
     "  preferences.ini\n"
     "               the circle of confusion and units of the figures beside the\n"
     "               report, in the same folder as kadrel.ini\n"
+    "  bag.ini      the camera bag: bodies, lenses and pinned setups, in the same\n"
+    "               folder as kadrel.ini\n"
     "\n"
     "This copy of kadrel uses:\n"
     "  panel file   %s\n"
     "  settings     %s\n"
-    "  preferences  %s\n";
+    "  preferences  %s\n"
+    "  bag          %s\n";
 
 void PrintHelp(std::FILE* out) {
     LocateSettingsFile();
     char panelFile[MAX_PATHNAME_LEN];
     LocatePanelFile(projectPath, panelFile);
     LocatePreferencesFile();
+    LocateBagFile();
     // Composed whole and written at once: it is longer than stdout's buffer,
     // and a write that fails on the way must keep its reason for the status.
     char* keys = nullptr;
@@ -64,10 +69,10 @@ void PrintHelp(std::FILE* out) {
         PrintKeys(memory);
         std::fclose(memory);
     }
-    WriteOutput(
-        out, TextFormat(kAbout, SubcommandList().c_str()) +
-                 std::string(keys != nullptr ? keys : "", length) +
-                 TextFormat(kFilesFormat, panelFile, SettingsFileShown().c_str(), prefsFullPath));
+    WriteOutput(out, TextFormat(kAbout, SubcommandList().c_str()) +
+                         std::string(keys != nullptr ? keys : "", length) +
+                         TextFormat(kFilesFormat, panelFile, SettingsFileShown().c_str(),
+                                    prefsFullPath, bagFullPath));
     std::free(keys);
 }
 

@@ -7,8 +7,8 @@ const KeyRow kKeyRows[] = {
     {"Tab, Shift+Tab", "Move between the fields, the graph and the buttons."},
     {"Return", "Confirm a typed value (leaving the field confirms it too); on a button, press it."},
     {"Escape",
-     "Drop the value being typed, back to the field's own; in the details, plan, tilt or "
-     "table window, close it; in a dialog, cancel it."},
+     "Drop the value being typed, back to the field's own; in the details, plan, tilt, table "
+     "or camera bag window, close it; in a dialog, cancel it."},
     {"Up, Down", "Step a field's value; the mouse wheel steps the field under the pointer."},
     {"Page Up, Page Down",
      "In a field, ten steps; on the graph, move the cursor a tenth of the axis."},
@@ -35,16 +35,20 @@ const KeyRow kKeyRows[] = {
     {"Ctrl+T",
      "Open the depth-of-field table: near and far limits for focus distances and apertures, "
      "to export as PDF or CSV, or print."},
+    {"Ctrl+B",
+     "Open the camera bag: your bodies, lenses and pinned setups, kept in bag.ini; add the "
+     "panel's camera or a lens from lensfun there, and use them from the context menu."},
     {"Ctrl+,",
      "Open the preferences: units (metric or imperial) and the circle of confusion of every "
      "figure beside the report."},
     {"Menu, Shift+F10",
      "Open the context menu: a camera from a photo or from the camera database, sensor presets, "
      "a typed subject distance, focus at the hyperfocal distance, the tilted lens, the details "
-     "window, the plan, the report as text, the table, pinned setups, the preferences."},
+     "window, the plan, the report as text, the table, pinned setups, the camera bag, the "
+     "preferences."},
     {"Ctrl+Q",
-     "Save the settings and end kadrel, as OK does; from the details, plan, tilt and table "
-     "windows, the preferences and the distance prompt too."},
+     "Save the settings and end kadrel, as OK does; from the details, plan, tilt, table and "
+     "camera bag windows, the preferences and the distance prompt too."},
 };
 const std::size_t kKeyRowCount = sizeof kKeyRows / sizeof kKeyRows[0];
 

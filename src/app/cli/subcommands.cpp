@@ -8,6 +8,7 @@
 #include <cstring>
 #include <vector>
 
+#include "app/bag.h"
 #include "app/output.h"
 #include "cli/dof.h"
 #include "cli/photo.h"
@@ -24,6 +25,7 @@ const Subcommand kSubcommands[] = {
     {"table", "depth-of-field cards for focal lengths, apertures, distances: CSV or PDF", RunTable},
     {"photo", "the camera a photo was taken with, as the window would take it", RunPhoto},
     {"tilt", "a tilted lens's wedge of sharpness: hinge, planes, the tilt for a height", RunTilt},
+    {"bag", "the camera bag: its bodies, lenses and pinned setups", RunBag},
 };
 
 // Letters to change, add or drop to turn a into b.

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/bag.h"
 #include "app/extras.h"
 #include "app/kadrel.h"
 #include "app/kadrel_uir.h"
@@ -123,11 +124,15 @@ void RunContextMenu(int top, int left) {
         items.push_back({kFirstRename + n, pinLabels[2 * i].c_str(), kPinsMenu, 0});
         items.push_back({kFirstRemove + n, pinLabels[2 * i + 1].c_str(), kPinsMenu, 0});
     }
+    std::vector<std::string> bagLabels;
+    AddBagItems(&items, &bagLabels);
     items.push_back({-1, nullptr, 0, 0});
     items.push_back({kPreferences, "Preferences\u2026\tCtrl+,", 0, 0});
 
     const int chosen = RunPopupMenu(panelHandle, top, left, items.data(), items.size());
-    if (chosen >= kFirstRemove) {
+    if (chosen >= kFirstBagItem) {
+        ChooseFromBag(chosen);
+    } else if (chosen >= kFirstRemove) {
         RemovePin(static_cast<std::size_t>(chosen - kFirstRemove));
     } else if (chosen >= kFirstRename) {
         RenamePin(static_cast<std::size_t>(chosen - kFirstRename));
@@ -165,10 +170,14 @@ void ApplySensorPreset(std::size_t index) {
         return;
     }
     const SensorPreset& p = presets[index];
-    SetCtrlVal(panelHandle, PANEL_XMM, static_cast<double>(p.xsize));
-    SetCtrlVal(panelHandle, PANEL_YMM, static_cast<double>(p.ysize));
-    SetCtrlVal(panelHandle, PANEL_XPIX, p.xresol);
-    SetCtrlVal(panelHandle, PANEL_YPIX, p.yresol);
+    PutSensor(p.xsize, p.ysize, p.xresol, p.yresol);
+}
+
+void PutSensor(double xsize, double ysize, int xresol, int yresol) {
+    SetCtrlVal(panelHandle, PANEL_XMM, xsize);
+    SetCtrlVal(panelHandle, PANEL_YMM, ysize);
+    SetCtrlVal(panelHandle, PANEL_XPIX, xresol);
+    SetCtrlVal(panelHandle, PANEL_YPIX, yresol);
     Redraw(panelHandle, 0, EVENT_COMMIT, nullptr, 0, 0);
 }
 

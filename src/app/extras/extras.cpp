@@ -2,6 +2,7 @@
 // Tooltips on the panel's inputs and results, and the panel events that open
 // the context menu, the details window and a photo.
 #include "app/extras.h"
+#include "app/bag.h"
 #include "app/kadrel.h"
 #include "app/kadrel_uir.h"
 #include "app/tables.h"
@@ -14,6 +15,7 @@ constexpr int kPreferencesShortcut = 3;
 constexpr int kPhotoShortcut = 4;
 constexpr int kPlanShortcut = 5;
 constexpr int kTiltShortcut = 6;
+constexpr int kBagShortcut = 7;
 
 struct Tooltip {
     int control;
@@ -60,6 +62,7 @@ void InstallExtras(int panel) {
     AddPanelShortcut(panel, "Ctrl+T", kTableShortcut);
     AddPanelShortcut(panel, "Ctrl+,", kPreferencesShortcut);
     AddPanelShortcut(panel, "Ctrl+O", kPhotoShortcut);
+    AddPanelShortcut(panel, "Ctrl+B", kBagShortcut);
     EnableDragAndDrop(panel);
 }
 
@@ -77,6 +80,8 @@ int PanelEvents(int, int control, int event, void*, int eventData1, int eventDat
         OpenTableWindow();
     } else if (event == EVENT_SHORTCUT && eventData1 == kPreferencesShortcut) {
         OpenPreferences();
+    } else if (event == EVENT_SHORTCUT && eventData1 == kBagShortcut) {
+        OpenBagWindow();
     } else if (event == EVENT_SHORTCUT && eventData1 == kPhotoShortcut) {
         OpenPhotoFromDialog();
     } else if (event == EVENT_FILES_DROPPED) {

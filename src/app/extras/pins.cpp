@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Setups pinned for the run and compared with the live one.
+// Setups pinned, kept in the bag across runs, and compared with the live one.
+#include "app/bag.h"
 #include "app/extras.h"
 #include "app/kadrel.h"
 #include "app/kadrel_uir.h"
@@ -19,7 +20,31 @@ double CursorDistance() {
     return d;
 }
 
+// The pins as the bag keeps them, saved at once.
+void KeepPins() {
+    bag.pins.clear();
+    for (const Pin& pin : pins) {
+        const ShotSetup& s = pin.setup;
+        bag.pins.push_back({pin.name, pin.body, pin.lens, s.focalMm, s.aperture, s.distance,
+                            s.sensorWidthMm, s.cocMm});
+    }
+    WriteBagFile();
+    RefreshBagWindow();
+}
+
 }  // namespace
+
+void TakePinsFromBag() {
+    pins.clear();
+    for (const BagPin& p : bag.pins) {
+        if (pins.size() < static_cast<std::size_t>(kMaxPins)) {
+            pins.push_back({p.name,
+                            {p.sensorWidthMm, p.focalMm, p.aperture, p.cocMm, p.distanceM},
+                            p.body,
+                            p.lens});
+        }
+    }
+}
 
 ShotSetup LiveSetup(double d) {
     return {settings.xsize, settings.focal, settings.aperture, CocMm(), d};
@@ -30,7 +55,10 @@ void PinLiveSetup() {
         return;
     }
     const ShotSetup setup = LiveSetup(CursorDistance());
-    pins.push_back({TextFormat("%g f/%g", setup.focalMm, setup.aperture), setup});
+    const BagLens* lens = ChosenLens();
+    pins.push_back({TextFormat("%g f/%g", setup.focalMm, setup.aperture), setup, BodyOnPanel(),
+                    lens != nullptr ? lens->name : ""});
+    KeepPins();
     OpenDetails();  // the comparison follows at once
 }
 
@@ -44,6 +72,7 @@ void RenamePin(std::size_t index) {
     if (PromptPopupText("kadrel", message.c_str(), &name) == 1 &&
         name.find_first_not_of(" \t") != std::string::npos) {
         pins[index].name = name;
+        KeepPins();
         OpenDetails();  // the comparison follows at once
     }
 }
@@ -51,6 +80,7 @@ void RenamePin(std::size_t index) {
 void RemovePin(std::size_t index) {
     if (index < pins.size()) {
         pins.erase(pins.begin() + static_cast<std::ptrdiff_t>(index));
+        KeepPins();
         OpenDetails();  // the comparison follows at once
     }
 }

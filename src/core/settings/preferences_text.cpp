@@ -1,43 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "core/settings/preferences_text.h"
 
-#include <cstring>
-
+#include "core/settings/key_line.h"
 #include "core/text/text_format.h"
 
-namespace {
-
-std::string Trimmed(const char* start, const char* end) {
-    while (start < end && (*start == ' ' || *start == '\t')) {
-        ++start;
-    }
-    while (end > start && (end[-1] == ' ' || end[-1] == '\t')) {
-        --end;
-    }
-    return std::string(start, end);
-}
-
-bool SameWord(const std::string& text, const char* word) {
-    if (text.size() != std::strlen(word)) {
-        return false;
-    }
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (AsciiLower(text[i]) != word[i]) {
-            return false;
-        }
-    }
-    return true;
-}
-
-}  // namespace
-
 bool ApplyPreferencesLine(const char* line, Preferences* preferences) {
-    const char* equals = std::strchr(line, '=');
-    if (equals == nullptr) {
+    std::string key;
+    std::string value;
+    if (!SplitKeyLine(line, &key, &value)) {
         return false;
     }
-    const std::string key = Trimmed(line, equals);
-    const std::string value = Trimmed(equals + 1, equals + std::strlen(equals));
     if (SameWord(key, "units")) {
         return ParseUnits(value, &preferences->units);
     }

@@ -9,8 +9,11 @@
 
 #include <cerrno>
 #include <chrono>
+#include <sstream>
 
 #include "app/photo.h"
+
+#include "app/locations.h"
 
 extern char** environ;
 
@@ -127,4 +130,25 @@ bool ReadCameraBodiesWith(const char* helper, std::vector<CameraBody>* bodies) {
     bool timedOut = false;
     return RunReader(argv, kPhotoReaderSeconds * 1000, &answer, &timedOut) &&
            ParseCameraList(answer, bodies) && !bodies->empty();
+}
+
+bool ReadLensesWith(const char* helper, const char* database, std::vector<BagLens>* lenses) {
+    const char* argv[] = {helper, "--lenses", database, nullptr};
+    std::string answer;
+    bool timedOut = false;
+    BagReader reader;
+    if (RunReader(argv, kPhotoReaderSeconds * 1000, &answer, &timedOut)) {
+        std::istringstream lines(answer);
+        for (std::string line; std::getline(lines, line);) {
+            reader.Line(line.c_str());
+        }
+    }
+    *lenses = reader.Result().lenses;
+    return !lenses->empty();
+}
+
+bool FindPhotoHelper(char (&helper)[MAX_PATHNAME_LEN]) {
+    char programDir[MAX_PATHNAME_LEN] = "";
+    GetProjectDir(programDir);
+    return LocatePhotoHelper(programDir, helper);
 }

@@ -8,7 +8,6 @@
 #include "app/extras.h"
 #include "app/kadrel.h"
 #include "app/kadrel_uir.h"
-#include "app/locations.h"
 #include "app/photo.h"
 #include "app/preferences.h"
 #include "core/photo/photo_text.h"
@@ -34,12 +33,6 @@ std::string PhotoFilter() {
         patterns += TextFormat("%s*.%s *.%s", patterns.empty() ? "" : " ", ext, upper.c_str());
     }
     return "Photos and raw files (" + patterns + ");;All files (*)";
-}
-
-bool Helper(char (&helper)[MAX_PATHNAME_LEN]) {
-    char programDir[MAX_PATHNAME_LEN] = "";
-    GetProjectDir(programDir);
-    return LocatePhotoHelper(programDir, helper);
 }
 
 // The fields as if typed, one recalculation, then the cursor at the subject.
@@ -98,7 +91,7 @@ void LoadPhoto(const char* path) {
     char helper[MAX_PATHNAME_LEN];
     PhotoCamera camera;
     std::string why = "kadrel-photo, which reads photos, is not installed with this kadrel";
-    if (!Helper(helper) || !ReadPhotoWith(helper, path, &camera, &why)) {
+    if (!FindPhotoHelper(helper) || !ReadPhotoWith(helper, path, &camera, &why)) {
         Tell(TextFormat("kadrel could not read this photo: %s.\n\n%s\n\nNothing was changed.",
                         why.c_str(), path));
         return;
@@ -113,7 +106,7 @@ void ChooseCameraModel() {
     static std::vector<CameraBody> bodies;  // the database is read once, when first asked
     char helper[MAX_PATHNAME_LEN];
     if (bodies.empty()) {
-        if (!Helper(helper) || !ReadCameraBodiesWith(helper, &bodies)) {
+        if (!FindPhotoHelper(helper) || !ReadCameraBodiesWith(helper, &bodies)) {
             Tell("kadrel could not read the camera database (lensfun).");
             return;
         }

@@ -2,9 +2,7 @@
 // preferences.ini, read at start-up and saved when the dialog's OK is pressed.
 #include "app/preferences.h"
 
-#include "app/kadrel.h"
 #include "app/key_files.h"
-#include "app/locations.h"
 
 Preferences preferences;
 char prefsFullPath[MAX_PATHNAME_LEN];
@@ -12,49 +10,30 @@ char prefsFullPath[MAX_PATHNAME_LEN];
 namespace {
 
 // As for kadrel.ini: choices never seen are never overwritten.
-std::string unreadableBecause;
+FileBeside file{"preferences.ini",
+                "kadrel could not read its preferences and uses one pixel and metres. "
+                "It will not overwrite this file:",
+                "kadrel keeps these preferences until it ends but will not overwrite",
+                "kadrel could not save its preferences in",
+                prefsFullPath,
+                {}};
 
 }  // namespace
 
 void LocatePreferencesFile() {
-    unreadableBecause.clear();
-    // No place for kadrel.ini is no place for this file either.
-    if (iniFullPath[0] == '\0' || PathBeside(iniFullPath, "preferences.ini", prefsFullPath) != 0) {
-        prefsFullPath[0] = '\0';
-    }
+    LocateFileBeside(&file);
 }
 
 std::string ReadPreferencesFile() {
     preferences = Preferences{};
-    unreadableBecause = ReadKeyFile(
-        prefsFullPath, [](const char* line) { ApplyPreferencesLine(line, &preferences); });
-    return unreadableBecause;
+    return ReadFileBeside(&file,
+                          [](const char* line) { ApplyPreferencesLine(line, &preferences); });
 }
 
 void TellIfPreferencesUnreadable() {
-    if (!unreadableBecause.empty()) {
-        TellAboutFile(
-            "kadrel could not read its preferences and uses one pixel and metres. "
-            "It will not overwrite this file:",
-            prefsFullPath, unreadableBecause);
-    }
+    TellIfUnreadable(file);
 }
 
 bool WritePreferencesFile() {
-    if (TellIfNoPlaceFor("kadrel could not save its preferences in")) {
-        return false;
-    }
-    if (!unreadableBecause.empty()) {
-        TellAboutFile("kadrel keeps these preferences until it ends but will not overwrite",
-                      prefsFullPath, unreadableBecause);
-        return false;
-    }
-    std::string target;
-    const std::string problem = SaveKeyFile(prefsFullPath, PreferencesFileText(preferences),
-                                            !SettingsArePortable(projectPath), &target);
-    if (!problem.empty()) {
-        TellAboutFile("kadrel could not save its preferences in", target, problem);
-        return false;
-    }
-    return true;
+    return WriteFileBeside(file, PreferencesFileText(preferences));
 }

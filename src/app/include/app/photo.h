@@ -11,6 +11,8 @@
 
 #include "core/photo/photo_camera.h"
 #include "core/photo/photo_protocol.h"
+#include "core/settings/bag_text.h"
+#include "ui/userint.h"
 
 constexpr int kPhotoReaderSeconds = 5;
 
@@ -24,5 +26,12 @@ bool RunReader(const char* const argv[], int timeoutMs, std::string* output, boo
 // with *why set ("the file is empty", "the reader took too long") otherwise.
 bool ReadPhotoWith(const char* helper, const char* path, PhotoCamera* camera, std::string* why);
 
+// kadrel-photo beside this program or installed with it; false if neither.
+bool FindPhotoHelper(char (&helper)[MAX_PATHNAME_LEN]);
+
 // The database's camera bodies through the reader at helper; false if none.
 bool ReadCameraBodiesWith(const char* helper, std::vector<CameraBody>* bodies);
+
+// lensfun's lenses through the helper, from the system's database or the
+// one database file given; false, *lenses empty, when none could be read.
+bool ReadLensesWith(const char* helper, const char* database, std::vector<BagLens>* lenses);

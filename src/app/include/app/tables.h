@@ -63,11 +63,13 @@ void FollowCamera();  // after each recalculation: remade when the camera or pre
 void CloseTableWindow();
 extern int tableHandle;  // 0 while there is none
 
-// Setups pinned for the run, oldest first, at most kMaxPins.
+// Setups pinned, oldest first, at most kMaxPins; kept in bag.ini.
 constexpr int kMaxPins = 3;
 using Pin = NamedSetup;  // its name short, the user may change it
 extern std::vector<Pin> pins;
 
+// At start-up, after ReadBagFile: the pins the bag kept.
+void TakePinsFromBag();
 // The live setup: the panel's camera, lens, aperture and the distance d.
 ShotSetup LiveSetup(double d);
 // Keeps the live setup at the cursor as a pin named after its lens and

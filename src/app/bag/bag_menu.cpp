@@ -1,0 +1,198 @@
+// SPDX-License-Identifier: MIT
+// The camera bag in the context menu: a body or a lens in use in one step,
+// the panel's camera or a lens from lensfun added, an entry removed.
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "app/bag.h"
+#include "app/extras.h"
+#include "app/kadrel.h"
+#include "app/kadrel_uir.h"
+#include "app/photo.h"
+#include "core/optics/full_frame.h"
+#include "core/settings/lens_search.h"
+#include "core/text/text_format.h"
+
+namespace {
+
+enum : int {
+    kUseBody = kFirstBagItem,
+    kUseLens,
+    kBagMenu,
+    kNoLens,
+    kAddBody,
+    kAddLens,
+    kOpenWindow,
+    kNoBody,
+    kFirstBody = kFirstBagItem + 100,
+    kFirstLens = kFirstBagItem + 200,
+    kFirstRemoveBody = kFirstBagItem + 300,
+    kFirstRemoveLens = kFirstBagItem + 400,
+};
+
+int chosenLens = -1;  // into bag.lenses
+
+void SaveBag() {
+    WriteBagFile();
+    RefreshBagWindow();
+}
+
+// Each kind has a hundred ids; a bag edited by hand to hold more shows its
+// first hundred, so no id ever reaches another kind's.
+template <typename T>
+std::size_t InMenu(const std::vector<T>& entries) {
+    return std::min<std::size_t>(entries.size(), 100);
+}
+
+struct Row {
+    int id;
+    int parent;
+    std::string label;
+};
+
+std::vector<Row> BagRows() {
+    std::vector<Row> rows{{kUseBody, 0, "Use body"}, {kUseLens, 0, "Use lens"}};
+    for (std::size_t i = 0; i < InMenu(bag.bodies); ++i) {
+        rows.push_back({kFirstBody + static_cast<int>(i), kUseBody, bag.bodies[i].name});
+    }
+    if (bag.bodies.empty()) {
+        rows.push_back({kNoBody, kUseBody, "None yet: Camera bag, Add this camera\u2026"});
+    }
+    rows.push_back({kNoLens, kUseLens, "No lens"});
+    for (std::size_t i = 0; i < InMenu(bag.lenses); ++i) {
+        const std::string mark = static_cast<int>(i) == chosenLens ? " \u2713" : "";
+        rows.push_back({kFirstLens + static_cast<int>(i), kUseLens, bag.lenses[i].name + mark});
+    }
+    rows.push_back({kBagMenu, 0, "Camera bag"});
+    rows.push_back({kOpenWindow, kBagMenu, "Camera bag\u2026\tCtrl+B"});
+    rows.push_back({kAddBody, kBagMenu, "Add this camera\u2026"});
+    rows.push_back({kAddLens, kBagMenu, "Add a lens from lensfun\u2026"});
+    for (std::size_t i = 0; i < InMenu(bag.bodies); ++i) {
+        rows.push_back({kFirstRemoveBody + static_cast<int>(i), kBagMenu,
+                        "Remove \u201c" + bag.bodies[i].name + "\u201d"});
+    }
+    for (std::size_t i = 0; i < InMenu(bag.lenses); ++i) {
+        rows.push_back({kFirstRemoveLens + static_cast<int>(i), kBagMenu,
+                        "Remove \u201c" + bag.lenses[i].name + "\u201d"});
+    }
+    return rows;
+}
+
+// Where the panel is beyond the lens, its nearest focal length and its
+// widest aperture there; then one recalculation.
+void UseLens(int index) {
+    chosenLens = index;
+    if (index >= 0) {
+        double focal = settings.focal;
+        double aperture = settings.aperture;
+        FitToLens(bag.lenses[static_cast<std::size_t>(index)], &focal, &aperture);
+        SetCtrlVal(panelHandle, PANEL_FOCAL, focal);
+        if (aperture != settings.aperture) {
+            SetCtrlVal(panelHandle, PANEL_APERTURE, aperture);
+        }
+    }
+    Redraw(panelHandle, 0, EVENT_COMMIT, nullptr, 0, 0);
+}
+
+}  // namespace
+
+void AddPanelBodyToBag() {
+    std::string name = TextFormat("Body %zu", bag.bodies.size() + 1);
+    if (PromptPopupText("kadrel", "A name for this camera in the bag:", &name) != 1 ||
+        name.find_first_not_of(" \t") == std::string::npos) {
+        return;
+    }
+    bag.bodies.push_back({name, settings.xsize, settings.ysize, settings.xresol, settings.yresol});
+    SaveBag();
+}
+
+// lensfun is read once, when first asked, by the photo helper; lenses that
+// surely cover the panel's sensor come first.
+void AddLensToBag() {
+    static std::vector<BagLens> lensfun;
+    char helper[MAX_PATHNAME_LEN];
+    if (lensfun.empty() &&
+        (!FindPhotoHelper(helper) || !ReadLensesWith(helper, nullptr, &lensfun))) {
+        MessagePopup("kadrel", "kadrel could not read the lens database (lensfun).");
+        return;
+    }
+    const std::vector<std::size_t> order =
+        FindLenses(lensfun, "", CropFactor(settings.xsize, settings.ysize));
+    std::vector<std::string> labels;
+    for (std::size_t i : order) {
+        const BagLens& l = lensfun[i];
+        labels.push_back(l.mount.empty() ? l.name : l.name + " \u2014 " + l.mount);
+    }
+    std::vector<const char*> items;
+    for (const std::string& l : labels) {
+        items.push_back(l.c_str());
+    }
+    int chosen = -1;
+    if (PromptPopupChoice("Add a lens", "Lenses by name; those for this sensor first:",
+                          items.data(), items.size(), &chosen) == 1) {
+        bag.lenses.push_back(lensfun[order[static_cast<std::size_t>(chosen)]]);
+        SaveBag();
+    }
+}
+
+namespace {
+
+void RemoveLens(int index) {
+    bag.lenses.erase(bag.lenses.begin() + index);
+    chosenLens = chosenLens == index ? -1 : chosenLens - (chosenLens > index ? 1 : 0);
+    SaveBag();
+    Redraw(panelHandle, 0, EVENT_COMMIT, nullptr, 0, 0);
+}
+
+}  // namespace
+
+void AddBagItems(std::vector<MenuItem>* items, std::vector<std::string>* labels) {
+    const std::vector<Row> rows = BagRows();
+    labels->clear();
+    for (const Row& r : rows) {
+        labels->push_back(r.label);
+    }
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        items->push_back({rows[i].id, (*labels)[i].c_str(), rows[i].parent, rows[i].id == kNoBody});
+    }
+}
+
+void ChooseFromBag(int id) {
+    if (id >= kFirstRemoveLens) {
+        RemoveLens(id - kFirstRemoveLens);
+    } else if (id >= kFirstRemoveBody) {
+        bag.bodies.erase(bag.bodies.begin() + (id - kFirstRemoveBody));
+        SaveBag();
+    } else if (id >= kFirstLens) {
+        UseLens(id - kFirstLens);
+    } else if (id >= kFirstBody) {
+        const BagBody& b = bag.bodies[static_cast<std::size_t>(id - kFirstBody)];
+        PutSensor(b.xsizeMm, b.ysizeMm, b.xresol, b.yresol);
+    } else if (id == kNoLens) {
+        UseLens(-1);
+    } else if (id == kAddBody) {
+        AddPanelBodyToBag();
+    } else if (id == kOpenWindow) {
+        OpenBagWindow();
+    } else if (id == kAddLens) {
+        AddLensToBag();
+    }
+}
+
+const BagLens* ChosenLens() {
+    return chosenLens >= 0 && static_cast<std::size_t>(chosenLens) < bag.lenses.size()
+               ? &bag.lenses[static_cast<std::size_t>(chosenLens)]
+               : nullptr;
+}
+
+std::string BodyOnPanel() {
+    for (const BagBody& b : bag.bodies) {
+        if (static_cast<float>(b.xsizeMm) == settings.xsize &&
+            static_cast<float>(b.ysizeMm) == settings.ysize && b.xresol == settings.xresol &&
+            b.yresol == settings.yresol) {
+            return b.name;
+        }
+    }
+    return "";
+}
