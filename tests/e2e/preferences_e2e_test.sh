@@ -90,7 +90,7 @@ if [ "${2:-}" = a11y ]; then
     report() { $TREE get 'subject distance' | sed -n 's/^description=//p'; }
     field() { $TREE get "$1" | sed -n "s/^$2=//p"; }
     copied() { click_at 592 537 && xclip -selection clipboard -t text/plain -o; }
-    item() {  # item N: the context menu's Nth item (4: distance, 5: hyperfocal, 6: details)
+    item() {  # item N: the context menu's Nth item (4: distance, 5: hyperfocal, 7: details)
         focus_panel
         xdotool mousemove --window "$WINDOW" 250 300 click 3
         sleep 0.4
@@ -141,8 +141,8 @@ if [ "${2:-}" = a11y ]; then
         fail "d max: $($TREE get 'd max')"
     # The axis of 0.34 to 10 m in round feet: 0 to 35.
     [ "$(field 'subject distance' max)" = 35 ] || fail "axis: $($TREE get 'subject distance')"
-    item 6                              # Details…
-    want='Subject at 9′ 6⅝″, f/1.80\nCoC 0.0300 mm\nNear limit      9′ 4¼″\nFar limit       9′ 9″\nDepth of field  4⅞″\nIf focused at the hyperfocal distance (439′): sharp from 220′ to ∞\nMagnification   1:33.2\nAiry disc       2.42 µm (λ 550 nm), 0.08 × the CoC\nDiffraction     passes the CoC from f/22.4, two pixels from f/8.9'
+    item 7                              # Details…
+    want='Subject at 9′ 6⅝″, f/1.80\nCoC 0.0300 mm\nNear limit      9′ 4¼″\nFar limit       9′ 9″\nDepth of field  4⅞″\nIf focused at the hyperfocal distance (439′): sharp from 220′ to ∞\nMagnification   1:33.2\nAiry disc       2.42 µm (λ 550 nm), 0.08 × the CoC\nDiffraction     passes the CoC from f/22.4, two pixels from f/8.9\nFull-frame look 85.0 mm f/1.80, CoC 0.0300 mm (crop factor 1.00)'
     [ "$(details)" = "$want" ] || fail "details in feet: $(details)"
     focus_panel
     item 5

@@ -46,8 +46,8 @@ struct SideView {
 struct NamedSetup {
     std::string name;
     ShotSetup setup;
-    std::string body;  // the bag's names for its camera and lens, or ""
-    std::string lens;
+    std::string body = "";  // the bag's names for its camera and lens, or ""
+    std::string lens = "";
 };
 
 SideView ComposeSideView(const Settings& settings, const CocChoice& coc, double d,
