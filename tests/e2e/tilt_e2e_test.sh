@@ -33,7 +33,7 @@ expect_lines() {
 start_program kadrel
 xdotool mousemove --window "$WINDOW" 150 300 click 3   # the graph's context menu
 sleep 0.5
-xdotool key Up Up Up Up Up Up Up Return                # "Tilted lens…", 7th from the end
+xdotool key Up Up Up Up Up Up Up Up Up Up Return       # "Tilted lens…", 10th from the end
 TILT=$(wait_window 'kadrel tilt' 100)
 [ -n "$TILT" ] || fail "no tilt window"
 xdotool windowfocus --sync "$TILT"

@@ -58,7 +58,7 @@ int AddPicture(int window, const char* name, const char* constantName, const cha
     SetCtrlAttribute(window, chart, ATTR_ACCESSIBLE_NAME, name);
     const int copy = SideWindowButton(window, "Copy __picture", buttonsLeft, 100, CopyPicture);
     const int save =
-        SideWindowButton(window, "Sa__ve picture...", buttonsLeft + 108, 110, SavePicture);
+        SideWindowButton(window, "Sa__ve picture\u2026", buttonsLeft + 108, 110, SavePicture);
     pictures[window] = {chart, copy, save, fileName};
     return chart;
 }
