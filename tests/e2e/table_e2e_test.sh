@@ -64,7 +64,10 @@ done
 [ "$(xdotool search --onlyvisible --name '^kadrel depth-of-field table$' | wc -l)" -ge 2 ] ||
     fail "Print showed no dialog"
 xdotool key Escape
-sleep 0.5
+for _ in $(seq 50); do
+    [ "$(xdotool search --onlyvisible --name '^kadrel depth-of-field table$' | wc -l)" -eq 1 ] && break
+    sleep 0.1
+done
 [ "$(xdotool search --onlyvisible --name '^kadrel depth-of-field table$' | wc -l)" -eq 1 ] ||
     fail "the print dialog stayed"
 echo "Print: the system's dialog shown and cancelled"
