@@ -4,7 +4,10 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
@@ -37,6 +40,23 @@ inline void AnswerNextTextPrompt(const QString& text) {
         }
         dialog->setTextValue(text);
         dialog->accept();
+        return true;
+    });
+}
+
+// Chooses path in the next file dialog, typed into its name box then OK:
+// selectFile() would wait for the folder's listing, which comes from another
+// thread, and a loaded machine loses that race.
+inline void AnswerNextFileDialog(const QString& path) {
+    OnNextPopup([path] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            return false;
+        }
+        const QFileInfo file(path);
+        dialog->setDirectory(file.absolutePath());
+        dialog->findChild<QLineEdit*>("fileNameEdit")->setText(file.fileName());
+        static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
         return true;
     });
 }

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QClipboard>
-#include <QFileDialog>
 #include <QInputDialog>
 #include <QKeySequence>
 #include <QLabel>
@@ -274,14 +273,7 @@ TEST_F(TablesTest, CsvOfThePanelsCameraByteForByte) {
     tableChoice = {{24}, {3.5}, {2}};
     const std::string path = programDir.filePath("cards.csv").toStdString();
     OpenTableWindow();
-    OnNextPopup([path] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (dialog != nullptr) {
-            dialog->selectFile(QString::fromStdString(path));
-            static_cast<QDialog*>(dialog)->accept();  // QFileDialog hides it
-        }
-        return dialog != nullptr;
-    });
+    AnswerNextFileDialog(QString::fromStdString(path));
     TableButton("Export CSV")->click();
     const QList<QLabel*> lines = Window("kadrel depth-of-field table")->findChildren<QLabel*>();
     EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&path](QLabel* line) {
