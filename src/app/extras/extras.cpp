@@ -29,15 +29,18 @@ const Tooltip kTooltips[] = {
     {PANEL_YPIX, "Pixels across the sensor's height"},
     {PANEL_FOCAL, "Focal length of the lens, in millimetres (10 to 2000)"},
     {PANEL_APERTURE, "Aperture as an f-number (1 to 50); it changes only the report"},
-    {PANEL_DMAX, "Largest subject distance on the graph, in metres"},
+    {PANEL_DMAX, "Largest subject distance on the graph, in metres (feet with imperial units)"},
     {PANEL_RATIO, "Sensor width over height"},
     {PANEL_DIAGONAL, "Sensor diagonal, in millimetres"},
-    {PANEL_PIXSIZE, "Width of one pixel, in micrometres: the circle of confusion"},
+    {PANEL_PIXSIZE,
+     "Width of one pixel, in micrometres: the report's circle of confusion unless the "
+     "preferences choose another"},
     {PANEL_ANGLE, "Diagonal angle of view, in degrees"},
     {PANEL_PSIV, "Vertical angle of view, in degrees"},
     {PANEL_PSIH, "Horizontal angle of view, in degrees"},
     {PANEL_GRAPH,
-     "Millimetres of subject per pixel against the subject distance in metres.\n"
+     "Millimetres of subject per pixel against the subject distance, in metres\n"
+     "(feet with imperial units).\n"
      "Drag the cursor to choose the distance; right-click for more."},
     {PANEL_TEXTRATIO1, "Sensor width over height. Red: not 3:2 (farther than 0.001 from 1.5)."},
     {PANEL_TEXTRATIO2,

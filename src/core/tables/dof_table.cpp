@@ -52,7 +52,7 @@ const std::vector<double>& StandardDistances(Units units) {
     static const std::vector<double> imperial = [] {
         std::vector<double> metres;
         for (double feet : {2, 3, 4, 5, 7, 10, 15, 20, 30, 50, 100}) {
-            metres.push_back(feet * 0.3048);
+            metres.push_back(feet * kFootMetres);
         }
         return metres;
     }();

@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr double kFoot = 0.3048;  // m
-
 // At most six significant digits, C locale: enough for a focal length, an
 // f-number or a circle of confusion worked out in single precision.
 std::string Short(double value) {
@@ -20,7 +18,7 @@ std::string Short(double value) {
 
 // A distance in the table's unit, three decimals; "inf", or empty for none.
 std::string Distance(double metres, Units units) {
-    return CsvNumber(units == Units::Imperial ? metres / kFoot : metres, 3);
+    return CsvNumber(units == Units::Imperial ? metres / kFootMetres : metres, 3);
 }
 
 }  // namespace
