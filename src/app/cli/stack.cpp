@@ -43,8 +43,6 @@ const char kExamples[] =
     "  kadrel stack --focal 60 --aperture 4 --pupil 0.8 --rail --magnification 1:2 \\\n"
     "               --subject 10mm\n";
 
-constexpr double kDefaultOverlap = 10;  // per cent, as in the Plan window
-
 // An option given empty is a value to refuse, not one left out.
 struct StackOptions {
     std::optional<std::string> nearEnd, farEnd, overlap, blurAt;
@@ -118,7 +116,7 @@ int ReadRequest(const StackOptions& o, const CameraOptions& camera, PlanRequest*
     if (o.blurAt && !ParseDistance(*o.blurAt, units, true, &r->blurAt)) {
         return Usage(err, "--blur-at", *o.blurAt, "a distance or inf");
     }
-    double percent = kDefaultOverlap;
+    double percent = kDefaultOverlapPercent;
     if (o.overlap && !(ParsePlainNumber(*o.overlap, &percent) && percent <= kMaxOverlap * 100)) {
         return Usage(err, "--overlap", *o.overlap, "a share from 0 to 50 per cent");
     }

@@ -24,8 +24,6 @@ const char kCloseUpHelp[] =
 
 namespace {
 
-constexpr double kDefaultOverlap = 10;  // per cent, as for the focus stack
-
 int NotA(std::FILE* err, const char* option, const std::string& value, const char* what) {
     std::fprintf(err, "kadrel: %s: \"%s\" is not %s\n", option, value.c_str(), what);
     return 2;
@@ -117,9 +115,9 @@ int RunRail(const CameraOptions& camera, const CloseUpOptions& closeUp,
                         s.pupil,
                         0,
                         0,
-                        kDefaultOverlap / 100,
+                        kDefaultOverlapPercent / 100.0,
                         closeUp.wave};
-    double percent = kDefaultOverlap;
+    double percent = kDefaultOverlapPercent;
     if (magnification.empty() || subject.empty()) {
         std::fprintf(err, "kadrel: stack: --rail needs --magnification and --subject\n");
         return 2;

@@ -22,7 +22,7 @@ constexpr int kSubjectColor = 0xD03030;
 ChartBand ZoneBandOf(const ZoneBand& zone, std::size_t row, double hyperfocal, Units units) {
     std::string label = zone.name;
     if (zone.outOfReach) {
-        label += ": cannot be reached at this aperture";
+        label += std::string(": ") + kOutOfReach;
     }
     return {ScalePosition(zone.nearLimit, hyperfocal),
             ScalePosition(zone.farLimit, hyperfocal),

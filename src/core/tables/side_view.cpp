@@ -84,7 +84,7 @@ std::string DescribeZone(const ZoneBand& band, Units units) {
                        ", Near limit " + FormatDistance(band.nearLimit, units) + ", Far limit " +
                        FormatDistance(band.farLimit, units);
     if (band.outOfReach) {
-        line += "; this sharp zone cannot be reached at this aperture";
+        line += std::string("; this sharp zone ") + kOutOfReach;
     }
     return line;
 }

@@ -25,7 +25,6 @@ namespace {
 constexpr int kWidth = 760;
 constexpr int kHeight = 640 + kPlanPictureHeight + 8;
 constexpr std::size_t kShownRows = 12;  // per table; the copy and the CSV have every shot
-constexpr int kDefaultOverlap = 10;     // per cent
 
 struct PlanControls {
     int nearEnd;
@@ -111,7 +110,7 @@ bool ReadDistance(int control, const char* what, bool allowInfinity, double* met
 }
 
 bool ReadRequest(PlanRequest* request, std::string* error) {
-    int overlap = kDefaultOverlap;
+    int overlap = kDefaultOverlapPercent;
     GetCtrlVal(planHandle, plan.overlap, &overlap);
     request->overlap = overlap / 100.0;
     request->focus = CursorDistance();
@@ -224,7 +223,7 @@ void DefaultZone() {
     Prefill(plan.nearEnd, zone.nearLimit);
     Prefill(plan.farEnd, zone.farLimit);
     Prefill(plan.blurAt, zone.farLimit);
-    SetCtrlVal(planHandle, plan.overlap, kDefaultOverlap);
+    SetCtrlVal(planHandle, plan.overlap, kDefaultOverlapPercent);
 }
 
 }  // namespace

@@ -13,6 +13,8 @@
 constexpr int kMaxShots = 10000;
 // The overlap between neighbouring shots, as a share of the nearer shot's depth.
 constexpr double kMaxOverlap = 0.5;
+// The overlap offered when none is asked for, in per cent.
+constexpr int kDefaultOverlapPercent = 10;
 
 struct StackZone {
     double focal;

@@ -55,6 +55,8 @@ SideView ComposeSideView(const Settings& settings, const CocChoice& coc, double 
 
 // One zone in those words: "Live: focused at 3.00 m, Near limit 2.69 m, …".
 std::string DescribeZone(const ZoneBand& band, Units units);
+// What a zone out of reach is, in the picture and in its description.
+constexpr char kOutOfReach[] = "cannot be reached at this aperture";
 
 // What the picture shows, line by line, in the words and units of the figures.
 std::string DescribeSideView(const SideView& view, Units units);
