@@ -69,7 +69,7 @@ fuzz: deps
 	cmake --build build-fuzz -j $(JOBS)
 	scripts/fuzz $(FUZZ_SECONDS)
 
-format-check:
+format-check: deps
 	clang-format --dry-run --Werror $(SOURCES)
 
 clean:
