@@ -3,12 +3,8 @@
 // values, commit callbacks, a graph with a free cursor, pop-ups, bitmaps and the
 // clipboard, built on Qt Widgets. It knows nothing about the program it serves.
 //
-// Inside src/ui: model.h keeps the handles' bookkeeping; control_create,
-// control_attributes, control_readback and control_layout make, configure,
-// read and place controls; values.cpp their values; panels.cpp and
-// panel_widget.cpp the panels; panel_save/panel_load the panel files;
-// graph.cpp over graph_widget and axis_scale the graphs; bitmaps.cpp the
-// images and clipboard; runtime.cpp start, event loop and system queries.
+// Inside src/ui each folder is a room with a README saying what it holds;
+// src/ui/CMakeLists.txt lists them from the plain widgets up to the runtime.
 //
 // Every operation returns a status: 0 or a positive handle on success, a
 // negative UIError on failure. A failure changes nothing unless its contract
