@@ -173,9 +173,8 @@ bool ReadCameraLine(const CommandLine& line, int argc, char* argv[], CameraOptio
     }
     // No farther than d max may reach, where the figures still mean something.
     const std::optional<std::string>& d = o->distanceText;
-    if (*status == 0 && d &&
-        !(ParseDistance(*d, o->preferences.units, false, &o->distance) &&
-          o->distance <= FieldNumber(PANEL_DMAX).max)) {
+    if (d && !(ParseDistance(*d, o->preferences.units, false, &o->distance) &&
+               o->distance <= FieldNumber(PANEL_DMAX).max)) {
         *status = Refuse(line, "--distance", *d, "a distance");
     }
     return *status == 0;

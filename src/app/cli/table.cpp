@@ -49,7 +49,8 @@ OptionRow ListRow(const char* name, const ItemReader& item, std::vector<double>*
             help};
 }
 
-// The camera's one aperture and distance have no use beside the lists.
+// The camera's one aperture and distance have no use beside the lists: the
+// row only refuses them, pointing to the list, and is not listed.
 OptionRow ListOnly(const char* name) {
     return {name, "N",
             [name](const std::string&) {
