@@ -170,8 +170,8 @@ TEST_F(ExtrasTest, DetailsFollowThePanelUntilTheUserPlacesThem) {
 TEST_F(ExtrasTest, EveryShortcutIsListed) {
     OpenDetails();
     std::vector<QKeySequence> listed;
-    for (std::size_t i = 0; i < kKeyRowCount; ++i) {
-        for (const QString& key : QString(kKeyRows[i].keys).split(", ")) {
+    for (std::size_t i = 0; i < kActionRowCount; ++i) {
+        for (const QString& key : QString(kActionRows[i].keys).split(", ")) {
             listed.emplace_back(key, QKeySequence::PortableText);
         }
     }
@@ -185,6 +185,17 @@ TEST_F(ExtrasTest, EveryShortcutIsListed) {
         }
     }
     EXPECT_GE(shortcuts, 6);  // F1, Ctrl+C, Ctrl+Q, Ctrl+D; Escape, Ctrl+Q
+    // And the key a menu item shows is one the panel binds.
+    const auto bound = Widget("XMM")->window()->findChildren<QShortcut*>();
+    for (std::size_t i = 0; i < kActionRowCount; ++i) {
+        const ActionRow& row = kActionRows[i];
+        if (row.label != nullptr && row.keys != nullptr) {
+            const QKeySequence key(row.keys, QKeySequence::PortableText);
+            EXPECT_TRUE(std::any_of(bound.begin(), bound.end(),
+                                    [&](const QShortcut* s) { return s->key() == key; }))
+                << row.keys << " of " << row.label << " is bound nowhere on the panel";
+        }
+    }
 }
 
 TEST_F(ExtrasTest, PresetFillsFourFieldsAndRecalculatesOnce) {

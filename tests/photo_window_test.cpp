@@ -383,13 +383,16 @@ TEST_F(PhotoWindowTest, KadrelPhotoPrintsWhatTheWindowWouldTake) {
     run = Kadrel({"photo", folder});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "kadrel: photo: " + folder + ": it is a folder, not a photo\n");
+    EXPECT_EQ(run.err, "kadrel photo: " + folder + ": it is a folder, not a photo\n");
     run = Kadrel({"photo"});
     EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err, "kadrel: photo: no photo given (see kadrel photo --help)\n");
+    EXPECT_EQ(run.err, "kadrel photo: no photo given (see kadrel photo --help)\n");
     run = Kadrel({"photo", nikon, "--csv"});
     EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err, "kadrel: photo: unknown argument \"--csv\" (see kadrel photo --help)\n");
+    EXPECT_EQ(run.err, "kadrel photo: unknown option \"--csv\" (see kadrel photo --help)\n");
+    run = Kadrel({"photo", nikon, "--units", "furlongs"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "kadrel photo: --units: \"furlongs\" is not metric or imperial\n");
 }
 
 }  // namespace

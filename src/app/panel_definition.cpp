@@ -2,6 +2,7 @@
 #include "panel_definition.h"
 
 #include "app/kadrel.h"
+#include "app/keys.h"
 #include "images.h"
 
 namespace definition {
@@ -157,9 +158,9 @@ const AccessRow kAccessRows[] = {
     {PANEL_DMAX, nullptr, "metres", 0, nullptr},
     {PANEL_DIAGONAL, nullptr, "millimetres", 0, nullptr},
     {PANEL_GRAPH, "subject distance", nullptr, PANEL_TEXTPARAM, nullptr},
-    {PANEL_HELPBUTTON, nullptr, nullptr, 0, "F1"},
-    {PANEL_COPYBUTTON, nullptr, nullptr, 0, "Ctrl+C"},
-    {PANEL_COMMANDBUTTON, nullptr, nullptr, 0, "Ctrl+Q"},
+    {PANEL_HELPBUTTON, nullptr, nullptr, 0, KeysOf(Action::Help)},
+    {PANEL_COPYBUTTON, nullptr, nullptr, 0, KeysOf(Action::Copy)},
+    {PANEL_COMMANDBUTTON, nullptr, nullptr, 0, KeysOf(Action::Quit)},
 };
 
 const Number& FieldNumber(int control) {

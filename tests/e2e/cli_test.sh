@@ -143,37 +143,37 @@ while IFS='|' read -r message args; do
     eval "run $args"
     expect "$args" 2 "" "$message"
 done <<'CASES'
-kadrel: --distance: "3 furlongs" is not a distance|dof --distance "3 furlongs"
-kadrel: --distance: "-2 m" is not a distance|dof --distance "-2 m"
-kadrel: --distance: "ft" is not a distance|dof --distance ft
-kadrel: --distance: "inf m" is not a distance|dof --distance "inf m"
-kadrel: dof: --distance is required (see kadrel dof --help)|dof --focal 50
-kadrel: --distance needs a value|dof --distance
-kadrel: --distance: the subject must be beyond the focal length|dof --focal 50 --distance 40mm
-kadrel: --focal: "5" is not a focal length from 10 to 2000 mm|dof --focal 5 --distance 3
-kadrel: --aperture: "f/8" is not an f-number from 1 to 50|dof --aperture f/8 --distance 3
-kadrel: --sensor: "36" is not a sensor size in mm such as 36x24|dof --sensor 36 --distance 3
-kadrel: --pixels: "6000.5x4000" is not a pixel count such as 6000x4000|dof --pixels 6000.5x4000 --distance 3
-kadrel: --coc: "0.4 px" is not a circle of confusion|dof --coc "0.4 px" --distance 3
-kadrel: --units: "furlongs" is not metric or imperial|dof --units furlongs --distance 3
-kadrel: --sensor: "1e3x24" is not a sensor size in mm such as 36x24|dof --sensor 1e3x24 --distance 3
-kadrel: --focal: "" is not a focal length from 10 to 2000 mm|dof --focal= --distance 3
-kadrel: dof: unknown argument "--depth" (see kadrel dof --help)|dof --distance 3 --depth
-kadrel: --distance: "1e39" is not a distance|dof --distance 1e39
+kadrel dof: --distance: "3 furlongs" is not a distance|dof --distance "3 furlongs"
+kadrel dof: --distance: "-2 m" is not a distance|dof --distance "-2 m"
+kadrel dof: --distance: "ft" is not a distance|dof --distance ft
+kadrel dof: --distance: "inf m" is not a distance|dof --distance "inf m"
+kadrel dof: --distance is required (see kadrel dof --help)|dof --focal 50
+kadrel dof: --distance needs a value|dof --distance
+kadrel dof: --distance: the subject must be beyond the focal length|dof --focal 50 --distance 40mm
+kadrel dof: --focal: "5" is not a focal length from 10 to 2000 mm|dof --focal 5 --distance 3
+kadrel dof: --aperture: "f/8" is not an f-number from 1 to 50|dof --aperture f/8 --distance 3
+kadrel dof: --sensor: "36" is not a sensor size in mm such as 36x24|dof --sensor 36 --distance 3
+kadrel dof: --pixels: "6000.5x4000" is not a pixel count such as 6000x4000|dof --pixels 6000.5x4000 --distance 3
+kadrel dof: --coc: "0.4 px" is not a circle of confusion|dof --coc "0.4 px" --distance 3
+kadrel dof: --units: "furlongs" is not metric or imperial|dof --units furlongs --distance 3
+kadrel dof: --sensor: "1e3x24" is not a sensor size in mm such as 36x24|dof --sensor 1e3x24 --distance 3
+kadrel dof: --focal: "" is not a focal length from 10 to 2000 mm|dof --focal= --distance 3
+kadrel dof: unknown option "--depth" (see kadrel dof --help)|dof --distance 3 --depth
+kadrel dof: --distance: "1e39" is not a distance|dof --distance 1e39
 kadrel: 'stak' is not a command (did you mean 'stack'?)|stak --near 1 --far 2
 kadrel: 'dfo' is not a command (did you mean 'dof'?)|dfo --distance 3
 kadrel: 'frobnicate' is not a command (see kadrel --help)|frobnicate --csv
-kadrel: stack: --overlap: "" is not a share from 0 to 50 per cent|stack --near 1 --far 2 --overlap ''
-kadrel: stack: --overlap: "" is not a share from 0 to 50 per cent|stack --near 1 --far 2 --overlap=
-kadrel: table: --aperture is not a table option (use --apertures LIST)|table --csv --aperture 8 --distance 3
-kadrel: table: --distance is not a table option (use --distances LIST)|table --csv --distance=3
-kadrel: --focal needs a value|table --csv --focal
-kadrel: --focal: "5,50" is not a list of focal lengths|table --csv --focal 5,50
+kadrel stack: --overlap: "" is not a share from 0 to 50 per cent|stack --near 1 --far 2 --overlap ''
+kadrel stack: --overlap: "" is not a share from 0 to 50 per cent|stack --near 1 --far 2 --overlap=
+kadrel table: --aperture: not a table option (use --apertures LIST)|table --csv --aperture 8 --distance 3
+kadrel table: --distance: not a table option (use --distances LIST)|table --csv --distance=3
+kadrel table: --focal needs a value|table --csv --focal
+kadrel table: --focal: "5,50" is not a list of focal lengths|table --csv --focal 5,50
 CASES
 
 big=1$(printf '0%.0s' $(seq 40))
 run dof --sensor "${big}x24" --distance 3
-expect "a sensor wider than a float holds" 2 "" "kadrel: --sensor: \"${big}x24\" is not a sensor size in mm such as 36x24"
+expect "a sensor wider than a float holds" 2 "" "kadrel dof: --sensor: \"${big}x24\" is not a sensor size in mm such as 36x24"
 
 # kadrel stack, 24 mm at f/8 from 1 m to infinity, shots just touching: each
 # row rounded from the thin-lens limits worked out in python (focus s with
@@ -219,26 +219,26 @@ while IFS='|' read -r status message args; do
     eval "run $args"
     expect "$args" "$status" "" "$message"
 done <<'CASES'
-2|kadrel: stack: the near end must be closer than the far end|stack --near 2 --far 1
-2|kadrel: stack: the near end must lie beyond the focal length|stack --focal 50 --near 40mm --far 1
-2|kadrel: stack: --near and --far are required (see kadrel stack --help)|stack --near 1
-2|kadrel: stack: --far: "far" is not a distance or inf|stack --near 1 --far far
-2|kadrel: stack: --overlap: "60" is not a share from 0 to 50 per cent|stack --near 1 --far 2 --overlap 60
-2|kadrel: stack: --near needs a value|stack --far 2 --near
-2|kadrel: stack: unknown argument "--width" (see kadrel stack --help)|stack --near 1 --far 2 --width
-2|kadrel: --depth: "deep" is not geometric or wave|stack --near 1 --far 2 --depth deep
-2|kadrel: --pupil: "0" is not a pupil magnification from 0.1 to 10|dof --distance 1 --pupil 0
-2|kadrel: stack: --rail needs --magnification and --subject|stack --rail --subject 10mm
-2|kadrel: --magnification: "1:0" is not a magnification such as 0.5 or 1:2|stack --rail --subject 10mm --magnification 1:0
-2|kadrel: stack: --rail does not take "--near" (see kadrel stack --help)|stack --rail --subject 10mm --magnification 1 --near 1
-1|kadrel: stack: planning by wave optics needs a far end short of infinity|stack --near 1 --far inf --depth wave
-2|kadrel: tilt: give one of --tilt, --height or --through (see kadrel tilt --help)|tilt --focal 24
-2|kadrel: tilt: --distance goes with --tilt only|tilt --height 1.6 --distance 3
-2|kadrel: tilt: --through: "2,1.5,10" is not two points as D,H,D,H|tilt --through 2,1.5,10
-2|kadrel: tilt: --through: "2,1,10,1.5" is not two points a tilted plane of focus can reach|tilt --through 2,1,10,1.5
-2|kadrel: tilt: --tilt: "0" is not a tilt from -15 to 15 degrees, not 0|tilt --tilt 0
-2|kadrel: tilt: --height: "0.05" is not a height the tilt can reach (15 degrees at most)|tilt --focal 24 --height 0.05
-1|kadrel: stack: the zone needs more than 10000 shots|stack --focal 2000 --aperture 1 --coc "0.001 mm" --near 3 --far inf
+2|kadrel stack: the near end must be closer than the far end|stack --near 2 --far 1
+2|kadrel stack: the near end must lie beyond the focal length|stack --focal 50 --near 40mm --far 1
+2|kadrel stack: --near and --far are required (see kadrel stack --help)|stack --near 1
+2|kadrel stack: --far: "far" is not a distance or inf|stack --near 1 --far far
+2|kadrel stack: --overlap: "60" is not a share from 0 to 50 per cent|stack --near 1 --far 2 --overlap 60
+2|kadrel stack: --near needs a value|stack --far 2 --near
+2|kadrel stack: unknown option "--width" (see kadrel stack --help)|stack --near 1 --far 2 --width
+2|kadrel stack: --depth: "deep" is not geometric or wave|stack --near 1 --far 2 --depth deep
+2|kadrel dof: --pupil: "0" is not a pupil magnification from 0.1 to 10|dof --distance 1 --pupil 0
+2|kadrel stack: --rail needs --magnification and --subject|stack --rail --subject 10mm
+2|kadrel stack: --magnification: "1:0" is not a magnification such as 0.5 or 1:2|stack --rail --subject 10mm --magnification 1:0
+2|kadrel stack: --rail does not take "--near" (see kadrel stack --help)|stack --rail --subject 10mm --magnification 1 --near 1
+1|kadrel stack: planning by wave optics needs a far end short of infinity|stack --near 1 --far inf --depth wave
+2|kadrel tilt: give one of --tilt, --height or --through (see kadrel tilt --help)|tilt --focal 24
+2|kadrel tilt: --distance goes with --tilt only|tilt --height 1.6 --distance 3
+2|kadrel tilt: --through: "2,1.5,10" is not two points as D,H,D,H|tilt --through 2,1.5,10
+2|kadrel tilt: --through: "2,1,10,1.5" is not two points a tilted plane of focus can reach|tilt --through 2,1,10,1.5
+2|kadrel tilt: --tilt: "0" is not a tilt from -15 to 15 degrees, not 0|tilt --tilt 0
+2|kadrel tilt: --height: "0.05" is not a height the tilt can reach (15 degrees at most)|tilt --focal 24 --height 0.05
+1|kadrel stack: the zone needs more than 10000 shots|stack --focal 2000 --aperture 1 --coc "0.001 mm" --near 3 --far inf
 CASES
 
 # Tilted 0.7°, 24 mm: J = f / sin θ = 1.9645 m; focused at infinity the near
@@ -303,17 +303,17 @@ run table --csv --focal=50 --sensor 36x24 --pixels 6000x4000 --coc "0.030 mm" \
 expect "table in feet" 0 "camera,focal_mm,coc_mm,aperture,focus_ft,near_ft,far_ft,hyperfocal_ft,hyperfocal_near_ft$CR
 $CAMERA,8,10.000,7.765,14.041,34.339,17.170$CR" ""
 run table
-expect "table without an output" 2 "" "kadrel: table: give one of --csv or --pdf FILE (see kadrel table --help)"
+expect "table without an output" 2 "" "kadrel table: give one of --csv or --pdf FILE (see kadrel table --help)"
 run table --csv --pdf "$WORK/cards.pdf"
-expect "table with two outputs" 2 "" "kadrel: table: give one of --csv or --pdf FILE (see kadrel table --help)"
+expect "table with two outputs" 2 "" "kadrel table: give one of --csv or --pdf FILE (see kadrel table --help)"
 run table --csv --apertures 2,x
-expect "table with a bad list" 2 "" 'kadrel: --apertures: "2,x" is not a list of f-numbers'
+expect "table with a bad list" 2 "" 'kadrel table: --apertures: "2,x" is not a list of f-numbers'
 run table --csv --focal 24,,50
-expect "table with an empty item" 2 "" 'kadrel: --focal: "24,,50" is not a list of focal lengths'
+expect "table with an empty item" 2 "" 'kadrel table: --focal: "24,,50" is not a list of focal lengths'
 run table --csv --distances "1, inf"
-expect "table to infinity" 2 "" 'kadrel: --distances: "1, inf" is not a list of distances'
+expect "table to infinity" 2 "" 'kadrel table: --distances: "1, inf" is not a list of distances'
 run table --csv --bogus
-expect "table with an unknown option" 2 "" 'kadrel: table: unknown argument "--bogus" (see kadrel table --help)'
+expect "table with an unknown option" 2 "" 'kadrel table: unknown option "--bogus" (see kadrel table --help)'
 # As a PDF, without a display: one page per focal length, each with its
 # header, made by kadrel and its version, and not a word on stderr.
 run table --pdf "$WORK/cards.pdf" --focal 24,35,50 --sensor 36x24 --pixels 6000x4000 --coc "0.030 mm"
@@ -363,7 +363,7 @@ while IFS='|' read -r status reason target how; do
     esac >"$WORK/out" 2>"$WORK/err" || STATUS=$?
     OUT=$(cat "$WORK/out")
     ERR=$(cat "$WORK/err")
-    expect "PDF to $target ($how)" "$status" "" "${reason:+kadrel: $target: $reason}"
+    expect "PDF to $target ($how)" "$status" "" "${reason:+kadrel table: $target: $reason}"
     if [ -f "$target" ] && ! cmp -s "$WORK/old.pdf" "$target"; then
         fail "PDF to $target ($how): the older file was not kept"
     fi
@@ -405,11 +405,11 @@ run dof --body sony --lens "SONY E" --distance 3
 [ "$STATUS" = 0 ] && [ "${OUT%%$'\n'*}" = "Sensor 23.50 x 15.60 mm, 6000 x 4000 pixels; focal length 24.00 mm; f/4.00" ] &&
     passed=$((passed + 1)) || fail "dof with a body and a lens: status $STATUS, $OUT $ERR"
 run dof --lens "sony" --distance 3
-expect "an ambiguous lens" 2 "" 'kadrel: --lens: "sony" could be any of:
+expect "an ambiguous lens" 2 "" 'kadrel dof: --lens: "sony" could be any of:
   Sony E 18-55mm f/3.5-5.6 OSS
   Sony FE 85mm f/1.8'
 run dof --body canon --distance 3
-expect "an unknown body" 2 "" 'kadrel: --body: "canon" is not in the bag; it has:
+expect "an unknown body" 2 "" 'kadrel dof: --body: "canon" is not in the bag; it has:
   Sony A6000'
 rm -f "$BAG"
 

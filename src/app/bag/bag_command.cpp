@@ -11,6 +11,7 @@
 #include "core/settings/lens_search.h"
 #include "core/settings/sensor_presets.h"
 #include "core/text/text_format.h"
+#include "options/option_table.h"
 
 namespace {
 
@@ -36,21 +37,20 @@ std::vector<std::string> Names(const std::vector<T>& entries) {
     return names;
 }
 
-// The one entry typed names, or -1 after listing what it could mean.
-int Unique(const char* option, const std::string& typed, const std::vector<std::string>& names,
-           std::FILE* err) {
+// The one entry typed names, or -1 and why not, listing what it could mean.
+int Unique(const std::string& typed, const std::vector<std::string>& names, std::string* why) {
     const std::vector<std::size_t> found = MatchingNames(names, typed);
     if (found.size() == 1) {
         return static_cast<int>(found[0]);
     }
     const bool none = found.empty();
-    std::fprintf(
-        err, "kadrel: %s: \"%s\" %s\n", option, typed.c_str(),
-        none ? (names.empty() ? "is not in the bag, which has none" : "is not in the bag; it has:")
-             : "could be any of:");
+    *why =
+        "\"" + typed + "\" " +
+        (none ? (names.empty() ? "is not in the bag, which has none" : "is not in the bag; it has:")
+              : "could be any of:");
     for (std::size_t i = 0; i < names.size(); ++i) {
         if (none || std::find(found.begin(), found.end(), i) != found.end()) {
-            std::fprintf(err, "  %s\n", names[i].c_str());
+            *why += "\n  " + names[i];
         }
     }
     return -1;
@@ -86,12 +86,14 @@ std::string BagListing() {
     return text;
 }
 
-int ApplyBagOption(const char* option, const std::string& name, Settings* s, std::FILE* err) {
+std::string ApplyBagOption(const char* option, const std::string& name, Settings* s,
+                           std::FILE* err) {
     ReadBagOnce(err);
     const bool body = std::strcmp(option, "--body") == 0;
-    const int found = Unique(option, name, body ? Names(bag.bodies) : Names(bag.lenses), err);
+    std::string why;
+    const int found = Unique(name, body ? Names(bag.bodies) : Names(bag.lenses), &why);
     if (found < 0) {
-        return 2;
+        return why;
     }
     if (body) {
         const BagBody& b = bag.bodies[static_cast<std::size_t>(found)];
@@ -106,15 +108,18 @@ int ApplyBagOption(const char* option, const std::string& name, Settings* s, std
         s->focal = static_cast<float>(focal);
         s->aperture = static_cast<float>(aperture);
     }
-    return 0;
+    return std::string();
 }
 
 int RunBag(int argc, char* argv[], std::FILE* out, std::FILE* err) {
-    if (argc > 1) {
-        const bool help = std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0;
-        std::fprintf(help ? out : err, "Usage: kadrel bag\n\nLists the camera bag, %s.\n",
-                     "its bodies, lenses and pinned setups, from bag.ini beside kadrel.ini");
-        return help ? 0 : 2;
+    const CommandLine line{"bag",
+                           "Usage: kadrel bag\n\nLists the camera bag, its bodies, lenses and "
+                           "pinned setups, from bag.ini beside kadrel.ini.\n",
+                           {},
+                           nullptr,
+                           err};
+    if (int status = 0; !ReadOrHelp(line, argc, argv, nullptr, out, &status)) {
+        return status;
     }
     ReadBagOnce(err);
     std::fprintf(out, "Bag file: %s\n%s", bagFullPath, BagListing().c_str());

@@ -9,6 +9,7 @@
 #include "app/extras.h"
 #include "app/kadrel.h"
 #include "app/kadrel_uir.h"
+#include "app/keys.h"
 #include "app/photo.h"
 #include "core/optics/full_frame.h"
 #include "core/settings/lens_search.h"
@@ -65,7 +66,7 @@ std::vector<Row> BagRows() {
         rows.push_back({kFirstLens + static_cast<int>(i), kUseLens, bag.lenses[i].name + mark});
     }
     rows.push_back({kBagMenu, 0, "Camera bag"});
-    rows.push_back({kOpenWindow, kBagMenu, "Camera bag\u2026\tCtrl+B"});
+    rows.push_back({kOpenWindow, kBagMenu, MenuLabel(Action::Bag)});
     rows.push_back({kAddBody, kBagMenu, "Add this camera\u2026"});
     rows.push_back({kAddLens, kBagMenu, "Add a lens from lensfun\u2026"});
     for (std::size_t i = 0; i < InMenu(bag.bodies); ++i) {

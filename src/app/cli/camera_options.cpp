@@ -2,34 +2,16 @@
 // Reading the shared camera options over the saved settings.
 #include "cli/camera_options.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 #include <cstring>
-#include <optional>
 
 #include "app/bag.h"
 #include "app/kadrel.h"
 #include "app/preferences.h"
 #include "core/text/units.h"
 #include "panel_definition.h"
-
-const char kCameraOptionsHelp[] =
-    "  --sensor WxH     sensor size in mm, e.g. 36x24\n"
-    "  --pixels WxH     pixels across and down, e.g. 6000x4000\n"
-    "  --focal MM       focal length in mm (10 to 2000)\n"
-    "  --aperture N     f-number (1 to 50)\n"
-    "  --distance D     subject distance from the lens: 3, \"3 m\", \"300 cm\", \"10 ft\",\n"
-    "                   \"10' 6\\\"\", \"126 in\"; a bare number is in metres, or in\n"
-    "                   feet with --units imperial\n"
-    "  --coc C          circle of confusion: \"1 px\" to \"10 px\", d/1500 (the sensor\n"
-    "                   diagonal over 1500), \"0.030 mm\", \"print 297 mm at 500 mm\"\n"
-    "  --units U        metric or imperial\n"
-    "  --body NAME      a body from the camera bag (kadrel bag lists it)\n"
-    "  --lens NAME      a lens from the bag: the focal length kept in its range,\n"
-    "                   the aperture no wider than it opens there\n"
-    "  --help           this help\n"
-    "Options not given come from kadrel.ini and preferences.ini, as the window\n"
-    "would start (the aperture starts at f/3.5).\n";
 
 namespace {
 
@@ -58,9 +40,19 @@ Settings AsTheWindowStarts() {
     return s;
 }
 
-int Usage(std::FILE* err, const char* option, const std::string& value, const char* what) {
-    std::fprintf(err, "kadrel: %s: \"%s\" is not %s\n", option, value.c_str(), what);
-    return 2;
+// The saved camera and preferences, each unreadable file said once.
+void StartFromSaved(CameraOptions* o, std::FILE* err) {
+    o->settings = AsTheWindowStarts();
+    if (const std::string why = SettingsUnreadableBecause(); !why.empty()) {
+        std::fprintf(err, "kadrel: %s: %s; using the factory camera\n", iniFullPath, why.c_str());
+    }
+    LocatePreferencesFile();
+    if (const std::string why = ReadPreferencesFile(); !why.empty()) {
+        std::fprintf(err, "kadrel: %s: %s; using 1 px and metric\n", prefsFullPath, why.c_str());
+    }
+    o->preferences = preferences;
+    o->distance = std::nan("");
+    o->distanceText.reset();
 }
 
 // Within the field's range, and a number the program's floats can hold.
@@ -82,107 +74,108 @@ bool Pair(const std::string& text, int first, int second, double* a, double* b) 
     return false;
 }
 
-bool Number(const std::string& text, int control, double* value) {
-    return ParsePlainNumber(text, value) && InRange(control, *value);
+// A row whose value is one number within control's field, into *value.
+OptionRow NumberRow(const char* name, const char* argument, int control, float* value,
+                    const char* what, const char* help) {
+    return {name, argument,
+            [=](const std::string& text) {
+                double number = 0;
+                if (!ParsePlainNumber(text, &number) || !InRange(control, number)) {
+                    return NotA(text, what);
+                }
+                *value = static_cast<float>(number);
+                return std::string();
+            },
+            help};
 }
 
-// One option and its value; 0, or 2 after the message.
-int Apply(const char* option, const std::string& value, CameraOptions* o,
-          std::optional<std::string>* distance, std::FILE* err) {
-    double a = 0;
-    double b = 0;
-    Settings& s = o->settings;
-    if (std::strcmp(option, "--sensor") == 0) {
-        if (!Pair(value, PANEL_XMM, PANEL_YMM, &a, &b)) {
-            return Usage(err, option, value, "a sensor size in mm such as 36x24");
-        }
-        s.xsize = static_cast<float>(a);
-        s.ysize = static_cast<float>(b);
-    } else if (std::strcmp(option, "--pixels") == 0) {
-        if (!Pair(value, PANEL_XPIX, PANEL_YPIX, &a, &b) || a != std::floor(a) ||
-            b != std::floor(b)) {
-            return Usage(err, option, value, "a pixel count such as 6000x4000");
-        }
-        s.xresol = static_cast<int>(a);
-        s.yresol = static_cast<int>(b);
-    } else if (std::strcmp(option, "--focal") == 0) {
-        if (!Number(value, PANEL_FOCAL, &a)) {
-            return Usage(err, option, value, "a focal length from 10 to 2000 mm");
-        }
-        s.focal = static_cast<float>(a);
-    } else if (std::strcmp(option, "--aperture") == 0) {
-        if (!Number(value, PANEL_APERTURE, &a)) {
-            return Usage(err, option, value, "an f-number from 1 to 50");
-        }
-        s.aperture = static_cast<float>(a);
-    } else if (std::strcmp(option, "--coc") == 0) {
-        if (!ParseCoc(value, &o->preferences.coc)) {
-            return Usage(err, option, value, "a circle of confusion");
-        }
-    } else if (std::strcmp(option, "--body") == 0 || std::strcmp(option, "--lens") == 0) {
-        return ApplyBagOption(option, value, &s, err);
-    } else if (std::strcmp(option, "--units") == 0) {
-        if (!ParseUnits(value, &o->preferences.units)) {
-            return Usage(err, option, value, "metric or imperial");
-        }
-    } else {
-        *distance = value;  // read once the units are known
+std::string SetSensor(const std::string& text, Settings* s) {
+    double a = 0, b = 0;
+    if (!Pair(text, PANEL_XMM, PANEL_YMM, &a, &b)) {
+        return NotA(text, "a sensor size in mm such as 36x24");
     }
-    return 0;
+    s->xsize = static_cast<float>(a);
+    s->ysize = static_cast<float>(b);
+    return std::string();
 }
 
-const char* const kValueOptions[] = {"--sensor",   "--focal", "--pixels", "--aperture", "--coc",
-                                     "--distance", "--units", "--body",   "--lens"};
-
-// The option named by arg ("--focal" or "--focal=50"), or null.
-const char* ValueOption(const char* arg, const char** inlineValue) {
-    for (const char* option : kValueOptions) {
-        const std::size_t n = std::strlen(option);
-        if (std::strncmp(arg, option, n) == 0 && (arg[n] == '\0' || arg[n] == '=')) {
-            *inlineValue = arg[n] == '=' ? arg + n + 1 : nullptr;
-            return option;
-        }
+std::string SetPixels(const std::string& text, Settings* s) {
+    double a = 0, b = 0;
+    if (!Pair(text, PANEL_XPIX, PANEL_YPIX, &a, &b) || a != std::floor(a) || b != std::floor(b)) {
+        return NotA(text, "a pixel count such as 6000x4000");
     }
-    return nullptr;
+    s->xresol = static_cast<int>(a);
+    s->yresol = static_cast<int>(b);
+    return std::string();
 }
 
 }  // namespace
 
-int ReadCameraOptions(int argc, char* argv[], CameraOptions* o, std::vector<std::string>* rest,
-                      std::FILE* err) {
-    o->settings = AsTheWindowStarts();
-    if (const std::string why = SettingsUnreadableBecause(); !why.empty()) {
-        std::fprintf(err, "kadrel: %s: %s; using the factory camera\n", iniFullPath, why.c_str());
-    }
-    LocatePreferencesFile();
-    if (const std::string why = ReadPreferencesFile(); !why.empty()) {
-        std::fprintf(err, "kadrel: %s: %s; using 1 px and metric\n", prefsFullPath, why.c_str());
-    }
-    o->preferences = preferences;
-    o->distance = std::nan("");
-    o->help = false;
-    std::optional<std::string> distance;
-    for (int i = 1; i < argc && argv[i] != nullptr; ++i) {
-        const char* value = nullptr;
-        const char* option = ValueOption(argv[i], &value);
-        if (option == nullptr) {
-            o->help =
-                o->help || std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0;
-            rest->push_back(argv[i]);
-            continue;
-        }
-        if (value == nullptr && (i + 1 >= argc || argv[i + 1] == nullptr)) {
-            std::fprintf(err, "kadrel: %s needs a value\n", option);
-            return 2;
-        }
-        if (const int status = Apply(option, value ? value : argv[++i], o, &distance, err)) {
-            return status;
-        }
+int RefuseInsideFocal(const CommandLine& line) {
+    return Complain(line, kUsageError, "--distance: the subject must be beyond the focal length");
+}
+
+OptionRow UnitsRow(Units* units, const char* help) {
+    return {"units", "U",
+            [units](const std::string& v) {
+                return ParseUnits(v, units) ? std::string() : NotA(v, "metric or imperial");
+            },
+            help};
+}
+
+OptionGroup CameraGroup(CameraOptions* o, std::FILE* err, const char* heading,
+                        const std::vector<std::string>& without) {
+    Settings* s = &o->settings;
+    Preferences* p = &o->preferences;
+    std::vector<OptionRow> rows = {
+        {"sensor", "WxH", [s](const std::string& v) { return SetSensor(v, s); },
+         "sensor size in mm, e.g. 36x24"},
+        {"pixels", "WxH", [s](const std::string& v) { return SetPixels(v, s); },
+         "pixels across and down, e.g. 6000x4000"},
+        NumberRow("focal", "MM", PANEL_FOCAL, &s->focal, "a focal length from 10 to 2000 mm",
+                  "focal length in mm (10 to 2000)"),
+        NumberRow("aperture", "N", PANEL_APERTURE, &s->aperture, "an f-number from 1 to 50",
+                  "f-number (1 to 50)"),
+        KeptRow("distance", "D", &o->distanceText,
+                "subject distance from the lens: 3, \"3 m\", \"300 cm\", \"10 ft\",\n"
+                "\"10' 6\\\"\", \"126 in\"; a bare number is in metres, or in\n"
+                "feet with --units imperial"),
+        {"coc", "C",
+         [p](const std::string& v) {
+             return ParseCoc(v, &p->coc) ? std::string() : NotA(v, "a circle of confusion");
+         },
+         "circle of confusion: \"1 px\" to \"10 px\", d/1500 (the sensor\n"
+         "diagonal over 1500), \"0.030 mm\", \"print 297 mm at 500 mm\""},
+        UnitsRow(&p->units, "metric or imperial"),
+        {"body", "NAME", [=](const std::string& v) { return ApplyBagOption("--body", v, s, err); },
+         "a body from the camera bag (kadrel bag lists it)"},
+        {"lens", "NAME", [=](const std::string& v) { return ApplyBagOption("--lens", v, s, err); },
+         "a lens from the bag: the focal length kept in its range,\n"
+         "the aperture no wider than it opens there"},
+        {"help", nullptr, nullptr, "this help"},
+    };
+    rows.erase(std::remove_if(rows.begin(), rows.end(),
+                              [&](const OptionRow& row) {
+                                  return std::find(without.begin(), without.end(), row.name) !=
+                                         without.end();
+                              }),
+               rows.end());
+    return {heading, rows,
+            "Options not given come from kadrel.ini and preferences.ini, as the window\n"
+            "would start (the aperture starts at f/3.5).\n"};
+}
+
+bool ReadCameraLine(const CommandLine& line, int argc, char* argv[], CameraOptions* o,
+                    std::FILE* out, int* status) {
+    StartFromSaved(o, line.err);
+    if (!ReadOrHelp(line, argc, argv, nullptr, out, status)) {
+        return false;
     }
     // No farther than d max may reach, where the figures still mean something.
-    if (distance && !(ParseDistance(*distance, o->preferences.units, false, &o->distance) &&
-                      o->distance <= FieldNumber(PANEL_DMAX).max)) {
-        return Usage(err, "--distance", *distance, "a distance");
+    const std::optional<std::string>& d = o->distanceText;
+    if (d && !(ParseDistance(*d, o->preferences.units, false, &o->distance) &&
+               o->distance <= FieldNumber(PANEL_DMAX).max)) {
+        *status = Refuse(line, "--distance", *d, "a distance");
     }
-    return 0;
+    return *status == 0;
 }

@@ -3,8 +3,8 @@
 // need no display; a photo as the one argument opens with its camera. Every
 // other argument is ignored, as it always was.
 #include <cstdlib>
-#include <cstring>
 #include <string>
+#include <vector>
 
 #include "app/bag.h"
 #include "app/kadrel.h"
@@ -14,6 +14,7 @@
 #include "app/preferences.h"
 #include "cli/subcommands.h"
 #include "core/text/text_format.h"
+#include "options/option_table.h"
 
 namespace {
 
@@ -79,17 +80,19 @@ void PrintHelp(std::FILE* out) {
 }  // namespace
 
 bool AnswerCommandLine(int argc, char* argv[], std::FILE* out) {
-    for (int i = 1; i < argc && argv[i] != nullptr; ++i) {
-        if (std::strcmp(argv[i], "--version") == 0) {
-            std::fprintf(out, "%s\n", VersionText().c_str());
-            return true;
-        }
-        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            PrintHelp(out);
-            return true;
-        }
+    bool version = false;
+    const CommandLine line{
+        "",      nullptr, {{nullptr, {SwitchRow("version", &version, nullptr)}, nullptr}},
+        nullptr, stderr,  true};
+    std::vector<std::string> ignored;
+    // Reading stops at --help: a --version seen is one that came first.
+    const ReadStatus status = ReadCommandLine(line, argc, argv, &ignored);
+    if (version) {
+        std::fprintf(out, "%s\n", VersionText().c_str());
+    } else if (status == kHelpAsked) {
+        PrintHelp(out);
     }
-    return false;
+    return version || status == kHelpAsked;
 }
 
 char* PhotoOnCommandLine(int argc, char* argv[]) {

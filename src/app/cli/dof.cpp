@@ -5,7 +5,6 @@
 
 #include <cmath>
 #include <string>
-#include <vector>
 
 #include "cli/camera_options.h"
 #include "closeup/closeup_options.h"
@@ -36,31 +35,22 @@ const char kExamples[] =
 
 int RunDof(int argc, char* argv[], std::FILE* out, std::FILE* err) {
     CameraOptions options{};
-    std::vector<std::string> rest;
-    if (const int status = ReadCameraOptions(argc, argv, &options, &rest, err)) {
+    const CommandLine line{
+        "dof",
+        kUsage,
+        {{nullptr, {PupilRow(&options.settings)}, nullptr}, CameraGroup(&options, err, nullptr)},
+        kExamples,
+        err};
+    if (int status = 0; !ReadCameraLine(line, argc, argv, &options, out, &status)) {
         return status;
-    }
-    if (options.help) {
-        std::fprintf(out, "%s%s%s%s", kUsage, kPupilHelp, kCameraOptionsHelp, kExamples);
-        return 0;
-    }
-    if (const int status = TakePupil(&rest, &options, err)) {
-        return status;
-    }
-    if (!rest.empty()) {
-        std::fprintf(err, "kadrel: dof: unknown argument \"%s\" (see kadrel dof --help)\n",
-                     rest.front().c_str());
-        return 2;
     }
     const Settings& s = options.settings;
     const double d = options.distance;
     if (std::isnan(d)) {
-        std::fprintf(err, "kadrel: dof: --distance is required (see kadrel dof --help)\n");
-        return 2;
+        return Misused(line, "--distance is required");
     }
     if (!(d * 1000 > s.focal)) {
-        std::fprintf(err, "kadrel: --distance: the subject must be beyond the focal length\n");
-        return 2;
+        return RefuseInsideFocal(line);
     }
     const Preferences& p = options.preferences;
     const DepthOfField report = ComputeDepthOfField(PixelPitch(s), s.focal, s.xresol, s.yresol,

@@ -3,18 +3,19 @@
 // sources, without a display.
 #include "cli/photo.h"
 
-#include <cstring>
 #include <string>
+#include <vector>
 
 #include "app/locations.h"
 #include "app/photo.h"
+#include "cli/camera_options.h"
 #include "core/photo/photo_text.h"
 #include "panel_definition.h"
 
 namespace {
 
 const char kUsage[] =
-    "Usage: kadrel photo PHOTO [--json]\n"
+    "Usage: kadrel photo PHOTO [--json] [--units U]\n"
     "\n"
     "What kadrel would take from a photo: the sensor size (from the lensfun camera\n"
     "database, else the 35 mm equivalent focal length, else the focal-plane\n"
@@ -25,43 +26,41 @@ const char kUsage[] =
     "the panel cannot show refuses the whole photo, and says so first.\n"
     "The photo is read by kadrel-photo in a process of its own.\n"
     "\n"
-    "Options:\n"
-    "  --json   one JSON object; a value the photo does not give is null\n";
+    "Options:\n";
 
 }  // namespace
 
 int RunPhoto(int argc, char* argv[], std::FILE* out, std::FILE* err) {
-    const char* path = nullptr;
     bool json = false;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--help") == 0) {
-            std::fputs(kUsage, out);
-            return 0;
-        }
-        if (std::strcmp(argv[i], "--json") == 0) {
-            json = true;
-        } else if (path == nullptr && (argv[i][0] != '-' || argv[i][1] == '\0')) {
-            path = argv[i];
-        } else {
-            std::fprintf(err, "kadrel: photo: unknown argument \"%s\" (see kadrel photo --help)\n",
-                         argv[i]);
-            return 2;
-        }
+    Units units = Units::Metric;
+    const CommandLine line{
+        "photo",
+        kUsage,
+        {{nullptr,
+          {SwitchRow("json", &json, "one JSON object; a value the photo does not give is null"),
+           UnitsRow(&units, "metric (default) or imperial, for the distances said")},
+          nullptr}},
+        nullptr,
+        err};
+    std::vector<std::string> photos;
+    if (int status = 0; !ReadOrHelp(line, argc, argv, &photos, out, &status)) {
+        return status;
     }
-    if (path == nullptr) {
-        std::fprintf(err, "kadrel: photo: no photo given (see kadrel photo --help)\n");
-        return 2;
+    if (photos.size() != 1) {
+        return photos.empty() ? Misused(line, "no photo given")
+                              : Misused(line, "unknown argument \"" + photos[1] + "\"");
     }
+    const std::string& path = photos[0];
     char programDir[MAX_PATHNAME_LEN] = "";
     char helper[MAX_PATHNAME_LEN];
     GetProjectDir(programDir);
     PhotoCamera camera;
     std::string why = "kadrel-photo, which reads photos, is not installed with this kadrel";
-    if (!LocatePhotoHelper(programDir, helper) || !ReadPhotoWith(helper, path, &camera, &why)) {
-        std::fprintf(err, "kadrel: photo: %s: %s\n", path, why.c_str());
-        return 1;
+    if (!LocatePhotoHelper(programDir, helper) ||
+        !ReadPhotoWith(helper, path.c_str(), &camera, &why)) {
+        return Complain(line, 1, path + ": " + why);
     }
-    const PhotoFields fields = FieldsFromPhoto(camera, definition::PhotoRanges(), Units::Metric);
+    const PhotoFields fields = FieldsFromPhoto(camera, definition::PhotoRanges(), units);
     std::fputs(json ? PhotoJson(fields).c_str() : PhotoReportText(fields).c_str(), out);
     return 0;
 }

@@ -5,9 +5,9 @@
 #include "cli/stack.h"
 
 #include <cmath>
-#include <cstring>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/camera_options.h"
@@ -27,13 +27,7 @@ const char kUsage[] =
     "the focus and f-number that would do in one shot; and, with --distance (where\n"
     "the lens is focused), the blur disc of a point at the far end or --blur-at.\n"
     "Distances are from the lens; each focus is also given from the sensor plane.\n"
-    "\n"
-    "  --near D         near end of the zone (a distance as for --distance)\n"
-    "  --far D          far end of the zone; inf or \u221e for infinity\n"
-    "  --overlap P      overlap of neighbouring shots in per cent of the nearer\n"
-    "                   one's depth, 0 to 50 (default 10)\n"
-    "  --blur-at D      the point whose blur disc is given (default: the far end)\n"
-    "  --csv            every shot as comma-separated values, in metres\n";
+    "\n";
 
 const char kExamples[] =
     "\n"
@@ -47,119 +41,101 @@ const char kExamples[] =
 struct StackOptions {
     std::optional<std::string> nearEnd, farEnd, overlap, blurAt;
     bool csv = false;
+    CloseUpOptions closeUp;
 };
 
-int Usage(std::FILE* err, const char* option, const std::string& value, const char* what) {
-    std::fprintf(err, "kadrel: stack: %s: \"%s\" is not %s\n", option, value.c_str(), what);
-    return 2;
+std::vector<OptionRow> StackRows(StackOptions* o, Settings* s) {
+    std::vector<OptionRow> rows = {
+        KeptRow("near", "D", &o->nearEnd, "near end of the zone (a distance as for --distance)"),
+        KeptRow("far", "D", &o->farEnd, "far end of the zone; inf or \u221e for infinity"),
+        KeptRow("overlap", "P", &o->overlap,
+                "overlap of neighbouring shots in per cent of the nearer\n"
+                "one's depth, 0 to 50 (default 10)"),
+        KeptRow("blur-at", "D", &o->blurAt,
+                "the point whose blur disc is given (default: the far end)"),
+        SwitchRow("csv", &o->csv, "every shot as comma-separated values, in metres"),
+    };
+    for (OptionRow& row : CloseUpRows(s, &o->closeUp)) {
+        rows.push_back(std::move(row));
+    }
+    return rows;
 }
 
-// The sub-command's own options among those the camera options left; 0 or 2.
-int ReadStackOptions(const std::vector<std::string>& rest, StackOptions* o, std::FILE* err) {
-    struct Named {
+// The options that go with one way of stacking and not the other: 0, or 2
+// after naming the first that does not belong.
+int CheckWay(const CommandLine& line, const StackOptions& o) {
+    struct Given {
         const char* name;
-        std::optional<std::string> StackOptions::*value;
+        bool given;
+        bool railOnly;
     };
-    const Named named[] = {{"--near", &StackOptions::nearEnd},
-                           {"--far", &StackOptions::farEnd},
-                           {"--overlap", &StackOptions::overlap},
-                           {"--blur-at", &StackOptions::blurAt}};
-    for (std::size_t i = 0; i < rest.size(); ++i) {
-        const std::string& arg = rest[i];
-        if (arg == "--csv" || arg == "--help") {
-            o->csv = o->csv || arg == "--csv";
-            continue;
-        }
-        const Named* found = nullptr;
-        for (const Named& n : named) {
-            const std::size_t length = std::strlen(n.name);
-            if (arg.compare(0, length, n.name) == 0 &&
-                (arg.size() == length || arg[length] == '=')) {
-                found = &n;
-            }
-        }
-        if (found == nullptr) {
-            std::fprintf(err, "kadrel: stack: unknown argument \"%s\" (see kadrel stack --help)\n",
-                         arg.c_str());
-            return 2;
-        }
-        const std::size_t length = std::strlen(found->name);
-        if (arg.size() > length) {
-            o->*found->value = arg.substr(length + 1);
-        } else if (i + 1 < rest.size()) {
-            o->*found->value = rest[++i];
-        } else {
-            std::fprintf(err, "kadrel: stack: %s needs a value\n", found->name);
-            return 2;
+    const Given options[] = {{"--near", o.nearEnd.has_value(), false},
+                             {"--far", o.farEnd.has_value(), false},
+                             {"--blur-at", o.blurAt.has_value(), false},
+                             {"--csv", o.csv, false},
+                             {"--magnification", o.closeUp.magnification.has_value(), true},
+                             {"--subject", o.closeUp.subject.has_value(), true}};
+    for (const Given& option : options) {
+        if (option.given && option.railOnly != o.closeUp.rail) {
+            return o.closeUp.rail
+                       ? Misused(line, std::string("--rail does not take \"") + option.name + "\"")
+                       : Complain(line, 2, std::string(option.name) + " goes with --rail only");
         }
     }
     return 0;
 }
 
 // The zone and the blur point in metres, the overlap as a share; 0 or 2.
-int ReadRequest(const StackOptions& o, const CameraOptions& camera, PlanRequest* r,
-                std::FILE* err) {
+int ReadRequest(const CommandLine& line, const StackOptions& o, const CameraOptions& camera,
+                PlanRequest* r) {
     const Units units = camera.preferences.units;
     if (!o.nearEnd || !o.farEnd) {
-        std::fprintf(err,
-                     "kadrel: stack: --near and --far are required (see kadrel stack "
-                     "--help)\n");
-        return 2;
+        return Misused(line, "--near and --far are required");
     }
     if (!ParseDistance(*o.nearEnd, units, false, &r->nearEnd)) {
-        return Usage(err, "--near", *o.nearEnd, "a distance");
+        return Refuse(line, "--near", *o.nearEnd, "a distance");
     }
     if (!ParseDistance(*o.farEnd, units, true, &r->farEnd)) {
-        return Usage(err, "--far", *o.farEnd, "a distance or inf");
+        return Refuse(line, "--far", *o.farEnd, "a distance or inf");
     }
     r->blurAt = r->farEnd;
     if (o.blurAt && !ParseDistance(*o.blurAt, units, true, &r->blurAt)) {
-        return Usage(err, "--blur-at", *o.blurAt, "a distance or inf");
+        return Refuse(line, "--blur-at", *o.blurAt, "a distance or inf");
     }
-    double percent = kDefaultOverlapPercent;
-    if (o.overlap && !(ParsePlainNumber(*o.overlap, &percent) && percent <= kMaxOverlap * 100)) {
-        return Usage(err, "--overlap", *o.overlap, "a share from 0 to 50 per cent");
-    }
-    r->overlap = percent / 100;
     r->focus = camera.distance;
-    return 0;
+    r->wave = o.closeUp.wave;
+    return ReadOverlap(line, o.overlap, &r->overlap);
 }
 
 }  // namespace
 
 int RunStack(int argc, char* argv[], std::FILE* out, std::FILE* err) {
     CameraOptions camera{};
-    std::vector<std::string> rest;
-    if (const int status = ReadCameraOptions(argc, argv, &camera, &rest, err)) {
-        return status;
-    }
-    if (camera.help) {
-        std::fprintf(out, "%s%s%s\nOptions:\n%s%s", kUsage, kPupilHelp, kCloseUpHelp,
-                     kCameraOptionsHelp, kExamples);
-        return 0;
-    }
-    CloseUpOptions closeUp;
-    if (const int status = TakeCloseUpOptions(&rest, &camera, &closeUp, err)) {
-        return status;
-    }
-    if (closeUp.rail) {
-        return RunRail(camera, closeUp, rest, out, err);
-    }
     StackOptions options;
+    const CommandLine line{"stack",
+                           kUsage,
+                           {{nullptr, StackRows(&options, &camera.settings), nullptr},
+                            CameraGroup(&camera, err, "\nOptions:\n")},
+                           kExamples,
+                           err};
+    if (int status = 0; !ReadCameraLine(line, argc, argv, &camera, out, &status)) {
+        return status;
+    }
+    if (const int status = CheckWay(line, options)) {
+        return status;
+    }
+    if (options.closeUp.rail) {
+        return RunRail(line, camera, options.closeUp, options.overlap, out);
+    }
     PlanRequest request{};
-    if (const int status = ReadStackOptions(rest, &options, err)) {
+    if (const int status = ReadRequest(line, options, camera, &request)) {
         return status;
     }
-    if (const int status = ReadRequest(options, camera, &request, err)) {
-        return status;
-    }
-    request.wave = closeUp.wave;
     const Settings& s = camera.settings;
     const CocChoice& coc = camera.preferences.coc;
     const FocusPlan plan = MakeFocusPlan(s, coc, request);
     if (!plan.stack.error.empty()) {
-        std::fprintf(err, "kadrel: stack: %s\n", plan.stack.error.c_str());
-        return plan.oneShot.error.empty() ? 1 : 2;
+        return Complain(line, plan.oneShot.error.empty() ? 1 : 2, plan.stack.error);
     }
     const std::string text =
         options.csv ? StackCsv(plan.stack, plan.bracket)

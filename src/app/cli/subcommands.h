@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The cli/ room: the sub-commands, --help and --version, output whose failed write is a failure,
-// and the key table behind --help and the manual page. It may use the core, the ui and app headers.
+// and the action rows behind the context menu, the keys, --help and the manual page. It may use
+// the core, the ui, app headers and options/.
 //
 // kadrel's sub-commands (`kadrel dof …` and those to come): one row each in
 // one table, answered on the command line without a display. Results go to

@@ -2,6 +2,7 @@
 // The context menu of the panel and the graph, and what its items do.
 #include <cfloat>
 #include <cmath>
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "app/extras.h"
 #include "app/kadrel.h"
 #include "app/kadrel_uir.h"
+#include "app/keys.h"
 #include "app/preferences.h"
 #include "app/tables.h"
 #include "core/settings/sensor_presets.h"
@@ -17,35 +19,50 @@
 
 namespace {
 
+// Past the actions' ids, which are their items' too.
 enum : int {
-    kPresetsMenu = 1,
-    kSubjectDistance,
-    kHyperfocal,
-    kDetails,
-    kPlan,
-    kTilt,
-    kCopyText,
-    kTable,
-    kPin,
+    kPresetsMenu = 50,
     kPinsMenu,
-    kPreferences,
-    kPhoto,
-    kCameraModel,
     kFirstPreset = 100,
     kFirstRename = 200,
     kFirstRemove = 300,
 };
 
-std::vector<std::string> PresetLabels() {
+// The menu's items, and the texts they show, kept while it shows.
+struct Menu {
+    std::deque<std::string> texts;
+    std::vector<MenuItem> items;
+
+    void Add(int id, std::string label, int parent = 0, int dimmed = 0) {
+        texts.push_back(std::move(label));
+        items.push_back({id, texts.back().c_str(), parent, dimmed});
+    }
+    void Add(Action id, int dimmed = 0) { Add(static_cast<int>(id), MenuLabel(id), 0, dimmed); }
+    void Separator() { items.push_back({-1, nullptr, 0, 0}); }
+};
+
+void AddPresets(Menu* menu) {
     std::size_t count = 0;
     const SensorPreset* presets = SensorPresets(&count);
-    std::vector<std::string> labels;
+    menu->Add(kPresetsMenu, "Sensor presets");
     for (std::size_t i = 0; i < count; ++i) {
         const SensorPreset& p = presets[i];
-        labels.push_back(std::string(p.name) + ": " +
-                         SensorText(p.xsize, p.ysize, p.xresol, p.yresol));
+        menu->Add(kFirstPreset + static_cast<int>(i),
+                  std::string(p.name) + ": " + SensorText(p.xsize, p.ysize, p.xresol, p.yresol),
+                  kPresetsMenu);
     }
-    return labels;
+}
+
+void AddPins(Menu* menu) {
+    menu->Add(Action::Pin, pins.size() < kMaxPins ? 0 : 1);
+    if (!pins.empty()) {
+        menu->Add(kPinsMenu, "Pinned setups");
+    }
+    for (std::size_t i = 0; i < pins.size(); ++i) {
+        const int n = static_cast<int>(i);
+        menu->Add(kFirstRename + n, "Rename \u201c" + pins[i].name + "\u201d\u2026", kPinsMenu);
+        menu->Add(kFirstRemove + n, "Remove \u201c" + pins[i].name + "\u201d", kPinsMenu);
+    }
 }
 
 // From the line's start to the farthest d max; d max follows a distance
@@ -94,42 +111,25 @@ void HoldOnGraph(double d) {
 }  // namespace
 
 void RunContextMenu(int top, int left) {
-    const std::vector<std::string> labels = PresetLabels();
-    std::vector<MenuItem> items{{kPhoto, "Camera from a photo\u2026\tCtrl+O", 0, 0},
-                                {kCameraModel, "Camera model\u2026", 0, 0},
-                                {kPresetsMenu, "Sensor presets", 0, 0}};
-    for (std::size_t i = 0; i < labels.size(); ++i) {
-        items.push_back({kFirstPreset + static_cast<int>(i), labels[i].c_str(), kPresetsMenu, 0});
+    Menu menu;
+    menu.Add(Action::Photo);
+    menu.Add(Action::CameraModel);
+    AddPresets(&menu);
+    menu.Add(Action::SubjectDistance);
+    menu.Add(Action::Hyperfocal);
+    menu.Separator();
+    for (Action id : {Action::Tilt, Action::Details, Action::Plan, Action::CopyText}) {
+        menu.Add(id);
     }
-    items.push_back({kSubjectDistance, "Subject distance\u2026", 0, 0});
-    items.push_back({kHyperfocal, "Focus at hyperfocal distance", 0, 0});
-    items.push_back({-1, nullptr, 0, 0});
-    items.push_back({kTilt, "Tilted lens\u2026\tCtrl+G", 0, 0});
-    items.push_back({kDetails, "Details\u2026\tCtrl+D", 0, 0});
-    items.push_back({kPlan, "Plan a focus stack\u2026\tCtrl+L", 0, 0});
-    items.push_back({kCopyText, "Copy report as text", 0, 0});
-    items.push_back({-1, nullptr, 0, 0});
-    items.push_back({kTable, "Depth-of-field table\u2026\tCtrl+T", 0, 0});
-    items.push_back({kPin, "Pin this setup", 0, pins.size() < kMaxPins ? 0 : 1});
-    std::vector<std::string> pinLabels;
-    for (const Pin& pin : pins) {
-        pinLabels.push_back("Rename \u201c" + pin.name + "\u201d\u2026");
-        pinLabels.push_back("Remove \u201c" + pin.name + "\u201d");
-    }
-    if (!pins.empty()) {
-        items.push_back({kPinsMenu, "Pinned setups", 0, 0});
-    }
-    for (std::size_t i = 0; i < pins.size(); ++i) {
-        const int n = static_cast<int>(i);
-        items.push_back({kFirstRename + n, pinLabels[2 * i].c_str(), kPinsMenu, 0});
-        items.push_back({kFirstRemove + n, pinLabels[2 * i + 1].c_str(), kPinsMenu, 0});
-    }
+    menu.Separator();
+    menu.Add(Action::Table);
+    AddPins(&menu);
     std::vector<std::string> bagLabels;
-    AddBagItems(&items, &bagLabels);
-    items.push_back({-1, nullptr, 0, 0});
-    items.push_back({kPreferences, "Preferences\u2026\tCtrl+,", 0, 0});
+    AddBagItems(&menu.items, &bagLabels);
+    menu.Separator();
+    menu.Add(Action::Preferences);
 
-    const int chosen = RunPopupMenu(panelHandle, top, left, items.data(), items.size());
+    const int chosen = RunPopupMenu(panelHandle, top, left, menu.items.data(), menu.items.size());
     if (chosen >= kFirstBagItem) {
         ChooseFromBag(chosen);
     } else if (chosen >= kFirstRemove) {
@@ -138,28 +138,8 @@ void RunContextMenu(int top, int left) {
         RenamePin(static_cast<std::size_t>(chosen - kFirstRename));
     } else if (chosen >= kFirstPreset) {
         ApplySensorPreset(static_cast<std::size_t>(chosen - kFirstPreset));
-    } else if (chosen == kSubjectDistance) {
-        AskSubjectDistance();
-    } else if (chosen == kHyperfocal) {
-        FocusAtHyperfocal();
-    } else if (chosen == kDetails) {
-        OpenDetails();
-    } else if (chosen == kPlan) {
-        OpenPlan();
-    } else if (chosen == kTilt) {
-        OpenTilt();
-    } else if (chosen == kCopyText) {
-        CopyReportAsText();
-    } else if (chosen == kTable) {
-        OpenTableWindow();
-    } else if (chosen == kPin) {
-        PinLiveSetup();
-    } else if (chosen == kPreferences) {
-        OpenPreferences();
-    } else if (chosen == kPhoto) {
-        OpenPhotoFromDialog();
-    } else if (chosen == kCameraModel) {
-        ChooseCameraModel();
+    } else {
+        RunAction(static_cast<Action>(chosen));
     }
 }
 
@@ -192,8 +172,8 @@ void AskSubjectDistance() {
         (units == Units::Metric ? "metres" : "feet") +
         "; 3 m, 300 cm, 400 mm, 10 ft, 10\u2032 6\u2033 and 126 in are understood too.";
     FormField field{"DISTANCE", "&Distance", nullptr, 0, 0, FormatDistance(d, units)};
-    const int answer =
-        PromptPopupForm("kadrel", message.c_str(), &field, 1, CheckDistance, &range, "Ctrl+Q");
+    const int answer = PromptPopupForm("kadrel", message.c_str(), &field, 1, CheckDistance, &range,
+                                       KeysOf(Action::Quit));
     if (answer == 2) {
         QuitCallback(panelHandle, PANEL_COMMANDBUTTON, EVENT_COMMIT, nullptr, 0, 0);
     } else if (double typed = 0; answer == 1 && ParseDistance(field.value, units, false, &typed)) {

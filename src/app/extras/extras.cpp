@@ -5,17 +5,30 @@
 #include "app/bag.h"
 #include "app/kadrel.h"
 #include "app/kadrel_uir.h"
+#include "app/keys.h"
 #include "app/tables.h"
 
 namespace {
 
-constexpr int kDetailsShortcut = 1;
-constexpr int kTableShortcut = 2;
-constexpr int kPreferencesShortcut = 3;
-constexpr int kPhotoShortcut = 4;
-constexpr int kPlanShortcut = 5;
-constexpr int kTiltShortcut = 6;
-constexpr int kBagShortcut = 7;
+// What each action of the menu and the panel's keys does; the buttons' keys
+// (F1, Ctrl+C, Ctrl+Q) press the buttons instead.
+const struct {
+    Action id;
+    void (*run)();
+} kHandlers[] = {
+    {Action::Details, OpenDetails},
+    {Action::Plan, OpenPlan},
+    {Action::Tilt, OpenTilt},
+    {Action::Photo, OpenPhotoFromDialog},
+    {Action::Table, OpenTableWindow},
+    {Action::Bag, OpenBagWindow},
+    {Action::Preferences, OpenPreferences},
+    {Action::CameraModel, ChooseCameraModel},
+    {Action::SubjectDistance, AskSubjectDistance},
+    {Action::Hyperfocal, FocusAtHyperfocal},
+    {Action::CopyText, CopyReportAsText},
+    {Action::Pin, PinLiveSetup},
+};
 
 struct Tooltip {
     int control;
@@ -59,34 +72,29 @@ void InstallExtras(int panel) {
         SetCtrlAttribute(panel, tip.control, ATTR_TOOLTIP_TEXT, tip.text);
     }
     InstallPanelCallback(panel, PanelEvents, nullptr);
-    AddPanelShortcut(panel, "Ctrl+D", kDetailsShortcut);
-    AddPanelShortcut(panel, "Ctrl+L", kPlanShortcut);
-    AddPanelShortcut(panel, "Ctrl+G", kTiltShortcut);
-    AddPanelShortcut(panel, "Ctrl+T", kTableShortcut);
-    AddPanelShortcut(panel, "Ctrl+,", kPreferencesShortcut);
-    AddPanelShortcut(panel, "Ctrl+O", kPhotoShortcut);
-    AddPanelShortcut(panel, "Ctrl+B", kBagShortcut);
+    for (const auto& handler : kHandlers) {
+        if (*KeysOf(handler.id) != '\0') {
+            AddPanelShortcut(panel, KeysOf(handler.id), static_cast<int>(handler.id));
+        }
+    }
     EnableDragAndDrop(panel);
+}
+
+void RunAction(Action id) {
+    for (const auto& handler : kHandlers) {
+        if (handler.id == id) {
+            handler.run();
+        }
+    }
 }
 
 int PanelEvents(int, int control, int event, void*, int eventData1, int eventData2) {
     if (event == EVENT_CONTEXT_MENU) {
         RunContextMenu(eventData1, eventData2);
-    } else if ((event == EVENT_LEFT_DOUBLE_CLICK && control == PANEL_TEXTPARAM) ||
-               (event == EVENT_SHORTCUT && eventData1 == kDetailsShortcut)) {
-        OpenDetails();
-    } else if (event == EVENT_SHORTCUT && eventData1 == kPlanShortcut) {
-        OpenPlan();
-    } else if (event == EVENT_SHORTCUT && eventData1 == kTiltShortcut) {
-        OpenTilt();
-    } else if (event == EVENT_SHORTCUT && eventData1 == kTableShortcut) {
-        OpenTableWindow();
-    } else if (event == EVENT_SHORTCUT && eventData1 == kPreferencesShortcut) {
-        OpenPreferences();
-    } else if (event == EVENT_SHORTCUT && eventData1 == kBagShortcut) {
-        OpenBagWindow();
-    } else if (event == EVENT_SHORTCUT && eventData1 == kPhotoShortcut) {
-        OpenPhotoFromDialog();
+    } else if (event == EVENT_LEFT_DOUBLE_CLICK && control == PANEL_TEXTPARAM) {
+        RunAction(Action::Details);
+    } else if (event == EVENT_SHORTCUT) {
+        RunAction(static_cast<Action>(eventData1));
     } else if (event == EVENT_FILES_DROPPED) {
         char path[MAX_PATHNAME_LEN];
         if (GetDroppedFile(path) == 0) {

@@ -7,6 +7,7 @@
 #include "app/extras.h"
 #include "app/kadrel.h"
 #include "app/kadrel_uir.h"
+#include "app/keys.h"
 #include "app/preferences.h"
 #include "core/text/text_format.h"
 
@@ -65,8 +66,8 @@ int NewSideWindow(const char* title, int height, int width, void (*fill)(int win
     const int close = SideWindowButton(window, "__Close", width - 72, 60, HideSideWindow);
     SetPanelAttribute(window, ATTR_CLOSE_CTRL, close);
     InstallPanelCallback(window, SideWindowKeys, nullptr);
-    AddPanelShortcut(window, "Escape", kCloseKey);
-    AddPanelShortcut(window, "Ctrl+Q", kQuitKey);
+    AddPanelShortcut(window, KeysOf(Action::Close), kCloseKey);
+    AddPanelShortcut(window, KeysOf(Action::Quit), kQuitKey);
     return window;
 }
 

@@ -5,6 +5,7 @@
 #include "app/extras.h"
 #include "app/kadrel.h"
 #include "app/kadrel_uir.h"
+#include "app/keys.h"
 #include "app/preferences.h"
 #include "core/text/text_format.h"
 
@@ -49,7 +50,7 @@ void OpenPreferences() {
         {"COC", "&Circle of confusion", kCircles, std::size(kCircles), 1, CocText(preferences.coc)},
     };
     const int answer = PromptPopupForm("kadrel preferences", kMessage, fields, std::size(fields),
-                                       Check, nullptr, "Ctrl+Q");
+                                       Check, nullptr, KeysOf(Action::Quit));
     if (answer == 2) {
         QuitCallback(panelHandle, PANEL_COMMANDBUTTON, EVENT_COMMIT, nullptr, 0, 0);
         return;

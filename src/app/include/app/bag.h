@@ -46,9 +46,10 @@ std::string BodyOnPanel();
 
 // The command line's --body NAME and --lens NAME over the bag, a unique
 // start of a name enough: the body's sensor, or the lens's focal range and
-// widest aperture as Use lens takes them. 0, or 2 after a message on err
-// listing the names that could be meant.
-int ApplyBagOption(const char* option, const std::string& name, Settings* settings, std::FILE* err);
+// widest aperture as Use lens takes them. "", or why not, listing the names
+// that could be meant; a bag that cannot be read is said on err.
+std::string ApplyBagOption(const char* option, const std::string& name, Settings* settings,
+                           std::FILE* err);
 
 // kadrel bag: the bodies, lenses and pinned setups, one a line.
 int RunBag(int argc, char* argv[], std::FILE* out, std::FILE* err);

@@ -15,8 +15,8 @@
 // Tooltips, and the panel events that open the menu and the details window.
 void InstallExtras(int panel);
 
-// The panel callback: context menu, double click on the report, Ctrl+D,
-// Ctrl+,.
+// The panel callback: context menu, double click on the report, the keys of
+// the actions.
 int PanelEvents(int panel, int control, int event, void* callbackData, int eventData1,
                 int eventData2);
 
@@ -25,6 +25,11 @@ void ShowFigures(double d);
 
 // The camera line, the report as shown and the near and far limits.
 std::string PlainReportText();
+
+// What an action of the menu or the panel's keys does (none for an action
+// that is no handler's).
+enum class Action : int;
+void RunAction(Action id);
 
 // Context-menu choices.
 void RunContextMenu(int top, int left);
