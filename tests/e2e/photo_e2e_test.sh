@@ -82,6 +82,36 @@ for signal in TERM HUP; do
     expect_saved "SIG$signal with the box open" 50.0 3008
 done
 
+# A reader that takes its time (it sleeps past the 5 s limit): the panel takes
+# a typed focal length meanwhile, Escape stops the read with a short message,
+# and every way out ends the program as usual.
+printf '#!/bin/sh\nexec sleep 30\n' >"$WORK/slow-photo"
+chmod +x "$WORK/slow-photo"
+for way in escape ctrl_q TERM HUP INT; do
+    cp "$WORK/slow-photo" "$WORK/app/libexec/kadrel/kadrel-photo"
+    rm -f "$WORK/app/kadrel.ini"
+    start_program kadrel "$WORK/d70.jpg"
+    focus_panel
+    type_into 610 376 50 # Focal length (mm)
+    case $way in
+        escape)
+            xdotool key Escape
+            if [ -n "${KADREL_A11Y_SESSION:-}" ]; then
+                popup >/dev/null
+                $TREE dump >"$WORK/tree.txt" || fail "no accessibility tree"
+                grep -qF 'Reading the photo was cancelled. Nothing was changed.' "$WORK/tree.txt" ||
+                    fail "Escape did not stop the read"
+            fi
+            dismiss_popup
+            click_at 641 537 # OK
+            ;;
+        ctrl_q) xdotool key ctrl+q ;;
+        *) kill -s "$way" "$PROGRAM_PID" ;;
+    esac
+    expect_saved "a slow reader, a focal length typed, then $way" 50.0 3504
+done
+cp "$BUILD_DIR/libexec/kadrel/kadrel-photo" "$WORK/app/libexec/kadrel/"
+
 # No photo: the message says why, the factory camera stays.
 start_on "$WORK/text.jpg"
 dismiss_popup

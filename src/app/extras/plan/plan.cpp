@@ -15,8 +15,8 @@
 #include "core/optics/thin_lens.h"
 #include "core/planning/focus_plan.h"
 #include "core/planning/stack_csv.h"
-#include "core/settings/whole_file.h"
 #include "core/text/text_format.h"
+#include "platform/replace_file.h"
 
 int planHandle;
 
