@@ -109,14 +109,8 @@ int RunRail(const CameraOptions& camera, const CloseUpOptions& closeUp,
     }
     const Settings& s = camera.settings;
     const Units units = camera.preferences.units;
-    RailRequest request{s.focal / 1000.0,
-                        s.aperture,
-                        CocMillimetres(camera.preferences.coc, s) / 1000,
-                        s.pupil,
-                        0,
-                        0,
-                        kDefaultOverlapPercent / 100.0,
-                        closeUp.wave};
+    RailRequest request{LensInUse(camera.preferences.coc, s), s.pupil,     0, 0,
+                        kDefaultOverlapPercent / 100.0,       closeUp.wave};
     double percent = kDefaultOverlapPercent;
     if (magnification.empty() || subject.empty()) {
         std::fprintf(err, "kadrel: stack: --rail needs --magnification and --subject\n");

@@ -66,7 +66,7 @@ int FromHeight(const std::string& height, Units units, TiltSetup* setup, std::st
     if (!ParseDistance(height, units, false, &h)) {
         return NotA(err, "--height", height, "a height");
     }
-    setup->tilt = TiltForHeight(setup->focal, h);
+    setup->tilt = TiltForHeight(setup->lens.focal, h);
     setup->focus = HUGE_VAL;
     if (!(std::fabs(setup->tilt) <= kMaxTilt)) {
         return NotA(err, "--height", height, "a height the tilt can reach (15 degrees at most)");
@@ -91,7 +91,8 @@ int FromPoints(const std::string& points, Units units, TiltSetup* setup, std::st
     if (!read || points.find(',', start - 1) != std::string::npos) {
         return NotA(err, "--through", points, "two points as D,H,D,H");
     }
-    if (!TiltThroughPoints(setup->focal, v[0], -v[1], v[2], -v[3], &setup->tilt, &setup->focus) ||
+    if (!TiltThroughPoints(setup->lens.focal, v[0], -v[1], v[2], -v[3], &setup->tilt,
+                           &setup->focus) ||
         !(std::fabs(setup->tilt) <= kMaxTilt)) {
         return NotA(err, "--through", points, "two points a tilted plane of focus can reach");
     }
@@ -144,8 +145,7 @@ int RunTilt(int argc, char* argv[], std::FILE* out, std::FILE* err) {
     }
     const Settings& s = camera.settings;
     const Units units = camera.preferences.units;
-    const double c = CocMillimetres(camera.preferences.coc, s) / 1000;
-    TiltSetup setup{s.focal / 1000.0, s.aperture, c, 0,
+    TiltSetup setup{LensInUse(camera.preferences.coc, s), 0,
                     std::isnan(camera.distance) ? HUGE_VAL : camera.distance};
     std::string lead, at;
     if (const int status =
@@ -160,12 +160,11 @@ int RunTilt(int argc, char* argv[], std::FILE* out, std::FILE* err) {
                      rest.front().c_str());
         return 2;
     }
-    double x = std::isinf(setup.focus) ? HyperfocalPrime(setup.focal, s.aperture, c) + setup.focal
-                                       : setup.focus;
+    double x = std::isinf(setup.focus) ? Hyperfocal(setup.lens) : setup.focus;
     if (!at.empty() && !ParseDistance(at, units, false, &x)) {
         return NotA(err, "--at", at, "a distance");
     }
-    if (!(setup.focus > setup.focal)) {
+    if (!(setup.focus > setup.lens.focal)) {
         std::fprintf(err, "kadrel: --distance: the subject must be beyond the focal length\n");
         return 2;
     }

@@ -95,10 +95,6 @@ double CursorDistance() {
     return d;
 }
 
-double CircleMetres() {
-    return CocMillimetres(preferences.coc, settings) / 1000;
-}
-
 // A typed distance, or the exact value behind a field still showing its prefill.
 bool ReadDistance(int control, const char* what, bool allowInfinity, double* metres,
                   std::string* error) {
@@ -217,9 +213,7 @@ void FillPlan(int window) {
 
 // The zone starts as the sharp zone at the cursor, the blur at its far end.
 void DefaultZone() {
-    const double f = settings.focal / 1000.0;
-    const double d = CursorDistance();
-    const SharpLimits zone = ExactLimits(f, settings.aperture, CircleMetres(), d);
+    const SharpLimits zone = ExactLimits(LensInUse(preferences.coc, settings), CursorDistance());
     Prefill(plan.nearEnd, zone.nearLimit);
     Prefill(plan.farEnd, zone.farLimit);
     Prefill(plan.blurAt, zone.farLimit);
