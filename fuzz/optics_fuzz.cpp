@@ -46,12 +46,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const Units units = in.imperial % 2 ? Units::Imperial : Units::Metric;
     const std::string details = ComposeDetails(s, coc, units, in.d);
     const std::string text = ComposePlainText(s, coc, units, report, in.d);
-    const double f = s.focal / 1000.0;
-    const double c = CocMillimetres(coc, s) / 1000;
-    const std::string tilt =
-        TiltText({f, s.aperture, c, in.tilt, in.focus}, CocLabel(coc, s), in.at, units);
-    const RailRequest rail{f,          s.aperture,      c, s.pupil, in.magnification, in.subject,
-                           in.overlap, in.wave % 2 != 0};
+    const Lens lens = LensInUse(coc, s);
+    const std::string tilt = TiltText({lens, in.tilt, in.focus}, CocLabel(coc, s), in.at, units);
+    const RailRequest rail{lens,       s.pupil,    in.magnification,
+                           in.subject, in.overlap, in.wave % 2 != 0};
     const std::string railText = RailText(rail, PlanRail(rail), units);
     const std::string zone =
         ZoneRailText(s, coc, units, {in.d, in.at, in.overlap, in.focus, in.at, in.wave % 2 != 0});

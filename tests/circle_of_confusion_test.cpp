@@ -52,14 +52,14 @@ TEST(CircleOfConfusion, PrintFromAnUprightSensor) {
 TEST(CircleOfConfusion, SharpZonesWithTheChosenCircle) {
     CocChoice choice;
     ASSERT_TRUE(ParseCoc("d/1500", &choice));
-    const double c = CocMillimetres(choice, kFactorySettings) / 1000;
-    EXPECT_DIGITS(HyperfocalPrime(0.024, 3.5, c) + 0.024, "9.15");
-    const SharpLimits factory = ExactLimits(0.024, 3.5, c, 10);
+    const Lens factoryLens = LensInUse(choice, kFactorySettings);
+    EXPECT_DIGITS(Hyperfocal(factoryLens), "9.15");
+    const SharpLimits factory = ExactLimits(factoryLens, 10);
     EXPECT_DIGITS(factory.nearLimit, "4.78");
     EXPECT_TRUE(std::isinf(factory.farLimit));
 
     ASSERT_TRUE(ParseCoc("0.030 mm", &choice));
-    const SharpLimits fifty = ExactLimits(0.05, 8, CocMillimetres(choice, kFullFrame) / 1000, 3);
+    const SharpLimits fifty = ExactLimits({0.05, 8, Metres(CocMillimetres(choice, kFullFrame))}, 3);
     EXPECT_DIGITS(fifty.nearLimit, "2.34");
     EXPECT_DIGITS(fifty.farLimit, "4.19");
 }

@@ -97,7 +97,7 @@ TEST(FocusPlanText, TheZoneOfOneFrameTakesOneFrame) {
     fullFrame.xsize = 36;
     fullFrame.ysize = 24;
     const CocChoice coc{CocKind::Millimetres, 0.030, 0};
-    const SharpLimits zone = ExactLimits(0.085, 1.8f, 0.00003, 2.91);
+    const SharpLimits zone = ExactLimits({0.085, 1.8f, 0.00003}, 2.91);
     const PlanRequest request{zone.nearLimit, zone.farLimit, 0.1, 2.91, zone.farLimit};
     const FocusPlan plan = MakeFocusPlan(fullFrame, coc, request);
     EXPECT_EQ(plan.stack.shots.size(), 1u);

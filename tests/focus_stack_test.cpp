@@ -24,10 +24,10 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kPixel = 22.5 / 3504 / 1000;  // the factory sensor's one-pixel circle, m
 
 StackZone Landscape(double overlap) {
-    return {0.024, 8, kPixel, 1, kInf, overlap};
+    return {{0.024, 8, kPixel}, 1, kInf, overlap};
 }
 StackZone Macro(double overlap) {
-    return {0.1, 2.8, kPixel, 0.40, 0.42, overlap};
+    return {{0.1, 2.8, kPixel}, 0.40, 0.42, overlap};
 }
 
 // A length quoted as in golden.h, or "inf".
@@ -83,28 +83,28 @@ TEST(FocusStack, PlansShotByShot) {
         {"macro, 10 % overlap", Macro(0.1), false, 49, {"0.40022"}, "0.41996", "0.42020"},
         {"macro, 50 % overlap", Macro(0.5), false, 87, {"0.40022"}, "0.41987", "0.42011"},
         {"zone inside one shot's depth",
-         {0.024, 8, kPixel, 2.0, 2.1, 0.1},
+         {{0.024, 8, kPixel}, 2.0, 2.1, 0.1},
          false,
          1,
          {"2.42897"},
          "2.42897",
          "3.09220"},
         {"near end beyond H/2, far at infinity",
-         {0.024, 8, kPixel, 6, kInf, 0.1},
+         {{0.024, 8, kPixel}, 6, kInf, 0.1},
          false,
          1,
          {"12.87845"},
          "12.87845",
          "inf"},
         {"near end beyond H/2, bracketing",
-         {0.024, 8, kPixel, 6, kInf, 0.1},
+         {{0.024, 8, kPixel}, 6, kInf, 0.1},
          true,
          1,
          {"11.2368"},
          "11.2368",
          "5.6184"},
         {"near end beyond H', focus at infinity",
-         {0.024, 8, kPixel, 20, kInf, 0},
+         {{0.024, 8, kPixel}, 20, kInf, 0},
          false,
          1,
          {"inf"},
@@ -124,7 +124,7 @@ TEST(FocusStack, PlansShotByShot) {
         ExpectLength(c.bracket ? last.nearLimit : last.farLimit, c.lastLimit);
     }
     // Focused at infinity, the near limit is H′ = 11.2128 m.
-    EXPECT_DIGITS(PlanFocusStack({0.024, 8, kPixel, 20, kInf, 0}).shots[0].nearLimit, "11.2128");
+    EXPECT_DIGITS(PlanFocusStack({{0.024, 8, kPixel}, 20, kInf, 0}).shots[0].nearLimit, "11.2128");
 }
 
 // The first shot starts on the near end, neighbours leave no gap (beyond the
@@ -132,7 +132,7 @@ TEST(FocusStack, PlansShotByShot) {
 // more overlap never takes fewer shots.
 TEST(FocusStack, OverlapCoversWithoutGapsAndNeverSavesShots) {
     const StackZone zones[] = {
-        Landscape(0), Macro(0), {0.05, 11, 0.00003, 2, 5, 0}, {0.2, 4, 0.00002, 3, 200, 0}};
+        Landscape(0), Macro(0), {{0.05, 11, 0.00003}, 2, 5, 0}, {{0.2, 4, 0.00002}, 3, 200, 0}};
     for (const StackZone& base : zones) {
         for (bool bracket : {false, true}) {
             if (bracket && std::isfinite(base.farEnd)) {
@@ -176,24 +176,28 @@ TEST(FocusStack, RefusesAbsurdZonesWithAReason) {
     };
     const double nan = std::nan("");
     const Refusal cases[] = {
-        {{0.024, 8, kPixel, 2, 1, 0}, false, "the near end must be closer than the far end"},
-        {{0.024, 8, kPixel, 2, 2, 0}, false, "the near end must be closer than the far end"},
-        {{0.024, 8, kPixel, kInf, kInf, 0}, true, "the near end must be closer than the far end"},
-        {{0.024, 8, kPixel, 1, nan, 0}, false, "the near end must be closer than the far end"},
-        {{0.024, 8, kPixel, 0.024, 1, 0}, false, "the near end must lie beyond the focal length"},
-        {{0.024, 8, kPixel, 0.01, kInf, 0}, true, "the near end must lie beyond the focal length"},
-        {{0.024, 8, kPixel, nan, 1, 0}, false, "the near end must lie beyond the focal length"},
-        {{0.024, 0, kPixel, 1, 2, 0}, false, "the f-number must be a positive number"},
-        {{0.024, -8, kPixel, 1, kInf, 0}, true, "the f-number must be a positive number"},
-        {{0.024, 8, 0, 1, 2, 0}, false, "the circle of confusion must be a positive number"},
-        {{0.024, 8, -kPixel, 1, 2, 0}, true, "the circle of confusion must be a positive number"},
-        {{0, 8, kPixel, 1, 2, 0}, false, "the focal length must be a positive number"},
-        {{0.024, 8, kPixel, 1, 2, 0.6}, false, "the overlap must be between 0 and 50 %"},
-        {{0.024, 8, kPixel, 1, 2, -0.1}, false, "the overlap must be between 0 and 50 %"},
-        {{0.024, 8, kPixel, 1, 2, 0}, true, "hyperfocal bracketing needs the far end at infinity"},
+        {{{0.024, 8, kPixel}, 2, 1, 0}, false, "the near end must be closer than the far end"},
+        {{{0.024, 8, kPixel}, 2, 2, 0}, false, "the near end must be closer than the far end"},
+        {{{0.024, 8, kPixel}, kInf, kInf, 0}, true, "the near end must be closer than the far end"},
+        {{{0.024, 8, kPixel}, 1, nan, 0}, false, "the near end must be closer than the far end"},
+        {{{0.024, 8, kPixel}, 0.024, 1, 0}, false, "the near end must lie beyond the focal length"},
+        {{{0.024, 8, kPixel}, 0.01, kInf, 0},
+         true,
+         "the near end must lie beyond the focal length"},
+        {{{0.024, 8, kPixel}, nan, 1, 0}, false, "the near end must lie beyond the focal length"},
+        {{{0.024, 0, kPixel}, 1, 2, 0}, false, "the f-number must be a positive number"},
+        {{{0.024, -8, kPixel}, 1, kInf, 0}, true, "the f-number must be a positive number"},
+        {{{0.024, 8, 0}, 1, 2, 0}, false, "the circle of confusion must be a positive number"},
+        {{{0.024, 8, -kPixel}, 1, 2, 0}, true, "the circle of confusion must be a positive number"},
+        {{{0, 8, kPixel}, 1, 2, 0}, false, "the focal length must be a positive number"},
+        {{{0.024, 8, kPixel}, 1, 2, 0.6}, false, "the overlap must be between 0 and 50 %"},
+        {{{0.024, 8, kPixel}, 1, 2, -0.1}, false, "the overlap must be between 0 and 50 %"},
+        {{{0.024, 8, kPixel}, 1, 2, 0},
+         true,
+         "hyperfocal bracketing needs the far end at infinity"},
         // 32,558 shots at a 0.1 µm circle; bracketing down to 0.4 m would take 51,372.
-        {{0.1, 2.8, 1e-7, 0.4, 1, 0}, false, "the zone needs more than 10000 shots"},
-        {{0.1, 2.8, 1e-7, 0.4, kInf, 0}, true, "the zone needs more than 10000 shots"},
+        {{{0.1, 2.8, 1e-7}, 0.4, 1, 0}, false, "the zone needs more than 10000 shots"},
+        {{{0.1, 2.8, 1e-7}, 0.4, kInf, 0}, true, "the zone needs more than 10000 shots"},
     };
     for (const Refusal& c : cases) {
         SCOPED_TRACE(c.error);

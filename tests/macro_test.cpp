@@ -122,7 +122,7 @@ TEST(Rail, StepShotsAndWorkingDistance) {
     };
     const double coc = std::hypot(17.3, 13) / 1500 / 1000;
     for (const Case& c : cases) {
-        const RailPlan plan = PlanRail({0.06, 4, coc, c.pupil, 0.5, 0.010, 0.1, c.wave});
+        const RailPlan plan = PlanRail({{0.06, 4, coc}, c.pupil, 0.5, 0.010, 0.1, c.wave});
         ASSERT_EQ(plan.error, "");
         EXPECT_DIGITS(plan.effectiveAperture, c.effective);
         EXPECT_DIGITS(plan.depth * 1000, c.depthMm);
@@ -130,9 +130,9 @@ TEST(Rail, StepShotsAndWorkingDistance) {
         EXPECT_EQ(plan.shots, c.shots);
         EXPECT_DIGITS(plan.workingDistance * 1000, c.workingMm);
     }
-    EXPECT_EQ(PlanRail({0.06, 4, coc, 1, 0.5, 0.0005, 0.1, false}).shots, 1);
-    EXPECT_NE(PlanRail({0.06, 4, coc, 1, 0, 0.010, 0.1, false}).error, "");
-    EXPECT_NE(PlanRail({0.06, 4, coc, 1, 0.5, 1e3, 0, false}).error, "");
+    EXPECT_EQ(PlanRail({{0.06, 4, coc}, 1, 0.5, 0.0005, 0.1, false}).shots, 1);
+    EXPECT_NE(PlanRail({{0.06, 4, coc}, 1, 0, 0.010, 0.1, false}).error, "");
+    EXPECT_NE(PlanRail({{0.06, 4, coc}, 1, 0.5, 1e3, 0, false}).error, "");
 
     double m = 0;
     EXPECT_TRUE(ParseMagnification("1:2", &m) && m == 0.5);
@@ -146,7 +146,7 @@ TEST(Rail, StepShotsAndWorkingDistance) {
 // 24 mm tilted 0.7°: J = 1964.4756 mm; at f/8 with 0.02 mm, H′ = 3.6 m, and
 // the wedge's planes cross the axis at the untilted limits.
 TEST(Tilt, HingeWedgeAndTheUntiltedLimit) {
-    const TiltSetup tilted{0.024, 8, 0.02e-3, 0.7, kInf};
+    const TiltSetup tilted{{0.024, 8, 0.02e-3}, 0.7, kInf};
     const Wedge w = ComputeWedge(tilted);
     EXPECT_DIGITS(w.hinge * 1000, "1964.4756");
     EXPECT_EQ(w.focusAngle, 90);
@@ -175,7 +175,7 @@ TEST(Tilt, SolversLayThePlaneWhereAsked) {
     EXPECT_DIGITS(TiltForHeight(0.024, 1.6), "0.86");
     EXPECT_DIGITS(TiltForHeight(0.024, 1.6), "0.859469");
     EXPECT_TRUE(std::isnan(TiltForHeight(0.024, 0.02)));
-    const TiltSetup ground{0.024, 8, 0.02e-3, TiltForHeight(0.024, 1.6), kInf};
+    const TiltSetup ground{{0.024, 8, 0.02e-3}, TiltForHeight(0.024, 1.6), kInf};
     for (const double x : {1.0, 10.0, 100.0}) {
         EXPECT_DIGITS(SliceWedge(ground, x).focus, "-1.600000");
     }
@@ -186,7 +186,7 @@ TEST(Tilt, SolversLayThePlaneWhereAsked) {
     ASSERT_TRUE(TiltThroughPoints(0.024, 2, -1.5, 10, -1.0, &tilt, &focus));
     EXPECT_DIGITS(tilt, "0.846245");
     EXPECT_DIGITS(focus, "26.000000");
-    const TiltSetup through{0.024, 8, 0.02e-3, tilt, focus};
+    const TiltSetup through{{0.024, 8, 0.02e-3}, tilt, focus};
     EXPECT_DIGITS(SliceWedge(through, 2).focus, "-1.500000");
     EXPECT_DIGITS(SliceWedge(through, 10).focus, "-1.000000");
     // Falling away from the axis, or meeting the lens within a focal length.

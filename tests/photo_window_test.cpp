@@ -12,11 +12,13 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
 
 #include "app/extras.h"
+#include "app/photo.h"
 #include "app_fixture.h"
 #include "cli/subcommands.h"
 #include "photo_maker.h"
@@ -177,6 +179,38 @@ TEST_F(PhotoWindowTest, APhotoThatCannotBeReadChangesNothing) {
     EXPECT_EQ(Fields(), before);
     EXPECT_EQ(settings.xsize, saved.xsize);
     EXPECT_EQ(NextPlot(), plot + 1);  // no recalculation
+}
+
+// A reader that takes its time: the window answers its keys meanwhile under
+// a busy pointer, and Escape stops the read with nothing changed.
+TEST_F(PhotoWindowTest, ASlowReaderLeavesTheWindowAnsweringAndEscapeStopsIt) {
+    const QString helper = programDir.filePath("libexec/kadrel/kadrel-photo");
+    QFile::remove(helper);
+    std::ofstream(helper.toStdString()) << "#!/bin/sh\nexec sleep 30\n";
+    QFile::setPermissions(helper, QFile::ReadOwner | QFile::ExeOwner);
+    const std::string photo = Photo(NikonD70Tags());
+    auto* graph = Widget("GRAPH");
+    graph->setFocus();
+    const std::string report = Text(PANEL_TEXTPARAM);
+    std::string reportWhileReading;
+    std::vector<double> fieldsWhileReading;
+    Qt::CursorShape pointer = Qt::ArrowCursor;
+    QTimer::singleShot(300, [&] {
+        pointer = QApplication::overrideCursor() != nullptr
+                      ? QApplication::overrideCursor()->shape()
+                      : Qt::ArrowCursor;
+        QTest::keyClick(graph, Qt::Key_Left);
+        reportWhileReading = Text(PANEL_TEXTPARAM);
+        fieldsWhileReading = Fields();
+        QTest::keyClick(graph, Qt::Key_Escape);
+    });
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(Load(photo), "kadrel|Reading the photo was cancelled. Nothing was changed.");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(kPhotoReaderSeconds));
+    EXPECT_EQ(pointer, Qt::BusyCursor);
+    EXPECT_NE(reportWhileReading, report);
+    EXPECT_EQ(Fields(), fieldsWhileReading);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(PhotoWindowTest, OpenedFromTheMenuByCtrlOAndByADrop) {

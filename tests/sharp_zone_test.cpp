@@ -27,7 +27,7 @@ Settings Camera(float focal, float aperture) {
 SharpZone Zone(const Settings& s, double d, double coc = 22.5 / 3504 / 1000) {
     const DepthOfField report =
         ComputeDepthOfField(PixelPitch(s), s.focal, s.xresol, s.yresol, s.aperture, d);
-    return ComputeSharpZone(s, coc, d, report);
+    return ComputeSharpZone({Metres(s.focal), s.aperture, coc}, s.pupil, d, report);
 }
 
 // By hand, with c = 22.5/3504 mm: H′ = 0.024²/(3.5c) = 25.6293 m, H = H′ + f,

@@ -6,7 +6,8 @@
 
 #include "app/kadrel.h"
 #include "app/locations.h"
-#include "core/settings/whole_file.h"
+#include "platform/regular_file.h"
+#include "platform/replace_file.h"
 
 namespace {
 
@@ -21,12 +22,11 @@ const char kByteOrderMark[] = "\xEF\xBB\xBF";
 // neither block nor stall the start; the lines then come from memory.
 std::string ReadKeyFile(const char* path, const std::function<void(const char* line)>& apply) {
     std::string text;
-    bool missing = false;
     SetBreakOnLibraryErrors(0);
-    const std::string problem = ReadWholeFile(path, kMaxKeyFileBytes, &text, &missing);
+    const FileFault fault = ReadRegularFile(path, kMaxKeyFileBytes, &text);
     SetBreakOnLibraryErrors(1);
-    if (missing || !problem.empty()) {
-        return missing ? std::string() : problem;
+    if (!fault.ok()) {
+        return fault.missing() ? std::string() : fault.Reason();
     }
     // Some editors put a byte-order mark first; it is no part of the first key.
     const size_t start = text.compare(0, 3, kByteOrderMark) == 0 ? 3 : 0;

@@ -9,8 +9,6 @@
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/resource.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -18,6 +16,7 @@
 #include <string>
 
 #include "photo_reader.h"
+#include "platform/regular_file.h"
 
 // AddressSanitizer's shadow memory takes terabytes of address space: an
 // instrumented build limits processor time and size only.
@@ -31,7 +30,7 @@
 
 namespace {
 
-constexpr off_t kLargestPhoto = off_t{512} << 20;  // bytes; raw files stay well under
+constexpr std::size_t kLargestPhoto = std::size_t{512} << 20;  // bytes; raw files stay well under
 constexpr rlim_t kProcessorSeconds = 4;
 
 void Limit(int resource, rlim_t value) {
@@ -39,45 +38,46 @@ void Limit(int resource, rlim_t value) {
     setrlimit(resource, &limit);
 }
 
-// The mapped photo, unmapped and closed on every way out.
+// Why the photo at path cannot be mapped, for the user; "" when it can.
+std::string Refusal(const FileFault& fault) {
+    switch (fault.kind) {
+        case FileFault::kNone:
+            return "";
+        case FileFault::kFolder:
+            return "it is a folder, not a photo";
+        case FileFault::kNotRegular:
+            return "it is not a regular file";
+        case FileFault::kTooLarge:
+            return "the file is too large for a photo (over 512 MB)";
+        case FileFault::kCannotOpen:
+        case FileFault::kCannotRead:
+            break;
+    }
+    return fault.error == EACCES || fault.error == EPERM ? "no permission to read it"
+           : fault.missing()                             ? "there is no such file"
+                                                         : fault.Reason();
+}
+
+// The mapped photo, unmapped on every way out.
 class MappedFile {
   public:
     ~MappedFile() {
         if (data_ != MAP_FAILED) {
             munmap(data_, size_);
         }
-        if (fd_ >= 0) {
-            close(fd_);
-        }
     }
 
     // "" when mapped, else why not, for the user.
     std::string Open(const char* path) {
-        // Non-blocking, so that a FIFO cannot hold the open.
-        fd_ = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-        if (fd_ < 0) {
-            return errno == EACCES || errno == EPERM ? "no permission to read it"
-                   : errno == ENOENT                 ? "there is no such file"
-                                                     : std::strerror(errno);
+        const std::string refusal =
+            Refusal(OpenRegularFile(path, O_RDONLY, kLargestPhoto, &fd_, &size_));
+        if (!refusal.empty()) {
+            return refusal;
         }
-        struct stat st {};
-        if (fstat(fd_, &st) != 0) {
-            return std::strerror(errno);
-        }
-        if (S_ISDIR(st.st_mode)) {
-            return "it is a folder, not a photo";
-        }
-        if (!S_ISREG(st.st_mode)) {
-            return "it is not a regular file";
-        }
-        if (st.st_size == 0) {
+        if (size_ == 0) {
             return "the file is empty";
         }
-        if (st.st_size > kLargestPhoto) {
-            return "the file is too large for a photo (over 512 MB)";
-        }
-        size_ = static_cast<size_t>(st.st_size);
-        data_ = mmap(nullptr, size_, PROT_READ, MAP_PRIVATE, fd_, 0);
+        data_ = mmap(nullptr, size_, PROT_READ, MAP_PRIVATE, fd_.get(), 0);
         return data_ == MAP_FAILED ? std::strerror(errno) : "";
     }
 
@@ -85,7 +85,7 @@ class MappedFile {
     long size() const { return static_cast<long>(size_); }
 
   private:
-    int fd_ = -1;
+    Descriptor fd_;
     void* data_ = MAP_FAILED;
     size_t size_ = 0;
 };

@@ -50,6 +50,46 @@ if [ -n "${KADREL_A11Y_SESSION:-}" ]; then
     expect_saved "summary read over AT-SPI, then OK" 50.0 3008
 fi
 
+# A reader that takes its time (it sleeps past the 5 s limit): the panel takes
+# a typed focal length meanwhile and the ways out end the program as usual;
+# Escape stops the read, and the ways out of its message (box_*) do too.
+printf '#!/bin/sh\nexec sleep 30\n' >"$WORK/slow-photo"
+chmod +x "$WORK/slow-photo"
+for way in box_return box_close_box box_TERM box_HUP box_INT ctrl_q TERM HUP INT; do
+    cp "$WORK/slow-photo" "$WORK/app/libexec/kadrel/kadrel-photo"
+    rm -f "$WORK/app/kadrel.ini"
+    start_program kadrel "$WORK/d70.jpg"
+    focus_panel
+    type_into 610 376 50 # Focal length (mm)
+    case $way in
+        ctrl_q) xdotool key ctrl+q ;;
+        TERM | HUP | INT) kill -s "$way" "$PROGRAM_PID" ;;
+        *)
+            xdotool key Escape
+            POPUP=$(popup)
+            # The message as a screen reader reads it, once.
+            if [ -n "${KADREL_A11Y_SESSION:-}" ] && [ "$way" = box_return ]; then
+                $TREE dump >"$WORK/tree.txt" || fail "no accessibility tree"
+                grep -qF 'Reading the photo was cancelled. Nothing was changed.' "$WORK/tree.txt" ||
+                    fail "Escape did not stop the read"
+            fi
+            xdotool windowfocus --sync "$POPUP"
+            case $way in
+                box_return) xdotool key Return ;;
+                box_close_box) "$BUILD_DIR/tests/x_close" "$POPUP" ;;
+                *) kill -s "${way#box_}" "$PROGRAM_PID" ;;
+            esac
+            if [ "$way" = box_return ] || [ "$way" = box_close_box ]; then
+                wait_gone kadrel 100 || fail "$way left the box open"
+                sleep 0.2
+                click_at 641 537 # OK
+            fi
+            ;;
+    esac
+    expect_saved "a slow reader, a focal length typed, then $way" 50.0 3504
+done
+cp "$BUILD_DIR/libexec/kadrel/kadrel-photo" "$WORK/app/libexec/kadrel/"
+
 # The box's own ways out, then the panel's OK.
 for way in return close_box; do
     start_on "$WORK/d70.jpg"

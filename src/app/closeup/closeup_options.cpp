@@ -52,14 +52,8 @@ int RunRail(const CommandLine& line, const CameraOptions& camera, const CloseUpO
             const std::optional<std::string>& overlap, std::FILE* out) {
     const Settings& s = camera.settings;
     const Units units = camera.preferences.units;
-    RailRequest request{s.focal / 1000.0,
-                        s.aperture,
-                        CocMillimetres(camera.preferences.coc, s) / 1000,
-                        s.pupil,
-                        0,
-                        0,
-                        kDefaultOverlapPercent / 100.0,
-                        closeUp.wave};
+    RailRequest request{LensInUse(camera.preferences.coc, s), s.pupil,     0, 0,
+                        kDefaultOverlapPercent / 100.0,       closeUp.wave};
     if (!closeUp.magnification || !closeUp.subject) {
         return Complain(line, 2, "--rail needs --magnification and --subject");
     }

@@ -70,7 +70,7 @@ int FromHeight(const CommandLine& line, const std::string& height, Units units, 
     if (!ParseDistance(height, units, false, &h)) {
         return Refuse(line, "--height", height, "a height");
     }
-    setup->tilt = TiltForHeight(setup->focal, h);
+    setup->tilt = TiltForHeight(setup->lens.focal, h);
     setup->focus = HUGE_VAL;
     if (!(std::fabs(setup->tilt) <= kMaxTilt)) {
         return Refuse(line, "--height", height, "a height the tilt can reach (15 degrees at most)");
@@ -95,7 +95,8 @@ int FromPoints(const CommandLine& line, const std::string& points, Units units, 
     if (!read || points.find(',', start - 1) != std::string::npos) {
         return Refuse(line, "--through", points, "two points as D,H,D,H");
     }
-    if (!TiltThroughPoints(setup->focal, v[0], -v[1], v[2], -v[3], &setup->tilt, &setup->focus) ||
+    if (!TiltThroughPoints(setup->lens.focal, v[0], -v[1], v[2], -v[3], &setup->tilt,
+                           &setup->focus) ||
         !(std::fabs(setup->tilt) <= kMaxTilt)) {
         return Refuse(line, "--through", points, "two points a tilted plane of focus can reach");
     }
@@ -139,19 +140,18 @@ int RunTilt(int argc, char* argv[], std::FILE* out, std::FILE* err) {
     }
     const Settings& s = camera.settings;
     const Units units = camera.preferences.units;
-    const double c = CocMillimetres(camera.preferences.coc, s) / 1000;
     const bool focusGiven = !std::isnan(camera.distance);
-    TiltSetup setup{s.focal / 1000.0, s.aperture, c, 0, focusGiven ? camera.distance : HUGE_VAL};
+    TiltSetup setup{LensInUse(camera.preferences.coc, s), 0,
+                    focusGiven ? camera.distance : HUGE_VAL};
     std::string lead;
     if (const int status = ReadTilt(line, o, units, focusGiven, &setup, &lead)) {
         return status;
     }
-    double x = std::isinf(setup.focus) ? HyperfocalPrime(setup.focal, s.aperture, c) + setup.focal
-                                       : setup.focus;
+    double x = std::isinf(setup.focus) ? Hyperfocal(setup.lens) : setup.focus;
     if (o.at && !ParseDistance(*o.at, units, false, &x)) {
         return Refuse(line, "--at", *o.at, "a distance");
     }
-    if (!(setup.focus > setup.focal)) {
+    if (!(setup.focus > setup.lens.focal)) {
         return RefuseInsideFocal(line);
     }
     std::fputs((lead + TiltText(setup, CocLabel(camera.preferences.coc, s), x, units)).c_str(),

@@ -49,26 +49,21 @@ std::string RailText(const RailRequest& r, const RailPlan& plan, Units units) {
 
 std::string ZoneRailText(const Settings& s, const CocChoice& coc, Units units,
                          const PlanRequest& zone) {
-    const double f = s.focal / 1000.0;
+    const Lens lens = LensInUse(coc, s);
+    const double f = lens.focal;
     const double m = f / (zone.nearEnd - f);
     if (!(m >= kCloseUpMagnification) || !std::isfinite(zone.farEnd)) {
         return "";
     }
-    const RailRequest request{f,
-                              s.aperture,
-                              CocMillimetres(coc, s) / 1000,
-                              s.pupil,
-                              m,
-                              zone.farEnd - zone.nearEnd,
-                              zone.overlap,
-                              zone.wave};
+    const RailRequest request{lens,         s.pupil,  m, zone.farEnd - zone.nearEnd,
+                              zone.overlap, zone.wave};
     return "\n" + RailText(request, PlanRail(request), units);  // a paragraph of its own
 }
 
 std::string TiltText(const TiltSetup& t, const std::string& cocLabel, double x, Units units) {
     const Wedge w = ComputeWedge(t);
     std::string text = TextFormat("Tilt %.2f\u00b0, focal length %.2f mm, f/%.2f, ", t.tilt,
-                                  t.focal * 1000, t.aperture) +
+                                  t.lens.focal * kMillimetresPerMetre, t.lens.aperture) +
                        cocLabel + "\n";
     text += "Hinge line      " + Height(-w.hinge, units) + " the lens\n";
     text += Plane("Plane of focus", w.focusAngle, t.focus, units);

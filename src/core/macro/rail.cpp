@@ -15,7 +15,7 @@ bool Positive(double x) {
 }
 
 std::string CheckRail(const RailRequest& r) {
-    if (!Positive(r.focal) || !Positive(r.aperture) || !Positive(r.coc)) {
+    if (!Positive(r.lens.focal) || !Positive(r.lens.aperture) || !Positive(r.lens.circle)) {
         return "the focal length, f-number and circle of confusion must be positive numbers";
     }
     if (!Positive(r.pupil)) {
@@ -45,12 +45,12 @@ RailPlan PlanRail(const RailRequest& r) {
         return plan;
     }
     const double m = r.magnification;
-    plan.effectiveAperture = EffectiveAperture(r.aperture, m, r.pupil);
-    plan.geometricDepth = 2 * r.aperture * r.coc * (1 + m / r.pupil) / (m * m);
+    plan.effectiveAperture = EffectiveAperture(r.lens.aperture, m, r.pupil);
+    plan.geometricDepth = 2 * r.lens.aperture * r.lens.circle * (1 + m / r.pupil) / (m * m);
     plan.waveDepth = WaveDepth(plan.effectiveAperture, m);
     plan.depth = r.wave ? plan.waveDepth : plan.geometricDepth;
     plan.step = plan.depth * (1 - r.overlap);
-    plan.workingDistance = r.focal * (1 / m + 1 / r.pupil);
+    plan.workingDistance = r.lens.focal * (1 / m + 1 / r.pupil);
     const double beyond = (r.subjectDepth - plan.depth) / plan.step;
     if (beyond > kMaxShots) {
         plan.error = TextFormat("the subject needs more than %d shots", kMaxShots);

@@ -29,13 +29,13 @@ struct Reciprocals {
 
 Reciprocals AxisReciprocals(const TiltSetup& t) {
     const double focus = std::isinf(t.focus) ? 0 : 1 / t.focus;
-    const double spread = (1 - t.focal * focus) / HyperfocalPrime(t.focal, t.aperture, t.coc);
+    const double spread = (1 - t.lens.focal * focus) / HyperfocalPrime(t.lens);
     return {focus, focus + spread, focus - spread};
 }
 
 // The hinge rule: J = f / sin θ.
 double Hinge(const TiltSetup& t) {
-    return t.focal / std::sin(t.tilt * kDegree);
+    return t.lens.focal / std::sin(t.tilt * kDegree);
 }
 
 double OnAxis(double reciprocal) {

@@ -141,6 +141,10 @@ float ReportCircle(const CocChoice& choice, const Settings& settings) {
     return std::isnan(mm) ? PixelPitch(settings) : static_cast<float>(mm);
 }
 
+Lens LensInUse(const CocChoice& choice, const Settings& settings) {
+    return {Metres(settings.focal), settings.aperture, Metres(CocMillimetres(choice, settings))};
+}
+
 bool IsOnePixel(const CocChoice& choice) {
     return choice.kind == CocKind::Pixels && choice.value == 1;
 }

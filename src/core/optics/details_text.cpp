@@ -11,13 +11,13 @@ namespace {
 
 // The figures the texts share, worked out once for the subject at d.
 struct Figures {
-    double coc;  // m
+    Lens lens;
     SharpZone zone;
     std::string cocLabel;
 };
 
 Figures FiguresAt(const Settings& s, const CocChoice& coc, double d) {
-    return {CocMillimetres(coc, s) / 1000, SharpZoneAt(s, coc, d), CocLabel(coc, s)};
+    return {LensInUse(coc, s), SharpZoneAt(s, coc, d), CocLabel(coc, s)};
 }
 
 std::string Limits(const SharpZone& z, Units units) {
@@ -94,7 +94,7 @@ std::string ReportApproximation(const SharpZone& z, Units units) {
 SharpZone SharpZoneAt(const Settings& s, const CocChoice& coc, double d) {
     const DepthOfField report = ComputeDepthOfField(PixelPitch(s), s.focal, s.xresol, s.yresol,
                                                     s.aperture, d, ReportCircle(coc, s));
-    return ComputeSharpZone(s, CocMillimetres(coc, s) / 1000, d, report);
+    return ComputeSharpZone(LensInUse(coc, s), s.pupil, d, report);
 }
 
 std::string MagnificationText(double magnification) {
@@ -115,7 +115,7 @@ std::string ComposeDetails(const Settings& s, const CocChoice& coc, Units units,
     text += "If focused at the hyperfocal distance (" + FormatDistance(z.hyperfocal, units) +
             "): sharp from " + FormatDistance(z.hyperfocalNear, units) + " to \u221e\n";
     text += Magnification(z, s.pupil) + "\n";
-    text += Diffraction(z, figures.coc, s);
+    text += Diffraction(z, figures.lens.circle, s);
     if (z.closeUp) {
         text += ReportApproximation(z, units);
     }

@@ -73,8 +73,8 @@ DepthOfField ComputeDepthOfField(float pixelsize, float focal, int xresol, int y
 
 DepthOfField ComputeDepthOfField(float pixelsize, float focal, int xresol, int yresol,
                                  float aperture, double d, float circle) {
-    const double f = focal / 1000.0;
-    const double c = circle / 1000.0;
+    const double f = Metres(focal);
+    const double c = Metres(circle);
     const double n = aperture;
     DepthOfField r{};
     r.scale = ScaleAt(pixelsize, focal, d);

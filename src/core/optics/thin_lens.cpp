@@ -3,12 +3,17 @@
 
 #include <limits>
 
-double HyperfocalPrime(double focal, double aperture, double coc) {
-    return focal * focal / (aperture * coc);
+double HyperfocalPrime(const Lens& lens) {
+    return lens.focal * lens.focal / (lens.aperture * lens.circle);
 }
 
-SharpLimits ExactLimits(double focal, double aperture, double coc, double s) {
-    const double h = HyperfocalPrime(focal, aperture, coc);
+double Hyperfocal(const Lens& lens) {
+    return HyperfocalPrime(lens) + lens.focal;
+}
+
+SharpLimits ExactLimits(const Lens& lens, double s) {
+    const double focal = lens.focal;
+    const double h = HyperfocalPrime(lens);
     const double farDenominator = h - (s - focal);
     SharpLimits limits;
     limits.nearLimit = h * s / (h + s - focal);

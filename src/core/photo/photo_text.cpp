@@ -13,7 +13,7 @@ std::string Times(const std::string& a, const std::string& b, const char* unit) 
 
 bool PhotoLensDistance(const PhotoCamera& c, double* lensDistance) {
     return c.distance == DistanceKind::Finite && c.hasFocal &&
-           LensDistanceFromSensor(c.sensorDistance, c.focal / 1000, lensDistance);
+           LensDistanceFromSensor(c.sensorDistance, Metres(c.focal), lensDistance);
 }
 
 std::string SensorSourceText(const PhotoCamera& c) {

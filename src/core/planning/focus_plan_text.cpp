@@ -109,7 +109,7 @@ std::string FocusPlanText(const Settings& settings, const CocChoice& coc, Units 
     if (std::isinf(request.farEnd)) {
         text += "\n" + Table("Hyperfocal bracketing, from infinity", plan.bracket, units, maxRows);
     }
-    text += "\n" + OneShotText(plan.oneShot, plan.zone.coc, units);
+    text += "\n" + OneShotText(plan.oneShot, plan.zone.lens.circle, units);
     if (!std::isnan(request.focus)) {
         text += BlurText(request, plan.blur, units);
     }

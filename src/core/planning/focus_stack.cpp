@@ -32,19 +32,21 @@ double Bisect(double low, double high, Reaches reaches) {
 // By wave optics the zone is 4 λ N_eff² / m² deep, centred on the focus.
 SharpLimits LimitsAt(const StackZone& z, double s) {
     if (z.wave) {
-        const double m = z.focal / (s - z.focal);
-        const double half = WaveDepth(EffectiveAperture(z.aperture, m, z.pupil), m) / 2;
+        const double m = z.lens.focal / (s - z.lens.focal);
+        const double half = WaveDepth(EffectiveAperture(z.lens.aperture, m, z.pupil), m) / 2;
         return {s - half, s + half};
     }
-    return ExactLimits(z.focal, PupilAperture(z.focal, z.aperture, z.pupil, s), z.coc, s);
+    Lens lens = z.lens;
+    lens.aperture = PupilAperture(lens.focal, lens.aperture, z.pupil, s);
+    return ExactLimits(lens, s);
 }
 
 StackShot ShotAt(const StackZone& z, double s) {
     if (std::isinf(s)) {
-        return {s, FromSensorPlane(z.focal, s), HyperfocalPrime(z.focal, z.aperture, z.coc), s};
+        return {s, FromSensorPlane(z.lens.focal, s), HyperfocalPrime(z.lens), s};
     }
     const SharpLimits limits = LimitsAt(z, s);
-    return {s, FromSensorPlane(z.focal, s), limits.nearLimit, limits.farLimit};
+    return {s, FromSensorPlane(z.lens.focal, s), limits.nearLimit, limits.farLimit};
 }
 
 // The focus whose near limit is a: none short of infinity once a reaches H′,
@@ -53,12 +55,12 @@ StackShot ShotAt(const StackZone& z, double s) {
 // short: in a finite zone up to its far end, whose own shot covers the rest;
 // in one out to infinity as far as doubling the reach takes it.
 double FocusForNearLimit(const StackZone& z, double a) {
-    const double h = HyperfocalPrime(z.focal, z.aperture, z.coc);
+    const double h = HyperfocalPrime(z.lens);
     if (a >= h) {
         return kInfinity;
     }
     if (z.pupil == 1 && !z.wave) {
-        return a * (h - z.focal) / (h - a);
+        return a * (h - z.lens.focal) / (h - a);
     }
     const auto reaches = [&z, a](double s) { return LimitsAt(z, s).nearLimit >= a; };
     double high = std::isinf(z.farEnd) ? 2 * a : z.farEnd;
@@ -76,7 +78,7 @@ double FocusForNearLimit(const StackZone& z, double a) {
 // interval from the focal length (where it is f < b) to the previous focus
 // (where it is at least b) settles it to the last bit.
 double FocusForFarLimit(const StackZone& z, double b, double previousFocus) {
-    return Bisect(z.focal, previousFocus, [&z, b](double s) {
+    return Bisect(z.lens.focal, previousFocus, [&z, b](double s) {
         const SharpLimits limits = LimitsAt(z, s);
         return (1 - z.overlap) * limits.farLimit + z.overlap * limits.nearLimit >= b;
     });
@@ -87,7 +89,7 @@ bool PositiveNumber(double x) {
 }
 
 std::string CheckStackZone(const StackZone& z) {
-    if (!PositiveNumber(z.aperture)) {
+    if (!PositiveNumber(z.lens.aperture)) {
         return "the f-number must be a positive number";
     }
     if (!(z.overlap >= 0 && z.overlap <= kMaxOverlap)) {
@@ -99,7 +101,7 @@ std::string CheckStackZone(const StackZone& z) {
     if (z.wave && std::isinf(z.farEnd)) {
         return "planning by wave optics needs a far end short of infinity";
     }
-    return CheckZone(z.focal, z.coc, z.nearEnd, z.farEnd);
+    return CheckZone(z.lens.focal, z.lens.circle, z.nearEnd, z.farEnd);
 }
 
 StackPlan Refused(std::string why) {
@@ -160,8 +162,7 @@ StackPlan PlanHyperfocalBracket(const StackZone& zone) {
         return Refused(error);
     }
     StackPlan plan;
-    StackShot shot =
-        ShotAt(zone, HyperfocalPrime(zone.focal, zone.aperture, zone.coc) + zone.focal);
+    StackShot shot = ShotAt(zone, Hyperfocal(zone.lens));
     plan.shots.push_back(shot);
     while (shot.nearLimit > zone.nearEnd * (1 + kReach)) {
         if (plan.shots.size() == kMaxShots) {

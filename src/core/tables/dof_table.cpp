@@ -31,16 +31,16 @@ bool StartsWith(const std::string& text, const char* prefix) {
 
 DofTable BuildDofTable(double focalMm, double cocMm, const std::vector<double>& apertures,
                        const std::vector<double>& distances) {
-    const double f = focalMm / 1000;
-    const double c = cocMm / 1000;
+    const double f = Metres(focalMm);
+    const double c = Metres(cocMm);
     DofTable table{focalMm, cocMm, apertures, distances, {}, {}};
     for (double n : apertures) {
-        table.hyperfocal.push_back(HyperfocalPrime(f, n, c) + f);
+        table.hyperfocal.push_back(Hyperfocal({f, n, c}));
     }
     for (double s : distances) {
         std::vector<SharpLimits> row;
         for (double n : apertures) {
-            row.push_back(s > f ? ExactLimits(f, n, c, s) : SharpLimits{NAN, NAN});
+            row.push_back(s > f ? ExactLimits({f, n, c}, s) : SharpLimits{NAN, NAN});
         }
         table.cells.push_back(row);
     }

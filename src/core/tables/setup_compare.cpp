@@ -7,20 +7,20 @@
 #include "core/optics/thin_lens.h"
 
 SetupFigures ComputeSetupFigures(const ShotSetup& setup) {
-    const double f = setup.focalMm / 1000;
-    const double c = setup.cocMm / 1000;
+    const Lens lens{Metres(setup.focalMm), setup.aperture, Metres(setup.cocMm)};
+    const double f = lens.focal;
     const double beyond = setup.distance - f;
     if (!(beyond > 0)) {
         return {NAN, NAN, NAN, NAN, NAN, NAN};
     }
-    const SharpLimits limits = ExactLimits(f, setup.aperture, c, setup.distance);
+    const SharpLimits limits = ExactLimits(lens, setup.distance);
     SetupFigures figures;
     figures.nearLimit = limits.nearLimit;
     figures.farLimit = limits.farLimit;
     figures.depth = limits.farLimit - limits.nearLimit;
-    figures.hyperfocal = HyperfocalPrime(f, setup.aperture, c) + f;
+    figures.hyperfocal = Hyperfocal(lens);
     // The magnification is f/(s − f); the sensor width over it is the field.
-    figures.fieldWidth = setup.sensorWidthMm / 1000 * beyond / f;
+    figures.fieldWidth = Metres(setup.sensorWidthMm) * beyond / f;
     figures.backgroundBlurMm = setup.focalMm * setup.focalMm / (setup.aperture * beyond * 1000);
     return figures;
 }
@@ -38,12 +38,12 @@ double DepthAt(ShotSetup setup, double aperture) {
 // The f-number whose depth at the setup's distance is depth; +inf for a
 // depth without end, reached only past the hyperfocal f-number.
 double ExactAperture(const ShotSetup& setup, double depth) {
-    const double f = setup.focalMm / 1000;
+    const double f = Metres(setup.focalMm);
     const double s = setup.distance;
     const double u = s - f;
     const double hyperfocal =
         std::isinf(depth) ? u : u * (s + std::sqrt(s * s + depth * depth)) / depth;
-    return f * f / (setup.cocMm / 1000 * hyperfocal);
+    return f * f / (Metres(setup.cocMm) * hyperfocal);
 }
 
 }  // namespace
@@ -51,9 +51,9 @@ double ExactAperture(const ShotSetup& setup, double depth) {
 DepthMatch MatchDepth(const ShotSetup& setup, const ShotSetup& target) {
     const SetupFigures goal = ComputeSetupFigures(target);
     ShotSetup moved = setup;
-    moved.distance = setup.focalMm / 1000 * (1 + goal.fieldWidth * 1000 / setup.sensorWidthMm);
+    moved.distance = Metres(setup.focalMm) * (1 + goal.fieldWidth * 1000 / setup.sensorWidthMm);
     DepthMatch match{0, moved.distance, NAN, {0, NAN}, {0, NAN}, false};
-    if (std::isnan(goal.depth) || !(moved.distance > setup.focalMm / 1000)) {
+    if (std::isnan(goal.depth) || !(moved.distance > Metres(setup.focalMm))) {
         return match;
     }
     match.exact = ExactAperture(moved, goal.depth);

@@ -22,7 +22,7 @@ ZoneBand PinBand(const NamedSetup& pin) {
     const SetupFigures figures = ComputeSetupFigures(s);
     const double magnification = s.focalMm / (s.distance * 1000 - s.focalMm);
     const bool outOfReach = DiffractionExceeds(
-        AiryDiscDiameter(s.aperture, magnification, kSymmetricPupil), s.cocMm / 1000);
+        AiryDiscDiameter(s.aperture, magnification, kSymmetricPupil), Metres(s.cocMm));
     return {pin.name, s.distance, figures.nearLimit, figures.farLimit, outOfReach};
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-// Reading a whole file that the user may have replaced by anything: only a
-// regular file is read, opened without waiting on a FIFO and never past a
-// size limit, so a device or a pipe cannot hang the runtime or fill memory.
+// Reading a whole file that the user may have replaced by anything, through
+// platform/regular_file.h: only a regular file is read, opened without
+// waiting on a FIFO and never past a size limit, with the runtime's failures.
 #pragma once
 
 #include <QByteArray>

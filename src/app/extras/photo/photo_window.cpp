@@ -88,12 +88,24 @@ void OpenPhotoFromDialog() {
 }
 
 void LoadPhoto(const char* path) {
+    // The window lives on while a photo is read; a second one waits its turn.
+    static bool reading = false;
+    if (reading) {
+        Tell("kadrel is still reading a photo; Escape stops it.");
+        return;
+    }
     char helper[MAX_PATHNAME_LEN];
     PhotoCamera camera;
     std::string why = "kadrel-photo, which reads photos, is not installed with this kadrel";
-    if (!FindPhotoHelper(helper) || !ReadPhotoWith(helper, path, &camera, &why)) {
-        Tell(TextFormat("kadrel could not read this photo: %s.\n\n%s\n\nNothing was changed.",
-                        why.c_str(), path));
+    reading = true;
+    const bool read =
+        FindPhotoHelper(helper) && ReadPhotoWith(helper, path, &camera, &why, RunHelperResponsive);
+    reading = false;
+    if (!read) {
+        Tell(why == kCancelledRead
+                 ? "Reading the photo was cancelled. Nothing was changed."
+                 : TextFormat("kadrel could not read this photo: %s.\n\n%s\n\nNothing was changed.",
+                              why.c_str(), path));
         return;
     }
     const PhotoFields fields =

@@ -15,8 +15,8 @@
 #include "core/optics/thin_lens.h"
 #include "core/planning/focus_plan.h"
 #include "core/planning/stack_csv.h"
-#include "core/settings/whole_file.h"
 #include "core/text/text_format.h"
+#include "platform/replace_file.h"
 
 int planHandle;
 
@@ -93,10 +93,6 @@ double CursorDistance() {
     double d = 0, ignored = 0;
     GetGraphCursor(panelHandle, PANEL_GRAPH, 1, &d, &ignored);
     return d;
-}
-
-double CircleMetres() {
-    return CocMillimetres(preferences.coc, settings) / 1000;
 }
 
 // A typed distance, or the exact value behind a field still showing its prefill.
@@ -217,9 +213,7 @@ void FillPlan(int window) {
 
 // The zone starts as the sharp zone at the cursor, the blur at its far end.
 void DefaultZone() {
-    const double f = settings.focal / 1000.0;
-    const double d = CursorDistance();
-    const SharpLimits zone = ExactLimits(f, settings.aperture, CircleMetres(), d);
+    const SharpLimits zone = ExactLimits(LensInUse(preferences.coc, settings), CursorDistance());
     Prefill(plan.nearEnd, zone.nearLimit);
     Prefill(plan.farEnd, zone.farLimit);
     Prefill(plan.blurAt, zone.farLimit);

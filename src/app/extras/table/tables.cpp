@@ -8,10 +8,10 @@
 #include "app/version.h"
 #include "core/optics/f_stops.h"
 #include "core/settings/sensor_presets.h"
-#include "core/settings/whole_file.h"
 #include "core/tables/table_csv.h"
 #include "core/tables/table_text.h"
 #include "core/text/text_format.h"
+#include "platform/replace_file.h"
 
 TableChoice tableChoice;
 

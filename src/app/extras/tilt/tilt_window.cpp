@@ -53,9 +53,8 @@ const Field kFields[] = {
 };
 
 std::string TiltFigures() {
-    const double focal = settings.focal / 1000.0;
-    TiltSetup setup{focal, settings.aperture, CocMillimetres(preferences.coc, settings) / 1000, 0,
-                    0};
+    TiltSetup setup{LensInUse(preferences.coc, settings), 0, 0};
+    const double focal = setup.lens.focal;
     GetCtrlVal(tiltHandle, tilt.tilt, &setup.tilt);
     double at = 0;
     std::string error;
@@ -94,7 +93,7 @@ int LayOnGround(int, int, int event, void*, int, int) {
         SetCtrlVal(tiltHandle, tilt.text, error.c_str());
         return 0;
     }
-    const double degrees = TiltForHeight(settings.focal / 1000.0, height);
+    const double degrees = TiltForHeight(Metres(settings.focal), height);
     if (!(degrees <= kMaxTilt)) {
         SetCtrlVal(tiltHandle, tilt.text,
                    "Camera height: too low for the tilt to lay the plane of focus on the ground.");

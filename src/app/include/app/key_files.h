@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The program's own small text files, kadrel.ini, preferences.ini and bag.ini, read
 // whole at start-up and replaced whole when saved, with the same guarantees
-// for both (core/settings/whole_file.h): no odd file can freeze the start, a link is
-// followed, the mode is kept, and a failed save leaves the old file intact.
+// for all (platform/regular_file.h, platform/replace_file.h): no odd file can
+// freeze the start, a link is followed, the mode is kept, and a failed save
+// leaves the old file intact.
 #pragma once
 
 #include <functional>

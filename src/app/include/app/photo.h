@@ -12,19 +12,24 @@
 #include "core/photo/photo_camera.h"
 #include "core/photo/photo_protocol.h"
 #include "core/settings/bag_text.h"
+#include "platform/helper_process.h"
 #include "ui/userint.h"
 
 constexpr int kPhotoReaderSeconds = 5;
 
-// Runs argv[0] with argv (null-terminated), its stdout captured up to 1 MB
-// and its stderr dropped, for at most timeoutMs. True when it ended by itself
-// with status 0; false when it could not start, failed, crashed or was killed
-// for taking too long (*timedOut then set).
-bool RunReader(const char* const argv[], int timeoutMs, std::string* output, bool* timedOut);
+// What *why says of a read the user stopped.
+inline constexpr char kCancelledRead[] = "cancelled";
+
+// How the reader is run: RunHelper blocks, as the command line may; the
+// window hands one that keeps its events going meanwhile.
+using HelperRunner = HelperOutcome (*)(const char* const argv[], int timeoutMs,
+                                       std::string* output);
 
 // The camera in the photo at path as the reader at helper answers; false
-// with *why set ("the file is empty", "the reader took too long") otherwise.
-bool ReadPhotoWith(const char* helper, const char* path, PhotoCamera* camera, std::string* why);
+// with *why set ("the file is empty", "reading it took too long",
+// kCancelledRead) otherwise.
+bool ReadPhotoWith(const char* helper, const char* path, PhotoCamera* camera, std::string* why,
+                   HelperRunner run = RunHelper);
 
 // kadrel-photo beside this program or installed with it; false if neither.
 bool FindPhotoHelper(char (&helper)[MAX_PATHNAME_LEN]);

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/helper_process.h"
 #include "ui/userint.h"
 
 // Attributes any control takes (ATTR_TEXT_SELECTABLE: text messages only).
@@ -196,3 +197,9 @@ int PromptPopupChoice(const char* title, const char* message, const char* const*
 // quit signal ends the program through its loop) rather than before it.
 using DeferredCallbackPtr = void (*)(void* callbackData);
 int PostDeferredCall(DeferredCallbackPtr callback, void* callbackData);
+
+// Runs a helper program as RunHelper (platform/helper_process.h) does, while
+// the event loop goes on: the panels repaint and answer keys, and a busy
+// pointer shows. Escape pressed in a panel (no pop-up open) cancels it, as
+// does QuitUserInterface; the helper is then killed. Returns the outcome.
+HelperOutcome RunHelperResponsive(const char* const argv[], int timeoutMs, std::string* output);

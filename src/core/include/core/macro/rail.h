@@ -6,10 +6,10 @@
 
 #include <string>
 
+#include "core/optics/thin_lens.h"
+
 struct RailRequest {
-    double focal;
-    double aperture;
-    double coc;
+    Lens lens;
     double pupil;          // exit over entrance pupil
     double magnification;  // fixed by the focus
     double subjectDepth;   // how deep the subject is, front to back

@@ -7,10 +7,10 @@
 // lens, in metres; angles in degrees. A negative tilt puts the hinge above.
 #pragma once
 
+#include "core/optics/thin_lens.h"
+
 struct TiltSetup {
-    double focal;
-    double aperture;
-    double coc;
+    Lens lens;
     double tilt;   // degrees, not 0
     double focus;  // where the plane of focus crosses the axis; +inf: parallel to it
 };

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/optics/optics.h"
+#include "core/optics/thin_lens.h"
 
 enum class CocKind { Pixels, DiagonalOver, Millimetres, Print };
 
@@ -34,6 +35,9 @@ double CocMillimetres(const CocChoice& choice, const Settings& settings);
 // then the pixel pitch itself, as the report has always had it; a camera
 // without a circle falls back to it.
 float ReportCircle(const CocChoice& choice, const Settings& settings);
+
+// The panel's lens at its aperture with the circle chosen, in metres.
+Lens LensInUse(const CocChoice& choice, const Settings& settings);
 
 // The choice out of the box, one pixel, with which the panel looks as it always has.
 bool IsOnePixel(const CocChoice& choice);

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "core/optics/optics.h"
+#include "core/optics/thin_lens.h"
 
 // Green light, the usual reference for diffraction.
 constexpr double kWavelength = 550e-9;  // m
@@ -31,7 +32,6 @@ struct SharpZone {
     double waveDepth;          // m: the depth by wave optics; NaN without an image
 };
 
-// The subject at d metres from the lens, the circle coc in metres; report
-// holds the report's own figures for that distance.
-SharpZone ComputeSharpZone(const Settings& settings, double coc, double d,
-                           const DepthOfField& report);
+// The subject at d metres from the lens, seen through lens with the pupil
+// magnification pupil; report holds the report's own figures for that distance.
+SharpZone ComputeSharpZone(const Lens& lens, double pupil, double d, const DepthOfField& report);

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "core/optics/thin_lens.h"
+
 // A zone needing more frames than this is refused, not planned.
 constexpr int kMaxShots = 10000;
 // The overlap between neighbouring shots, as a share of the nearer shot's depth.
@@ -17,9 +19,7 @@ constexpr double kMaxOverlap = 0.5;
 constexpr int kDefaultOverlapPercent = 10;
 
 struct StackZone {
-    double focal;
-    double aperture;
-    double coc;
+    Lens lens;
     double nearEnd;
     double farEnd;      // +inf for a zone out to infinity
     double overlap;     // 0 … kMaxOverlap

@@ -11,6 +11,13 @@
 enum class Units { Metric, Imperial };
 
 constexpr double kFootMetres = 0.3048;  // exactly
+constexpr double kMillimetresPerMetre = 1000;
+
+// Millimetres, as the user types and reads lens and sensor sizes, in the
+// metres every formula takes: divided, as the figures always have been.
+constexpr double Metres(double millimetres) {
+    return millimetres / kMillimetresPerMetre;
+}
 
 // The unit of a distance: millimetres or inches (Small), metres or feet and
 // inches (Large), or whichever suits the one figure (Either).

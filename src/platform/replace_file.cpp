@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "core/settings/whole_file.h"
+#include "platform/replace_file.h"
 
 #include <fcntl.h>
 #include <signal.h>
@@ -8,34 +8,12 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstring>
 
+#include "platform/regular_file.h"
+
 namespace {
-
-// A descriptor closed on every return path.
-class Descriptor {
-  public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() { reset(-1); }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-    void reset(int fd) {
-        if (fd_ >= 0) {
-            close(fd_);
-        }
-        fd_ = fd;
-    }
-    // Closes now, since a failing close can be the first sign of a failed write.
-    bool close_now() {
-        const int fd = fd_;
-        fd_ = -1;
-        return close(fd) == 0;
-    }
-
-  private:
-    int fd_;
-};
 
 // INT, TERM and HUP wait while a temporary file exists: a signal that ends
 // the program then leaves the old file or the new one, never a part of one.
@@ -59,26 +37,6 @@ class HeldSignals {
 
 std::string SystemError(int error = errno) {
     return std::strerror(error);
-}
-
-const char kNotRegular[] = "not a regular file";
-
-// Opens without waiting for a FIFO's other end and checks what was opened.
-// *missing, when asked for, tells that nothing is there.
-std::string OpenRegular(const std::string& path, int flags, Descriptor* fd, struct stat* info,
-                        bool* missing = nullptr) {
-    fd->reset(open(path.c_str(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (fd->get() < 0) {
-        const int error = errno;
-        if (missing != nullptr) {
-            *missing = error == ENOENT;
-        }
-        return SystemError(error);
-    }
-    if (fstat(fd->get(), info) != 0) {
-        return SystemError();
-    }
-    return S_ISREG(info->st_mode) ? std::string() : kNotRegular;
 }
 
 bool WriteAll(int fd, const std::string& text) {
@@ -113,10 +71,11 @@ std::string Folder(const std::string& path) {
 
 // For a folder that cannot take a temporary file: truncate, write, sync.
 std::string RewriteInPlace(const std::string& path, const std::string& text) {
-    Descriptor fd(-1);
-    struct stat info;
-    if (std::string problem = OpenRegular(path, O_WRONLY, &fd, &info); !problem.empty()) {
-        return problem;
+    Descriptor fd;
+    std::size_t size = 0;
+    if (const FileFault fault = OpenRegularFile(path, O_WRONLY, SIZE_MAX, &fd, &size);
+        !fault.ok()) {
+        return fault.Reason();
     }
     if (ftruncate(fd.get(), 0) != 0 || !WriteAll(fd.get(), text) || fsync(fd.get()) != 0 ||
         !fd.close_now()) {
@@ -145,7 +104,7 @@ std::string Replaceable(const std::string& path, struct stat* old, bool* exists)
         return SystemError();
     }
     if (*exists && !S_ISREG(old->st_mode)) {
-        return kNotRegular;
+        return FileFault{FileFault::kNotRegular}.Reason();
     }
     // rename would replace a file its owner protected from writing.
     if (*exists && access(path.c_str(), W_OK) != 0) {
@@ -155,34 +114,6 @@ std::string Replaceable(const std::string& path, struct stat* old, bool* exists)
 }
 
 }  // namespace
-
-std::string ReadWholeFile(const std::string& path, std::size_t limit, std::string* text,
-                          bool* missing) {
-    text->clear();
-    Descriptor fd(-1);
-    struct stat info;
-    *missing = false;
-    if (std::string problem = OpenRegular(path, O_RDONLY, &fd, &info, missing); !problem.empty()) {
-        return problem;
-    }
-    // Up to one byte past the limit, since a file can grow after fstat.
-    char buffer[65536];
-    while (info.st_size <= static_cast<off_t>(limit) && text->size() <= limit) {
-        const ssize_t n = read(fd.get(), buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n < 0) {
-            return SystemError();
-        }
-        if (n == 0) {
-            return {};
-        }
-        text->append(buffer, static_cast<size_t>(n));
-    }
-    text->clear();
-    return SystemError(EFBIG);
-}
 
 std::string FollowLinks(const std::string& path) {
     std::string current = path;

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "core/settings/whole_file.h"
-
+#include <fcntl.h>
 #include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -8,11 +7,16 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <sstream>
+
+#include "platform/helper_process.h"
+#include "platform/regular_file.h"
+#include "platform/replace_file.h"
 
 namespace {
 
@@ -85,49 +89,85 @@ std::string AsNobody(const std::function<std::string()>& check, gid_t extraGroup
     return result;
 }
 
-TEST(WholeFileRead, OnlyRegularFilesUpToTheLimitAndNeverBlocking) {
+TEST(RegularFileRead, OnlyRegularFilesUpToTheCapAndNeverBlocking) {
     Folder folder;
-    std::string text = "left as it was";
-    bool missing = false;
     Write(folder / "small", "XSIZE = 36\n");
-    EXPECT_EQ(ReadWholeFile(folder / "small", 11, &text, &missing), "");
-    EXPECT_EQ(text, "XSIZE = 36\n");
-    EXPECT_FALSE(missing);
-
-    EXPECT_EQ(ReadWholeFile(folder / "small", 10, &text, &missing), "File too large");
-    EXPECT_EQ(text, "");
-    EXPECT_EQ(ReadWholeFile(folder / "none", 10, &text, &missing), "No such file or directory");
-    EXPECT_TRUE(missing);
-
     // A FIFO with no writer, devices that never end, a folder, a 4 GiB hole.
     ASSERT_EQ(mkfifo((folder / "fifo").c_str(), 0644), 0);
     Write(folder / "sparse", "");
     ASSERT_EQ(truncate((folder / "sparse").c_str(), 4LL << 30), 0);
-    const std::pair<std::string, const char*> refused[] = {
-        {folder / "fifo", "not a regular file"}, {"/dev/zero", "not a regular file"},
-        {"/dev/urandom", "not a regular file"},  {folder.path(), "not a regular file"},
-        {folder / "sparse", "File too large"},
+    const struct {
+        std::string path;
+        std::size_t limit;
+        FileFault::Kind kind;
+        const char* why;
+        const char* text;
+    } cases[] = {
+        {folder / "small", 11, FileFault::kNone, "", "XSIZE = 36\n"},
+        {folder / "small", 10, FileFault::kTooLarge, "File too large", ""},
+        {folder / "none", 10, FileFault::kCannotOpen, "No such file or directory", ""},
+        {folder / "fifo", 1 << 20, FileFault::kNotRegular, "not a regular file", ""},
+        {"/dev/zero", 1 << 20, FileFault::kNotRegular, "not a regular file", ""},
+        {"/dev/urandom", 1 << 20, FileFault::kNotRegular, "not a regular file", ""},
+        {folder.path(), 1 << 20, FileFault::kFolder, "not a regular file", ""},
+        {folder / "sparse", 1 << 20, FileFault::kTooLarge, "File too large", ""},
     };
-    for (const auto& [path, why] : refused) {
-        EXPECT_EQ(ReadWholeFile(path, 1 << 20, &text, &missing), why) << path;
-        EXPECT_FALSE(missing) << path;
+    for (const auto& c : cases) {
+        std::string text = "left as it was";
+        const FileFault fault = ReadRegularFile(c.path, c.limit, &text);
+        EXPECT_EQ(fault.kind, c.kind) << c.path;
+        EXPECT_EQ(fault.Reason(), c.why) << c.path;
+        EXPECT_EQ(fault.missing(), c.kind == FileFault::kCannotOpen) << c.path;
+        EXPECT_EQ(text, c.text) << c.path;
     }
 }
 
-TEST(WholeFileRead, AFileTheUserCannotReadIsNoMissingFile) {
+TEST(RegularFileRead, AFileTheUserCannotReadIsNoMissingFile) {
     Folder folder;
     chmod(folder.path().c_str(), 0777);
     EXPECT_EQ(AsNobody([&] {
                   Write(folder / "locked", "FOCAL = 85\n", 0);
                   std::string text;
-                  bool missing = true;
-                  const std::string why = ReadWholeFile(folder / "locked", 100, &text, &missing);
-                  return why == "Permission denied" && !missing ? "" : "read gave: " + why;
+                  const FileFault fault = ReadRegularFile(folder / "locked", 100, &text);
+                  return fault.Reason() == "Permission denied" && !fault.missing()
+                             ? ""
+                             : "read gave: " + fault.Reason();
               }),
               "");
 }
 
-TEST(WholeFileLinks, FollowedToTheEndEvenWhereNothingIsYet) {
+// Each helper a shell's few words; the deadline 300 ms.
+TEST(HelperRun, EndsByItselfOrIsStoppedAndSaysHow) {
+    const std::string tooMuch = "head -c " + std::to_string(kLargestAnswer + 1) + " /dev/zero";
+    const struct {
+        std::string script;
+        HelperOutcome outcome;
+        const char* answer;
+    } cases[] = {
+        {"printf 'kadrel-photo 1\\nend\\n'", HelperOutcome::kFinished, "kadrel-photo 1\nend\n"},
+        {"read line; printf \"[$line]\"; echo gone >&2", HelperOutcome::kFinished, "[]"},
+        {"printf half; exit 3", HelperOutcome::kFailed, "half"},
+        {"printf half; kill -SEGV $$", HelperOutcome::kFailed, "half"},
+        {tooMuch, HelperOutcome::kFailed, nullptr},  // what came before the cap is not asked
+        {"printf begun; exec sleep 60", HelperOutcome::kTimedOut, "begun"},
+        {"exec >&-; sleep 60", HelperOutcome::kTimedOut, ""},
+    };
+    for (const auto& c : cases) {
+        const char* argv[] = {"/bin/sh", "-c", c.script.c_str(), nullptr};
+        std::string answer = "left as it was";
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_EQ(RunHelper(argv, 300, &answer), c.outcome) << c.script;
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2)) << c.script;
+        if (c.answer != nullptr) {
+            EXPECT_EQ(answer, c.answer) << c.script;
+        }
+    }
+    const char* missing[] = {"/no/such/helper", nullptr};
+    std::string answer;
+    EXPECT_EQ(RunHelper(missing, 300, &answer), HelperOutcome::kFailed);
+}
+
+TEST(ReplaceFileLinks, FollowedToTheEndEvenWhereNothingIsYet) {
     Folder folder;
     mkdir((folder / "dotfiles").c_str(), 0755);
     symlink("dotfiles/kadrel.ini", (folder / "relative").c_str());
@@ -138,7 +178,7 @@ TEST(WholeFileLinks, FollowedToTheEndEvenWhereNothingIsYet) {
     EXPECT_EQ(FollowLinks(folder / "loop"), folder / "loop");  // ends; writing it then fails
 }
 
-TEST(WholeFileReplace, KeepsModeAndLinksAndLeavesNothingBehind) {
+TEST(ReplaceFile, KeepsModeAndLinksAndLeavesNothingBehind) {
     Folder folder;
     const mode_t mask = umask(022);
     EXPECT_EQ(ReplaceWholeFile(folder / "new", "one\n"), "");
@@ -156,7 +196,7 @@ TEST(WholeFileReplace, KeepsModeAndLinksAndLeavesNothingBehind) {
 }
 
 // As on a full disk: the write fails half-way and the old file stays whole.
-TEST(WholeFileReplace, AFailedWriteKeepsThePreviousFileByteForByte) {
+TEST(ReplaceFile, AFailedWriteKeepsThePreviousFileByteForByte) {
     Folder folder;
     Write(folder / "kadrel.ini", "# mine\nFOCAL = 50.0\n");
     rlimit saved{};
@@ -172,7 +212,7 @@ TEST(WholeFileReplace, AFailedWriteKeepsThePreviousFileByteForByte) {
     EXPECT_EQ(std::system(("test $(ls " + folder.path() + " | wc -l) -eq 1").c_str()), 0);
 }
 
-TEST(WholeFileReplace, PermissionsOfAnOrdinaryUser) {
+TEST(ReplaceFile, PermissionsOfAnOrdinaryUser) {
     Folder folder;
     chmod(folder.path().c_str(), 0777);
     // The folder is closed to the user, the file open: rewritten in place.
@@ -200,7 +240,7 @@ TEST(WholeFileReplace, PermissionsOfAnOrdinaryUser) {
 }
 
 // A file shared through a group: the user may write it and keeps its group.
-TEST(WholeFileReplace, SharedFileKeepsItsGroupAndRootKeepsItsOwner) {
+TEST(ReplaceFile, SharedFileKeepsItsGroupAndRootKeepsItsOwner) {
     if (geteuid() != 0) {
         GTEST_SKIP() << "needs root to set up files of other users";
     }
