@@ -131,9 +131,7 @@ TEST(TablePdf, AWideCardIsCutIntoPartsWithTheirHeads) {
 class TablesTest : public ExtrasAppTest {
   public:
     void TearDown() override {
-        CloseTableWindow();
-        CloseDetails();
-        ClosePlan();
+        CloseSideWindows();
         pins.clear();
         tableChoice = {};
         ExtrasAppTest::TearDown();
@@ -178,11 +176,7 @@ class TablesTest : public ExtrasAppTest {
         return Table()->verticalHeaderItem(row)->text().toStdString();
     }
 
-    static std::string DetailsText() {
-        std::string text;
-        GetCtrlVal(detailsHandle, detailsText, &text);
-        return text;
-    }
+    static std::string DetailsText() { return Widget<QLabel>("DETAILSTEXT")->text().toStdString(); }
 };
 
 // Hand-computed with c = 0.006 mm: 50 mm f/8 at 3 m, H′ = 52.0833 m,
@@ -461,8 +455,7 @@ TEST_F(TablesTest, SideViewDrawsWhatTheDetailsSay) {
     pins = {{"50 f/1.8", {22.5, 50, 1.8, coc, 3.0}}, {"24 f/8", {22.5, 24, 8, coc, 3.0}}};
     OpenDetails();
     PlaceCursor(3.0);
-    std::string text;
-    GetCtrlVal(detailsHandle, detailsText, &text);
+    const std::string text = DetailsText();
     EXPECT_NE(text.find("Near limit      2.69 m\nFar limit       3.39 m"), std::string::npos);
     const auto* view = Widget<ui::BandChartWidget>("SIDE_VIEW");
     const BandChart& chart = view->chart();
@@ -488,10 +481,7 @@ TEST_F(TablesTest, SideViewDrawsWhatTheDetailsSay) {
     EXPECT_EQ(clipboard->text(), view->accessibleDescription());
     EXPECT_TRUE(clipboard->text().contains("Live: focused at 3.00 m, Near limit 2.69 m"));
     if (const char* shots = std::getenv("KADREL_SHOTS")) {
-        int bitmap = 0;
-        GetPanelDisplayBitmap(detailsHandle, 0, MakeRect(0, 0, -1, -1), &bitmap);
-        SaveBitmapToPNGFile(bitmap, (std::string(shots) + "/side-view.png").c_str());
-        DiscardBitmap(bitmap);
+        view->window()->grab().save(QString(shots) + "/side-view.png");
     }
 }
 

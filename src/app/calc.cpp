@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: MIT
 // Redraw and Cursor: from the controls through the optics to the indicators,
 // the scale line, the remarks and the report, in the circle and the units of
-// the preferences (out of the box one pixel and metres).
-#include "app/extras.h"
+// the preferences (out of the box one pixel and metres); then the live setup
+// goes to every view that follows it.
 #include "app/kadrel.h"
 #include "app/kadrel_uir.h"
 #include "app/preferences.h"
 #include "core/optics/details_text.h"
 #include "core/text/text_format.h"
+#include "services/live_setup.h"
 
 namespace {
 
@@ -131,6 +132,6 @@ int Cursor(int, int, int event, void*, int, int) {
     dof = r.dof;
     SetCtrlVal(panelHandle, PANEL_TEXTPARAM,
                ComposePanelReport(r, d, settings, preferences.coc, preferences.units).c_str());
-    ShowFigures(d);
+    PublishSetup(MakeLiveSetup(settings, preferences, d));
     return 0;
 }

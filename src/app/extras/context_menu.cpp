@@ -9,11 +9,11 @@
 #include "app/extras.h"
 #include "app/kadrel.h"
 #include "app/kadrel_uir.h"
-#include "app/preferences.h"
 #include "app/tables.h"
 #include "core/settings/sensor_presets.h"
 #include "core/text/units.h"
 #include "panel_definition.h"
+#include "services/live_setup.h"
 
 namespace {
 
@@ -64,7 +64,7 @@ bool Within(double d, const DistanceRange& range, Units units) {
 
 std::string CheckDistance(const FormField* fields, std::size_t, void* data) {
     const auto& range = *static_cast<const DistanceRange*>(data);
-    const Units units = preferences.units;
+    const Units units = CurrentSetup().preferences.units;
     double d = 0;
     if (!ParseDistance(fields[0].value, units, false, &d)) {
         return "\"" + fields[0].value + "\" is not a distance.";
@@ -79,16 +79,24 @@ std::string CheckDistance(const FormField* fields, std::size_t, void* data) {
 // A distance beyond d max raises d max to the next whole metre (or foot) at or
 // above it, and the graph follows as after a typed d max.
 void HoldOnGraph(double d) {
-    if (!(d > settings.dmax)) {
+    const LiveSetup& setup = CurrentSetup();
+    if (!(d > setup.camera.dmax)) {
         return;
     }
-    const double unit = preferences.units == Units::Imperial ? kFootMetres : 1;
+    const double unit = setup.preferences.units == Units::Imperial ? kFootMetres : 1;
     float raised = static_cast<float>(std::ceil(d / unit) * unit);
     if (raised < d) {
         raised = std::nextafter(raised, FLT_MAX);  // past 2^24 metres a float skips whole metres
     }
     ShowDmax(raised);
     Redraw(panelHandle, PANEL_DMAX, EVENT_COMMIT, nullptr, 0, 0);
+}
+
+// The comparison follows a change of the pins at once.
+void ShowPinsIf(bool changed) {
+    if (changed) {
+        OpenDetails();
+    }
 }
 
 }  // namespace
@@ -133,9 +141,9 @@ void RunContextMenu(int top, int left) {
     if (chosen >= kFirstBagItem) {
         ChooseFromBag(chosen);
     } else if (chosen >= kFirstRemove) {
-        RemovePin(static_cast<std::size_t>(chosen - kFirstRemove));
+        ShowPinsIf(RemovePin(static_cast<std::size_t>(chosen - kFirstRemove)));
     } else if (chosen >= kFirstRename) {
-        RenamePin(static_cast<std::size_t>(chosen - kFirstRename));
+        ShowPinsIf(RenamePin(static_cast<std::size_t>(chosen - kFirstRename)));
     } else if (chosen >= kFirstPreset) {
         ApplySensorPreset(static_cast<std::size_t>(chosen - kFirstPreset));
     } else if (chosen == kSubjectDistance) {
@@ -153,7 +161,7 @@ void RunContextMenu(int top, int left) {
     } else if (chosen == kTable) {
         OpenTableWindow();
     } else if (chosen == kPin) {
-        PinLiveSetup();
+        ShowPinsIf(PinLiveSetup());
     } else if (chosen == kPreferences) {
         OpenPreferences();
     } else if (chosen == kPhoto) {
@@ -183,9 +191,9 @@ void PutSensor(double xsize, double ysize, int xresol, int yresol) {
 
 void AskSubjectDistance() {
     DistanceRange range{dmin, definition::FieldNumber(PANEL_DMAX).max};
-    double d = 0, ignored = 0;
-    GetGraphCursor(panelHandle, PANEL_GRAPH, 1, &d, &ignored);
-    const Units units = preferences.units;
+    const LiveSetup& setup = CurrentSetup();
+    const double d = setup.cursor;
+    const Units units = setup.preferences.units;
     const std::string message =
         "Subject distance from the lens, from " + FormatDistance(range.lo, units) + " to " +
         FormatDistance(range.hi, units) + "; beyond d max, d max follows it. A bare number is in " +
@@ -199,7 +207,7 @@ void AskSubjectDistance() {
     } else if (double typed = 0; answer == 1 && ParseDistance(field.value, units, false, &typed)) {
         // A distance typed as the panel shows one is that one: "32′ 10″"
         // is d max's 10 m, not 10.0076 m beyond it.
-        for (double shown : {d, static_cast<double>(settings.dmax), range.lo, range.hi}) {
+        for (double shown : {d, static_cast<double>(setup.camera.dmax), range.lo, range.hi}) {
             typed = FormatDistance(typed, units) == FormatDistance(shown, units) ? shown : typed;
         }
         PlaceCursor(typed);
@@ -208,9 +216,7 @@ void AskSubjectDistance() {
 
 void PlaceCursor(double d) {
     HoldOnGraph(d);
-    double x = 0, y = 0;
-    GetGraphCursor(panelHandle, PANEL_GRAPH, 1, &x, &y);
-    SetGraphCursor(panelHandle, PANEL_GRAPH, 1, d, y);
+    SetGraphCursor(panelHandle, PANEL_GRAPH, 1, d, 0);  // Cursor puts it back onto the line
     Cursor(panelHandle, PANEL_GRAPH, EVENT_COMMIT, nullptr, 1, 0);  // as the graph raises it
 }
 

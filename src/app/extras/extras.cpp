@@ -59,6 +59,7 @@ void InstallExtras(int panel) {
         SetCtrlAttribute(panel, tip.control, ATTR_TOOLTIP_TEXT, tip.text);
     }
     InstallPanelCallback(panel, PanelEvents, nullptr);
+    FollowLiveSetup();
     AddPanelShortcut(panel, "Ctrl+D", kDetailsShortcut);
     AddPanelShortcut(panel, "Ctrl+L", kPlanShortcut);
     AddPanelShortcut(panel, "Ctrl+G", kTiltShortcut);

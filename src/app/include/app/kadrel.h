@@ -81,6 +81,9 @@ int QuitCallback(int panel, int control, int event, void* callbackData, int even
 // alone at quit; a save that fails is reported before the program ends.
 void LocateSettingsFile();
 void ReadSettingsFile();
+// The same over *into, leaving `settings` and the notice alone; why it could
+// not be read, or "".
+std::string ReadSettingsFileInto(Settings* into);
 void WriteSettingsFile();
 // kadrel.ini's path as --help names it, or "none: " and why an installed
 // copy has no place for it (it then saves nowhere and says so at quit).
