@@ -89,14 +89,7 @@ TEST_F(ExtrasTest, DetailsOpenByKeyAndDoubleClickAndCloseWithTheirButton) {
     EXPECT_TRUE(DetailsShown());
     EXPECT_EQ(editor->text(), "50.00");
 
-    QPushButton* close = nullptr;
-    for (QWidget* w : QApplication::allWidgets()) {
-        auto* button = qobject_cast<QPushButton*>(w);
-        if (button && button->window()->windowTitle() == "kadrel details" &&
-            button->text().remove(QLatin1Char('&')) == "Close") {
-            close = button;
-        }
-    }
+    auto* close = Widget<QPushButton>("CLOSE");  // the details window is the one side window shown
     ASSERT_NE(close, nullptr);
     close->click();
     EXPECT_FALSE(DetailsShown());
