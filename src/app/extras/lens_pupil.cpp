@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The lens's pupil magnification, typed in the details or the plan window:
-// one value of the lens, so each window's field shows what the other set,
-// and every figure beside the report follows it at once.
+// one value of the lens, kept in the settings; the recompute hands it to
+// every window, so each field shows what the other set.
 #include "app/extras.h"
 #include "app/kadrel.h"
 

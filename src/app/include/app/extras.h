@@ -77,8 +77,8 @@ int SideWindowFigures(int window, int top, int pointSize);
 bool ReadWindowDistance(int window, int control, const char* what, bool allowInfinity,
                         double* metres, std::string* error);
 // The lens's pupil magnification as a field of a side window (the details
-// and the plan window): each shows what the other set, and a change
-// recalculates every figure.
+// and the plan window): a change recalculates every figure, and each window
+// shows the pupil of the live setup it is handed.
 int NewPupilField(int window, int top, int left);
 constexpr int kPupilFieldWidth = 80;
 // The Preferences dialog (context menu, Ctrl+,): units and circle of
