@@ -2,7 +2,7 @@
 // The side windows' registry: each frame is made on first use, placed beside
 // the panel, handed every live setup while it is made, and closed with the
 // rest when the panel goes.
-#include <vector>
+#include <deque>
 
 #include "app/extras.h"
 #include "app/kadrel.h"
@@ -22,15 +22,17 @@ int HideSideWindow(int panel, int, int event, void*, int, int) {
     return 0;
 }
 
-int NewSideWindow(const char* title, int height, int width, void (*fill)(int window)) {
-    const int window = NewPanel(0, title, 0, 0, height, width);
+// The frame's window, hidden, or 0.
+int NewSideWindow(const SideFrame& frame) {
+    const int window = NewPanel(0, frame.title, 0, 0, frame.height, frame.width);
     if (window < 0) {
         return 0;
     }
     SetPanelAttribute(window, ATTR_BACKCOLOR, 0xF0F0F0);
     InstallPanelCallback(window, SideWindowKeys, nullptr);  // fill may put its own
-    fill(window);
-    const int close = SideWindowButton(window, "__Close", "CLOSE", width - 72, 60, HideSideWindow);
+    frame.fill(window);
+    const int close =
+        SideWindowButton(window, "__Close", "CLOSE", frame.width - 72, 60, HideSideWindow);
     SetPanelAttribute(window, ATTR_CLOSE_CTRL, close);
     AddPanelShortcut(window, "Escape", kCloseKey);
     AddPanelShortcut(window, "Ctrl+Q", kQuitKey);
@@ -49,8 +51,9 @@ struct Made {
     SidePlace placed;
 };
 
-std::vector<Made>& Windows() {
-    static std::vector<Made> windows;
+// A deque: a window made while another opens leaves the others in place.
+std::deque<Made>& Windows() {
+    static std::deque<Made> windows;
     return windows;
 }
 
@@ -92,7 +95,7 @@ int OpenSideWindow(const SideFrame& frame) {
     Made* made = Find(frame);
     const bool justMade = made == nullptr;
     if (justMade) {
-        const int window = NewSideWindow(frame.title, frame.height, frame.width, frame.fill);
+        const int window = NewSideWindow(frame);
         if (window == 0) {
             return 0;
         }
