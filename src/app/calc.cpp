@@ -76,6 +76,14 @@ float ShownDmax() {
     return static_cast<float>(field * Shown().metres);
 }
 
+void PutSensor(double xsize, double ysize, int xresol, int yresol) {
+    SetCtrlVal(panelHandle, PANEL_XMM, xsize);
+    SetCtrlVal(panelHandle, PANEL_YMM, ysize);
+    SetCtrlVal(panelHandle, PANEL_XPIX, xresol);
+    SetCtrlVal(panelHandle, PANEL_YPIX, yresol);
+    Redraw(panelHandle, 0, EVENT_COMMIT, nullptr, 0, 0);
+}
+
 int Redraw(int, int, int event, void*, int, int) {
     if (event != EVENT_COMMIT) {
         return 0;

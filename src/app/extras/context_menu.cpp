@@ -92,9 +92,10 @@ void HoldOnGraph(double d) {
     Redraw(panelHandle, PANEL_DMAX, EVENT_COMMIT, nullptr, 0, 0);
 }
 
-// The comparison follows a change of the pins at once.
+// The comparison and the bag window follow a change of the pins at once.
 void ShowPinsIf(bool changed) {
     if (changed) {
+        RefreshBagWindow();
         OpenDetails();
     }
 }
@@ -179,14 +180,6 @@ void ApplySensorPreset(std::size_t index) {
     }
     const SensorPreset& p = presets[index];
     PutSensor(p.xsize, p.ysize, p.xresol, p.yresol);
-}
-
-void PutSensor(double xsize, double ysize, int xresol, int yresol) {
-    SetCtrlVal(panelHandle, PANEL_XMM, xsize);
-    SetCtrlVal(panelHandle, PANEL_YMM, ysize);
-    SetCtrlVal(panelHandle, PANEL_XPIX, xresol);
-    SetCtrlVal(panelHandle, PANEL_YPIX, yresol);
-    Redraw(panelHandle, 0, EVENT_COMMIT, nullptr, 0, 0);
 }
 
 void AskSubjectDistance() {

@@ -19,7 +19,6 @@ void KeepPins() {
                             s.sensorWidthMm, s.cocMm});
     }
     WriteBagFile();
-    RefreshBagWindow();
 }
 
 }  // namespace

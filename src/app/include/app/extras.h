@@ -30,7 +30,6 @@ std::string PlainReportText();
 // Context-menu choices.
 void RunContextMenu(int top, int left);
 void ApplySensorPreset(std::size_t index);  // fills the four sensor fields, recalculates once
-void PutSensor(double xsize, double ysize, int xresol, int yresol);  // the same for any sensor
 void AskSubjectDistance();
 // Beyond d max, d max rises to hold d first; then Cursor runs as after the
 // user's own move.

@@ -68,6 +68,10 @@ int InitPanel();
 void ShowDmax(float metres);
 float ShownDmax();
 
+// A sensor into the four fields as if typed, then Redraw once (a preset, a
+// body from the bag).
+void PutSensor(double xsize, double ysize, int xresol, int yresol);
+
 // Control callbacks; each acts on the commit event only and returns 0.
 int Redraw(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
 int Cursor(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
