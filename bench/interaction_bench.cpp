@@ -64,7 +64,7 @@ void Recompute(benchmark::State& state, bool painted) {
 
 // The details window open with two pins, so that the side view has three rows.
 void OpenDetailsWithPins() {
-    if (detailsHandle == 0) {
+    if (pins.empty()) {
         const double coc = 22.5 / 3504;
         pins = {{"50 f/1.8", {22.5, 50, 1.8, coc, 3.0}}, {"24 f/8", {22.5, 24, 8, coc, 3.0}}};
         OpenDetails();

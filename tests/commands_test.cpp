@@ -12,10 +12,12 @@
 
 #include <cerrno>
 #include <cstring>
+#include <tuple>
 
 #include "app_fixture.h"
 #include "golden.h"
 #include "model/model.h"
+#include "services/live_setup.h"
 
 namespace {
 
@@ -73,6 +75,11 @@ TEST_F(AppTest, SettingsFileValuesReachTheFields) {
     EXPECT_EQ(Number(PANEL_DMAX), 10.0);
 
     WriteIni("xsize = 36 # full frame\nXSIZE = 35.9\nDMAX = -5\nAPERTURE = 8\n");
+    // The command line reads the same start, leaving the running window's alone.
+    const Settings read = SetupFromFiles().setup.camera;
+    EXPECT_EQ(std::tie(read.xsize, read.dmax, read.aperture, read.focal),
+              std::make_tuple(35.9f, 1.0f, 3.5f, 24.0f));
+    EXPECT_EQ(settings.focal, 50.0f);
     Restart();
     EXPECT_EQ(Number(PANEL_XMM), 35.9f);  // the later line wins
     EXPECT_EQ(Number(PANEL_DMAX), 1.0);   // the field's lower bound

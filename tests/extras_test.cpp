@@ -34,15 +34,13 @@ namespace {
 class ExtrasTest : public ExtrasAppTest {
   public:
     void TearDown() override {
-        CloseDetails();
+        CloseSideWindows();
         ExtrasAppTest::TearDown();
     }
 };
 
 std::string DetailsText() {
-    std::string text;
-    GetCtrlVal(detailsHandle, detailsText, &text);
-    return text;
+    return AppTest::Widget<QLabel>("DETAILSTEXT")->text().toStdString();
 }
 
 std::string Tooltip(int control) {
@@ -91,14 +89,7 @@ TEST_F(ExtrasTest, DetailsOpenByKeyAndDoubleClickAndCloseWithTheirButton) {
     EXPECT_TRUE(DetailsShown());
     EXPECT_EQ(editor->text(), "50.00");
 
-    QPushButton* close = nullptr;
-    for (QWidget* w : QApplication::allWidgets()) {
-        auto* button = qobject_cast<QPushButton*>(w);
-        if (button && button->window()->windowTitle() == "kadrel details" &&
-            button->text().remove(QLatin1Char('&')) == "Close") {
-            close = button;
-        }
-    }
+    auto* close = Widget<QPushButton>("CLOSE");  // the details window is the one side window shown
     ASSERT_NE(close, nullptr);
     close->click();
     EXPECT_FALSE(DetailsShown());
@@ -145,21 +136,21 @@ TEST_F(ExtrasTest, DetailsCloseByEscapeAndQuitByCtrlQ) {
 TEST_F(ExtrasTest, DetailsFollowThePanelUntilTheUserPlacesThem) {
     QWidget* panel = Widget("XMM")->window();
     panel->move(30, 40);
-    OpenDetails();
+    const int window = OpenDetails();
     QWidget* details = DetailsWindow();
     ASSERT_NE(details, nullptr);
     EXPECT_EQ(details->frameGeometry().top(), 40);
     const QRect screen = panel->screen()->availableGeometry();
     EXPECT_TRUE(screen.contains(details->frameGeometry()))
         << screen.width() << "x" << screen.height();
-    HidePanel(detailsHandle);
+    HidePanel(window);
     panel->move(10, 70);
     OpenDetails();
     EXPECT_EQ(details->frameGeometry().top(), 70);
 
     details->move(5, 300);  // the user's place
     const QPoint put = details->geometry().topLeft();
-    HidePanel(detailsHandle);
+    HidePanel(window);
     panel->move(20, 20);
     OpenDetails();
     EXPECT_EQ(details->geometry().topLeft(), put);
@@ -235,6 +226,12 @@ void AnswerForm(const char* field, const QString& text, std::string* refused = n
     });
 }
 
+// As the preferences dialog leaves them: the panel and its followers redone.
+void ChooseUnits(Units units) {
+    preferences.units = units;
+    Redraw(panelHandle, 0, EVENT_COMMIT, nullptr, 0, 0);
+}
+
 double CursorDistance() {
     double d = 0, s = 0;
     GetGraphCursor(panelHandle, PANEL_GRAPH, 1, &d, &s);
@@ -255,7 +252,7 @@ TEST_F(ExtrasTest, DistancePromptTakesUnitsAndRefusesWhatIsNoDistance) {
         {Units::Imperial, "126 in", 3.2004}, {Units::Imperial, "32\u2032 10\u2033", 10.0},
     };
     for (const auto& row : accepted) {
-        preferences.units = row.units;
+        ChooseUnits(row.units);
         AnswerForm("DISTANCE", QString::fromUtf8(row.typed));
         AskSubjectDistance();
         EXPECT_NEAR(CursorDistance(), row.metres, 1e-9) << row.typed;
@@ -266,7 +263,7 @@ TEST_F(ExtrasTest, DistancePromptTakesUnitsAndRefusesWhatIsNoDistance) {
     // 10 m is 393.7 inches.
     EXPECT_NE(Text(PANEL_TEXTPARAM).find("Object distance 32\u2032 10\u2033"), std::string::npos);
 
-    preferences.units = Units::Metric;
+    ChooseUnits(Units::Metric);
     PlaceCursor(5.0);
     const struct {
         const char* typed;
@@ -327,13 +324,13 @@ TEST_F(ExtrasTest, DistancePromptBeyondDmaxRaisesIt) {
 
     // In feet d max rises to a whole foot: 100 ft, 30.48 m in kadrel.ini.
     TypeInto("DMAX", "10");
-    preferences.units = Units::Imperial;
+    ChooseUnits(Units::Imperial);
     AnswerForm("DISTANCE", "100");
     AskSubjectDistance();
     EXPECT_DOUBLE_EQ(CursorDistance(), 30.48);
     EXPECT_NEAR(Number(PANEL_DMAX), 100.0, 1e-4);  // a float step past, to hold the cursor
     EXPECT_FLOAT_EQ(settings.dmax, 30.48f);
-    preferences.units = Units::Metric;
+    ChooseUnits(Units::Metric);
 }
 
 // dh is 25.63 m at f/3.5, beyond the factory d max of 10 m: d max goes to 26

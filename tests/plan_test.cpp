@@ -24,7 +24,7 @@ namespace {
 class PlanTest : public ExtrasAppTest {
   public:
     void TearDown() override {
-        ClosePlan();
+        CloseSideWindows();
         ExtrasAppTest::TearDown();
     }
 
@@ -117,7 +117,6 @@ TEST_F(PlanTest, CloseUpZoneGetsARailAndThePupilBelongsToTheLens) {
         }
     }
     EXPECT_EQ(fields, 2);
-    CloseDetails();
 }
 
 // A logout with the plan window in front ends kadrel and saves, as the
@@ -228,10 +227,7 @@ TEST_F(PlanTest, PictureDrawsTheListedShots) {
         EXPECT_EQ(chart.bands.at(static_cast<std::size_t>(mark.band)).tip, mark.tip);
     }
     if (const char* shots = std::getenv("KADREL_SHOTS")) {
-        int bitmap = 0;
-        GetPanelDisplayBitmap(planHandle, 0, MakeRect(0, 0, -1, -1), &bitmap);
-        SaveBitmapToPNGFile(bitmap, (std::string(shots) + "/plan.png").c_str());
-        DiscardBitmap(bitmap);
+        Widget("PLANTEXT")->window()->grab().save(QString(shots) + "/plan.png");
     }
 }
 

@@ -252,7 +252,7 @@ TEST_F(AppTest, QuitSignalsSaveWhicheverWindowIsActive) {
                                    << ReadIni();
         }
     }
-    CloseDetails();
+    CloseSideWindows();
 }
 
 // A signal while the save's failure is told ends the program: no second save,

@@ -131,9 +131,7 @@ TEST(TablePdf, AWideCardIsCutIntoPartsWithTheirHeads) {
 class TablesTest : public ExtrasAppTest {
   public:
     void TearDown() override {
-        CloseTableWindow();
-        CloseDetails();
-        ClosePlan();
+        CloseSideWindows();
         pins.clear();
         tableChoice = {};
         ExtrasAppTest::TearDown();
@@ -161,14 +159,8 @@ class TablesTest : public ExtrasAppTest {
         return window ? window->findChild<QTableWidget*>() : nullptr;
     }
 
-    static QPushButton* TableButton(const QString& text) {
-        for (QPushButton* button :
-             Window("kadrel depth-of-field table")->findChildren<QPushButton*>()) {
-            if (button->text().remove('&').startsWith(text)) {
-                return button;
-            }
-        }
-        return nullptr;
+    static QPushButton* TableButton(const char* constantName) {
+        return Window("kadrel depth-of-field table")->findChild<QPushButton*>(constantName);
     }
 
     static std::string Cell(int row, int column) {
@@ -178,11 +170,7 @@ class TablesTest : public ExtrasAppTest {
         return Table()->verticalHeaderItem(row)->text().toStdString();
     }
 
-    static std::string DetailsText() {
-        std::string text;
-        GetCtrlVal(detailsHandle, detailsText, &text);
-        return text;
-    }
+    static std::string DetailsText() { return Widget<QLabel>("DETAILSTEXT")->text().toStdString(); }
 };
 
 // Hand-computed with c = 0.006 mm: 50 mm f/8 at 3 m, H′ = 52.0833 m,
@@ -237,7 +225,7 @@ TEST_F(TablesTest, WindowShowsTheCardsOfThePanelsCameraAndFollowsIt) {
         dialog->accept();
         return true;
     });
-    TableButton("Focal lengths")->click();
+    TableButton("FOCALS")->click();
     EXPECT_EQ(tableChoice.focals, (std::vector<double>{24, 35, 50}));
     EXPECT_EQ(Table()->rowCount(), 42);
     EXPECT_EQ(RowHead(19), "35 mm, 3.00 m");
@@ -251,7 +239,7 @@ TEST_F(TablesTest, WindowShowsTheCardsOfThePanelsCameraAndFollowsIt) {
         dialog->accept();
         return true;
     });
-    TableButton("Focal lengths")->click();
+    TableButton("FOCALS")->click();
     EXPECT_EQ(answerer.said,
               std::vector<std::string>{"kadrel|Not a list the table can take:\n35, 3 furlongs"});
     EXPECT_EQ(tableChoice.focals, (std::vector<double>{24, 35, 50}));
@@ -274,7 +262,7 @@ TEST_F(TablesTest, CsvOfThePanelsCameraByteForByte) {
     const std::string path = programDir.filePath("cards.csv").toStdString();
     OpenTableWindow();
     AnswerNextFileDialog(QString::fromStdString(path));
-    TableButton("Export CSV")->click();
+    TableButton("EXPORTCSV")->click();
     const QList<QLabel*> lines = Window("kadrel depth-of-field table")->findChildren<QLabel*>();
     EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&path](QLabel* line) {
         return line->text().toStdString() == "Written to " + path;
@@ -410,7 +398,7 @@ TEST_F(TablesTest, EachWindowsMnemonicsAreUnique) {
         {"preferences", true, [] { return ModalMnemonics(OpenPreferences); }},
         {"subject distance", true, [] { return ModalMnemonics(AskSubjectDistance); }},
         {"table's list", false,
-         [] { return ModalMnemonics([] { TableButton("Apertures")->click(); }); }},
+         [] { return ModalMnemonics([] { TableButton("APERTURES")->click(); }); }},
         {"help", false,
          [] {
              return ModalMnemonics(
@@ -461,8 +449,7 @@ TEST_F(TablesTest, SideViewDrawsWhatTheDetailsSay) {
     pins = {{"50 f/1.8", {22.5, 50, 1.8, coc, 3.0}}, {"24 f/8", {22.5, 24, 8, coc, 3.0}}};
     OpenDetails();
     PlaceCursor(3.0);
-    std::string text;
-    GetCtrlVal(detailsHandle, detailsText, &text);
+    const std::string text = DetailsText();
     EXPECT_NE(text.find("Near limit      2.69 m\nFar limit       3.39 m"), std::string::npos);
     const auto* view = Widget<ui::BandChartWidget>("SIDE_VIEW");
     const BandChart& chart = view->chart();
@@ -478,20 +465,13 @@ TEST_F(TablesTest, SideViewDrawsWhatTheDetailsSay) {
     }
     EXPECT_EQ(marks, (std::vector<std::string>{"Camera", "Near", "Subject", "Far", "H/2", "H"}));
 
-    for (QPushButton* button : view->window()->findChildren<QPushButton*>()) {
-        if (button->text().remove(QLatin1Char('&')) == "Copy picture") {
-            button->click();
-        }
-    }
+    view->window()->findChild<QPushButton*>("COPYPICTURE")->click();
     const QClipboard* clipboard = QGuiApplication::clipboard();
     EXPECT_EQ(clipboard->image().size(), view->size() * view->devicePixelRatio());
     EXPECT_EQ(clipboard->text(), view->accessibleDescription());
     EXPECT_TRUE(clipboard->text().contains("Live: focused at 3.00 m, Near limit 2.69 m"));
     if (const char* shots = std::getenv("KADREL_SHOTS")) {
-        int bitmap = 0;
-        GetPanelDisplayBitmap(detailsHandle, 0, MakeRect(0, 0, -1, -1), &bitmap);
-        SaveBitmapToPNGFile(bitmap, (std::string(shots) + "/side-view.png").c_str());
-        DiscardBitmap(bitmap);
+        view->window()->grab().save(QString(shots) + "/side-view.png");
     }
 }
 

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: MIT
 // Redraw and Cursor: from the controls through the optics to the indicators,
 // the scale line, the remarks and the report, in the circle and the units of
-// the preferences (out of the box one pixel and metres).
-#include "app/extras.h"
+// the preferences (out of the box one pixel and metres); then the live setup
+// goes to every view that follows it.
 #include "app/kadrel.h"
 #include "app/kadrel_uir.h"
 #include "app/preferences.h"
 #include "core/optics/details_text.h"
 #include "core/text/text_format.h"
+#include "services/live_setup.h"
 
 namespace {
 
@@ -75,6 +76,14 @@ float ShownDmax() {
     return static_cast<float>(field * Shown().metres);
 }
 
+void PutSensor(double xsize, double ysize, int xresol, int yresol) {
+    SetCtrlVal(panelHandle, PANEL_XMM, xsize);
+    SetCtrlVal(panelHandle, PANEL_YMM, ysize);
+    SetCtrlVal(panelHandle, PANEL_XPIX, xresol);
+    SetCtrlVal(panelHandle, PANEL_YPIX, yresol);
+    Redraw(panelHandle, 0, EVENT_COMMIT, nullptr, 0, 0);
+}
+
 int Redraw(int, int, int event, void*, int, int) {
     if (event != EVENT_COMMIT) {
         return 0;
@@ -131,6 +140,6 @@ int Cursor(int, int, int event, void*, int, int) {
     dof = r.dof;
     SetCtrlVal(panelHandle, PANEL_TEXTPARAM,
                ComposePanelReport(r, d, settings, preferences.coc, preferences.units).c_str());
-    ShowFigures(d);
+    PublishSetup(MakeLiveSetup(settings, preferences, d));
     return 0;
 }

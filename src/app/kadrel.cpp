@@ -55,10 +55,7 @@ int KadrelMain(int argc, char* argv[]) {
         PostDeferredCall([](void* path) { LoadPhoto(static_cast<const char*>(path)); }, photo);
     }
     RunUserInterface();
-    CloseDetails();
-    ClosePlan();
-    CloseTilt();
-    CloseTableWindow();
+    CloseSideWindows();
     DiscardPanel(panelHandle);
     return 0;
 }

@@ -68,12 +68,15 @@ std::string SettingsFileShown() {
     return noPlaceBecause.empty() ? iniFullPath : "none: " + noPlaceBecause;
 }
 
-void ReadSettingsFile() {
+std::string ReadSettingsFileInto(Settings* into) {
     if (!noPlaceBecause.empty()) {
-        return;
+        return {};
     }
-    unreadableBecause =
-        ReadKeyFile(iniFullPath, [](const char* line) { ApplySettingsLine(line, &settings); });
+    return ReadKeyFile(iniFullPath, [into](const char* line) { ApplySettingsLine(line, into); });
+}
+
+void ReadSettingsFile() {
+    unreadableBecause = ReadSettingsFileInto(&settings);
 }
 
 std::string SettingsUnreadableBecause() {

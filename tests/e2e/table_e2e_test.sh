@@ -6,7 +6,8 @@
 # there, SIGTERM and the panel's close box end the program with status 0 and
 # the settings saved), a setup pinned from the context menu and shown in the
 # details. With "a11y", inside a D-Bus session with the accessibility bridge
-# on, the table's cells are read over AT-SPI with their heads.
+# on, the table's cells are read over AT-SPI with their heads, and again
+# after imperial and then metric units are chosen in the preferences.
 if [ "${2:-}" = a11y ] && [ -z "${KADREL_A11Y_SESSION:-}" ]; then
     export KADREL_A11Y_SESSION=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
     exec dbus-run-session -- "$0" "$@"
@@ -53,6 +54,22 @@ if [ "${2:-}" = a11y ]; then
         grep -qxF "$want" <<<"$cell" || fail "hyperfocal row: wanted $want, read: $(tr '\n' ' ' <<<"$cell")"
     done
     echo "table read over AT-SPI: 3.00 m, f/8: 2.37 m – 4.08 m; H at f/22: 4.10 m"
+    # Imperial chosen in the preferences (Down, OK): the open table follows at
+    # once, H at f/22 now 161.47 inches, shown to the inch, a row higher as
+    # the series in feet is a distance shorter; then metric again.
+    for way in "Down 11 13′ 5″" "Up 12 4.10 m"; do
+        read -r units row want <<<"$way"
+        focus_panel
+        xdotool key ctrl+comma
+        DIALOG=$(wait_window 'kadrel preferences')
+        xdotool windowfocus --sync "$DIALOG" key "$units" Return
+        wait_gone 'kadrel preferences' || fail "the preferences stayed open"
+        cell=$($TREE table 'Depth-of-field table' "$row" 8)
+        grep -qxF "cell=$want" <<<"$cell" && grep -qx row=H <<<"$cell" ||
+            fail "after $units: wanted H $want, read: $(tr '\n' ' ' <<<"$cell")"
+    done
+    echo "table followed the preferences over AT-SPI: H at f/22 13′ 5″, then 4.10 m"
+    open_table
 fi
 # Print… (Alt+R) loads the printing module and shows the system's dialog
 # over the table; Escape cancels it.

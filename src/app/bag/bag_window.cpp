@@ -3,16 +3,14 @@
 // add to it; entries are used and removed from the context menu.
 #include "app/bag.h"
 #include "app/extras.h"
-#include "app/kadrel.h"
 
 namespace {
 
 constexpr int kWidth = 760;  // a lens's calibrated apertures on one line
 constexpr int kHeight = 360;
 
-int bagHandle;  // 0 while there is none
+int bagHandle;  // the window, once made
 int bagText;
-SidePlace placed;
 
 int AddCameraButton(int, int, int event, void*, int, int) {
     if (event == EVENT_COMMIT) {
@@ -29,27 +27,27 @@ int AddLensButton(int, int, int event, void*, int, int) {
 }
 
 void FillBag(int window) {
+    bagHandle = window;
     bagText = SideWindowFigures(window, 12, 11);
-    SideWindowButton(window, "Add this __camera\u2026", 12, 140, AddCameraButton);
-    SideWindowButton(window, "Add a __lens\u2026", 164, 140, AddLensButton);
+    SideWindowButton(window, "Add this __camera\u2026", "ADDCAMERA", 12, 140, AddCameraButton);
+    SideWindowButton(window, "Add a __lens\u2026", "ADDLENS", 164, 140, AddLensButton);
 }
+
+void ShowBag(int, bool, const LiveSetup&) {
+    RefreshBagWindow();
+}
+
+// It follows the bag, not the live setup.
+const SideFrame kBag{"kadrel camera bag", kHeight, kWidth, FillBag, nullptr, ShowBag};
 
 }  // namespace
 
 void OpenBagWindow() {
-    const bool justMade = bagHandle == 0;
-    if (justMade) {
-        bagHandle = NewSideWindow("kadrel camera bag", kHeight, kWidth, FillBag);
-        if (bagHandle == 0) {
-            return;
-        }
-    }
-    RefreshBagWindow();
-    ShowBesidePanel(bagHandle, justMade, &placed);
+    OpenSideWindow(kBag);
 }
 
 void RefreshBagWindow() {
-    if (bagHandle > 0) {
+    if (SideWindowOf(kBag) > 0) {
         SetCtrlVal(bagHandle, bagText, BagListing().c_str());
     }
 }

@@ -12,45 +12,25 @@
 #include "app/preferences.h"
 #include "core/text/units.h"
 #include "panel_definition.h"
+#include "services/live_setup.h"
 
 namespace {
 
 using definition::FieldNumber;
 
-// As a field coerces what kadrel.ini gives it.
-template <typename T>
-void Coerce(int control, T* value) {
-    const definition::Number& range = FieldNumber(control);
-    *value =
-        static_cast<T>(std::fmin(std::fmax(static_cast<double>(*value), range.min), range.max));
-}
-
-Settings AsTheWindowStarts() {
-    LocateSettingsFile();
-    settings = kFactorySettings;
-    ReadSettingsFile();
-    Settings s = settings;
-    Coerce(PANEL_XMM, &s.xsize);
-    Coerce(PANEL_YMM, &s.ysize);
-    Coerce(PANEL_XPIX, &s.xresol);
-    Coerce(PANEL_YPIX, &s.yresol);
-    Coerce(PANEL_FOCAL, &s.focal);
-    Coerce(PANEL_DMAX, &s.dmax);
-    s.aperture = kFactorySettings.aperture;
-    return s;
-}
-
 // The saved camera and preferences, each unreadable file said once.
 void StartFromSaved(CameraOptions* o, std::FILE* err) {
-    o->settings = AsTheWindowStarts();
-    if (const std::string why = SettingsUnreadableBecause(); !why.empty()) {
-        std::fprintf(err, "kadrel: %s: %s; using the factory camera\n", iniFullPath, why.c_str());
+    const SavedSetup saved = SetupFromFiles();
+    o->settings = saved.setup.camera;
+    o->preferences = saved.setup.preferences;
+    if (!saved.settingsWhy.empty()) {
+        std::fprintf(err, "kadrel: %s: %s; using the factory camera\n", iniFullPath,
+                     saved.settingsWhy.c_str());
     }
-    LocatePreferencesFile();
-    if (const std::string why = ReadPreferencesFile(); !why.empty()) {
-        std::fprintf(err, "kadrel: %s: %s; using 1 px and metric\n", prefsFullPath, why.c_str());
+    if (!saved.preferencesWhy.empty()) {
+        std::fprintf(err, "kadrel: %s: %s; using 1 px and metric\n", prefsFullPath,
+                     saved.preferencesWhy.c_str());
     }
-    o->preferences = preferences;
     o->distance = std::nan("");
     o->distanceText.reset();
 }

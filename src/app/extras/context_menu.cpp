@@ -16,6 +16,7 @@
 #include "core/settings/sensor_presets.h"
 #include "core/text/units.h"
 #include "panel_definition.h"
+#include "services/live_setup.h"
 
 namespace {
 
@@ -81,7 +82,7 @@ bool Within(double d, const DistanceRange& range, Units units) {
 
 std::string CheckDistance(const FormField* fields, std::size_t, void* data) {
     const auto& range = *static_cast<const DistanceRange*>(data);
-    const Units units = preferences.units;
+    const Units units = CurrentSetup().preferences.units;
     double d = 0;
     if (!ParseDistance(fields[0].value, units, false, &d)) {
         return "\"" + fields[0].value + "\" is not a distance.";
@@ -96,10 +97,11 @@ std::string CheckDistance(const FormField* fields, std::size_t, void* data) {
 // A distance beyond d max raises d max to the next whole metre (or foot) at or
 // above it, and the graph follows as after a typed d max.
 void HoldOnGraph(double d) {
-    if (!(d > settings.dmax)) {
+    const LiveSetup& setup = CurrentSetup();
+    if (!(d > setup.camera.dmax)) {
         return;
     }
-    const double unit = preferences.units == Units::Imperial ? kFootMetres : 1;
+    const double unit = setup.preferences.units == Units::Imperial ? kFootMetres : 1;
     float raised = static_cast<float>(std::ceil(d / unit) * unit);
     if (raised < d) {
         raised = std::nextafter(raised, FLT_MAX);  // past 2^24 metres a float skips whole metres
@@ -109,6 +111,13 @@ void HoldOnGraph(double d) {
 }
 
 }  // namespace
+
+void ShowPinsIf(bool changed) {
+    if (changed) {
+        RefreshBagWindow();
+        OpenDetails();
+    }
+}
 
 void RunContextMenu(int top, int left) {
     Menu menu;
@@ -133,9 +142,9 @@ void RunContextMenu(int top, int left) {
     if (chosen >= kFirstBagItem) {
         ChooseFromBag(chosen);
     } else if (chosen >= kFirstRemove) {
-        RemovePin(static_cast<std::size_t>(chosen - kFirstRemove));
+        ShowPinsIf(RemovePin(static_cast<std::size_t>(chosen - kFirstRemove)));
     } else if (chosen >= kFirstRename) {
-        RenamePin(static_cast<std::size_t>(chosen - kFirstRename));
+        ShowPinsIf(RenamePin(static_cast<std::size_t>(chosen - kFirstRename)));
     } else if (chosen >= kFirstPreset) {
         ApplySensorPreset(static_cast<std::size_t>(chosen - kFirstPreset));
     } else {
@@ -153,19 +162,11 @@ void ApplySensorPreset(std::size_t index) {
     PutSensor(p.xsize, p.ysize, p.xresol, p.yresol);
 }
 
-void PutSensor(double xsize, double ysize, int xresol, int yresol) {
-    SetCtrlVal(panelHandle, PANEL_XMM, xsize);
-    SetCtrlVal(panelHandle, PANEL_YMM, ysize);
-    SetCtrlVal(panelHandle, PANEL_XPIX, xresol);
-    SetCtrlVal(panelHandle, PANEL_YPIX, yresol);
-    Redraw(panelHandle, 0, EVENT_COMMIT, nullptr, 0, 0);
-}
-
 void AskSubjectDistance() {
     DistanceRange range{dmin, definition::FieldNumber(PANEL_DMAX).max};
-    double d = 0, ignored = 0;
-    GetGraphCursor(panelHandle, PANEL_GRAPH, 1, &d, &ignored);
-    const Units units = preferences.units;
+    const LiveSetup& setup = CurrentSetup();
+    const double d = setup.cursor;
+    const Units units = setup.preferences.units;
     const std::string message =
         "Subject distance from the lens, from " + FormatDistance(range.lo, units) + " to " +
         FormatDistance(range.hi, units) + "; beyond d max, d max follows it. A bare number is in " +
@@ -179,7 +180,7 @@ void AskSubjectDistance() {
     } else if (double typed = 0; answer == 1 && ParseDistance(field.value, units, false, &typed)) {
         // A distance typed as the panel shows one is that one: "32′ 10″"
         // is d max's 10 m, not 10.0076 m beyond it.
-        for (double shown : {d, static_cast<double>(settings.dmax), range.lo, range.hi}) {
+        for (double shown : {d, static_cast<double>(setup.camera.dmax), range.lo, range.hi}) {
             typed = FormatDistance(typed, units) == FormatDistance(shown, units) ? shown : typed;
         }
         PlaceCursor(typed);
@@ -188,9 +189,7 @@ void AskSubjectDistance() {
 
 void PlaceCursor(double d) {
     HoldOnGraph(d);
-    double x = 0, y = 0;
-    GetGraphCursor(panelHandle, PANEL_GRAPH, 1, &x, &y);
-    SetGraphCursor(panelHandle, PANEL_GRAPH, 1, d, y);
+    SetGraphCursor(panelHandle, PANEL_GRAPH, 1, d, 0);  // Cursor puts it back onto the line
     Cursor(panelHandle, PANEL_GRAPH, EVENT_COMMIT, nullptr, 1, 0);  // as the graph raises it
 }
 

@@ -3,12 +3,14 @@
 // as selectable text and a Close button; closing it only hides it. It opens
 // beside the panel, wholly on the panel's screen, unless the user has put it
 // somewhere else.
+#include "app/bag.h"
 #include "app/extras.h"
 #include "app/kadrel.h"
 #include "app/tables.h"
-
-int detailsHandle;
-int detailsText;
+#include "core/optics/details_text.h"
+#include "core/optics/full_frame.h"
+#include "core/settings/lens_search.h"
+#include "services/live_setup.h"
 
 namespace {
 
@@ -20,9 +22,8 @@ constexpr int kHeight = 350 + kSideViewHeight + 8;
 constexpr int kComparingWidth = 760;
 constexpr int kComparingHeight = 490 + kSideViewHeight + kMaxPins * kPinRowHeight + 8;
 
+int detailsText;
 bool comparingNow;  // the size the window has
-
-SidePlace placed;
 
 constexpr int kPupilLabelWidth = 140;  // "Pupil magnification" beside its field
 int pupilField;
@@ -34,48 +35,53 @@ void PlacePupil(int window, int height) {
 }
 
 void FillDetails(int window) {
+    comparingNow = false;
     detailsText = SideWindowFigures(window, 12, 13);
+    SetCtrlAttribute(window, detailsText, ATTR_CONSTANT_NAME, "DETAILSTEXT");
     pupilField = NewPupilField(window, kHeight - 35, 12 + kPupilLabelWidth);
     SetCtrlAttribute(window, pupilField, ATTR_LABEL_LEFT, 12);
     PlacePupil(window, kHeight);
     AddSideView(window, 12 + kPupilLabelWidth + kPupilFieldWidth + 12);  // beside the pupil
 }
 
-}  // namespace
-
-void OpenDetails() {
-    const bool justMade = detailsHandle == 0;
-    if (justMade) {
-        detailsHandle = NewSideWindow("kadrel details", kHeight, kWidth, FillDetails);
-        if (detailsHandle == 0) {
-            return;
-        }
-    }
-    Cursor(panelHandle, 0, EVENT_COMMIT, nullptr, 0, 0);  // fills the text
-    ShowBesidePanel(detailsHandle, justMade, &placed);
-}
-
-void FitDetails(bool comparing) {
+// Room for the comparison of pinned setups below the figures, or none.
+void FitDetails(int window, bool comparing) {
     if (comparing == comparingNow) {
         return;
     }
     comparingNow = comparing;
     const int width = comparing ? kComparingWidth : kWidth;
     const int height = comparing ? kComparingHeight : kHeight;
-    SetPanelAttribute(detailsHandle, ATTR_WIDTH, width);
-    SetPanelAttribute(detailsHandle, ATTR_HEIGHT, height);
+    SetPanelAttribute(window, ATTR_WIDTH, width);
+    SetPanelAttribute(window, ATTR_HEIGHT, height);
     int closeButton = 0;
-    GetPanelAttribute(detailsHandle, ATTR_CLOSE_CTRL, &closeButton);
-    SetCtrlAttribute(detailsHandle, closeButton, ATTR_TOP, height - 35);
-    SetCtrlAttribute(detailsHandle, closeButton, ATTR_LEFT, width - 72);
-    PlacePupil(detailsHandle, height);
+    GetPanelAttribute(window, ATTR_CLOSE_CTRL, &closeButton);
+    SetCtrlAttribute(window, closeButton, ATTR_TOP, height - 35);
+    SetCtrlAttribute(window, closeButton, ATTR_LEFT, width - 72);
+    PlacePupil(window, height);
 }
 
-void CloseDetails() {
-    if (detailsHandle > 0) {
-        DiscardPanel(detailsHandle);
+void ShowDetails(int window, bool, const LiveSetup& setup) {
+    const Settings& camera = setup.camera;
+    const double d = setup.cursor;
+    std::string details =
+        ComposeDetails(camera, setup.preferences.coc, setup.preferences.units, d) + "\n" +
+        FullFrameText(camera, setup.cocMm);
+    if (const BagLens* lens = ChosenLens()) {
+        details += "\n" + LensLimitsText(*lens, camera.focal, camera.aperture);
     }
-    detailsHandle = 0;
-    detailsText = 0;
-    comparingNow = false;
+    const std::string comparison = ComparisonText(setup);
+    SetCtrlVal(window, detailsText,
+               (comparison.empty() ? details : details + "\n\n" + comparison).c_str());
+    FitDetails(window, !comparison.empty());
+    SetCtrlVal(window, pupilField, static_cast<double>(camera.pupil));
+    ShowSideView(window, setup);
+}
+
+const SideFrame kDetails{"kadrel details", kHeight, kWidth, FillDetails, ShowDetails, nullptr};
+
+}  // namespace
+
+int OpenDetails() {
+    return OpenSideWindow(kDetails);
 }

@@ -16,8 +16,8 @@ const struct {
     Action id;
     void (*run)();
 } kHandlers[] = {
-    {Action::Details, OpenDetails},
-    {Action::Plan, OpenPlan},
+    {Action::Details, [] { OpenDetails(); }},
+    {Action::Plan, [] { OpenPlan(); }},
     {Action::Tilt, OpenTilt},
     {Action::Photo, OpenPhotoFromDialog},
     {Action::Table, OpenTableWindow},
@@ -27,7 +27,7 @@ const struct {
     {Action::SubjectDistance, AskSubjectDistance},
     {Action::Hyperfocal, FocusAtHyperfocal},
     {Action::CopyText, CopyReportAsText},
-    {Action::Pin, PinLiveSetup},
+    {Action::Pin, [] { ShowPinsIf(PinLiveSetup()); }},
 };
 
 struct Tooltip {
@@ -72,6 +72,7 @@ void InstallExtras(int panel) {
         SetCtrlAttribute(panel, tip.control, ATTR_TOOLTIP_TEXT, tip.text);
     }
     InstallPanelCallback(panel, PanelEvents, nullptr);
+    FollowLiveSetup();
     for (const auto& handler : kHandlers) {
         if (*KeysOf(handler.id) != '\0') {
             AddPanelShortcut(panel, KeysOf(handler.id), static_cast<int>(handler.id));

@@ -1,42 +1,38 @@
 // SPDX-License-Identifier: MIT
-// The figures beyond the report, in its tooltip, the details window and the
-// clipboard's text, with the circle of confusion and units of the preferences.
-#include "app/bag.h"
+// The figures beyond the report, in its tooltip, the side windows and the
+// clipboard's text, for the live setup the recompute publishes.
 #include "app/extras.h"
 #include "app/kadrel.h"
 #include "app/kadrel_uir.h"
-#include "app/preferences.h"
-#include "app/tables.h"
 #include "core/optics/details_text.h"
-#include "core/optics/full_frame.h"
-#include "core/settings/lens_search.h"
+#include "services/live_setup.h"
 
-void ShowFigures(double d) {
-    const std::string text = ComposeDetails(settings, preferences.coc, preferences.units, d);
+namespace {
+
+void ShowFigures(const LiveSetup& setup) {
+    const std::string text =
+        ComposeDetails(setup.camera, setup.preferences.coc, setup.preferences.units, setup.cursor);
     SetCtrlAttribute(panelHandle, PANEL_TEXTPARAM, ATTR_TOOLTIP_TEXT, text.c_str());
-    if (detailsHandle > 0) {
-        const std::string comparison = ComparisonText(d);
-        std::string details = text + "\n" + FullFrameText(settings, CocMm());
-        if (const BagLens* lens = ChosenLens()) {
-            details += "\n" + LensLimitsText(*lens, settings.focal, settings.aperture);
-        }
-        SetCtrlVal(detailsHandle, detailsText,
-                   (comparison.empty() ? details : details + "\n\n" + comparison).c_str());
-        FitDetails(!comparison.empty());
-        ShowSideView(detailsHandle, d);
+    FollowSideWindows(setup);
+}
+
+}  // namespace
+
+// Once a run, however often the panel is made (the tests make it again).
+void FollowLiveSetup() {
+    static bool following = false;
+    if (!following) {
+        Follow(ShowFigures);
+        following = true;
     }
-    FollowPlan();
-    FollowTilt();
-    FollowCamera();
 }
 
 std::string PlainReportText() {
-    double d = 0;
-    double ignored = 0;
-    GetGraphCursor(panelHandle, PANEL_GRAPH, 1, &d, &ignored);
+    const LiveSetup& setup = CurrentSetup();
     std::string report;
     GetCtrlVal(panelHandle, PANEL_TEXTPARAM, &report);
-    return ComposePlainText(settings, preferences.coc, preferences.units, report, d);
+    return ComposePlainText(setup.camera, setup.preferences.coc, setup.preferences.units, report,
+                            setup.cursor);
 }
 
 void CopyReportAsText() {

@@ -1,22 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The lens's pupil magnification, typed in the details or the plan window:
-// one value of the lens, so each window's field shows what the other set,
-// and every figure beside the report follows it at once.
+// one value of the lens, kept in the settings; the recompute hands it to
+// every window, so each field shows what the other set.
 #include "app/extras.h"
 #include "app/kadrel.h"
 
 namespace {
-
-struct PupilField {
-    int window;
-    int control;
-};
-PupilField fields[2];  // the details window's and the plan window's
-
-// A window closed since its field was made may have passed its handle on.
-bool Live(const PupilField& field) {
-    return field.window > 0 && (field.window == detailsHandle || field.window == planHandle);
-}
 
 int PupilTyped(int window, int control, int event, void*, int, int) {
     if (event != EVENT_COMMIT) {
@@ -25,12 +14,7 @@ int PupilTyped(int window, int control, int event, void*, int, int) {
     double pupil = 1;
     GetCtrlVal(window, control, &pupil);
     settings.pupil = static_cast<float>(pupil);
-    for (const PupilField& field : fields) {
-        if (Live(field)) {
-            SetCtrlVal(field.window, field.control, pupil);
-        }
-    }
-    Cursor(panelHandle, 0, EVENT_COMMIT, nullptr, 0, 0);  // every figure again
+    Cursor(panelHandle, 0, EVENT_COMMIT, nullptr, 0, 0);  // every figure and field again
     return 0;
 }
 
@@ -49,12 +33,5 @@ int NewPupilField(int window, int top, int left) {
                      "The lens's exit pupil over its entrance pupil: 1 for a symmetric lens, "
                      "about 0.5 for a long macro lens, 2 for a retrofocus wide angle");
     SetCtrlAttribute(window, control, ATTR_CALLBACK_FUNCTION_POINTER, PupilTyped);
-    SetCtrlVal(window, control, static_cast<double>(settings.pupil));
-    for (PupilField& field : fields) {
-        if (!Live(field)) {  // the window being made is not yet live
-            field = {window, control};
-            break;
-        }
-    }
     return control;
 }

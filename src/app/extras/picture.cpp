@@ -56,9 +56,10 @@ int AddPicture(int window, const char* name, const char* constantName, const cha
     const int chart = NewCtrl(window, CTRL_BAND_CHART, "", 0, 12);
     SetCtrlAttribute(window, chart, ATTR_CONSTANT_NAME, constantName);
     SetCtrlAttribute(window, chart, ATTR_ACCESSIBLE_NAME, name);
-    const int copy = SideWindowButton(window, "Copy __picture", buttonsLeft, 100, CopyPicture);
-    const int save =
-        SideWindowButton(window, "Sa__ve picture\u2026", buttonsLeft + 108, 110, SavePicture);
+    const int copy =
+        SideWindowButton(window, "Copy __picture", "COPYPICTURE", buttonsLeft, 100, CopyPicture);
+    const int save = SideWindowButton(window, "Sa__ve picture\u2026", "SAVEPICTURE",
+                                      buttonsLeft + 108, 110, SavePicture);
     pictures[window] = {chart, copy, save, fileName};
     return chart;
 }

@@ -1,24 +1,14 @@
 // SPDX-License-Identifier: MIT
 // Setups pinned, kept in the bag across runs, and compared with the live one.
 #include "app/bag.h"
-#include "app/extras.h"
-#include "app/kadrel.h"
-#include "app/kadrel_uir.h"
 #include "app/tables.h"
 #include "core/tables/comparison_text.h"
 #include "core/text/text_format.h"
+#include "services/live_setup.h"
 
 std::vector<Pin> pins;
 
 namespace {
-
-// The cursor's distance, as the report has it.
-double CursorDistance() {
-    double d = 0;
-    double ignored = 0;
-    GetGraphCursor(panelHandle, PANEL_GRAPH, 1, &d, &ignored);
-    return d;
-}
 
 // The pins as the bag keeps them, saved at once.
 void KeepPins() {
@@ -29,7 +19,6 @@ void KeepPins() {
                             s.sensorWidthMm, s.cocMm});
     }
     WriteBagFile();
-    RefreshBagWindow();
 }
 
 }  // namespace
@@ -46,54 +35,57 @@ void TakePinsFromBag() {
     }
 }
 
-ShotSetup LiveSetup(double d) {
-    return {settings.xsize, settings.focal, settings.aperture, CocMm(), d};
+ShotSetup LiveShot(const LiveSetup& live) {
+    const Settings& camera = live.camera;
+    return {camera.xsize, camera.focal, camera.aperture, live.cocMm, live.cursor};
 }
 
-void PinLiveSetup() {
+bool PinLiveSetup() {
     if (pins.size() >= static_cast<std::size_t>(kMaxPins)) {
-        return;
+        return false;
     }
-    const ShotSetup setup = LiveSetup(CursorDistance());
+    const ShotSetup setup = LiveShot(CurrentSetup());
     const BagLens* lens = ChosenLens();
     pins.push_back({TextFormat("%g f/%g", setup.focalMm, setup.aperture), setup, BodyOnPanel(),
                     lens != nullptr ? lens->name : ""});
     KeepPins();
-    OpenDetails();  // the comparison follows at once
+    return true;
 }
 
-void RenamePin(std::size_t index) {
+bool RenamePin(std::size_t index) {
     if (index >= pins.size()) {
-        return;
+        return false;
     }
     std::string name = pins[index].name;
     const std::string message = TextFormat(
         "A short name for the pinned setup (up to %zu characters shown):", kColumnWidth - 1);
-    if (PromptPopupText("kadrel", message.c_str(), &name) == 1 &&
-        name.find_first_not_of(" \t") != std::string::npos) {
-        pins[index].name = name;
-        KeepPins();
-        OpenDetails();  // the comparison follows at once
+    if (PromptPopupText("kadrel", message.c_str(), &name) != 1 ||
+        name.find_first_not_of(" \t") == std::string::npos) {
+        return false;
     }
+    pins[index].name = name;
+    KeepPins();
+    return true;
 }
 
-void RemovePin(std::size_t index) {
-    if (index < pins.size()) {
-        pins.erase(pins.begin() + static_cast<std::ptrdiff_t>(index));
-        KeepPins();
-        OpenDetails();  // the comparison follows at once
+bool RemovePin(std::size_t index) {
+    if (index >= pins.size()) {
+        return false;
     }
+    pins.erase(pins.begin() + static_cast<std::ptrdiff_t>(index));
+    KeepPins();
+    return true;
 }
 
-std::string ComparisonText(double d) {
+std::string ComparisonText(const LiveSetup& live) {
     if (pins.empty()) {
         return {};
     }
     std::vector<std::string> names{"Live"};
-    std::vector<ShotSetup> setups{LiveSetup(d)};
+    std::vector<ShotSetup> setups{LiveShot(live)};
     for (const Pin& pin : pins) {
         names.push_back(pin.name);
         setups.push_back(pin.setup);
     }
-    return ComposeComparison(names, setups, TableUnits());
+    return ComposeComparison(names, setups, live.preferences.units);
 }

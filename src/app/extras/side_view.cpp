@@ -9,8 +9,8 @@
 
 #include "app/extras.h"
 #include "app/kadrel.h"
-#include "app/preferences.h"
 #include "app/tables.h"
+#include "services/live_setup.h"
 
 namespace {
 
@@ -66,9 +66,9 @@ void AddSideView(int window, int buttonsLeft) {
     AddPicture(window, "Side view", "SIDE_VIEW", "kadrel-side-view.png", buttonsLeft);
 }
 
-void ShowSideView(int window, double d) {
-    const Units units = preferences.units;
-    const SideView view = ComposeSideView(settings, preferences.coc, d, pins);
+void ShowSideView(int window, const LiveSetup& setup) {
+    const Units units = setup.preferences.units;
+    const SideView view = ComposeSideView(setup.camera, setup.preferences.coc, setup.cursor, pins);
     BandChart chart;
     for (std::size_t row = 0; row < view.zones.size(); ++row) {
         chart.bands.push_back(ZoneBandOf(view.zones[row], row, view.hyperfocal, units));

@@ -1,49 +1,29 @@
 // SPDX-License-Identifier: MIT
-// The windows beside the panel (details, plan, table) behave alike: a Close button
-// that the close box and Escape press, closing only hides the window, and
-// Ctrl+Q ends kadrel as it does from the panel, saving the settings.
+// The parts the windows beside the panel share: buttons in the bottom row,
+// figures as text, and a distance typed in a field.
 #include <cmath>
 
 #include "app/extras.h"
 #include "app/kadrel.h"
-#include "app/kadrel_uir.h"
-#include "app/keys.h"
-#include "app/preferences.h"
 #include "core/text/text_format.h"
+#include "services/live_setup.h"
 
 namespace {
 
-constexpr int kGap = 16;  // between the panel's window and this one
 // Beyond this a finite distance only makes the figures too long to read.
 constexpr double kFarthest = 1e6;  // m
 
-enum { kCloseKey = 1, kQuitKey };
-
-int HideSideWindow(int panel, int, int event, void*, int, int) {
-    if (event == EVENT_COMMIT) {
-        HidePanel(panel);
-    }
-    return 0;
-}
-
 }  // namespace
 
-int SideWindowKeys(int panel, int, int event, void*, int key, int) {
-    if (event == EVENT_SHORTCUT && key == kCloseKey) {
-        HidePanel(panel);
-    } else if (event == EVENT_SHORTCUT && key == kQuitKey) {
-        QuitCallback(panelHandle, PANEL_COMMANDBUTTON, EVENT_COMMIT, nullptr, 0, 0);
-    }
-    return 0;
-}
-
-int SideWindowButton(int window, const char* label, int left, int width, CtrlCallbackPtr callback) {
+int SideWindowButton(int window, const char* label, const char* constantName, int left, int width,
+                     CtrlCallbackPtr callback) {
     int height = 0;
     GetPanelAttribute(window, ATTR_HEIGHT, &height);
     const int button = NewCtrl(window, CTRL_COMMAND_BUTTON, label, height - 35, left);
     SetCtrlAttribute(window, button, ATTR_WIDTH, width);
     SetCtrlAttribute(window, button, ATTR_HEIGHT, 23);
     SetCtrlAttribute(window, button, ATTR_CALLBACK_FUNCTION_POINTER, callback);
+    SetCtrlAttribute(window, button, ATTR_CONSTANT_NAME, constantName);
     return button;
 }
 
@@ -56,26 +36,11 @@ int SideWindowFigures(int window, int top, int pointSize) {
     return text;
 }
 
-int NewSideWindow(const char* title, int height, int width, void (*fill)(int window)) {
-    const int window = NewPanel(0, title, 0, 0, height, width);
-    if (window < 0) {
-        return 0;
-    }
-    SetPanelAttribute(window, ATTR_BACKCOLOR, 0xF0F0F0);
-    fill(window);
-    const int close = SideWindowButton(window, "__Close", width - 72, 60, HideSideWindow);
-    SetPanelAttribute(window, ATTR_CLOSE_CTRL, close);
-    InstallPanelCallback(window, SideWindowKeys, nullptr);
-    AddPanelShortcut(window, KeysOf(Action::Close), kCloseKey);
-    AddPanelShortcut(window, KeysOf(Action::Quit), kQuitKey);
-    return window;
-}
-
 bool ReadWindowDistance(int window, int control, const char* what, bool allowInfinity,
                         double* metres, std::string* error) {
     std::string text;
     GetCtrlVal(window, control, &text);
-    const bool read = ParseDistance(text, preferences.units, allowInfinity, metres);
+    const bool read = ParseDistance(text, CurrentSetup().preferences.units, allowInfinity, metres);
     if (read && !(*metres > kFarthest && std::isfinite(*metres))) {
         return true;
     }
@@ -83,18 +48,4 @@ bool ReadWindowDistance(int window, int control, const char* what, bool allowInf
              (read ? "farther than 1000 km" : "not a distance") +
              (allowInfinity ? " (\u221e allowed)." : ".");
     return false;
-}
-
-// Found anywhere but where it was put last, the user has moved the window,
-// and it stays where they put it for the rest of the run.
-void ShowBesidePanel(int window, bool justMade, SidePlace* placed) {
-    int top = 0, left = 0;
-    GetPanelAttribute(window, ATTR_TOP, &top);
-    GetPanelAttribute(window, ATTR_LEFT, &left);
-    if (justMade || (top == placed->top && left == placed->left)) {
-        PlacePanelBeside(window, panelHandle, kGap);  // the panel may have moved since
-        GetPanelAttribute(window, ATTR_TOP, &placed->top);
-        GetPanelAttribute(window, ATTR_LEFT, &placed->left);
-    }
-    DisplayPanel(window);
 }

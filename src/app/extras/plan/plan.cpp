@@ -8,17 +8,13 @@
 #include <vector>
 
 #include "app/extras.h"
-#include "app/kadrel.h"
-#include "app/kadrel_uir.h"
-#include "app/preferences.h"
 #include "core/macro/macro_text.h"
 #include "core/optics/thin_lens.h"
 #include "core/planning/focus_plan.h"
 #include "core/planning/stack_csv.h"
 #include "core/text/text_format.h"
 #include "platform/replace_file.h"
-
-int planHandle;
+#include "services/live_setup.h"
 
 namespace {
 
@@ -34,7 +30,8 @@ struct PlanControls {
     int text;
 };
 PlanControls plan;
-SidePlace placed;
+int planHandle;  // the window, once made
+int pupilField;
 
 // What the plan put into a field: while the field still shows that text, it
 // stands for the exact value, not for the text read back.
@@ -47,7 +44,7 @@ std::vector<Prefilled> prefilled;
 
 // The field's text as put there, in the units now chosen.
 void Prefill(int control, double metres) {
-    const std::string text = FormatDistance(metres, preferences.units);
+    const std::string text = FormatDistance(metres, CurrentSetup().preferences.units);
     SetCtrlVal(planHandle, control, text.c_str());
     for (Prefilled& field : prefilled) {
         if (field.control == control) {
@@ -89,12 +86,6 @@ const Field kFields[] = {
      "graph's cursor"},
 };
 
-double CursorDistance() {
-    double d = 0, ignored = 0;
-    GetGraphCursor(panelHandle, PANEL_GRAPH, 1, &d, &ignored);
-    return d;
-}
-
 // A typed distance, or the exact value behind a field still showing its prefill.
 bool ReadDistance(int control, const char* what, bool allowInfinity, double* metres,
                   std::string* error) {
@@ -109,7 +100,7 @@ bool ReadRequest(PlanRequest* request, std::string* error) {
     int overlap = kDefaultOverlapPercent;
     GetCtrlVal(planHandle, plan.overlap, &overlap);
     request->overlap = overlap / 100.0;
-    request->focus = CursorDistance();
+    request->focus = CurrentSetup().cursor;
     return ReadDistance(plan.nearEnd, "Near end", false, &request->nearEnd, error) &&
            ReadDistance(plan.farEnd, "Far end", true, &request->farEnd, error) &&
            ReadDistance(plan.blurAt, "Blur of a point at", true, &request->blurAt, error);
@@ -122,12 +113,15 @@ std::string PlanText(std::size_t maxRows, FocusPlan* planned = nullptr) {
     if (!ReadRequest(&request, &error)) {
         return error;
     }
-    const FocusPlan made = MakeFocusPlan(settings, preferences.coc, request);
+    const LiveSetup& setup = CurrentSetup();
+    const Settings& camera = setup.camera;
+    const Preferences& chosen = setup.preferences;
+    const FocusPlan made = MakeFocusPlan(camera, chosen.coc, request);
     if (planned != nullptr) {
         *planned = made;
     }
-    return FocusPlanText(settings, preferences.coc, preferences.units, request, made, maxRows) +
-           ZoneRailText(settings, preferences.coc, preferences.units, request);
+    return FocusPlanText(camera, chosen.coc, chosen.units, request, made, maxRows) +
+           ZoneRailText(camera, chosen.coc, chosen.units, request);
 }
 
 // Untouched fields follow a change of units.
@@ -198,53 +192,44 @@ void MakeFields(int window) {
                      "How much neighbouring shots overlap, as a share of the nearer one's depth");
     SetCtrlAttribute(window, plan.overlap, ATTR_CALLBACK_FUNCTION_POINTER, PlanInput);
     SetCtrlAttribute(window, plan.overlap, ATTR_CTRL_TAB_POSITION, 2);
-    NewPupilField(window, 30, 570);
+    pupilField = NewPupilField(window, 30, 570);
 }
 
 void FillPlan(int window) {
+    planHandle = window;
+    prefilled.clear();
     MakeFields(window);
     plan.text = SideWindowFigures(window, 66, 12);
     SetCtrlAttribute(window, plan.text, ATTR_CONSTANT_NAME, "PLANTEXT");
     SetCtrlAttribute(window, plan.text, ATTR_ACCESSIBLE_NAME, "Plan");
-    SideWindowButton(window, "Copy as __text", 12, 110, CopyPlan);
-    SideWindowButton(window, "__Save as CSV\u2026", 134, 110, SavePlan);
+    SideWindowButton(window, "Copy as __text", "COPYTEXT", 12, 110, CopyPlan);
+    SideWindowButton(window, "__Save as CSV\u2026", "SAVECSV", 134, 110, SavePlan);
     AddPlanPicture(window, 256);
 }
 
 // The zone starts as the sharp zone at the cursor, the blur at its far end.
-void DefaultZone() {
-    const SharpLimits zone = ExactLimits(LensInUse(preferences.coc, settings), CursorDistance());
+void DefaultZone(const LiveSetup& setup) {
+    const SharpLimits zone = ExactLimits(setup.lens, setup.cursor);
     Prefill(plan.nearEnd, zone.nearLimit);
     Prefill(plan.farEnd, zone.farLimit);
     Prefill(plan.blurAt, zone.farLimit);
     SetCtrlVal(planHandle, plan.overlap, kDefaultOverlapPercent);
 }
 
+void FollowPlan(int window, bool, const LiveSetup& setup) {
+    SetCtrlVal(window, pupilField, static_cast<double>(setup.camera.pupil));
+    ShowPlan();
+}
+
+void OpeningPlan(int window, bool justMade, const LiveSetup& setup) {
+    DefaultZone(setup);
+    FollowPlan(window, justMade, setup);
+}
+
+const SideFrame kPlan{"kadrel plan", kHeight, kWidth, FillPlan, FollowPlan, OpeningPlan};
+
 }  // namespace
 
-void OpenPlan() {
-    const bool justMade = planHandle == 0;
-    if (justMade) {
-        planHandle = NewSideWindow("kadrel plan", kHeight, kWidth, FillPlan);
-        if (planHandle == 0) {
-            return;
-        }
-    }
-    DefaultZone();
-    ShowPlan();
-    ShowBesidePanel(planHandle, justMade, &placed);
-}
-
-void FollowPlan() {
-    if (planHandle > 0) {
-        ShowPlan();
-    }
-}
-
-void ClosePlan() {
-    if (planHandle > 0) {
-        DiscardPanel(planHandle);
-    }
-    planHandle = 0;
-    prefilled.clear();
+int OpenPlan() {
+    return OpenSideWindow(kPlan);
 }

@@ -5,14 +5,11 @@
 #include <string>
 
 #include "app/extras.h"
-#include "app/kadrel.h"
-#include "app/preferences.h"
 #include "app/tables.h"
 #include "core/tables/table_text.h"
 #include "core/text/text_format.h"
 #include "core/text/units.h"
-
-int tableHandle;
+#include "services/live_setup.h"
 
 namespace {
 
@@ -21,15 +18,15 @@ constexpr int kHeight = 560;
 constexpr int kButtonTop = kHeight - 35;
 constexpr int kPrintEnd = 660;  // Print's right edge and a gap
 
+int tableHandle;  // the window, once made
 int headerText;
 int tableControl;
 int doneText;      // where the last export went, or why it did not
-int bottomRow[7];  // the buttons, Close last
+int bottomRow[6];  // the buttons but Close
 
-// The camera and the preferences the table was last made for: a change of
-// either remakes it.
-Settings shown;
-Preferences shownPreferences;
+// The setup the table was last made for: a change of its camera or its
+// preferences remakes it.
+LiveSetup shown;
 
 std::string ListText(const std::vector<double>& values, std::string (*text)(double)) {
     std::string list;
@@ -134,24 +131,6 @@ int Print(int, int, int event, void*, int, int) {
     return 0;
 }
 
-void FillTable(int window) {
-    headerText = NewCtrl(window, CTRL_TEXT_MSG, "", 10, 12);
-    SetCtrlAttribute(window, headerText, ATTR_TEXT_SELECTABLE, 1);
-    tableControl = NewCtrl(window, CTRL_TABLE, "", 90, 12);
-    SetCtrlAttribute(window, tableControl, ATTR_WIDTH, kWidth - 24);
-    SetCtrlAttribute(window, tableControl, ATTR_HEIGHT, kButtonTop - 90 - 12);
-    SetCtrlAttribute(window, tableControl, ATTR_ACCESSIBLE_NAME, "Depth-of-field table");
-    SetCtrlAttribute(window, tableControl, ATTR_ACCESSIBLE_DESCRIPTION,
-                     "Each cell: near limit \u2013 far limit of sharpness");
-    bottomRow[0] = SideWindowButton(window, "__Focal lengths\u2026", 12, 110, AskFocals);
-    bottomRow[1] = SideWindowButton(window, "__Apertures\u2026", 128, 90, AskApertures);
-    bottomRow[2] = SideWindowButton(window, "__Distances\u2026", 224, 90, AskDistances);
-    bottomRow[3] = SideWindowButton(window, "Export __PDF\u2026", 360, 100, ExportPdf);
-    bottomRow[4] = SideWindowButton(window, "Export C__SV\u2026", 466, 100, ExportCsv);
-    bottomRow[5] = SideWindowButton(window, "P__rint\u2026", 572, 80, Print);
-    doneText = NewCtrl(window, CTRL_TEXT_MSG, "", kButtonTop + 4, kPrintEnd + 4);
-}
-
 // The table takes the room the window has; the buttons keep to its bottom,
 // Close to its right edge but never over Print.
 void FitTable(int height, int width) {
@@ -161,7 +140,10 @@ void FitTable(int height, int width) {
         SetCtrlAttribute(tableHandle, button, ATTR_TOP, height - 35);
     }
     SetCtrlAttribute(tableHandle, doneText, ATTR_TOP, height - 31);
-    SetCtrlAttribute(tableHandle, bottomRow[6], ATTR_LEFT, std::max(width - 72, kPrintEnd));
+    int close = 0;
+    GetPanelAttribute(tableHandle, ATTR_CLOSE_CTRL, &close);
+    SetCtrlAttribute(tableHandle, close, ATTR_TOP, height - 35);
+    SetCtrlAttribute(tableHandle, close, ATTR_LEFT, std::max(width - 72, kPrintEnd));
 }
 
 int TableEvents(int panel, int control, int event, void* data, int height, int width) {
@@ -172,19 +154,27 @@ int TableEvents(int panel, int control, int event, void* data, int height, int w
     return SideWindowKeys(panel, control, event, data, height, width);
 }
 
-void MakeTable() {
-    tableHandle = NewSideWindow("kadrel depth-of-field table", kHeight, kWidth, FillTable);
-    if (tableHandle == 0) {
-        return;
-    }
-    GetPanelAttribute(tableHandle, ATTR_CLOSE_CTRL, &bottomRow[6]);
-    InstallPanelCallback(tableHandle, TableEvents, nullptr);
-    SetPanelAttribute(tableHandle, ATTR_SIZABLE, 1);
-    int top = 0, left = 0;
-    GetPanelAttribute(panelHandle, ATTR_TOP, &top);
-    GetPanelAttribute(panelHandle, ATTR_LEFT, &left);
-    SetPanelAttribute(tableHandle, ATTR_TOP, top + 40);
-    SetPanelAttribute(tableHandle, ATTR_LEFT, left + 40);
+void FillTable(int window) {
+    tableHandle = window;
+    InstallPanelCallback(window, TableEvents, nullptr);
+    SetPanelAttribute(window, ATTR_SIZABLE, 1);
+    headerText = NewCtrl(window, CTRL_TEXT_MSG, "", 10, 12);
+    SetCtrlAttribute(window, headerText, ATTR_TEXT_SELECTABLE, 1);
+    tableControl = NewCtrl(window, CTRL_TABLE, "", 90, 12);
+    SetCtrlAttribute(window, tableControl, ATTR_WIDTH, kWidth - 24);
+    SetCtrlAttribute(window, tableControl, ATTR_HEIGHT, kButtonTop - 90 - 12);
+    SetCtrlAttribute(window, tableControl, ATTR_ACCESSIBLE_NAME, "Depth-of-field table");
+    SetCtrlAttribute(window, tableControl, ATTR_ACCESSIBLE_DESCRIPTION,
+                     "Each cell: near limit \u2013 far limit of sharpness");
+    bottomRow[0] = SideWindowButton(window, "__Focal lengths\u2026", "FOCALS", 12, 110, AskFocals);
+    bottomRow[1] =
+        SideWindowButton(window, "__Apertures\u2026", "APERTURES", 128, 90, AskApertures);
+    bottomRow[2] =
+        SideWindowButton(window, "__Distances\u2026", "DISTANCES", 224, 90, AskDistances);
+    bottomRow[3] = SideWindowButton(window, "Export __PDF\u2026", "EXPORTPDF", 360, 100, ExportPdf);
+    bottomRow[4] = SideWindowButton(window, "Export C__SV\u2026", "EXPORTCSV", 466, 100, ExportCsv);
+    bottomRow[5] = SideWindowButton(window, "P__rint\u2026", "PRINT", 572, 80, Print);
+    doneText = NewCtrl(window, CTRL_TEXT_MSG, "", kButtonTop + 4, kPrintEnd + 4);
 }
 
 bool SameCamera(const Settings& a, const Settings& b) {
@@ -196,25 +186,31 @@ bool SamePreferences(const Preferences& a, const Preferences& b) {
     return a.units == b.units && CocText(a.coc) == CocText(b.coc);
 }
 
+void ShowTable(int, bool, const LiveSetup&) {
+    RefreshTableWindow();
+}
+
+void FollowTable(int, bool, const LiveSetup& setup) {
+    if (!(SameCamera(setup.camera, shown.camera) &&
+          SamePreferences(setup.preferences, shown.preferences))) {
+        RefreshTableWindow();
+    }
+}
+
+const SideFrame kTable{
+    "kadrel depth-of-field table", kHeight, kWidth, FillTable, FollowTable, ShowTable};
+
 }  // namespace
 
 void OpenTableWindow() {
-    if (tableHandle == 0) {
-        MakeTable();
-        if (tableHandle == 0) {
-            return;
-        }
-    }
-    RefreshTableWindow();
-    DisplayPanel(tableHandle);
+    OpenSideWindow(kTable);
 }
 
 void RefreshTableWindow() {
-    if (tableHandle == 0) {
+    if (SideWindowOf(kTable) == 0) {
         return;
     }
-    shown = settings;
-    shownPreferences = preferences;
+    shown = CurrentSetup();
     const std::vector<DofTable> tables = BuildTables();
     const std::vector<std::string> header = CardHeader(tables[0], CameraText(), CocText());
     std::string text = "Depth of field, " + ListText(TableFocals(), Number) + " mm";
@@ -250,18 +246,4 @@ void RefreshTableWindow() {
         }
     }
     SetTableCells(tableHandle, tableControl, columns, rows, cells);
-}
-
-void FollowCamera() {
-    if (tableHandle != 0 &&
-        !(SameCamera(settings, shown) && SamePreferences(preferences, shownPreferences))) {
-        RefreshTableWindow();
-    }
-}
-
-void CloseTableWindow() {
-    if (tableHandle > 0) {
-        DiscardPanel(tableHandle);
-    }
-    tableHandle = 0;
 }

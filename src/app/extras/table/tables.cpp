@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: MIT
-// The cards for a camera and their exports: for the panel's camera in the
+// The cards for a camera and their exports: for the live setup in the
 // window, for the camera options on the command line.
 #include "app/tables.h"
 
-#include "app/kadrel.h"
-#include "app/preferences.h"
 #include "app/version.h"
 #include "core/optics/f_stops.h"
 #include "core/settings/sensor_presets.h"
@@ -12,6 +10,8 @@
 #include "core/tables/table_text.h"
 #include "core/text/text_format.h"
 #include "platform/replace_file.h"
+#include "services/live_setup.h"
+#include "ui/userint_extras.h"
 
 TableChoice tableChoice;
 
@@ -84,7 +84,7 @@ std::string WriteTablesPdf(const std::string& html, const std::string& path) {
 }
 
 std::vector<double> TableFocals() {
-    return ChosenFocals(tableChoice, settings);
+    return ChosenFocals(tableChoice, CurrentSetup().camera);
 }
 
 std::vector<double> TableApertures() {
@@ -92,43 +92,42 @@ std::vector<double> TableApertures() {
 }
 
 std::vector<double> TableDistances() {
-    return ChosenDistances(tableChoice, preferences.units);
+    return ChosenDistances(tableChoice, CurrentSetup().preferences.units);
 }
 
 std::vector<DofTable> BuildTables() {
-    return BuildTables(settings, preferences, tableChoice);
+    return BuildTables(CurrentSetup().camera, CurrentSetup().preferences, tableChoice);
 }
 
 std::string CameraText() {
-    return CameraText(settings);
-}
-
-double CocMm() {
-    return CocMillimetres(preferences.coc, settings);
+    return CameraText(CurrentSetup().camera);
 }
 
 std::string CocText() {
-    return CocLabel(preferences.coc, settings);
+    return CocLabel(CurrentSetup().preferences.coc, CurrentSetup().camera);
 }
 
 Units TableUnits() {
-    return preferences.units;
+    return CurrentSetup().preferences.units;
 }
 
 std::string DistanceText(double metres) {
-    return FormatDistance(metres, preferences.units);
+    return FormatDistance(metres, CurrentSetup().preferences.units);
 }
 
 std::string ExportTablePdf(const std::string& path) {
-    return WriteTablesPdf(TablesHtml(settings, preferences, tableChoice), path);
+    return WriteTablesPdf(
+        TablesHtml(CurrentSetup().camera, CurrentSetup().preferences, tableChoice), path);
 }
 
 std::string ExportTableCsv(const std::string& path) {
-    return ReplaceWholeFile(FollowLinks(path), TablesCsv(settings, preferences, tableChoice));
+    return ReplaceWholeFile(FollowLinks(path), TablesCsv(CurrentSetup().camera,
+                                                         CurrentSetup().preferences, tableChoice));
 }
 
 std::string PrintTables(int panel, std::string* file) {
-    const std::string html = TablesHtml(settings, preferences, tableChoice);
+    const std::string html =
+        TablesHtml(CurrentSetup().camera, CurrentSetup().preferences, tableChoice);
     const int printed = PrintHtml(panel, html.c_str(), kTitle, file);
     if (printed < 0) {
         return LastUIFailure();

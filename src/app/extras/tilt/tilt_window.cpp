@@ -8,13 +8,9 @@
 #include <string>
 
 #include "app/extras.h"
-#include "app/kadrel.h"
-#include "app/kadrel_uir.h"
-#include "app/preferences.h"
 #include "core/macro/macro_text.h"
 #include "core/optics/circle_of_confusion.h"
-
-int tiltHandle;
+#include "services/live_setup.h"
 
 namespace {
 
@@ -32,7 +28,7 @@ struct TiltControls {
     int text;
 };
 TiltControls tilt;
-SidePlace placed;
+int tiltHandle;  // the window, once made
 
 struct Field {
     int TiltControls::*control;
@@ -53,8 +49,8 @@ const Field kFields[] = {
 };
 
 std::string TiltFigures() {
-    TiltSetup setup{LensInUse(preferences.coc, settings), 0, 0};
-    const double focal = setup.lens.focal;
+    const LiveSetup& live = CurrentSetup();
+    TiltSetup setup{live.lens, 0, 0};
     GetCtrlVal(tiltHandle, tilt.tilt, &setup.tilt);
     double at = 0;
     std::string error;
@@ -65,10 +61,10 @@ std::string TiltFigures() {
     if (setup.tilt == 0) {
         return "Tilt the lens to see the wedge: with no tilt the plane of focus stays upright.";
     }
-    if (!(setup.focus > focal)) {
+    if (!(setup.focus > setup.lens.focal)) {
         return "Focus: the plane of focus must cross the axis beyond the focal length.";
     }
-    return TiltText(setup, CocLabel(preferences.coc, settings), at, preferences.units);
+    return TiltText(setup, CocLabel(live.preferences.coc, live.camera), at, live.preferences.units);
 }
 
 void ShowTilt() {
@@ -93,7 +89,7 @@ int LayOnGround(int, int, int event, void*, int, int) {
         SetCtrlVal(tiltHandle, tilt.text, error.c_str());
         return 0;
     }
-    const double degrees = TiltForHeight(Metres(settings.focal), height);
+    const double degrees = TiltForHeight(CurrentSetup().lens.focal, height);
     if (!(degrees <= kMaxTilt)) {
         SetCtrlVal(tiltHandle, tilt.text,
                    "Camera height: too low for the tilt to lay the plane of focus on the ground.");
@@ -106,6 +102,7 @@ int LayOnGround(int, int, int event, void*, int, int) {
 }
 
 void FillTilt(int window) {
+    tiltHandle = window;
     tilt.tilt = NewCtrl(window, CTRL_NUMERIC, "Tilt (\u00b0)", 30, 12);
     SetCtrlAttribute(window, tilt.tilt, ATTR_CONSTANT_NAME, "TILT");
     SetCtrlAttribute(window, tilt.tilt, ATTR_DATA_TYPE, VAL_DOUBLE);
@@ -129,42 +126,32 @@ void FillTilt(int window) {
     tilt.text = SideWindowFigures(window, 66, 12);
     SetCtrlAttribute(window, tilt.text, ATTR_CONSTANT_NAME, "TILTTEXT");
     SetCtrlAttribute(window, tilt.text, ATTR_ACCESSIBLE_NAME, "Tilt");
-    SideWindowButton(window, "Lay focus on the __ground", 12, 200, LayOnGround);
+    SideWindowButton(window, "Lay focus on the __ground", "LAYONGROUND", 12, 200, LayOnGround);
 }
 
 // The plane of focus parallel to the axis, the zone given at the cursor.
-void DefaultTilt() {
-    double d = 0, ignored = 0;
-    GetGraphCursor(panelHandle, PANEL_GRAPH, 1, &d, &ignored);
+void DefaultTilt(const LiveSetup& setup) {
+    const Units units = setup.preferences.units;
     SetCtrlVal(tiltHandle, tilt.focus, "\u221e");
-    SetCtrlVal(tiltHandle, tilt.zoneAt, FormatDistance(d, preferences.units).c_str());
-    SetCtrlVal(tiltHandle, tilt.height, FormatDistance(kDefaultHeight, preferences.units).c_str());
+    SetCtrlVal(tiltHandle, tilt.zoneAt, FormatDistance(setup.cursor, units).c_str());
+    SetCtrlVal(tiltHandle, tilt.height, FormatDistance(kDefaultHeight, units).c_str());
 }
+
+void FollowTilt(int, bool, const LiveSetup&) {
+    ShowTilt();
+}
+
+void OpeningTilt(int window, bool justMade, const LiveSetup& setup) {
+    if (justMade) {
+        DefaultTilt(setup);
+    }
+    FollowTilt(window, justMade, setup);
+}
+
+const SideFrame kTilt{"kadrel tilt", kHeight, kWidth, FillTilt, FollowTilt, OpeningTilt};
 
 }  // namespace
 
 void OpenTilt() {
-    const bool justMade = tiltHandle == 0;
-    if (justMade) {
-        tiltHandle = NewSideWindow("kadrel tilt", kHeight, kWidth, FillTilt);
-        if (tiltHandle == 0) {
-            return;
-        }
-        DefaultTilt();
-    }
-    ShowTilt();
-    ShowBesidePanel(tiltHandle, justMade, &placed);
-}
-
-void FollowTilt() {
-    if (tiltHandle > 0) {
-        ShowTilt();
-    }
-}
-
-void CloseTilt() {
-    if (tiltHandle > 0) {
-        DiscardPanel(tiltHandle);
-    }
-    tiltHandle = 0;
+    OpenSideWindow(kTilt);
 }

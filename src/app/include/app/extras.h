@@ -20,8 +20,9 @@ void InstallExtras(int panel);
 int PanelEvents(int panel, int control, int event, void* callbackData, int eventData1,
                 int eventData2);
 
-// After each report: the same figures in the report's tooltip and the details.
-void ShowFigures(double d);
+// The live setup's figures in the report's tooltip and every side window:
+// InstallExtras asks, once a run, for each setup the recompute publishes.
+void FollowLiveSetup();
 
 // The camera line, the report as shown and the near and far limits.
 std::string PlainReportText();
@@ -34,24 +35,47 @@ void RunAction(Action id);
 // Context-menu choices.
 void RunContextMenu(int top, int left);
 void ApplySensorPreset(std::size_t index);  // fills the four sensor fields, recalculates once
-void PutSensor(double xsize, double ysize, int xresol, int yresol);  // the same for any sensor
 void AskSubjectDistance();
 // Beyond d max, d max rises to hold d first; then Cursor runs as after the
 // user's own move.
 void PlaceCursor(double d);
 void FocusAtHyperfocal();
 void CopyReportAsText();
+// After the pins changed: the comparison and the bag window show it at once.
+void ShowPinsIf(bool changed);
 
-// A window beside the panel, made hidden: fill adds its own controls, then a
-// Close button (bottom right) that the close box and Escape press, which only
-// hides the window; Ctrl+Q ends kadrel there as on the panel. Its handle, or 0.
-int NewSideWindow(const char* title, int height, int width, void (*fill)(int window));
+struct LiveSetup;
+// What a side window shows for a setup; justMade on its first opening.
+using SideShow = void (*)(int window, bool justMade, const LiveSetup& setup);
+// A window beside the panel: fill adds its own controls, then a Close button
+// (bottom right, constant name CLOSE) that the close box and Escape press,
+// which only hides the window; Ctrl+Q ends kadrel there as on the panel.
+struct SideFrame {
+    const char* title;
+    int height;
+    int width;
+    void (*fill)(int window);
+    SideShow follow;   // each setup published while the window is made; or null
+    SideShow opening;  // each time it is opened; null: as follow
+};
+// Makes the frame's window if it is missing, shows it for the live setup and
+// puts it beside the panel, wholly on the panel's screen, unless the user has
+// moved it since it was put there. Its handle, or 0 when it cannot be made.
+int OpenSideWindow(const SideFrame& frame);
+// The frame's window, or 0 while there is none.
+int SideWindowOf(const SideFrame& frame);
+// Hands setup to every side window made.
+void FollowSideWindows(const LiveSetup& setup);
+// Discards every side window, as the panel goes.
+void CloseSideWindows();
 // A side window's panel callback: Escape hides it, Ctrl+Q quits; a window
 // with events of its own passes the others on to it.
 int SideWindowKeys(int panel, int control, int event, void* callbackData, int eventData1,
                    int eventData2);
-// A button in a side window's bottom row, beside its Close button.
-int SideWindowButton(int window, const char* label, int left, int width, CtrlCallbackPtr callback);
+// A button in a side window's bottom row, beside its Close button; tests and
+// assistive technology find it by its constant name.
+int SideWindowButton(int window, const char* label, const char* constantName, int left, int width,
+                     CtrlCallbackPtr callback);
 // A side window's figures: selectable text in the report's face and colour.
 int SideWindowFigures(int window, int top, int pointSize);
 // A distance typed in a side window's field, in the chosen units, up to
@@ -59,19 +83,10 @@ int SideWindowFigures(int window, int top, int pointSize);
 bool ReadWindowDistance(int window, int control, const char* what, bool allowInfinity,
                         double* metres, std::string* error);
 // The lens's pupil magnification as a field of a side window (the details
-// and the plan window): each shows what the other set, and a change
-// recalculates every figure.
+// and the plan window): a change recalculates every figure, and each window
+// shows the pupil of the live setup it is handed.
 int NewPupilField(int window, int top, int left);
 constexpr int kPupilFieldWidth = 80;
-// Where a side window was put last.
-struct SidePlace {
-    int top;
-    int left;
-};
-// Shows it beside the panel, wholly on the panel's screen, unless the user has
-// moved it since it was put there.
-void ShowBesidePanel(int window, bool justMade, SidePlace* placed);
-
 // The Preferences dialog (context menu, Ctrl+,): units and circle of
 // confusion, saved at once; Ctrl+Q in it quits as from the panel.
 void OpenPreferences();
@@ -86,11 +101,8 @@ void LoadPhoto(const char* path);
 void ChooseCameraModel();
 
 // The details window: made on first use, beside the panel; it follows every
-// report until it is closed, and goes with the panel.
-void OpenDetails();
-void CloseDetails();
-// Room for the comparison of pinned setups below the figures, or none.
-void FitDetails(bool comparing);
+// report until the panel goes. Its handle, or 0.
+int OpenDetails();
 // A picture in a side window (a band chart named name for assistive
 // technology), with "Copy picture" and "Save picture" at buttonsLeft in the
 // bottom row; its control.
@@ -109,18 +121,13 @@ constexpr int kSideViewHeight = 104;
 constexpr int kPinRowHeight = 18;
 // Its copy and save buttons at buttonsLeft in the bottom row.
 void AddSideView(int window, int buttonsLeft);
-void ShowSideView(int window, double d);
-extern int detailsHandle;  // 0 while there is none
-extern int detailsText;    // its text control
+void ShowSideView(int window, const LiveSetup& setup);
 
 // The Plan window (focus stack, hyperfocal bracketing, one shot instead, the
 // blur of a point): made on first use, beside the panel, its zone the sharp
 // zone at the cursor each time it opens; it follows every report until it is
 // closed, and goes with the panel.
-void OpenPlan();
-void FollowPlan();
-void ClosePlan();
-extern int planHandle;  // 0 while there is none
+int OpenPlan();  // its handle, or 0
 // The plan's picture under its listing, with its buttons at buttonsLeft in
 // the bottom row; shown for each plan made.
 constexpr int kPlanPictureHeight = 160;
@@ -132,6 +139,3 @@ void ShowPlanPicture(int window, const FocusPlan& plan);
 // height): made on first use, beside the panel; it follows every report until
 // it is closed, and goes with the panel.
 void OpenTilt();
-void FollowTilt();
-void CloseTilt();
-extern int tiltHandle;  // 0 while there is none

@@ -6,8 +6,10 @@
 // the derived values recomputed, the indicators, the scale line and the two
 // remarks rewritten, and then Cursor runs. Cursor (also run by the aperture
 // field and by moving the graph cursor) puts the cursor back on the line and
-// writes the depth-of-field report for its distance. The input controls are
-// the master copy of the settings; kadrel.ini keeps six of them between runs.
+// writes the depth-of-field report for its distance, then publishes the live
+// setup (services/live_setup.h) to every view that follows it. The input
+// controls are the master copy of the settings; kadrel.ini keeps six of them
+// between runs.
 //
 // The arithmetic lives in core/ (no user interface); the procedures here read
 // controls, call it, and write controls. In src/app: kadrel.cpp starts and
@@ -16,7 +18,9 @@
 // per control in panel_definition.cpp, built by BuildPANEL (kadrel_uir.h).
 // Beside the panel (app/extras.h, extras/) are the details window, the
 // preferences (preferences.ini) and the other windows, each in a folder of its
-// own; cli/ answers `kadrel dof` and its kin without a window; tools/ holds the
+// own, each a side-window frame that one registry makes, places, follows and
+// closes (extras/side_frames.cpp); cli/ answers `kadrel dof` and its kin
+// without a window; services/ holds what both use; tools/ holds the
 // build-time generators.
 #pragma once
 
@@ -64,6 +68,10 @@ int InitPanel();
 void ShowDmax(float metres);
 float ShownDmax();
 
+// A sensor into the four fields as if typed, then Redraw once (a preset, a
+// body from the bag).
+void PutSensor(double xsize, double ysize, int xresol, int yresol);
+
 // Control callbacks; each acts on the commit event only and returns 0.
 int Redraw(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
 int Cursor(int panel, int control, int event, void* callbackData, int eventData1, int eventData2);
@@ -81,6 +89,9 @@ int QuitCallback(int panel, int control, int event, void* callbackData, int even
 // alone at quit; a save that fails is reported before the program ends.
 void LocateSettingsFile();
 void ReadSettingsFile();
+// The same over *into, leaving `settings` and the notice alone; why it could
+// not be read, or "".
+std::string ReadSettingsFileInto(Settings* into);
 void WriteSettingsFile();
 // kadrel.ini's path as --help names it, or "none: " and why an installed
 // copy has no place for it (it then saves nowhere and says so at quit).

@@ -38,15 +38,14 @@ std::string TablesCsv(const Settings& camera, const Preferences& prefs, const Ta
 // file is refused before the document is made. "" on success, else why not.
 std::string WriteTablesPdf(const std::string& html, const std::string& path);
 
-// The same for the panel's camera, the preferences in use and tableChoice.
+// The same for the live setup's camera and preferences, and tableChoice.
 std::vector<double> TableFocals();
 std::vector<double> TableApertures();
 std::vector<double> TableDistances();
 std::vector<DofTable> BuildTables();
 std::string CameraText();
-double CocMm();  // the circle of confusion in mm, and as headers state it
-std::string CocText();
-Units TableUnits();  // the units of the cards, and a distance as they write it
+std::string CocText();  // the circle of confusion as headers state it
+Units TableUnits();     // the units of the cards, and a distance as they write it
 std::string DistanceText(double metres);
 
 // Writes the cards; "" on success, else why not.
@@ -56,12 +55,10 @@ std::string ExportTableCsv(const std::string& path);
 // A print to a file is written as the PDF export writes it, and *file names it.
 std::string PrintTables(int panel, std::string* file);
 
-// The table window (Ctrl+T): made on first use; it follows the panel's camera.
+// The table window (Ctrl+T): made on first use, beside the panel; it follows
+// the live setup, remade when its camera or preferences change.
 void OpenTableWindow();
 void RefreshTableWindow();
-void FollowCamera();  // after each recalculation: remade when the camera or preferences changed
-void CloseTableWindow();
-extern int tableHandle;  // 0 while there is none
 
 // Setups pinned, oldest first, at most kMaxPins; kept in bag.ini.
 constexpr int kMaxPins = 3;
@@ -70,14 +67,15 @@ extern std::vector<Pin> pins;
 
 // At start-up, after ReadBagFile: the pins the bag kept.
 void TakePinsFromBag();
-// The live setup: the panel's camera, lens, aperture and the distance d.
-ShotSetup LiveSetup(double d);
-// Keeps the live setup at the cursor as a pin named after its lens and
-// aperture, and shows the comparison; nothing when there are kMaxPins.
-void PinLiveSetup();
+struct LiveSetup;
+// The live setup as a shot: its camera, lens, aperture, circle and cursor.
+ShotSetup LiveShot(const LiveSetup& live);
+// Keeps the live setup as a pin named after its lens and aperture; nothing
+// when there are kMaxPins. Each of these is true when the pins changed.
+bool PinLiveSetup();
 // Asks for a pin's new name; an empty one keeps the old.
-void RenamePin(std::size_t index);
-void RemovePin(std::size_t index);
-// The live setup at d and the pins as columns, for the details window; ""
-// without pins.
-std::string ComparisonText(double d);
+bool RenamePin(std::size_t index);
+bool RemovePin(std::size_t index);
+// The live setup and the pins as columns, for the details window; "" without
+// pins.
+std::string ComparisonText(const LiveSetup& live);
