@@ -15,9 +15,11 @@
 
 #include "app/extras.h"
 #include "app/kadrel_uir.h"
+#include "app/tables.h"
 #include "app_fixture.h"
 #include "popup_driver.h"
 #include "widgets/bands/band_chart_widget.h"
+#include "widgets/bands/chart_labels.h"
 
 namespace {
 
@@ -233,6 +235,64 @@ TEST_F(PlanTest, PictureDrawsTheListedShots) {
         SaveBitmapToPNGFile(bitmap, (std::string(shots) + "/plan.png").c_str());
         DiscardBitmap(bitmap);
     }
+}
+
+// Every label drawn lies inside the frame, clear of the other labels and of
+// every band, in both pictures, from 10 mm f/1 with d max 1 m to 2000 mm at
+// the panel's last stop with d max as far as the Moon (coerced to the
+// panel's farthest).
+TEST_F(PlanTest, LabelsStayInsideAndClearOfEachOtherAndTheBands) {
+    const double coc = 22.5 / 3504;
+    pins = {{"A pin with a long name", {22.5, 50, 1.8, coc, 3.0}},
+            {"24 f/8", {22.5, 24, 8, coc, 3.0}}};
+    const struct {
+        const char *focal, *aperture, *dmax;
+        double cursor;
+        const char *nearEnd, *farEnd;
+    } setups[] = {
+        {"24", "8", "20", 3, "1 m", "inf"},
+        {"10", "1", "1", 0.5, "0.2 m", "1 m"},
+        {"24", "1", "20", 10, "1 m", "inf"},
+        {"2000", "50", "384400000", 1e5, "100 m", "inf"},
+    };
+    OpenByKey();
+    OpenDetails();
+    for (const auto& setup : setups) {
+        TypeInto("FOCAL", setup.focal);
+        TypeInto("APERTURE", setup.aperture);
+        TypeInto("DMAX", setup.dmax);
+        PlaceCursor(setup.cursor);
+        TypeLine("NEAR", setup.nearEnd);
+        TypeLine("FAR", setup.farEnd);
+        for (const char* name : {"PLAN_PICTURE", "SIDE_VIEW"}) {
+            const auto* view = Widget<ui::BandChartWidget>(name);
+            const BandChart& chart = view->chart();
+            const ui::ChartLayout layout(view->rect(), view->fontMetrics(), chart);
+            QFont bold = view->font();
+            bold.setBold(true);
+            const ui::ChartLabels labels =
+                ui::LayOutLabels(layout, view->fontMetrics(), QFontMetrics(bold), chart);
+            std::vector<QRect> boxes;
+            for (const auto* kind : {&labels.marks, &labels.ticks, &labels.bands}) {
+                std::copy_if(kind->begin(), kind->end(), std::back_inserter(boxes),
+                             [](const QRect& box) { return !box.isEmpty(); });
+            }
+            EXPECT_GE(boxes.size(), 4u) << setup.focal << " " << name;
+            for (std::size_t i = 0; i < boxes.size(); ++i) {
+                EXPECT_TRUE(layout.inside.contains(boxes[i])) << setup.focal << " " << name << i;
+                for (std::size_t j = 0; j < i; ++j) {
+                    EXPECT_FALSE(boxes[i].intersects(boxes[j])) << setup.focal << " " << name;
+                }
+            }
+            for (const ChartBand& band : chart.bands) {
+                for (const QRect& label : labels.bands) {
+                    EXPECT_FALSE(label.intersects(ui::BandBox(band, layout)))
+                        << setup.focal << " " << name << " " << band.tip;
+                }
+            }
+        }
+    }
+    CloseDetails();
 }
 
 }  // namespace
