@@ -20,6 +20,7 @@
 #include "popup_driver.h"
 #include "widgets/bands/band_chart_widget.h"
 #include "widgets/bands/chart_labels.h"
+#include "widgets/text/text_message.h"
 
 namespace {
 
@@ -235,6 +236,65 @@ TEST_F(PlanTest, PictureDrawsTheListedShots) {
         SaveBitmapToPNGFile(bitmap, (std::string(shots) + "/plan.png").c_str());
         DiscardBitmap(bitmap);
     }
+}
+
+// 24 mm f/8 from 1 m to ∞ lists its stack on lines 4 to 10 and its
+// bracketing on 14 to 20; band 0 is the wanted zone, then the stack's shots,
+// then the bracketing's. A row chosen by a click or Down outlines its band and
+// reaches its mark; a mark reached by the keys selects its row, whole.
+TEST_F(PlanTest, ListingRowsAndPictureBandsChooseEachOther) {
+    OpenByKey();
+    TypeInto("APERTURE", "8");
+    TypeLine("NEAR", "1 m");
+    TypeLine("FAR", "inf");
+    auto* listing = Widget<ui::TextMessage>("PLANTEXT");
+    auto* picture = Widget<ui::BandChartWidget>("PLAN_PICTURE");
+    const auto highlighted = [&] {
+        std::vector<int> bands;
+        for (std::size_t i = 0; i < picture->chart().bands.size(); ++i) {
+            if (picture->chart().bands[i].highlighted != 0) {
+                bands.push_back(static_cast<int>(i));
+            }
+        }
+        return bands;
+    };
+    const auto reachedBand = [&] {
+        const int mark = picture->currentMark();
+        return mark < 0 ? -1 : picture->chart().marks[static_cast<std::size_t>(mark)].band;
+    };
+    const struct {
+        QWidget* target;
+        int line;  // clicked; -1: a key
+        Qt::Key key;
+        int selected;
+        int band;
+    } steps[] = {
+        {listing, 5, {}, 5, 2},
+        {listing, -1, Qt::Key_Down, 6, 3},
+        {listing, 14, {}, 14, 8},
+        {listing, 0, {}, 0, -1},
+        {picture, -1, Qt::Key_Home, 20, 14},
+        {picture, -1, Qt::Key_End, 10, 7},
+        {picture, -1, Qt::Key_Left, 14, 8},
+    };
+    for (const auto& step : steps) {
+        step.target->setFocus();
+        if (step.line >= 0) {
+            QTest::mouseClick(step.target, Qt::LeftButton, {},
+                              listing->lineRects()[step.line].center());
+        } else {
+            QTest::keyClick(step.target, step.key);
+        }
+        EXPECT_EQ(listing->selectedLine(), step.selected) << step.line << " " << step.key;
+        EXPECT_EQ(highlighted(), step.band < 0 ? std::vector<int>{} : std::vector<int>{step.band})
+            << step.line << " " << step.key;
+        EXPECT_EQ(reachedBand(), step.band) << step.line << " " << step.key;
+    }
+    EXPECT_EQ(listing->selectedText().toStdString(),
+              "    1 11.24 m     11.26 m     5.62 m      \u221e           \u221e");
+    TypeLine("BLURAT", "3 m");  // the plan made again keeps the shot and its row
+    EXPECT_EQ(listing->selectedLine(), 14);
+    EXPECT_EQ(reachedBand(), 8);
 }
 
 // Every label drawn lies inside the frame, clear of the other labels and of

@@ -119,8 +119,10 @@ bool ReadRequest(PlanRequest* request, std::string* error) {
            ReadDistance(plan.blurAt, "Blur of a point at", true, &request->blurAt, error);
 }
 
-// The plan for the fields as they are, with at most maxRows per table (0: all).
-std::string PlanText(std::size_t maxRows, FocusPlan* planned = nullptr) {
+// The plan for the fields as they are, with at most maxRows per table (0: all),
+// and the shots it lists.
+std::string PlanText(std::size_t maxRows, FocusPlan* planned = nullptr,
+                     std::vector<ListedShot>* listed = nullptr) {
     PlanRequest request{};
     std::string error;
     if (!ReadRequest(&request, &error)) {
@@ -130,7 +132,8 @@ std::string PlanText(std::size_t maxRows, FocusPlan* planned = nullptr) {
     if (planned != nullptr) {
         *planned = made;
     }
-    return FocusPlanText(settings, preferences.coc, preferences.units, request, made, maxRows) +
+    return FocusPlanText(settings, preferences.coc, preferences.units, request, made, maxRows,
+                         listed) +
            ZoneRailText(settings, preferences.coc, preferences.units, request);
 }
 
@@ -142,8 +145,9 @@ void ShowPlan() {
         }
     }
     FocusPlan planned{};
-    SetCtrlVal(planHandle, plan.text, PlanText(kShownRows, &planned).c_str());
-    ShowPlanPicture(planHandle, planned);
+    std::vector<ListedShot> listed;
+    SetCtrlVal(planHandle, plan.text, PlanText(kShownRows, &planned, &listed).c_str());
+    ShowPlanPicture(planHandle, planned, listed);
 }
 
 int PlanInput(int, int, int event, void*, int, int) {
@@ -210,9 +214,10 @@ void FillPlan(int window) {
     plan.text = SideWindowFigures(window, 66, 12);
     SetCtrlAttribute(window, plan.text, ATTR_CONSTANT_NAME, "PLANTEXT");
     SetCtrlAttribute(window, plan.text, ATTR_ACCESSIBLE_NAME, "Plan");
+    SetCtrlAttribute(window, plan.text, ATTR_TEXT_SELECTABLE, VAL_SELECT_LINES);
     SideWindowButton(window, "Copy as __text", 12, 110, CopyPlan);
     SideWindowButton(window, "__Save as CSV\u2026", 134, 110, SavePlan);
-    AddPlanPicture(window, 256);
+    AddPlanPicture(window, 256, plan.text);
 }
 
 // The zone starts as the sharp zone at the cursor, the blur at its far end.

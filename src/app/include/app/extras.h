@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "core/optics/optics.h"
 #include "core/text/units.h"
@@ -117,11 +118,15 @@ void FollowPlan();
 void ClosePlan();
 extern int planHandle;  // 0 while there is none
 // The plan's picture under its listing, with its buttons at buttonsLeft in
-// the bottom row; shown for each plan made.
+// the bottom row; shown for each plan made. A shot's row chosen in the
+// listing (a text control that selects lines) highlights its band, and a
+// shot reached in the picture selects its row.
 constexpr int kPlanPictureHeight = 160;
 struct FocusPlan;
-int AddPlanPicture(int window, int buttonsLeft);
-void ShowPlanPicture(int window, const FocusPlan& plan);
+struct ListedShot;
+int AddPlanPicture(int window, int buttonsLeft, int listing);
+// listed: the shots the listing shows, and their lines.
+void ShowPlanPicture(int window, const FocusPlan& plan, const std::vector<ListedShot>& listed);
 
 // The Tilt window (a tilted lens's wedge of sharpness, the tilt for a camera
 // height): made on first use, beside the panel; it follows every report until
