@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The windows beside the panel (details, plan, table) behave alike: a Close button
 // that the close box and Escape press, closing only hides the window, and
-// Ctrl+Q ends kadrel as it does from the panel, saving the settings.
+// Ctrl+Q ends kadrel as it does from the panel, saving the settings; a
+// right click on a picture offers its Copy and Save.
 #include <cmath>
 
 #include "app/extras.h"
@@ -27,10 +28,12 @@ int HideSideWindow(int panel, int, int event, void*, int, int) {
 
 }  // namespace
 
-int SideWindowKeys(int panel, int, int event, void*, int key, int) {
-    if (event == EVENT_SHORTCUT && key == kCloseKey) {
+int SideWindowKeys(int panel, int control, int event, void*, int eventData1, int eventData2) {
+    if (event == EVENT_CONTEXT_MENU) {
+        RunPictureMenu(panel, control, eventData1, eventData2);
+    } else if (event == EVENT_SHORTCUT && eventData1 == kCloseKey) {
         HidePanel(panel);
-    } else if (event == EVENT_SHORTCUT && key == kQuitKey) {
+    } else if (event == EVENT_SHORTCUT && eventData1 == kQuitKey) {
         QuitCallback(panelHandle, PANEL_COMMANDBUTTON, EVENT_COMMIT, nullptr, 0, 0);
     }
     return 0;

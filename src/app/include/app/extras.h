@@ -92,6 +92,9 @@ void FitDetails(bool comparing);
 // bottom row; its control.
 int AddPicture(int window, const char* name, const char* constantName, const char* fileName,
                int buttonsLeft);
+// The context menu of a window's picture, when control is its picture: its
+// Copy and Save at a point of the window; false for any other control.
+bool RunPictureMenu(int window, int control, int top, int left);
 // Shows chart in it, height high, across the window above the bottom row,
 // with its text equivalent as description (and beside its copy).
 void ShowPicture(int window, int height, const BandChart& chart, const std::string& description);
