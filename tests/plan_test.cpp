@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <cmath>
 #include <csignal>
 #include <cstdlib>
 #include <string>
@@ -353,6 +354,71 @@ TEST_F(PlanTest, LabelsStayInsideAndClearOfEachOtherAndTheBands) {
         }
     }
     CloseDetails();
+}
+
+// A dark palette as a desktop's dark theme gives (Fusion's roles).
+QPalette DarkPalette() {
+    QPalette dark(QColor(0x35, 0x35, 0x35), QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::Base, QColor(0x2A, 0x2A, 0x2A));
+    dark.setColor(QPalette::Text, Qt::white);
+    dark.setColor(QPalette::ButtonText, Qt::white);
+    dark.setColor(QPalette::Highlight, QColor(0x2A, 0x82, 0xDA));
+    return dark;
+}
+
+// The contrast ratio of two colours, from 1 to 21, as the WCAG define it.
+double Contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// In the desktop's light palette and in a dark one, the plan's listing, a
+// field's caption, the details' figures and both pictures' texts read on
+// their ground at 4.5:1 at least. With KADREL_SHOTS set, the dark windows
+// are saved there as PNGs.
+TEST_F(PlanTest, WindowsReadInALightOrDarkPalette) {
+    const QPalette light = QApplication::palette();
+    for (const bool dark : {false, true}) {
+        QApplication::setPalette(dark ? DarkPalette() : light);
+        OpenByKey();
+        OpenDetails();
+        QWidget* field = Widget("NEAR");
+        QWidget* caption = nullptr;
+        for (QLabel* label : field->window()->findChildren<QLabel*>()) {
+            caption = label->buddy() == field ? label : caption;
+        }
+        ASSERT_NE(caption, nullptr);
+        const QColor ground = field->window()->palette().color(QPalette::Window);
+        for (QWidget* text : {caption, Widget("PLANTEXT"), Widget("PLAN_PICTURE"),
+                              AppTest::Widget<QWidget>("SIDE_VIEW")}) {
+            const bool chart = qobject_cast<ui::BandChartWidget*>(text) != nullptr;
+            const QPalette& colours = text->palette();
+            EXPECT_GE(Contrast(colours.color(chart ? QPalette::Text : text->foregroundRole()),
+                               chart ? colours.color(QPalette::Base) : ground),
+                      4.5)
+                << dark << " " << text->objectName().toStdString();
+        }
+        const char* shots = std::getenv("KADREL_SHOTS");
+        for (const auto& [handle, name] : {std::pair{planHandle, "/plan-dark.png"},
+                                           std::pair{detailsHandle, "/details-dark.png"}}) {
+            int bitmap = 0;
+            if (dark && shots != nullptr &&
+                GetPanelDisplayBitmap(handle, 0, MakeRect(0, 0, -1, -1), &bitmap) == 0) {
+                SaveBitmapToPNGFile(bitmap, (std::string(shots) + name).c_str());
+                DiscardBitmap(bitmap);
+            }
+        }
+        CloseDetails();
+        ClosePlan();
+    }
+    QApplication::setPalette(light);
 }
 
 }  // namespace

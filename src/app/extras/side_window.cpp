@@ -49,11 +49,18 @@ int SideWindowButton(int window, const char* label, int left, int width, CtrlCal
     return button;
 }
 
+// The figures are blue on a light ground; on a dark desktop's ground that
+// blue would hardly read, and they keep its text colour.
 int SideWindowFigures(int window, int top, int pointSize) {
     const int text = NewCtrl(window, CTRL_TEXT_MSG, "", top, 12);
     SetCtrlAttribute(window, text, ATTR_TEXT_FONT, VAL_MONO_META_FONT);
     SetCtrlAttribute(window, text, ATTR_TEXT_POINT_SIZE, pointSize);
-    SetCtrlAttribute(window, text, ATTR_TEXT_COLOR, 0x006699);
+    int ground = 0;
+    GetPanelAttribute(window, ATTR_BACKCOLOR, &ground);
+    const int luma = (299 * (ground >> 16) + 587 * ((ground >> 8) & 0xFF) + 114 * (ground & 0xFF));
+    if (luma > 128 * 1000) {
+        SetCtrlAttribute(window, text, ATTR_TEXT_COLOR, 0x006699);
+    }
     SetCtrlAttribute(window, text, ATTR_TEXT_SELECTABLE, 1);
     return text;
 }
@@ -63,7 +70,6 @@ int NewSideWindow(const char* title, int height, int width, void (*fill)(int win
     if (window < 0) {
         return 0;
     }
-    SetPanelAttribute(window, ATTR_BACKCOLOR, 0xF0F0F0);
     fill(window);
     const int close = SideWindowButton(window, "__Close", width - 72, 60, HideSideWindow);
     SetPanelAttribute(window, ATTR_CLOSE_CTRL, close);
