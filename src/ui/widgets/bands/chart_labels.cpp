@@ -2,6 +2,7 @@
 #include "widgets/bands/chart_labels.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 
@@ -37,32 +38,65 @@ QRect OnALine(const QFontMetrics& metrics, const std::string& label, int x, int 
     return {};
 }
 
-// Beside the band, after it or before it; else the place in its row nearest
-// to it, beside one of the boxes taken or at the chart's left edge.
-QRect BesideBand(const QFontMetrics& metrics, const ChartBand& band, const QRect& bandBox,
-                 const ChartLayout& layout, std::vector<QRect>* taken) {
-    const int width = metrics.horizontalAdvance(QString::fromStdString(band.label));
-    if (band.label.empty() || bandBox.isEmpty()) {
-        return {};
-    }
-    const int top = bandBox.center().y() - layout.line / 2;
-    std::vector<int> lefts = {layout.inside.left() + 2};
-    for (const QRect& other : *taken) {
-        lefts.push_back(other.right() + 1 + kSpace);
-        lefts.push_back(other.left() - kSpace - width);
-    }
-    std::sort(lefts.begin(), lefts.end(), [&](int a, int b) {
-        return std::abs(a - bandBox.left()) < std::abs(b - bandBox.left());
-    });
-    lefts.insert(lefts.begin(), {bandBox.right() + 1 + kSpace, bandBox.left() - kSpace - width});
-    for (int left : lefts) {
-        const QRect box(left, top, width, layout.line);
-        if (Free(box, layout, *taken)) {
-            taken->push_back(box);
-            return box;
+// The stretches of the line from top, line high, that no box taken crosses,
+// each a label's left end at the least and its right end at the most.
+std::vector<std::pair<int, int>> Gaps(int top, const ChartLayout& layout,
+                                      const std::vector<QRect>& taken) {
+    const QRect line(layout.inside.left(), top, layout.inside.width(), layout.line);
+    std::vector<std::pair<int, int>> spans;
+    for (const QRect& box : taken) {
+        if (box.intersects(line)) {
+            spans.emplace_back(box.left() - kSpace, box.right() + kSpace);
         }
     }
-    return {};
+    std::sort(spans.begin(), spans.end());
+    std::vector<std::pair<int, int>> gaps;
+    int from = layout.inside.left() + 2;
+    for (const auto& [left, right] : spans) {
+        if (left - 1 >= from) {
+            gaps.emplace_back(from, left - 1);
+        }
+        from = std::max(from, right + 1);
+    }
+    if (layout.inside.right() - 2 >= from) {
+        gaps.emplace_back(from, layout.inside.right() - 2);
+    }
+    return gaps;
+}
+
+// Beside the band, after it or before it; else the place in its row nearest
+// to it that holds the label.
+QRect BesideBand(const QFontMetrics& metrics, const ChartBand& band, const QRect& bandBox,
+                 const ChartLayout& layout, std::vector<QRect>* taken) {
+    const int top = bandBox.center().y() - layout.line / 2;
+    if (band.label.empty() || bandBox.isEmpty() || top < layout.inside.top() ||
+        top + layout.line - 1 > layout.inside.bottom()) {
+        return {};
+    }
+    const int width = metrics.horizontalAdvance(QString::fromStdString(band.label));
+    const int after = bandBox.right() + 1 + kSpace;
+    const int before = bandBox.left() - kSpace - width;
+    int best = INT_MIN;
+    int distance = INT_MAX;
+    for (const auto& [from, to] : Gaps(top, layout, *taken)) {
+        if (to - from + 1 < width) {
+            continue;
+        }
+        for (int left : {after, before, std::clamp(bandBox.left(), from, to + 1 - width)}) {
+            const int off = left == after    ? 0
+                            : left == before ? 1
+                                             : 2 + std::abs(left - bandBox.left());
+            if (left >= from && left + width - 1 <= to && off < distance) {
+                best = left;
+                distance = off;
+            }
+        }
+    }
+    if (best == INT_MIN) {
+        return {};
+    }
+    taken->push_back(QRect(best, top, width, layout.line));
+    return taken->back();
 }
 
 }  // namespace
