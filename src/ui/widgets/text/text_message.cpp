@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "widgets/text/text_message.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <algorithm>
@@ -18,6 +19,11 @@ void TextMessage::selectLine(int line) {
         start += static_cast<int>(lines[i].size()) + 1;
     }
     setSelection(start, static_cast<int>(lines[line].size()));
+    if (QAccessible::isActive()) {
+        QAccessibleTextSelectionEvent chosen(this, start,
+                                             start + static_cast<int>(lines[line].size()));
+        QAccessible::updateAccessibility(&chosen);
+    }
 }
 
 int TextMessage::selectedLine() const {
