@@ -2,7 +2,8 @@
 // A committed geometry input and a cursor drag step, offscreen: through to
 // the panel's new state, and again through to the panel repainted where it
 // changed, as the event loop would; the drag again with the details window
-// and its side view following, and the side view's painting alone. One
+// and its side view following, the side view's painting alone, and a plan
+// picture crowded with shots. One
 // iteration per repetition, so the repetitions give the distribution: median
 // and 99th percentile.
 #include <benchmark/benchmark.h>
@@ -109,6 +110,25 @@ void SideViewPaint(benchmark::State& state, qreal ratio) {
     }
 }
 
+// A plan picture crowded: the wanted zone and that many shots in two rows,
+// each row's label seeking a gap among them, painted whole at 1×.
+void CrowdedPlanPaint(benchmark::State& state, int shots) {
+    BandChart crowded;
+    crowded.bands.push_back({0.1, 1, 0, 0x909090, VAL_BAND_FADED, "Wanted zone", "", 0});
+    for (int i = 0; i < shots; ++i) {
+        const double at = 0.1 + 0.9 * i / shots;
+        crowded.bands.push_back({at, at + 0.9 / shots * 1.5, 1 + i % 2, 0x3C8DDC, VAL_BAND_SOLID,
+                                 i == 0 ? "Focus stack" : "", "", 0});
+    }
+    ui::BandChartWidget view(nullptr);
+    view.resize(736, kPlanPictureHeight);
+    view.setChart(crowded);
+    QImage image(view.size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        view.render(&image);
+    }
+}
+
 }  // namespace
 
 #define INTERACTION(function, name, ...)           \
@@ -125,6 +145,7 @@ INTERACTION(Drag, painted, true);
 INTERACTION(Drag, beside_details_painted, true, true);
 INTERACTION(SideViewPaint, one_to_one, 1.0);
 INTERACTION(SideViewPaint, two_to_one, 2.0);
+INTERACTION(CrowdedPlanPaint, shots_1000_painted, 1000);
 
 int main(int argc, char* argv[]) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);

@@ -167,6 +167,16 @@ TEST_F(AccessibleTest, TextMessagesAreReadableText) {
     int start = 0, end = 0;
     EXPECT_EQ(t->textAtOffset(13, QAccessible::LineBoundary, &start, &end), "second line");
     EXPECT_EQ(start, 11);
+    // A line chosen is the selection a screen reader reads.
+    EXPECT_EQ(t->selectionCount(), 0);
+    SetCtrlAttribute(panel, report, ATTR_TEXT_SELECTABLE, VAL_SELECT_LINES);
+    ASSERT_EQ(SetCtrlIndex(panel, report, 1), 0);
+    t->selection(0, &start, &end);
+    EXPECT_EQ(t->text(start, end), "second line");
+    int line = 0;
+    GetCtrlIndex(panel, report, &line);
+    EXPECT_EQ(line, 1);
+    EXPECT_EQ(SetCtrlIndex(panel, report, 2), UIEBadValue);
 }
 
 // The keys a slider answers move the cursor along x: Home and End to the

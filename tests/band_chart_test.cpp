@@ -59,6 +59,12 @@ TEST_F(BandChartTest, LeftAndRightWalkTheMarksAndNameTheOneReached) {
     EXPECT_EQ(seen->text(QAccessible::Name), "Side view: the lens");
     const int field = NewCtrl(panel, CTRL_NUMERIC, "f", 200, 10);
     EXPECT_EQ(SetBandChart(panel, field, content), UIEBadControlId);
+    EXPECT_EQ(SetCtrlIndex(panel, field, 0), UIEBadControlId);
+    EXPECT_EQ(SetCtrlIndex(panel, chart, 2), UIEBadValue);  // two marks left
+    int index = 0;
+    ASSERT_EQ(SetCtrlIndex(panel, chart, 1), 0);
+    ASSERT_EQ(GetCtrlIndex(panel, chart, &index), 0);
+    EXPECT_EQ(index, 1);
 }
 
 // Positions far outside 0..1, labels wider than the chart and NaN: the frame

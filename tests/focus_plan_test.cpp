@@ -6,6 +6,8 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "core/optics/thin_lens.h"
 
@@ -71,6 +73,18 @@ TEST(FocusPlanText, LongStacksShowTheirEndsInTheWindow) {
     EXPECT_EQ(shown.find("Blur"), std::string::npos);  // no focus given
     const std::string all = Text(Camera(100, 2.8f), Units::Metric, macro, 0);
     ExpectLines(all, {"   22 409.5 mm    541.8 mm    409.3 mm    409.8 mm    0.5 mm      0.5 mm"});
+    // Shots 1 to 6 on lines 4 to 9, the gap's line, then 40 to 44 on 11 to 15.
+    std::vector<ListedShot> listed;
+    const CocChoice pixel;
+    FocusPlanText(Camera(100, 2.8f), pixel, Units::Metric, macro,
+                  MakeFocusPlan(Camera(100, 2.8f), pixel, macro), 12, &listed);
+    ASSERT_EQ(listed.size(), 11u);
+    for (const auto& [index, shot, line] : {std::tuple{0u, 0u, 4u}, std::tuple{5u, 5u, 9u},
+                                            std::tuple{6u, 39u, 11u}, std::tuple{10u, 43u, 15u}}) {
+        EXPECT_FALSE(listed[index].bracket);
+        EXPECT_EQ(listed[index].shot, shot);
+        EXPECT_EQ(listed[index].line, line);
+    }
 }
 
 TEST(FocusPlanText, BlurAndRefusals) {

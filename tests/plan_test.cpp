@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <cmath>
 #include <csignal>
 #include <cstdlib>
 #include <string>
@@ -15,9 +16,12 @@
 
 #include "app/extras.h"
 #include "app/kadrel_uir.h"
+#include "app/tables.h"
 #include "app_fixture.h"
 #include "popup_driver.h"
 #include "widgets/bands/band_chart_widget.h"
+#include "widgets/bands/chart_labels.h"
+#include "widgets/text/text_message.h"
 
 namespace {
 
@@ -229,6 +233,184 @@ TEST_F(PlanTest, PictureDrawsTheListedShots) {
     if (const char* shots = std::getenv("KADREL_SHOTS")) {
         Widget("PLANTEXT")->window()->grab().save(QString(shots) + "/plan.png");
     }
+}
+
+// 24 mm f/8 from 1 m to ∞ lists its stack on lines 4 to 10 and its
+// bracketing on 14 to 20; band 0 is the wanted zone, then the stack's shots,
+// then the bracketing's. A row chosen by a click or Down outlines its band and
+// reaches its mark; a mark reached by the keys selects its row, whole.
+TEST_F(PlanTest, ListingRowsAndPictureBandsChooseEachOther) {
+    OpenByKey();
+    TypeInto("APERTURE", "8");
+    TypeLine("NEAR", "1 m");
+    TypeLine("FAR", "inf");
+    auto* listing = Widget<ui::TextMessage>("PLANTEXT");
+    auto* picture = Widget<ui::BandChartWidget>("PLAN_PICTURE");
+    const auto highlighted = [&] {
+        std::vector<int> bands;
+        for (std::size_t i = 0; i < picture->chart().bands.size(); ++i) {
+            if (picture->chart().bands[i].highlighted != 0) {
+                bands.push_back(static_cast<int>(i));
+            }
+        }
+        return bands;
+    };
+    const auto reachedBand = [&] {
+        const int mark = picture->currentMark();
+        return mark < 0 ? -1 : picture->chart().marks[static_cast<std::size_t>(mark)].band;
+    };
+    const struct {
+        QWidget* target;
+        int line;  // clicked; -1: a key
+        Qt::Key key;
+        int selected;
+        int band;
+    } steps[] = {
+        {listing, 5, {}, 5, 2},
+        {listing, -1, Qt::Key_Down, 6, 3},
+        {listing, 14, {}, 14, 8},
+        {listing, 0, {}, 0, -1},
+        {picture, -1, Qt::Key_Home, 20, 14},
+        {picture, -1, Qt::Key_End, 10, 7},
+        {picture, -1, Qt::Key_Left, 14, 8},
+    };
+    for (const auto& step : steps) {
+        step.target->setFocus();
+        if (step.line >= 0) {
+            QTest::mouseClick(step.target, Qt::LeftButton, {},
+                              listing->lineRects()[step.line].center());
+        } else {
+            QTest::keyClick(step.target, step.key);
+        }
+        EXPECT_EQ(listing->selectedLine(), step.selected) << step.line << " " << step.key;
+        EXPECT_EQ(highlighted(), step.band < 0 ? std::vector<int>{} : std::vector<int>{step.band})
+            << step.line << " " << step.key;
+        EXPECT_EQ(reachedBand(), step.band) << step.line << " " << step.key;
+    }
+    EXPECT_EQ(listing->selectedText().toStdString(),
+              "    1 11.24 m     11.26 m     5.62 m      \u221e           \u221e");
+    TypeLine("BLURAT", "3 m");  // the plan made again keeps the shot and its row
+    EXPECT_EQ(listing->selectedLine(), 14);
+    EXPECT_EQ(reachedBand(), 8);
+}
+
+// Every label drawn lies inside the frame, clear of the other labels and of
+// every band, in both pictures, from 10 mm f/1 with d max 1 m to 2000 mm at
+// the panel's last stop with d max as far as the Moon (coerced to the
+// panel's farthest).
+TEST_F(PlanTest, LabelsStayInsideAndClearOfEachOtherAndTheBands) {
+    const double coc = 22.5 / 3504;
+    pins = {{"A pin with a long name", {22.5, 50, 1.8, coc, 3.0}},
+            {"24 f/8", {22.5, 24, 8, coc, 3.0}}};
+    const struct {
+        const char *focal, *aperture, *dmax;
+        double cursor;
+        const char *nearEnd, *farEnd;
+    } setups[] = {
+        {"24", "8", "20", 3, "1 m", "inf"},
+        {"10", "1", "1", 0.5, "0.2 m", "1 m"},
+        {"24", "1", "20", 10, "1 m", "inf"},
+        {"2000", "50", "384400000", 1e5, "100 m", "inf"},
+    };
+    OpenByKey();
+    OpenDetails();
+    for (const auto& setup : setups) {
+        TypeInto("FOCAL", setup.focal);
+        TypeInto("APERTURE", setup.aperture);
+        TypeInto("DMAX", setup.dmax);
+        PlaceCursor(setup.cursor);
+        TypeLine("NEAR", setup.nearEnd);
+        TypeLine("FAR", setup.farEnd);
+        for (const char* name : {"PLAN_PICTURE", "SIDE_VIEW"}) {
+            const auto* view = Widget<ui::BandChartWidget>(name);
+            const BandChart& chart = view->chart();
+            const ui::ChartLayout layout(view->rect(), view->fontMetrics(), chart);
+            QFont bold = view->font();
+            bold.setBold(true);
+            const ui::ChartLabels labels =
+                ui::LayOutLabels(layout, view->fontMetrics(), QFontMetrics(bold), chart);
+            std::vector<QRect> boxes;
+            for (const auto* kind : {&labels.marks, &labels.ticks, &labels.bands}) {
+                std::copy_if(kind->begin(), kind->end(), std::back_inserter(boxes),
+                             [](const QRect& box) { return !box.isEmpty(); });
+            }
+            EXPECT_GE(boxes.size(), 4u) << setup.focal << " " << name;
+            for (std::size_t i = 0; i < boxes.size(); ++i) {
+                EXPECT_TRUE(layout.inside.contains(boxes[i])) << setup.focal << " " << name << i;
+                for (std::size_t j = 0; j < i; ++j) {
+                    EXPECT_FALSE(boxes[i].intersects(boxes[j])) << setup.focal << " " << name;
+                }
+            }
+            for (const ChartBand& band : chart.bands) {
+                for (const QRect& label : labels.bands) {
+                    EXPECT_FALSE(label.intersects(ui::BandBox(band, layout)))
+                        << setup.focal << " " << name << " " << band.tip;
+                }
+            }
+        }
+    }
+    CloseSideWindows();
+}
+
+// A dark palette as a desktop's dark theme gives (Fusion's roles).
+QPalette DarkPalette() {
+    QPalette dark(QColor(0x35, 0x35, 0x35), QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::Base, QColor(0x2A, 0x2A, 0x2A));
+    dark.setColor(QPalette::Text, Qt::white);
+    dark.setColor(QPalette::ButtonText, Qt::white);
+    dark.setColor(QPalette::Highlight, QColor(0x2A, 0x82, 0xDA));
+    return dark;
+}
+
+// The contrast ratio of two colours, from 1 to 21, as the WCAG define it.
+double Contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// In the desktop's light palette and in a dark one, the plan's listing, a
+// field's caption, the details' figures and both pictures' texts read on
+// their ground at 4.5:1 at least. With KADREL_SHOTS set, the dark windows
+// are saved there as PNGs.
+TEST_F(PlanTest, WindowsReadInALightOrDarkPalette) {
+    const QPalette light = QApplication::palette();
+    for (const bool dark : {false, true}) {
+        QApplication::setPalette(dark ? DarkPalette() : light);
+        OpenByKey();
+        OpenDetails();
+        QWidget* field = Widget("NEAR");
+        QWidget* caption = nullptr;
+        for (QLabel* label : field->window()->findChildren<QLabel*>()) {
+            caption = label->buddy() == field ? label : caption;
+        }
+        ASSERT_NE(caption, nullptr);
+        const QColor ground = field->window()->palette().color(QPalette::Window);
+        for (QWidget* text : {caption, Widget("PLANTEXT"), Widget("PLAN_PICTURE"),
+                              AppTest::Widget<QWidget>("SIDE_VIEW")}) {
+            const bool chart = qobject_cast<ui::BandChartWidget*>(text) != nullptr;
+            const QPalette& colours = text->palette();
+            EXPECT_GE(Contrast(colours.color(chart ? QPalette::Text : text->foregroundRole()),
+                               chart ? colours.color(QPalette::Base) : ground),
+                      4.5)
+                << dark << " " << text->objectName().toStdString();
+        }
+        if (const char* shots = std::getenv("KADREL_SHOTS"); dark && shots != nullptr) {
+            Widget("PLANTEXT")->window()->grab().save(QString(shots) + "/plan-dark.png");
+            AppTest::Widget<QWidget>("SIDE_VIEW")
+                ->window()
+                ->grab()
+                .save(QString(shots) + "/details-dark.png");
+        }
+        CloseSideWindows();
+    }
+    QApplication::setPalette(light);
 }
 
 }  // namespace

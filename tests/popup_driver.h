@@ -61,10 +61,11 @@ inline void AnswerNextFileDialog(const QString& path) {
     });
 }
 
-// Opens the panel's context menu with a right click on the graph and walks the
-// labels given, opening submenus; the last label is chosen when it can be, and
-// its enabled state is kept.
-inline void ChooseInContextMenu(std::vector<QString> path, bool* lastEnabled = nullptr) {
+// Opens a context menu with a right click on a control (the panel's, on the
+// graph) and walks the labels given, opening submenus; the last label is
+// chosen when it can be, and its enabled state is kept.
+inline void ChooseInContextMenu(std::vector<QString> path, bool* lastEnabled = nullptr,
+                                const char* on = "GRAPH") {
     auto step = std::make_shared<std::size_t>(0);
     OnNextPopup([path, step, lastEnabled] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
@@ -86,8 +87,8 @@ inline void ChooseInContextMenu(std::vector<QString> path, bool* lastEnabled = n
         }
         return false;
     });
-    auto* graph = AppTest::Widget<ui::GraphWidget>("GRAPH");
-    const QPoint at(graph->width() / 2, graph->height() / 2);
-    QContextMenuEvent event(QContextMenuEvent::Mouse, at, graph->mapToGlobal(at));
-    QApplication::sendEvent(graph, &event);
+    QWidget* control = AppTest::Widget(on);
+    const QPoint at(control->width() / 2, control->height() / 2);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, control->mapToGlobal(at));
+    QApplication::sendEvent(control, &event);
 }

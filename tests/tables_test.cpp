@@ -442,8 +442,8 @@ TEST_F(TablesTest, TabLeavesTheTableAndReachesEveryButton) {
 // The side view draws what the details write, from the same figures: the live
 // zone from 2.6879 to 3.3941 m (H 25.6533 m), 50 mm f/1.8 from 2.9596 to
 // 3.0415 m, and 24 mm f/8 hatched, its 10.7 µm Airy disc wider than the
-// 6.42 µm circle. Copy picture puts the chart and its description on the
-// clipboard; with KADREL_SHOTS set, the window is saved there as a PNG.
+// 6.42 µm circle. Copy picture, its button or its context menu, puts the chart and its description
+// on the clipboard; with KADREL_SHOTS set, the window is saved there as a PNG.
 TEST_F(TablesTest, SideViewDrawsWhatTheDetailsSay) {
     const double coc = 22.5 / 3504;
     pins = {{"50 f/1.8", {22.5, 50, 1.8, coc, 3.0}}, {"24 f/8", {22.5, 24, 8, coc, 3.0}}};
@@ -465,11 +465,19 @@ TEST_F(TablesTest, SideViewDrawsWhatTheDetailsSay) {
     }
     EXPECT_EQ(marks, (std::vector<std::string>{"Camera", "Near", "Subject", "Far", "H/2", "H"}));
 
-    view->window()->findChild<QPushButton*>("COPYPICTURE")->click();
-    const QClipboard* clipboard = QGuiApplication::clipboard();
-    EXPECT_EQ(clipboard->image().size(), view->size() * view->devicePixelRatio());
-    EXPECT_EQ(clipboard->text(), view->accessibleDescription());
-    EXPECT_TRUE(clipboard->text().contains("Live: focused at 3.00 m, Near limit 2.69 m"));
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    for (const bool byMenu : {false, true}) {
+        clipboard->clear();
+        if (byMenu) {
+            ChooseInContextMenu({"Copy picture"}, nullptr, "SIDE_VIEW");
+            QTRY_VERIFY(!clipboard->image().isNull());
+        } else {
+            view->window()->findChild<QPushButton*>("COPYPICTURE")->click();
+        }
+        EXPECT_EQ(clipboard->image().size(), view->size() * view->devicePixelRatio()) << byMenu;
+        EXPECT_EQ(clipboard->text(), view->accessibleDescription());
+        EXPECT_TRUE(clipboard->text().contains("Live: focused at 3.00 m, Near limit 2.69 m"));
+    }
     if (const char* shots = std::getenv("KADREL_SHOTS")) {
         view->window()->grab().save(QString(shots) + "/side-view.png");
     }

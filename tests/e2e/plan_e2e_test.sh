@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: MIT
 # The Plan window in the real program: opened from the context menu for 24 mm
 # at f/8, its zone typed as 1 m to infinity with no overlap, its table read
-# back over AT-SPI, its copy and its CSV checked; then every way out with it
-# open and active. With "a11y" the whole runs with the accessibility bridge
+# back over AT-SPI and a row clicked reaching its shot in the picture, its
+# copy and its CSV checked; then every way out with it open and active. With "a11y" the whole runs with the accessibility bridge
 # on; the table is read over AT-SPI only then.
 if [ "${2:-}" = a11y ] && [ -z "${KADREL_A11Y_SESSION:-}" ]; then
     export KADREL_A11Y_SESSION=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
@@ -53,6 +53,13 @@ if [ -n "${KADREL_A11Y_SESSION:-}" ]; then
         grep -qxF "$row" <<<"$table" || fail "over AT-SPI, no row \"$row\" in: $table"
     done
     echo "plan table over AT-SPI: 6 + 6 shots and the one-shot answer as typed in"
+    passed=$((passed + 1))
+    xdotool mousemove --window "$PLAN" 100 143 click 1   # the listing's line of stack shot 2
+    sleep 0.3
+    shot="Plan picture: Focus stack, shot 2: focused at 1.36 m, sharp from 1.21 m to 1.54 m"
+    tree=$("$(dirname "$0")/a11y_tree.py" dump)
+    grep -qF "$shot" <<<"$tree" || fail "a row chosen does not reach its shot in the picture: $tree"
+    echo "plan row chosen: the picture reaches its shot, over AT-SPI"
     passed=$((passed + 1))
 fi
 

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 // A picture in a side window: a band chart above the bottom row, with
 // buttons there that copy it (its description beside it as text) and save
-// it as PNG, and the distance scale's ticks across it.
+// it as PNG, as its context menu does, and the distance scale's ticks across
+// it.
+#include <iterator>
 #include <map>
 
 #include "app/extras.h"
@@ -49,7 +51,24 @@ int SavePicture(int panel, int, int event, void*, int, int) {
     return 0;
 }
 
+enum : int { kCopyPicture = 1, kSavePicture };
+
 }  // namespace
+
+bool RunPictureMenu(int window, int control, int top, int left) {
+    const auto picture = pictures.find(window);
+    if (picture == pictures.end() || picture->second.chart != control) {
+        return false;
+    }
+    const MenuItem items[] = {{kCopyPicture, "Copy picture", 0, 0},
+                              {kSavePicture, "Save picture\u2026", 0, 0}};
+    const int chosen = RunPopupMenu(window, top, left, items, std::size(items));
+    if (chosen != 0) {
+        (chosen == kCopyPicture ? CopyPicture : SavePicture)(window, control, EVENT_COMMIT, nullptr,
+                                                             0, 0);
+    }
+    return true;
+}
 
 int AddPicture(int window, const char* name, const char* constantName, const char* fileName,
                int buttonsLeft) {

@@ -29,7 +29,6 @@ int NewSideWindow(const SideFrame& frame) {
     if (window < 0) {
         return 0;
     }
-    SetPanelAttribute(window, ATTR_BACKCOLOR, 0xF0F0F0);
     InstallPanelCallback(window, SideWindowKeys, nullptr);  // fill may put its own
     frame.fill(window);
     const int close =
@@ -83,8 +82,11 @@ void ShowBesidePanel(Made* made, bool justMade) {
 
 }  // namespace
 
-int SideWindowKeys(int panel, int, int event, void*, int key, int) {
-    if (event == EVENT_SHORTCUT && key == kCloseKey) {
+int SideWindowKeys(int panel, int control, int event, void*, int eventData1, int eventData2) {
+    const int key = eventData1;
+    if (event == EVENT_CONTEXT_MENU) {
+        RunPictureMenu(panel, control, eventData1, eventData2);
+    } else if (event == EVENT_SHORTCUT && key == kCloseKey) {
         HidePanel(panel);
     } else if (event == EVENT_SHORTCUT && key == kQuitKey) {
         QuitCallback(panelHandle, PANEL_COMMANDBUTTON, EVENT_COMMIT, nullptr, 0, 0);

@@ -27,11 +27,18 @@ int SideWindowButton(int window, const char* label, const char* constantName, in
     return button;
 }
 
+// The figures are blue on a light ground; on a dark desktop's ground that
+// blue would hardly read, and they keep its text colour.
 int SideWindowFigures(int window, int top, int pointSize) {
     const int text = NewCtrl(window, CTRL_TEXT_MSG, "", top, 12);
     SetCtrlAttribute(window, text, ATTR_TEXT_FONT, VAL_MONO_META_FONT);
     SetCtrlAttribute(window, text, ATTR_TEXT_POINT_SIZE, pointSize);
-    SetCtrlAttribute(window, text, ATTR_TEXT_COLOR, 0x006699);
+    int ground = 0;
+    GetPanelAttribute(window, ATTR_BACKCOLOR, &ground);
+    const int luma = (299 * (ground >> 16) + 587 * ((ground >> 8) & 0xFF) + 114 * (ground & 0xFF));
+    if (luma > 128 * 1000) {
+        SetCtrlAttribute(window, text, ATTR_TEXT_COLOR, 0x006699);
+    }
     SetCtrlAttribute(window, text, ATTR_TEXT_SELECTABLE, 1);
     return text;
 }

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -43,7 +44,9 @@ std::string ShotRow(const StackPlan& plan, std::size_t i, Units units) {
                 FormatDepth(s.farLimit - s.nearLimit, units), step});
 }
 
-std::string Table(const char* title, const StackPlan& plan, Units units, std::size_t maxRows) {
+// The table after text, whose shots' lines go to listed when it is given.
+std::string Table(const char* title, const StackPlan& plan, Units units, std::size_t maxRows,
+                  const std::string& before, std::vector<ListedShot>* listed, bool bracket) {
     std::string text = std::string(title) + ": ";
     if (!plan.error.empty()) {
         return text + plan.error + ".\n";
@@ -66,6 +69,11 @@ std::string Table(const char* title, const StackPlan& plan, Units units, std::si
             text +=
                 TextFormat("    \u22ee %zu more, in the copy and the CSV\n", count - head - tail);
             i = count - tail;
+        }
+        if (listed != nullptr) {
+            const auto line = std::count(before.begin(), before.end(), '\n') +
+                              std::count(text.begin(), text.end(), '\n');
+            listed->push_back({bracket, i, static_cast<std::size_t>(line)});
         }
         text += ShotRow(plan, i, units);
     }
@@ -96,7 +104,8 @@ std::string BlurText(const PlanRequest& r, const BlurDisc& b, Units units) {
 }  // namespace
 
 std::string FocusPlanText(const Settings& settings, const CocChoice& coc, Units units,
-                          const PlanRequest& request, const FocusPlan& plan, std::size_t maxRows) {
+                          const PlanRequest& request, const FocusPlan& plan, std::size_t maxRows,
+                          std::vector<ListedShot>* listed) {
     std::string text =
         TextFormat("%g mm at f/%g, %s; zone %s to %s, overlap %.0f %%\n\n",
                    static_cast<double>(settings.focal), static_cast<double>(settings.aperture),
@@ -105,9 +114,11 @@ std::string FocusPlanText(const Settings& settings, const CocChoice& coc, Units 
     if (!plan.oneShot.error.empty()) {
         return text + "This zone cannot be planned: " + plan.oneShot.error + ".\n";
     }
-    text += Table("Focus stack, near to far", plan.stack, units, maxRows);
+    text += Table("Focus stack, near to far", plan.stack, units, maxRows, text, listed, false);
     if (std::isinf(request.farEnd)) {
-        text += "\n" + Table("Hyperfocal bracketing, from infinity", plan.bracket, units, maxRows);
+        text += "\n";
+        text += Table("Hyperfocal bracketing, from infinity", plan.bracket, units, maxRows, text,
+                      listed, true);
     }
     text += "\n" + OneShotText(plan.oneShot, plan.zone.lens.circle, units);
     if (!std::isnan(request.focus)) {

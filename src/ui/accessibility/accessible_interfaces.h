@@ -82,8 +82,9 @@ class AccessibleTextMessage : public QAccessibleWidget, public QAccessibleTextIn
     QAccessible::State state() const override;
     QString text(QAccessible::Text t) const override;
 
+    // The line chosen, where the message chooses lines, or the text selected.
     void selection(int, int* start, int* end) const override;
-    int selectionCount() const override { return 0; }
+    int selectionCount() const override;
     void addSelection(int, int) override {}
     void removeSelection(int) override {}
     void setSelection(int, int, int) override {}

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Text messages for assistive technology: Qt's label interface has a name but
 // no text interface, so a long multi-line message could only be heard whole.
+#include <algorithm>
+
 #include "accessibility/accessible_interfaces.h"
 #include "widgets/text/text_message.h"
 
@@ -34,7 +36,13 @@ QString AccessibleTextMessage::text(QAccessible::Text t) const {
 }
 
 void AccessibleTextMessage::selection(int, int* start, int* end) const {
-    *start = *end = 0;
+    const auto* message = static_cast<TextMessage*>(widget());
+    *start = std::max(0, message->selectionStart());
+    *end = *start + static_cast<int>(message->selectedText().size());
+}
+
+int AccessibleTextMessage::selectionCount() const {
+    return static_cast<TextMessage*>(widget())->hasSelectedText() ? 1 : 0;
 }
 
 QString AccessibleTextMessage::text(int start, int end) const {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The attributes any control takes beside its kind's own: a tooltip, and
-// selectable text on a label.
+// selectable text on a label, or lines chosen on it.
 #include <QApplication>
 #include <QHelpEvent>
 #include <QLabel>
@@ -8,6 +8,7 @@
 #include <QToolTip>
 
 #include "controls/controls.h"
+#include "widgets/text/text_message.h"
 
 namespace ui {
 namespace {
@@ -56,7 +57,11 @@ void applyCommonExtra(Control& c, int attribute, const AttrValue& value) {
         const bool on = std::get<int>(value) != 0;
         label->setTextInteractionFlags(on ? Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard
                                           : Qt::NoTextInteraction);
-        label->setFocusPolicy(on ? Qt::ClickFocus : Qt::NoFocus);
+        const bool lines = std::get<int>(value) == VAL_SELECT_LINES;
+        label->setFocusPolicy(lines ? Qt::StrongFocus : on ? Qt::ClickFocus : Qt::NoFocus);
+        if (auto* message = qobject_cast<TextMessage*>(label)) {
+            message->chooseLines(lines);
+        }
     }
 }
 

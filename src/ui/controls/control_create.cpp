@@ -89,6 +89,12 @@ void Connect(int panel, Control& c) {
     } else if (auto* graph = qobject_cast<GraphWidget*>(c.widget)) {
         QObject::connect(graph, &GraphWidget::cursorMoved,
                          [panel, id](int index) { commit(panel, id, index + 1); });
+    } else if (auto* chart = qobject_cast<BandChartWidget*>(c.widget)) {
+        QObject::connect(chart, &BandChartWidget::markReached,
+                         [panel, id](int mark) { commit(panel, id, mark); });
+    } else if (auto* message = qobject_cast<TextMessage*>(c.widget)) {
+        QObject::connect(message, &TextMessage::lineChosen,
+                         [panel, id](int line) { commit(panel, id, line); });
     }
 }
 

@@ -256,7 +256,10 @@ int GetPanelAttribute(int panel, int attribute, int* value) {
     if (info == nullptr || !(info->on & ON_PANEL) || info->type != AttrType::Int) {
         return fail(UIEBadAttribute, "attribute " + std::to_string(attribute) + " is no panel int");
     }
-    *value = 0;
+    // A panel without a colour of its own shows the desktop's.
+    *value = attribute == ATTR_BACKCOLOR
+                 ? static_cast<int>(p->widget->palette().color(QPalette::Window).rgb() & 0xFFFFFF)
+                 : 0;
     return 0;
 }
 

@@ -106,8 +106,10 @@ bool ReadRequest(PlanRequest* request, std::string* error) {
            ReadDistance(plan.blurAt, "Blur of a point at", true, &request->blurAt, error);
 }
 
-// The plan for the fields as they are, with at most maxRows per table (0: all).
-std::string PlanText(std::size_t maxRows, FocusPlan* planned = nullptr) {
+// The plan for the fields as they are, with at most maxRows per table (0: all),
+// and the shots it lists.
+std::string PlanText(std::size_t maxRows, FocusPlan* planned = nullptr,
+                     std::vector<ListedShot>* listed = nullptr) {
     PlanRequest request{};
     std::string error;
     if (!ReadRequest(&request, &error)) {
@@ -120,7 +122,7 @@ std::string PlanText(std::size_t maxRows, FocusPlan* planned = nullptr) {
     if (planned != nullptr) {
         *planned = made;
     }
-    return FocusPlanText(camera, chosen.coc, chosen.units, request, made, maxRows) +
+    return FocusPlanText(camera, chosen.coc, chosen.units, request, made, maxRows, listed) +
            ZoneRailText(camera, chosen.coc, chosen.units, request);
 }
 
@@ -132,8 +134,9 @@ void ShowPlan() {
         }
     }
     FocusPlan planned{};
-    SetCtrlVal(planHandle, plan.text, PlanText(kShownRows, &planned).c_str());
-    ShowPlanPicture(planHandle, planned);
+    std::vector<ListedShot> listed;
+    SetCtrlVal(planHandle, plan.text, PlanText(kShownRows, &planned, &listed).c_str());
+    ShowPlanPicture(planHandle, planned, listed);
 }
 
 int PlanInput(int, int, int event, void*, int, int) {
@@ -202,9 +205,10 @@ void FillPlan(int window) {
     plan.text = SideWindowFigures(window, 66, 12);
     SetCtrlAttribute(window, plan.text, ATTR_CONSTANT_NAME, "PLANTEXT");
     SetCtrlAttribute(window, plan.text, ATTR_ACCESSIBLE_NAME, "Plan");
+    SetCtrlAttribute(window, plan.text, ATTR_TEXT_SELECTABLE, VAL_SELECT_LINES);
     SideWindowButton(window, "Copy as __text", "COPYTEXT", 12, 110, CopyPlan);
     SideWindowButton(window, "__Save as CSV\u2026", "SAVECSV", 134, 110, SavePlan);
-    AddPlanPicture(window, 256);
+    AddPlanPicture(window, 256, plan.text);
 }
 
 // The zone starts as the sharp zone at the cursor, the blur at its far end.

@@ -52,13 +52,83 @@ void AddShots(BandChart* chart, std::string* description, const StackPlan& plan,
     }
 }
 
-}  // namespace
+// The listing and the picture shown together, and which line lists each band
+// (-1: none, as for the wanted zone and the shots left out of the listing).
+struct Linked {
+    int window;
+    int listing;
+    int picture;
+    BandChart chart;
+    std::vector<int> lineOfBand;
+};
+Linked linked;
 
-int AddPlanPicture(int window, int buttonsLeft) {
-    return AddPicture(window, "Plan picture", "PLAN_PICTURE", "kadrel-plan.png", buttonsLeft);
+// The band outlined, or none for -1, whichever way it was chosen.
+void Highlight(int band) {
+    for (std::size_t i = 0; i < linked.chart.bands.size(); ++i) {
+        linked.chart.bands[i].highlighted = static_cast<int>(i) == band;
+    }
+    SetBandChart(linked.window, linked.picture, linked.chart);
 }
 
-void ShowPlanPicture(int window, const FocusPlan& plan) {
+int RowChosen(int, int, int event, void*, int line, int) {
+    if (event != EVENT_COMMIT) {
+        return 0;
+    }
+    const auto& lines = linked.lineOfBand;
+    const auto found = std::find(lines.begin(), lines.end(), line);
+    const int band = found == lines.end() ? -1 : static_cast<int>(found - lines.begin());
+    Highlight(band);
+    const auto& marks = linked.chart.marks;
+    const auto mark = std::find_if(marks.begin(), marks.end(), [band](const ChartMark& m) {
+        return band >= 0 && m.band == band;
+    });
+    SetCtrlIndex(linked.window, linked.picture,
+                 mark == marks.end() ? -1 : static_cast<int>(mark - marks.begin()));
+    return 0;
+}
+
+// The row of the band a reached mark belongs to; none for the wanted zone.
+void SelectRowOf(int mark) {
+    const int band = linked.chart.marks[static_cast<std::size_t>(mark)].band;
+    Highlight(band);
+    SetCtrlIndex(linked.window, linked.listing,
+                 band < 0 ? -1 : linked.lineOfBand[static_cast<std::size_t>(band)]);
+}
+
+int MarkReached(int, int, int event, void*, int mark, int) {
+    if (event == EVENT_COMMIT) {
+        SelectRowOf(mark);
+    }
+    return 0;
+}
+
+std::vector<int> LinesOfBands(const FocusPlan& plan, const std::vector<ListedShot>& listed) {
+    if (plan.stack.shots.empty()) {
+        return {};
+    }
+    std::vector<int> lines(1 + plan.stack.shots.size() + plan.bracket.shots.size(), -1);
+    for (const ListedShot& shot : listed) {
+        const std::size_t first = shot.bracket ? 1 + plan.stack.shots.size() : 1;
+        lines.at(first + shot.shot) = static_cast<int>(shot.line);
+    }
+    return lines;
+}
+
+}  // namespace
+
+int AddPlanPicture(int window, int buttonsLeft, int listing) {
+    const int picture =
+        AddPicture(window, "Plan picture", "PLAN_PICTURE", "kadrel-plan.png", buttonsLeft);
+    SetCtrlAttribute(window, picture, ATTR_CALLBACK_FUNCTION_POINTER, MarkReached);
+    SetCtrlAttribute(window, listing, ATTR_CALLBACK_FUNCTION_POINTER, RowChosen);
+    linked = {window, listing, picture, {}, {}};
+    return picture;
+}
+
+// The shot reached before stays reached, and its row selected, when it is
+// still there.
+void ShowPlanPicture(int window, const FocusPlan& plan, const std::vector<ListedShot>& listed) {
     const Scale scale{SharpZoneAt(settings, preferences.coc, 1.0).hyperfocal, preferences.units};
     BandChart chart;
     std::string description;
@@ -76,4 +146,11 @@ void ShowPlanPicture(int window, const FocusPlan& plan) {
         AddScaleTicks(&chart, scale.hyperfocal, scale.units, window);
     }
     ShowPicture(window, kPlanPictureHeight, chart, description);
+    linked.chart = chart;
+    linked.lineOfBand = LinesOfBands(plan, listed);
+    int reached = -1;
+    GetCtrlIndex(window, linked.picture, &reached);
+    if (reached >= 0) {
+        SelectRowOf(reached);
+    }
 }

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "core/optics/optics.h"
 #include "core/text/units.h"
@@ -108,6 +109,9 @@ int OpenDetails();
 // bottom row; its control.
 int AddPicture(int window, const char* name, const char* constantName, const char* fileName,
                int buttonsLeft);
+// The context menu of a window's picture, when control is its picture: its
+// Copy and Save at a point of the window; false for any other control.
+bool RunPictureMenu(int window, int control, int top, int left);
 // Shows chart in it, height high, across the window above the bottom row,
 // with its text equivalent as description (and beside its copy).
 void ShowPicture(int window, int height, const BandChart& chart, const std::string& description);
@@ -129,11 +133,15 @@ void ShowSideView(int window, const LiveSetup& setup);
 // closed, and goes with the panel.
 int OpenPlan();  // its handle, or 0
 // The plan's picture under its listing, with its buttons at buttonsLeft in
-// the bottom row; shown for each plan made.
+// the bottom row; shown for each plan made. A shot's row chosen in the
+// listing (a text control that selects lines) highlights its band, and a
+// shot reached in the picture selects its row.
 constexpr int kPlanPictureHeight = 160;
 struct FocusPlan;
-int AddPlanPicture(int window, int buttonsLeft);
-void ShowPlanPicture(int window, const FocusPlan& plan);
+struct ListedShot;
+int AddPlanPicture(int window, int buttonsLeft, int listing);
+// listed: the shots the listing shows, and their lines.
+void ShowPlanPicture(int window, const FocusPlan& plan, const std::vector<ListedShot>& listed);
 
 // The Tilt window (a tilted lens's wedge of sharpness, the tilt for a camera
 // height): made on first use, beside the panel; it follows every report until

@@ -105,7 +105,7 @@ enum Attribute {
     ATTR_CLOSE_CTRL = 101,                // int: control whose commit the close box raises
     ATTR_SCALE_CONTENTS_ON_RESIZE = 102,  // int 0/1
     ATTR_FRAME_STYLE = 103,               // int FrameStyle, panels inside a parent only
-    ATTR_BACKCOLOR = 104,                 // int RGB
+    ATTR_BACKCOLOR = 104,                 // int RGB; unset, the desktop's window colour
     ATTR_SIZABLE = 105,                   // int 0/1: the user may resize the window
 
     // panels and controls

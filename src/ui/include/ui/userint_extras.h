@@ -15,9 +15,20 @@
 
 // Attributes any control takes (ATTR_TEXT_SELECTABLE: text messages only).
 enum {
-    ATTR_TOOLTIP_TEXT = 1150,     // text shown while the pointer rests on a control; "" none
-    ATTR_TEXT_SELECTABLE = 1151,  // int 0/1: a text message's text can be selected and copied
+    ATTR_TOOLTIP_TEXT = 1150,  // text shown while the pointer rests on a control; "" none
+    // int: 1, a text message's text can be selected and copied; VAL_SELECT_LINES,
+    // besides, a click or Up and Down choose a whole line (GetCtrlIndex).
+    ATTR_TEXT_SELECTABLE = 1151,
 };
+enum { VAL_SELECT_LINES = 2 };
+
+// The item chosen in a control: the line of a text message that selects
+// lines, the mark a band chart's keys last reached; -1 none. Setting it
+// highlights that item and raises no event; the user choosing one raises
+// EVENT_COMMIT with the item as event data 1. 0; UIEBadValue for an item the
+// control does not hold; UIEBadControlId for another kind of control.
+int SetCtrlIndex(int panel, int control, int index);
+int GetCtrlIndex(int panel, int control, int* index);
 
 // Events of a panel as a whole, raised to its panel callback with the control
 // under the point (0: the panel itself) and the point's top and left in panel

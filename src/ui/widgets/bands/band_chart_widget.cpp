@@ -100,6 +100,11 @@ void BandChartWidget::mousePressEvent(QMouseEvent* event) {
     QWidget::mousePressEvent(event);
 }
 
+void BandChartWidget::setCurrentMark(int mark) {
+    current_ = mark;
+    update();
+}
+
 // The accessible name carries the mark reached, so that a screen reader
 // says it; the tip shows it to the eye as well.
 void BandChartWidget::stepTo(int mark) {
@@ -116,6 +121,7 @@ void BandChartWidget::stepTo(int mark) {
         QAccessibleEvent changed(this, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&changed);
     }
+    emit markReached(mark);
 }
 
 }  // namespace ui

@@ -23,6 +23,12 @@ class BandChartWidget : public QWidget {
     const BandChart& chart() const { return chart_; }
     // The mark the keys last reached; -1 before any.
     int currentMark() const { return current_; }
+    // Reaches a mark (-1: none) for the program, without a tip or a signal.
+    void setCurrentMark(int mark);
+
+  signals:
+    // The user reached a mark, by the keys or a click.
+    void markReached(int mark);
 
   protected:
     bool event(QEvent* event) override;

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "core/optics/blur_disc.h"
 #include "core/optics/circle_of_confusion.h"
@@ -36,8 +37,18 @@ struct FocusPlan {
 // panel has them), the circle of confusion as chosen.
 FocusPlan MakeFocusPlan(const Settings& settings, const CocChoice& coc, const PlanRequest& request);
 
+// A shot's row in the plan's text: the stack's (bracket false) or the
+// bracketing's shot, on the text's line (from 0).
+struct ListedShot {
+    bool bracket;
+    std::size_t shot;
+    std::size_t line;
+};
+
 // The plan as text for a monospaced font, lengths in the chosen units. A table
 // longer than maxRows shows its first and last shots around a line saying how
-// many are left out (0: every shot).
+// many are left out (0: every shot). Where listed is given, it gets the shots
+// the text lists, in its order.
 std::string FocusPlanText(const Settings& settings, const CocChoice& coc, Units units,
-                          const PlanRequest& request, const FocusPlan& plan, std::size_t maxRows);
+                          const PlanRequest& request, const FocusPlan& plan, std::size_t maxRows,
+                          std::vector<ListedShot>* listed = nullptr);
