@@ -17,6 +17,7 @@
 #include <fstream>
 
 #include "app/extras.h"
+#include "app/preferences.h"
 #include "app_fixture.h"
 #include "cli/subcommands.h"
 #include "photo_maker.h"
@@ -86,6 +87,16 @@ TEST_F(PhotoWindowTest, TheNikonD70FillsTheFieldsAndPutsTheCursorOnItsSubject) {
     EXPECT_EQ(settings.focal, 50.0f);
 }
 
+// The subject's distances in the units chosen: 5.3088 m is 17.42 ft, 17′ 5″;
+// 5.2584 m is 17.25 ft, 17′ 3″ (whole inches from 10 ft).
+TEST_F(PhotoWindowTest, TheSummarySaysTheSubjectInTheUnitsChosen) {
+    preferences.units = Units::Imperial;
+    EXPECT_NE(Load(Photo(NikonD70Tags())).find("subject 17\u2032 5\u2033 from the sensor = "
+                                               "17\u2032 3\u2033 from the lens"),
+              std::string::npos);
+    preferences.units = Units::Metric;
+}
+
 TEST_F(PhotoWindowTest, TheCanonEos20dLeavesTheCursorWhereItWas) {
     TypeInto("FOCAL", "35");
     const double cursor = CursorAt();
@@ -134,8 +145,8 @@ TEST_F(PhotoWindowTest, WhatThePanelCannotTakeChangesNothingAndIsSaid) {
           {"Exif.Photo.PixelYDimension", "2336"},
           {"Exif.Photo.SubjectDistance", "4000000000/1"}},
          "kadrel|Kadrel Test Far \u00b7 3504\u00a0\u00d7\u00a02336\u00a0px \u00b7 24 mm \u00b7 "
-         "f/3.5 \u00b7 subject 4000000000.00 m from "
-         "the sensor = 3999999999.98 m from the lens\n"
+         "f/3.5 \u00b7 subject 4000000000 m from "
+         "the sensor = 4000000000 m from the lens\n"
          "no sensor size: the camera is not in the database, and the photo gives neither a 35 "
          "mm focal length nor a focal-plane resolution\n"
          "subject 4000000000 m from the lens is beyond the farthest d max, 1000000000 m: "

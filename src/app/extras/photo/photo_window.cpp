@@ -64,7 +64,7 @@ void Apply(const PhotoFields& f) {
 // What the photo gave, what is missing and what the panel keeps; a refusal first.
 std::string Summary(const PhotoCamera& c, const PhotoFields& f, const std::string& after) {
     std::string text = f.refused ? f.kept.front() + ".\n\n" : "";
-    text += PhotoSummaryLine(c) + after;
+    text += PhotoSummaryLine(c, preferences.units) + after;
     for (const std::string& line : c.missing) {
         text += "\n" + line;
     }
