@@ -24,6 +24,9 @@ void ReadBagOnce(std::FILE* err) {
         if (const std::string why = ReadBagFile(); !why.empty()) {
             std::fprintf(err, "kadrel: %s: %s; the bag is empty\n", bagFullPath, why.c_str());
         }
+        // A sub-command uses the body and lens its options name, not the window's.
+        bag.chosenBody.clear();
+        bag.chosenLens.clear();
     }
 }
 
@@ -102,7 +105,9 @@ int ApplyBagOption(const char* option, const std::string& name, Settings* s, std
     } else {
         double focal = s->focal;
         double aperture = s->aperture;
-        FitToLens(bag.lenses[static_cast<std::size_t>(found)], &focal, &aperture);
+        const BagLens& lens = bag.lenses[static_cast<std::size_t>(found)];
+        bag.chosenLens = lens.name;  // its stops for the table
+        FitToLens(lens, &focal, &aperture);
         s->focal = static_cast<float>(focal);
         s->aperture = static_cast<float>(aperture);
     }

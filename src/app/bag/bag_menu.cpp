@@ -31,8 +31,6 @@ enum : int {
     kFirstRemoveLens = kFirstBagItem + 400,
 };
 
-int chosenLens = -1;  // into bag.lenses
-
 void SaveBag() {
     WriteBagFile();
     RefreshBagWindow();
@@ -45,6 +43,11 @@ std::size_t InMenu(const std::vector<T>& entries) {
     return std::min<std::size_t>(entries.size(), 100);
 }
 
+// A name with a tick when it is the one in use.
+std::string Marked(const std::string& name, const std::string& chosen) {
+    return name == chosen ? name + " \u2713" : name;
+}
+
 struct Row {
     int id;
     int parent;
@@ -54,15 +57,16 @@ struct Row {
 std::vector<Row> BagRows() {
     std::vector<Row> rows{{kUseBody, 0, "Use body"}, {kUseLens, 0, "Use lens"}};
     for (std::size_t i = 0; i < InMenu(bag.bodies); ++i) {
-        rows.push_back({kFirstBody + static_cast<int>(i), kUseBody, bag.bodies[i].name});
+        rows.push_back({kFirstBody + static_cast<int>(i), kUseBody,
+                        Marked(bag.bodies[i].name, bag.chosenBody)});
     }
     if (bag.bodies.empty()) {
         rows.push_back({kNoBody, kUseBody, "None yet: Camera bag, Add this camera\u2026"});
     }
     rows.push_back({kNoLens, kUseLens, "No lens"});
     for (std::size_t i = 0; i < InMenu(bag.lenses); ++i) {
-        const std::string mark = static_cast<int>(i) == chosenLens ? " \u2713" : "";
-        rows.push_back({kFirstLens + static_cast<int>(i), kUseLens, bag.lenses[i].name + mark});
+        rows.push_back({kFirstLens + static_cast<int>(i), kUseLens,
+                        Marked(bag.lenses[i].name, bag.chosenLens)});
     }
     rows.push_back({kBagMenu, 0, "Camera bag"});
     rows.push_back({kOpenWindow, kBagMenu, "Camera bag\u2026\tCtrl+B"});
@@ -82,7 +86,8 @@ std::vector<Row> BagRows() {
 // Where the panel is beyond the lens, its nearest focal length and its
 // widest aperture there; then one recalculation.
 void UseLens(int index) {
-    chosenLens = index;
+    bag.chosenLens = index >= 0 ? bag.lenses[static_cast<std::size_t>(index)].name : "";
+    SaveBag();
     if (index >= 0) {
         double focal = settings.focal;
         double aperture = settings.aperture;
@@ -124,13 +129,9 @@ void AddLensToBag() {
         const BagLens& l = lensfun[i];
         labels.push_back(l.mount.empty() ? l.name : l.name + " \u2014 " + l.mount);
     }
-    std::vector<const char*> items;
-    for (const std::string& l : labels) {
-        items.push_back(l.c_str());
-    }
     int chosen = -1;
-    if (PromptPopupChoice("Add a lens", "Lenses by name; those for this sensor first:",
-                          items.data(), items.size(), &chosen) == 1) {
+    if (PromptPopupChoice("Add a lens", "Lenses by name; those for this sensor first:", labels,
+                          &chosen) == 1) {
         bag.lenses.push_back(lensfun[order[static_cast<std::size_t>(chosen)]]);
         SaveBag();
     }
@@ -138,14 +139,31 @@ void AddLensToBag() {
 
 namespace {
 
-void RemoveLens(int index) {
-    bag.lenses.erase(bag.lenses.begin() + index);
-    chosenLens = chosenLens == index ? -1 : chosenLens - (chosenLens > index ? 1 : 0);
+void UseBody(int index) {
+    const BagBody& b = bag.bodies[static_cast<std::size_t>(index)];
+    bag.chosenBody = b.name;
     SaveBag();
-    Redraw(panelHandle, 0, EVENT_COMMIT, nullptr, 0, 0);
+    PutSensor(b.xsizeMm, b.ysizeMm, b.xresol, b.yresol);
 }
 
 }  // namespace
+
+void RemoveBody(std::size_t index) {
+    if (bag.bodies[index].name == bag.chosenBody) {
+        bag.chosenBody.clear();
+    }
+    bag.bodies.erase(bag.bodies.begin() + static_cast<std::ptrdiff_t>(index));
+    SaveBag();
+}
+
+void RemoveLens(std::size_t index) {
+    if (bag.lenses[index].name == bag.chosenLens) {
+        bag.chosenLens.clear();
+    }
+    bag.lenses.erase(bag.lenses.begin() + static_cast<std::ptrdiff_t>(index));
+    SaveBag();
+    Redraw(panelHandle, 0, EVENT_COMMIT, nullptr, 0, 0);
+}
 
 void AddBagItems(std::vector<MenuItem>* items, std::vector<std::string>* labels) {
     const std::vector<Row> rows = BagRows();
@@ -160,15 +178,13 @@ void AddBagItems(std::vector<MenuItem>* items, std::vector<std::string>* labels)
 
 void ChooseFromBag(int id) {
     if (id >= kFirstRemoveLens) {
-        RemoveLens(id - kFirstRemoveLens);
+        RemoveLens(static_cast<std::size_t>(id - kFirstRemoveLens));
     } else if (id >= kFirstRemoveBody) {
-        bag.bodies.erase(bag.bodies.begin() + (id - kFirstRemoveBody));
-        SaveBag();
+        RemoveBody(static_cast<std::size_t>(id - kFirstRemoveBody));
     } else if (id >= kFirstLens) {
         UseLens(id - kFirstLens);
     } else if (id >= kFirstBody) {
-        const BagBody& b = bag.bodies[static_cast<std::size_t>(id - kFirstBody)];
-        PutSensor(b.xsizeMm, b.ysizeMm, b.xresol, b.yresol);
+        UseBody(id - kFirstBody);
     } else if (id == kNoLens) {
         UseLens(-1);
     } else if (id == kAddBody) {
@@ -181,9 +197,15 @@ void ChooseFromBag(int id) {
 }
 
 const BagLens* ChosenLens() {
-    return chosenLens >= 0 && static_cast<std::size_t>(chosenLens) < bag.lenses.size()
-               ? &bag.lenses[static_cast<std::size_t>(chosenLens)]
-               : nullptr;
+    const auto found = std::find_if(bag.lenses.begin(), bag.lenses.end(), [](const BagLens& l) {
+        return !bag.chosenLens.empty() && l.name == bag.chosenLens;
+    });
+    return found != bag.lenses.end() ? &*found : nullptr;
+}
+
+LensStops ChosenLensStops(double focalMm) {
+    const BagLens* lens = ChosenLens();
+    return lens != nullptr ? StopsAt(*lens, focalMm) : LensStops{};
 }
 
 std::string BodyOnPanel() {

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/bag.h"
 #include "cli/camera_options.h"
 #include "closeup/closeup_options.h"
 #include "core/planning/focus_plan.h"
@@ -154,6 +155,7 @@ int RunStack(int argc, char* argv[], std::FILE* out, std::FILE* err) {
         return status;
     }
     request.wave = closeUp.wave;
+    request.lens = ChosenLensStops(camera.settings.focal);
     const Settings& s = camera.settings;
     const CocChoice& coc = camera.preferences.coc;
     const FocusPlan plan = MakeFocusPlan(s, coc, request);

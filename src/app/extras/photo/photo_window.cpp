@@ -120,13 +120,9 @@ void ChooseCameraModel() {
         labels.push_back(
             TextFormat("%s (crop %.3f)", CameraName(b.maker, b.model).c_str(), b.crop));
     }
-    std::vector<const char*> items;
-    for (const std::string& l : labels) {
-        items.push_back(l.c_str());
-    }
     int chosen = -1;
-    if (PromptPopupChoice("Camera model", "Camera bodies, by maker and model:", items.data(),
-                          items.size(), &chosen) != 1) {
+    if (PromptPopupChoice("Camera model", "Camera bodies, by maker and model:", labels, &chosen) !=
+        1) {
         return;
     }
     const CameraBody& body = bodies[static_cast<std::size_t>(chosen)];

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/bag.h"
 #include "app/extras.h"
 #include "app/kadrel.h"
 #include "app/kadrel_uir.h"
@@ -126,6 +127,7 @@ std::string PlanText(std::size_t maxRows, FocusPlan* planned = nullptr) {
     if (!ReadRequest(&request, &error)) {
         return error;
     }
+    request.lens = ChosenLensStops(settings.focal);
     const FocusPlan made = MakeFocusPlan(settings, preferences.coc, request);
     if (planned != nullptr) {
         *planned = made;

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <string>
 
+#include "app/bag.h"
 #include "app/extras.h"
 #include "app/kadrel.h"
 #include "app/preferences.h"
@@ -29,6 +30,7 @@ int bottomRow[7];  // the buttons, Close last
 // The camera and the preferences the table was last made for: a change of
 // either remakes it.
 Settings shown;
+std::string shownLens;  // the stops are the lens's
 Preferences shownPreferences;
 
 std::string ListText(const std::vector<double>& values, std::string (*text)(double)) {
@@ -214,6 +216,7 @@ void RefreshTableWindow() {
         return;
     }
     shown = settings;
+    shownLens = bag.chosenLens;
     shownPreferences = preferences;
     const std::vector<DofTable> tables = BuildTables();
     const std::vector<std::string> header = CardHeader(tables[0], CameraText(), CocText());
@@ -254,7 +257,8 @@ void RefreshTableWindow() {
 
 void FollowCamera() {
     if (tableHandle != 0 &&
-        !(SameCamera(settings, shown) && SamePreferences(preferences, shownPreferences))) {
+        !(SameCamera(settings, shown) && SamePreferences(preferences, shownPreferences) &&
+          bag.chosenLens == shownLens)) {
         RefreshTableWindow();
     }
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/optics/f_stops.h"
 #include "core/optics/optics.h"
 #include "core/settings/bag_text.h"
 #include "ui/userint.h"
@@ -39,8 +40,10 @@ void AddBagItems(std::vector<MenuItem>* items, std::vector<std::string>* labels)
 // beyond them), the panel's camera or a lens from lensfun added, or an entry
 // removed; the bag is saved at once.
 void ChooseFromBag(int id);
-// The lens in use, or nullptr.
+// The lens in use (the bag's chosen lens, kept in bag.ini), or nullptr.
 const BagLens* ChosenLens();
+// What the lens in use opens to at focalMm; nothing known without one.
+LensStops ChosenLensStops(double focalMm);
 // The name of the first body in the bag with the panel's sensor, or "".
 std::string BodyOnPanel();
 
@@ -63,5 +66,8 @@ std::string BagListing();
 void OpenBagWindow();
 void RefreshBagWindow();
 // What the window's buttons and the menu's items do; the bag is saved at once.
+// Removing the body or lens in use leaves none in use.
 void AddPanelBodyToBag();
 void AddLensToBag();
+void RemoveBody(std::size_t index);
+void RemoveLens(std::size_t index);

@@ -190,6 +190,8 @@ int GetDroppedFile(char (&path)[MAX_PATHNAME_LEN]);
 // cancelled; UIEBadValue for no items; UIENotInitialized.
 int PromptPopupChoice(const char* title, const char* message, const char* const* items,
                       std::size_t count, int* chosen);
+int PromptPopupChoice(const char* title, const char* message, const std::vector<std::string>& items,
+                      int* chosen);
 
 // 0; calls callback(callbackData) once from the event loop, after the events
 // already waiting: work that should run inside RunUserInterface (where a
