@@ -394,6 +394,16 @@ TEST_F(ExtrasTest, CameraBagInTheContextMenu) {
     ASSERT_NE(ChosenLens(), nullptr);
     EXPECT_EQ(ChosenLens()->name, "E 18-55mm");
     ChooseInContextMenu({"Camera bag", "Camera bag\u2026"});
+    std::string why;
+    AnswerForm("PUPILMAG", "20", &why);
+    Widget<QPushButton>("LENSDETAILS")->click();
+    EXPECT_EQ(
+        why, "Pupil magnification: \u201c20\u201d is not a number from 0.1 to 10; 1 when unknown.");
+    AnswerForm("PUPILMAG", "0.7");
+    Widget<QPushButton>("LENSDETAILS")->click();
+    EXPECT_EQ(settings.pupil, 0.7f);  // the lens in use passes it on
+    ReadBagFile();
+    EXPECT_EQ(bag.lenses[0].pupilMagnification, 0.7);
     AnswerNextChoice("lens: e 18");
     Widget<QPushButton>("REMOVE")->click();
     EXPECT_EQ(ChosenLens(), nullptr);

@@ -84,7 +84,7 @@ std::vector<Row> BagRows() {
 }
 
 // Where the panel is beyond the lens, its nearest focal length and its
-// widest aperture there; then one recalculation.
+// widest aperture there; then one recalculation, and its pupil magnification.
 void UseLens(int index) {
     bag.chosenLens = index >= 0 ? bag.lenses[static_cast<std::size_t>(index)].name : "";
     SaveBag();
@@ -98,6 +98,9 @@ void UseLens(int index) {
         }
     }
     Redraw(panelHandle, 0, EVENT_COMMIT, nullptr, 0, 0);
+    if (index >= 0) {
+        SetPupil(bag.lenses[static_cast<std::size_t>(index)].pupilMagnification);
+    }
 }
 
 }  // namespace
@@ -201,6 +204,12 @@ const BagLens* ChosenLens() {
         return !bag.chosenLens.empty() && l.name == bag.chosenLens;
     });
     return found != bag.lenses.end() ? &*found : nullptr;
+}
+
+void TakeLensFromBag() {
+    if (const BagLens* lens = ChosenLens()) {
+        settings.pupil = static_cast<float>(lens->pupilMagnification);
+    }
 }
 
 LensStops ChosenLensStops(double focalMm) {

@@ -62,6 +62,13 @@ void RemoveChosenEntry() {
     }
 }
 
+int LensDetailsButton(int, int, int event, void*, int, int) {
+    if (event == EVENT_COMMIT) {
+        EditLensDetails();
+    }
+    return 0;
+}
+
 int RemoveButton(int, int, int event, void*, int, int) {
     if (event == EVENT_COMMIT) {
         RemoveChosenEntry();
@@ -75,6 +82,9 @@ void FillBag(int window) {
     SideWindowButton(window, "Add a __lens\u2026", 164, 140, AddLensButton);
     const int remove = SideWindowButton(window, "__Remove\u2026", 316, 140, RemoveButton);
     SetCtrlAttribute(window, remove, ATTR_CONSTANT_NAME, "REMOVE");
+    const int details =
+        SideWindowButton(window, "Lens __details\u2026", 468, 140, LensDetailsButton);
+    SetCtrlAttribute(window, details, ATTR_CONSTANT_NAME, "LENSDETAILS");
 }
 
 }  // namespace

@@ -24,6 +24,13 @@ int PupilTyped(int window, int control, int event, void*, int, int) {
     }
     double pupil = 1;
     GetCtrlVal(window, control, &pupil);
+    SetPupil(pupil);
+    return 0;
+}
+
+}  // namespace
+
+void SetPupil(double pupil) {
     settings.pupil = static_cast<float>(pupil);
     for (const PupilField& field : fields) {
         if (Live(field)) {
@@ -31,10 +38,7 @@ int PupilTyped(int window, int control, int event, void*, int, int) {
         }
     }
     Cursor(panelHandle, 0, EVENT_COMMIT, nullptr, 0, 0);  // every figure again
-    return 0;
 }
-
-}  // namespace
 
 int NewPupilField(int window, int top, int left) {
     const int control = NewCtrl(window, CTRL_NUMERIC, "Pupil magnification", top, left);

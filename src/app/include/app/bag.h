@@ -42,6 +42,8 @@ void AddBagItems(std::vector<MenuItem>* items, std::vector<std::string>* labels)
 void ChooseFromBag(int id);
 // The lens in use (the bag's chosen lens, kept in bag.ini), or nullptr.
 const BagLens* ChosenLens();
+// At start-up, after ReadBagFile: the pupil magnification of the lens kept in use.
+void TakeLensFromBag();
 // What the lens in use opens to at focalMm; nothing known without one.
 LensStops ChosenLensStops(double focalMm);
 // The name of the first body in the bag with the panel's sensor, or "".
@@ -70,4 +72,7 @@ void RefreshBagWindow();
 void AddPanelBodyToBag();
 void AddLensToBag();
 void RemoveBody(std::size_t index);
+// Asks for a lens's minimum focus distance and pupil magnification; the lens
+// in use passes its pupil on to every pupil field.
+void EditLensDetails();
 void RemoveLens(std::size_t index);

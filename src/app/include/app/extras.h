@@ -57,6 +57,8 @@ bool ReadWindowDistance(int window, int control, const char* what, bool allowInf
 // and the plan window): each shows what the other set, and a change
 // recalculates every figure.
 int NewPupilField(int window, int top, int left);
+// A pupil magnification from elsewhere (the lens in use), as if typed there.
+void SetPupil(double pupil);
 constexpr int kPupilFieldWidth = 80;
 // Where a side window was put last.
 struct SidePlace {
