@@ -8,7 +8,9 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QUrl>
 
@@ -16,6 +18,7 @@
 #include <cstdio>
 #include <fstream>
 
+#include "app/bag.h"
 #include "app/extras.h"
 #include "app/preferences.h"
 #include "app_fixture.h"
@@ -91,10 +94,46 @@ TEST_F(PhotoWindowTest, TheNikonD70FillsTheFieldsAndPutsTheCursorOnItsSubject) {
 // 5.2584 m is 17.25 ft, 17′ 3″ (whole inches from 10 ft).
 TEST_F(PhotoWindowTest, TheSummarySaysTheSubjectInTheUnitsChosen) {
     preferences.units = Units::Imperial;
-    EXPECT_NE(Load(Photo(NikonD70Tags())).find("subject 17\u2032 5\u2033 from the sensor = "
-                                               "17\u2032 3\u2033 from the lens"),
+    EXPECT_NE(Load(Photo(NikonD70Tags()))
+                  .find("subject 17\u2032 5\u2033 from the sensor = "
+                        "17\u2032 3\u2033 from the lens"),
               std::string::npos);
     preferences.units = Units::Metric;
+}
+
+// The summary's "Add to bag" keeps the photo's body in the bag, once; what
+// the user reads after pressing it.
+std::string AddFromSummary(const std::string& path) {
+    auto said = std::make_shared<std::string>();
+    OnNextPopup([said] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || box->text().toStdString() == *said) {
+            return false;
+        }
+        if (said->empty()) {
+            *said = box->text().toStdString();  // the summary
+            box->buttons().constLast()->click();
+            return false;
+        }
+        *said = box->text().toStdString();
+        box->accept();
+        return true;
+    });
+    LoadPhoto(path.c_str());
+    return *said;
+}
+
+TEST_F(PhotoWindowTest, AddToBagKeepsThePhotosBodyOnce) {
+    LocateBagFile();
+    const std::string photo = Photo(NikonD70Tags());
+    const std::string added = AddFromSummary(photo);
+    EXPECT_EQ(added.rfind("Added to the camera bag: Nikon D70, ", 0), 0u) << added;
+    EXPECT_EQ(added.substr(added.size() - 20), "3008 \u00d7 2000 pixels.");
+    EXPECT_EQ(AddFromSummary(photo), "\u201cNikon D70\u201d is in the camera bag already.");
+    ReadBagFile();
+    ASSERT_EQ(bag.bodies.size(), 1u);
+    EXPECT_NEAR(bag.bodies[0].xsizeMm, 23.63, 0.005);  // as the summary rounds it
+    EXPECT_EQ(bag.bodies[0].yresol, 2000);
 }
 
 TEST_F(PhotoWindowTest, TheCanonEos20dLeavesTheCursorWhereItWas) {

@@ -12,6 +12,7 @@
 #include "app/photo.h"
 #include "core/optics/full_frame.h"
 #include "core/settings/lens_search.h"
+#include "core/settings/sensor_presets.h"
 #include "core/text/text_format.h"
 
 namespace {
@@ -111,8 +112,24 @@ void AddPanelBodyToBag() {
         name.find_first_not_of(" \t") == std::string::npos) {
         return;
     }
-    bag.bodies.push_back({name, settings.xsize, settings.ysize, settings.xresol, settings.yresol});
+    std::string said;
+    if (!AddBodyToBag({name, settings.xsize, settings.ysize, settings.xresol, settings.yresol},
+                      &said)) {
+        MessagePopup("kadrel", said.c_str());
+    }
+}
+
+bool AddBodyToBag(const BagBody& body, std::string* said) {
+    if (std::any_of(bag.bodies.begin(), bag.bodies.end(),
+                    [&body](const BagBody& b) { return b.name == body.name; })) {
+        *said = "\u201c" + body.name + "\u201d is in the camera bag already.";
+        return false;
+    }
+    bag.bodies.push_back(body);
     SaveBag();
+    *said = "Added to the camera bag: " + body.name + ", " +
+            SensorText(body.xsizeMm, body.ysizeMm, body.xresol, body.yresol) + ".";
+    return true;
 }
 
 // lensfun is read once, when first asked, by the photo helper; lenses that

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/bag.h"
 #include "app/extras.h"
 #include "app/kadrel.h"
 #include "app/kadrel_uir.h"
@@ -78,6 +79,22 @@ void Tell(const std::string& text) {
     MessagePopup("kadrel", text.c_str());
 }
 
+// The summary, with a button that keeps the photo's camera in the bag when
+// the photo gives its sensor and its pixels; the panel and kadrel.ini stay
+// as the photo left them.
+void TellAndOfferBag(const PhotoCamera& c, const std::string& summary) {
+    if (c.sensorSource == SensorSource::None || !c.hasPixels) {
+        Tell(summary);
+        return;
+    }
+    const BagBody body{c.camera.empty() ? "Camera of a photo" : c.camera, c.xsize, c.ysize,
+                       static_cast<int>(c.xresol), static_cast<int>(c.yresol)};
+    if (std::string said; MessagePopupWithAction("kadrel", summary.c_str(), "Add to &bag") == 1) {
+        AddBodyToBag(body, &said);
+        Tell(said);
+    }
+}
+
 }  // namespace
 
 void OpenPhotoFromDialog() {
@@ -99,7 +116,7 @@ void LoadPhoto(const char* path) {
     const PhotoFields fields =
         FieldsFromPhoto(camera, definition::PhotoRanges(), preferences.units);
     Apply(fields);
-    Tell(Summary(camera, fields, ""));
+    TellAndOfferBag(camera, Summary(camera, fields, ""));
 }
 
 void ChooseCameraModel() {

@@ -70,6 +70,9 @@ void RefreshBagWindow();
 // What the window's buttons and the menu's items do; the bag is saved at once.
 // Removing the body or lens in use leaves none in use.
 void AddPanelBodyToBag();
+// Adds a body unless one of its name is in the bag already (false then);
+// *said tells which, as the user reads it.
+bool AddBodyToBag(const BagBody& body, std::string* said);
 void AddLensToBag();
 void RemoveBody(std::size_t index);
 // Asks for a lens's minimum focus distance and pupil magnification; the lens
