@@ -180,6 +180,7 @@ bool ShowMessage(const char* title, const char* message, const char* action) {
                              ? box.addButton(QString::fromUtf8(action), QMessageBox::ActionRole)
                              : nullptr;
     box.setDefaultButton(QMessageBox::Ok);
+    box.setEscapeButton(QMessageBox::Ok);  // the close box and Escape dismiss, as OK does
     shareButtonIcons(&box);
     // Beside the panel where the screen has room, so the panel stays in view.
     if (parent != nullptr && parent->screen() != nullptr) {
