@@ -101,8 +101,8 @@ TEST_F(PhotoWindowTest, TheSummarySaysTheSubjectInTheUnitsChosen) {
     preferences.units = Units::Metric;
 }
 
-// The summary's "Add to bag" keeps the photo's body in the bag, once; what
-// the user reads after pressing it.
+// The summary's "Add to bag" keeps the photo's body, and its lens as lensfun
+// names it, in the bag, once; what the user reads after pressing it.
 std::string AddFromSummary(const std::string& path) {
     auto said = std::make_shared<std::string>();
     OnNextPopup([said] {
@@ -123,17 +123,30 @@ std::string AddFromSummary(const std::string& path) {
     return *said;
 }
 
-TEST_F(PhotoWindowTest, AddToBagKeepsThePhotosBodyOnce) {
+TEST_F(PhotoWindowTest, AddToBagKeepsThePhotosBodyAndLensOnce) {
     LocateBagFile();
-    const std::string photo = Photo(NikonD70Tags());
+    const std::string photo = Photo({{"Exif.Image.Make", "SONY"},
+                                     {"Exif.Image.Model", "ILCE-6000"},
+                                     {"Exif.Photo.LensModel", "E 18-55mm F3.5-5.6 OSS"},
+                                     {"Exif.Photo.FocalLength", "20/1"},
+                                     {"Exif.Photo.FNumber", "4/1"},
+                                     {"Exif.Photo.PixelXDimension", "6000"},
+                                     {"Exif.Photo.PixelYDimension", "4000"}});
     const std::string added = AddFromSummary(photo);
-    EXPECT_EQ(added.rfind("Added to the camera bag: Nikon D70, ", 0), 0u) << added;
-    EXPECT_EQ(added.substr(added.size() - 20), "3008 \u00d7 2000 pixels.");
-    EXPECT_EQ(AddFromSummary(photo), "\u201cNikon D70\u201d is in the camera bag already.");
+    EXPECT_EQ(added.rfind("Added to the camera bag: Sony Alpha 6000, ", 0), 0u) << added;
+    EXPECT_NE(added.find("6000 \u00d7 4000 pixels.\n"
+                         "Added to the camera bag: Sony E 18-55mm f/3.5-5.6 OSS."),
+              std::string::npos)
+        << added;
+    EXPECT_EQ(AddFromSummary(photo),
+              "\u201cSony Alpha 6000\u201d is in the camera bag already.\n"
+              "\u201cSony E 18-55mm f/3.5-5.6 OSS\u201d is in the camera bag already.");
     ReadBagFile();
     ASSERT_EQ(bag.bodies.size(), 1u);
-    EXPECT_NEAR(bag.bodies[0].xsizeMm, 23.63, 0.005);  // as the summary rounds it
-    EXPECT_EQ(bag.bodies[0].yresol, 2000);
+    ASSERT_EQ(bag.lenses.size(), 1u);
+    EXPECT_NEAR(bag.bodies[0].xsizeMm, 23.4699, 5e-5);  // 43.27 / 1.534 × 3 / √13
+    EXPECT_EQ(bag.bodies[0].yresol, 4000);
+    EXPECT_EQ(bag.lenses[0].maxFocalMm, 55);
 }
 
 TEST_F(PhotoWindowTest, TheCanonEos20dLeavesTheCursorWhereItWas) {

@@ -119,10 +119,34 @@ void AddPanelBodyToBag() {
     }
 }
 
+namespace {
+
+// Whether an entry of that name is in the bag, which *said then tells.
+template <typename T>
+bool InBag(const std::vector<T>& entries, const std::string& name, std::string* said) {
+    const bool found =
+        std::any_of(entries.begin(), entries.end(), [&name](const T& e) { return e.name == name; });
+    *said = found ? "\u201c" + name + "\u201d is in the camera bag already." : "";
+    return found;
+}
+
+// lensfun's lenses, read once, when first asked, by the photo helper; the
+// user is told when it cannot be read, and nullptr comes back.
+const std::vector<BagLens>* Lensfun() {
+    static std::vector<BagLens> lensfun;
+    char helper[MAX_PATHNAME_LEN];
+    if (lensfun.empty() &&
+        (!FindPhotoHelper(helper) || !ReadLensesWith(helper, nullptr, &lensfun))) {
+        MessagePopup("kadrel", "kadrel could not read the lens database (lensfun).");
+        return nullptr;
+    }
+    return &lensfun;
+}
+
+}  // namespace
+
 bool AddBodyToBag(const BagBody& body, std::string* said) {
-    if (std::any_of(bag.bodies.begin(), bag.bodies.end(),
-                    [&body](const BagBody& b) { return b.name == body.name; })) {
-        *said = "\u201c" + body.name + "\u201d is in the camera bag already.";
+    if (InBag(bag.bodies, body.name, said)) {
         return false;
     }
     bag.bodies.push_back(body);
@@ -132,27 +156,41 @@ bool AddBodyToBag(const BagBody& body, std::string* said) {
     return true;
 }
 
-// lensfun is read once, when first asked, by the photo helper; lenses that
-// surely cover the panel's sensor come first.
+bool AddLensfunLensToBag(const std::string& name, std::string* said) {
+    if (InBag(bag.lenses, name, said)) {
+        return false;
+    }
+    if (const std::vector<BagLens>* lensfun = Lensfun()) {
+        for (const BagLens& l : *lensfun) {
+            if (l.name == name) {
+                bag.lenses.push_back(l);
+                SaveBag();
+                *said = "Added to the camera bag: " + name + ".";
+                return true;
+            }
+        }
+    }
+    *said = "The lens database has no lens \u201c" + name + "\u201d.";
+    return false;
+}
+
+// Lenses that surely cover the panel's sensor come first.
 void AddLensToBag() {
-    static std::vector<BagLens> lensfun;
-    char helper[MAX_PATHNAME_LEN];
-    if (lensfun.empty() &&
-        (!FindPhotoHelper(helper) || !ReadLensesWith(helper, nullptr, &lensfun))) {
-        MessagePopup("kadrel", "kadrel could not read the lens database (lensfun).");
+    const std::vector<BagLens>* lensfun = Lensfun();
+    if (lensfun == nullptr) {
         return;
     }
     const std::vector<std::size_t> order =
-        FindLenses(lensfun, "", CropFactor(settings.xsize, settings.ysize));
+        FindLenses(*lensfun, "", CropFactor(settings.xsize, settings.ysize));
     std::vector<std::string> labels;
     for (std::size_t i : order) {
-        const BagLens& l = lensfun[i];
+        const BagLens& l = (*lensfun)[i];
         labels.push_back(l.mount.empty() ? l.name : l.name + " \u2014 " + l.mount);
     }
     int chosen = -1;
     if (PromptPopupChoice("Add a lens", "Lenses by name; those for this sensor first:", labels,
                           &chosen) == 1) {
-        bag.lenses.push_back(lensfun[order[static_cast<std::size_t>(chosen)]]);
+        bag.lenses.push_back((*lensfun)[order[static_cast<std::size_t>(chosen)]]);
         SaveBag();
     }
 }

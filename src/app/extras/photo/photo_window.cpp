@@ -79,20 +79,31 @@ void Tell(const std::string& text) {
     MessagePopup("kadrel", text.c_str());
 }
 
-// The summary, with a button that keeps the photo's camera in the bag when
-// the photo gives its sensor and its pixels; the panel and kadrel.ini stay
-// as the photo left them.
+// The summary, with a button that keeps the photo's body in the bag when the
+// photo gives its sensor and its pixels, and its lens when lensfun knows it;
+// the panel and kadrel.ini stay as the photo left them.
 void TellAndOfferBag(const PhotoCamera& c, const std::string& summary) {
-    if (c.sensorSource == SensorSource::None || !c.hasPixels) {
+    const bool body = c.sensorSource != SensorSource::None && c.hasPixels;
+    if (!body && c.lens.empty()) {
         Tell(summary);
         return;
     }
-    const BagBody body{c.camera.empty() ? "Camera of a photo" : c.camera, c.xsize, c.ysize,
-                       static_cast<int>(c.xresol), static_cast<int>(c.yresol)};
-    if (std::string said; MessagePopupWithAction("kadrel", summary.c_str(), "Add to &bag") == 1) {
-        AddBodyToBag(body, &said);
-        Tell(said);
+    if (MessagePopupWithAction("kadrel", summary.c_str(), "Add to &bag") != 1) {
+        return;
     }
+    std::string said;
+    std::string text;
+    if (body) {
+        AddBodyToBag({c.camera.empty() ? "Camera of a photo" : c.camera, c.xsize, c.ysize,
+                      static_cast<int>(c.xresol), static_cast<int>(c.yresol)},
+                     &said);
+        text = said;
+    }
+    if (!c.lens.empty()) {
+        AddLensfunLensToBag(c.lens, &said);
+        text += (text.empty() ? "" : "\n") + said;
+    }
+    Tell(text);
 }
 
 }  // namespace

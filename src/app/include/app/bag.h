@@ -73,6 +73,8 @@ void AddPanelBodyToBag();
 // Adds a body unless one of its name is in the bag already (false then);
 // *said tells which, as the user reads it.
 bool AddBodyToBag(const BagBody& body, std::string* said);
+// The same for a lens of lensfun's, by its name there.
+bool AddLensfunLensToBag(const std::string& name, std::string* said);
 void AddLensToBag();
 void RemoveBody(std::size_t index);
 // Asks for a lens's minimum focus distance and pupil magnification; the lens
