@@ -11,6 +11,7 @@
 #include "core/settings/lens_search.h"
 #include "core/settings/sensor_presets.h"
 #include "core/text/text_format.h"
+#include "core/text/units.h"
 
 namespace {
 
@@ -59,18 +60,24 @@ int Unique(const char* option, const std::string& typed, const std::vector<std::
     return -1;
 }
 
-std::string LensLine(const BagLens& l) {
+std::string LensLine(const BagLens& l, Units units) {
     std::string text = TextFormat("%g-%g mm", l.minFocalMm, l.maxFocalMm);
     for (std::size_t i = 0; i < l.widest.size(); ++i) {
         text += TextFormat("%s f/%g at %g mm", i == 0 ? ", widest" : ",", l.widest[i].fNumber,
                            l.widest[i].focalMm);
+    }
+    if (l.minFocusM > 0) {
+        text += ", focuses to " + FormatDistance(l.minFocusM, units);
+    }
+    if (l.pupilMagnification != 1) {
+        text += ", pupil magnification " + ShortestNumber(l.pupilMagnification);
     }
     return text + (l.mount.empty() ? "" : "; " + l.mount);
 }
 
 }  // namespace
 
-std::string BagListing() {
+std::string BagListing(Units units) {
     std::string text = "Bodies:\n";
     for (const BagBody& b : bag.bodies) {
         text += TextFormat("  %-30s %s\n", b.name.c_str(),
@@ -78,7 +85,7 @@ std::string BagListing() {
     }
     text += "Lenses:\n";
     for (const BagLens& l : bag.lenses) {
-        text += TextFormat("  %-30s %s\n", l.name.c_str(), LensLine(l).c_str());
+        text += TextFormat("  %-30s %s\n", l.name.c_str(), LensLine(l, units).c_str());
     }
     text += "Pinned setups:\n";
     for (const BagPin& p : bag.pins) {
@@ -122,6 +129,6 @@ int RunBag(int argc, char* argv[], std::FILE* out, std::FILE* err) {
         return help ? 0 : 2;
     }
     ReadBagOnce(err);
-    std::fprintf(out, "Bag file: %s\n%s", bagFullPath, BagListing().c_str());
+    std::fprintf(out, "Bag file: %s\n%s", bagFullPath, BagListing(Units::Metric).c_str());
     return 0;
 }

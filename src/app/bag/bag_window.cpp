@@ -7,6 +7,7 @@
 #include "app/bag.h"
 #include "app/extras.h"
 #include "app/kadrel.h"
+#include "app/preferences.h"
 #include "app/tables.h"
 
 namespace {
@@ -103,6 +104,6 @@ void OpenBagWindow() {
 
 void RefreshBagWindow() {
     if (bagHandle > 0) {
-        SetCtrlVal(bagHandle, bagText, BagListing().c_str());
+        SetCtrlVal(bagHandle, bagText, BagListing(preferences.units).c_str());
     }
 }

@@ -11,6 +11,7 @@
 #include "core/optics/f_stops.h"
 #include "core/optics/optics.h"
 #include "core/settings/bag_text.h"
+#include "core/text/units.h"
 #include "ui/userint.h"
 #include "ui/userint_extras.h"
 
@@ -59,8 +60,8 @@ int ApplyBagOption(const char* option, const std::string& name, Settings* settin
 int RunBag(int argc, char* argv[], std::FILE* out, std::FILE* err);
 
 // The bag as kadrel bag and the bag window show it: bodies, lenses and pins,
-// one a line under a heading each.
-std::string BagListing();
+// one a line under a heading each, a lens's minimum focus in units.
+std::string BagListing(Units units);
 
 // The camera bag window (Ctrl+B, or "Camera bag…"): the bag as text, with
 // buttons that add the panel's camera or a lens from lensfun; made on first
