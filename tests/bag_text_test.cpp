@@ -23,6 +23,7 @@ const char kBag[] =
     "# bag.ini: kadrel's camera bag, its bodies, lenses and pinned setups\n"
     "# Each [body], [lens] or [pin] starts an entry; lines starting with # are comments.\n"
     "# A lens's widest apertures are given at each focal length they are known for.\n"
+    "\n[chosen]\nbody = Sony A6000 #2\nlens = E 18-55mm f/3.5-5.6\n"
     "\n[body]\nname = Sony A6000 #2\nsensor = 23.5 x 15.6 mm\nresolution = 6000 x 4000\n"
     "\n[lens]\nname = E 18-55mm f/3.5-5.6\nmount = Sony E\ncalibrated crop = 1.534\nfocal = 18-55 "
     "mm\n"
@@ -42,6 +43,7 @@ TEST(BagText, RoundTrip) {
     EXPECT_EQ(bag.lenses[0].widest.size(), 4u);
     EXPECT_EQ(bag.lenses[1].pupilMagnification, 0.7);
     EXPECT_EQ(bag.pins[0].cocMm, 23.5 / 6000);
+    EXPECT_EQ(bag.chosenLens, "E 18-55mm f/3.5-5.6");
     EXPECT_EQ(BagFileText(bag), kBag);
 }
 
@@ -90,6 +92,30 @@ TEST(BagText, WidestApertureAt) {
     }
     EXPECT_NEAR(WidestApertureAt(lens, 20), 3.67, 0.005);
     EXPECT_EQ(WidestApertureAt(BagLens{}, 50), 0);
+}
+
+// The stops the lens has: at 20 mm it opens to f/3.67, so f/4 comes first
+// of the full stops; f/22 is its smallest; a lens with no apertures known
+// keeps them all.
+TEST(BagText, StopsTheLensHas) {
+    const Bag bag = Read(kBag);
+    const struct {
+        const BagLens& lens;
+        double focal;
+        const std::vector<double>& stops;
+        std::vector<double> within;
+    } table[] = {
+        {bag.lenses[0], 20, FullStops(), {4, 5.6, 8, 11, 16, 22}},
+        {bag.lenses[0], 55, FullStops(), {5.6, 8, 11, 16, 22}},
+        {bag.lenses[0],
+         18,
+         ThirdStops(),
+         {3.5, 4, 4.5, 5, 5.6, 6.3, 7.1, 8, 9, 10, 11, 13, 14, 16, 18, 20, 22}},
+        {bag.lenses[1], 50, FullStops(), FullStops()},
+    };
+    for (const auto& row : table) {
+        EXPECT_EQ(StopsWithin(row.stops, StopsAt(row.lens, row.focal)), row.within) << row.focal;
+    }
 }
 
 // Limits seen, never forced: the remark names what the lens cannot do.

@@ -8,6 +8,7 @@
 #include "core/tables/comparison_text.h"
 #include "core/tables/setup_compare.h"
 #include "core/tables/table_csv.h"
+#include "core/text/text_format.h"
 #include "golden.h"
 
 namespace {
@@ -237,6 +238,7 @@ TEST(SetupCompare, ColumnsBesideTheLiveSetup) {
     EXPECT_EQ(FitColumn("a very long pin name", 16), "a very long pin ");
     EXPECT_EQ(FitColumn("\u00d8 50 \u221e", 8), "\u00d8 50 \u221e  ");
     EXPECT_EQ(FitColumn("\u221e\u221e\u221e", 3), "\u221e\u221e ");
+    EXPECT_EQ(FitColumn("\u221e\u221e\u221e", 3, Overflow::Keep), "\u221e\u221e\u221e ");
 }
 
 }  // namespace

@@ -386,6 +386,7 @@ TEST_F(ExtrasTest, CameraBagInTheContextMenu) {
     ChooseInContextMenu({"Use lens", "E 18-55mm"});
     EXPECT_EQ(Number(PANEL_FOCAL), 20.0);
     EXPECT_NEAR(Number(PANEL_APERTURE), 3.67, 0.005);
+    EXPECT_EQ(TableApertures(), (std::vector<double>{4, 5.6, 8, 11, 16, 22}));
     ChooseInContextMenu({"Details"});
     const auto lastLine = [] { return DetailsText().substr(DetailsText().rfind('\n') + 1); };
     EXPECT_EQ(lastLine(), "Lens            E 18-55mm, widest f/3.67 at 20 mm");
@@ -397,9 +398,26 @@ TEST_F(ExtrasTest, CameraBagInTheContextMenu) {
     AnswerNextTextPrompt("Second <b>body</b>");
     ChooseInContextMenu({"Camera bag", "Add this camera"});
     ChooseInContextMenu({"Camera bag", "Remove \u201cSony A6000"});
-    ChooseInContextMenu({"Use lens", "No lens"});
+    ReadBagFile();  // as the next run does: the lens in use is kept
+    ASSERT_NE(ChosenLens(), nullptr);
+    EXPECT_EQ(ChosenLens()->name, "E 18-55mm");
+    ChooseInContextMenu({"Camera bag", "Camera bag\u2026"});
+    std::string why;
+    AnswerForm("PUPILMAG", "20", &why);
+    Widget<QPushButton>("LENSDETAILS")->click();
+    EXPECT_EQ(
+        why, "Pupil magnification: \u201c20\u201d is not a number from 0.1 to 10; 1 when unknown.");
+    AnswerForm("PUPILMAG", "0.7");
+    Widget<QPushButton>("LENSDETAILS")->click();
+    EXPECT_EQ(settings.pupil, 0.7f);  // the lens in use passes it on
+    ReadBagFile();
+    EXPECT_EQ(bag.lenses[0].pupilMagnification, 0.7);
+    AnswerNextChoice("lens: e 18");
+    Widget<QPushButton>("REMOVE")->click();
     EXPECT_EQ(ChosenLens(), nullptr);
     ReadBagFile();
+    EXPECT_EQ(bag.lenses.size(), 0u);
+    EXPECT_EQ(bag.chosenLens, "");
     ASSERT_EQ(bag.bodies.size(), 1u);
     EXPECT_EQ(bag.bodies[0].name, "Second <b>body</b>");
     EXPECT_EQ(bag.bodies[0].xsizeMm, 23.5);

@@ -238,6 +238,13 @@ TEST(OneShot, FocusAndApertureForTheWholeZone) {
     EXPECT_EQ(tooDeep.markedAperture, 0);
     EXPECT_TRUE(tooDeep.stackInstead);
 
+    // On a lens, a stop it has: f/16 where it opens no wider than that; none
+    // where it closes no further than f/11.
+    EXPECT_EQ(PlanOneShot(0.05, 0.00003, 2, 5, 1, {16, 0}).markedAperture, 16);
+    const OneShot shut = PlanOneShot(0.05, 0.00003, 2, 5, 1, {3.67, 11});
+    EXPECT_EQ(shut.markedAperture, 0);
+    EXPECT_TRUE(shut.stackInstead);
+
     EXPECT_EQ(PlanOneShot(0.05, 0.00003, 5, 2).error,
               "the near end must be closer than the far end");
     EXPECT_EQ(PlanOneShot(0.05, 0.00003, 0.04, 2).error,

@@ -12,6 +12,7 @@ namespace {
 TEST(PhotoProtocol, AnswersRoundTripAndOversizedPixelsAreRefused) {
     PhotoCamera sent;
     sent.camera = "Nikon D70";
+    sent.lens = "Nikon AF-S DX Nikkor 18-70mm f/3.5-4.5G ED";
     sent.sensorSource = SensorSource::Database;
     sent.xsize = 23.63;
     sent.ysize = 15.71;
@@ -23,6 +24,7 @@ TEST(PhotoProtocol, AnswersRoundTripAndOversizedPixelsAreRefused) {
     std::string error;
     ASSERT_TRUE(ParsePhotoProtocol(PhotoProtocolText(sent), &read, &error)) << error;
     EXPECT_EQ(read.camera, "Nikon D70");
+    EXPECT_EQ(read.lens, "Nikon AF-S DX Nikkor 18-70mm f/3.5-4.5G ED");
     EXPECT_EQ(read.xresol, 3008);
     EXPECT_EQ(read.yresol, 2000);
     EXPECT_DOUBLE_EQ(read.xsize, 23.63);

@@ -8,7 +8,9 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QUrl>
 
@@ -17,8 +19,10 @@
 #include <cstdio>
 #include <fstream>
 
+#include "app/bag.h"
 #include "app/extras.h"
 #include "app/photo.h"
+#include "app/preferences.h"
 #include "app_fixture.h"
 #include "cli/subcommands.h"
 #include "photo_maker.h"
@@ -88,6 +92,65 @@ TEST_F(PhotoWindowTest, TheNikonD70FillsTheFieldsAndPutsTheCursorOnItsSubject) {
     EXPECT_EQ(settings.focal, 50.0f);
 }
 
+// The subject's distances in the units chosen: 5.3088 m is 17.42 ft, 17′ 5″;
+// 5.2584 m is 17.25 ft, 17′ 3″ (whole inches from 10 ft).
+TEST_F(PhotoWindowTest, TheSummarySaysTheSubjectInTheUnitsChosen) {
+    preferences.units = Units::Imperial;
+    EXPECT_NE(Load(Photo(NikonD70Tags()))
+                  .find("subject 17\u2032 5\u2033 from the sensor = "
+                        "17\u2032 3\u2033 from the lens"),
+              std::string::npos);
+    preferences.units = Units::Metric;
+}
+
+// The summary's "Add to bag" keeps the photo's body, and its lens as lensfun
+// names it, in the bag, once; what the user reads after pressing it.
+std::string AddFromSummary(const std::string& path) {
+    auto said = std::make_shared<std::string>();
+    OnNextPopup([said] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || box->text().toStdString() == *said) {
+            return false;
+        }
+        if (said->empty()) {
+            *said = box->text().toStdString();  // the summary
+            box->buttons().constLast()->click();
+            return false;
+        }
+        *said = box->text().toStdString();
+        box->accept();
+        return true;
+    });
+    LoadPhoto(path.c_str());
+    return *said;
+}
+
+TEST_F(PhotoWindowTest, AddToBagKeepsThePhotosBodyAndLensOnce) {
+    LocateBagFile();
+    const std::string photo = Photo({{"Exif.Image.Make", "SONY"},
+                                     {"Exif.Image.Model", "ILCE-6000"},
+                                     {"Exif.Photo.LensModel", "E 18-55mm F3.5-5.6 OSS"},
+                                     {"Exif.Photo.FocalLength", "20/1"},
+                                     {"Exif.Photo.FNumber", "4/1"},
+                                     {"Exif.Photo.PixelXDimension", "6000"},
+                                     {"Exif.Photo.PixelYDimension", "4000"}});
+    const std::string added = AddFromSummary(photo);
+    EXPECT_EQ(added.rfind("Added to the camera bag: Sony Alpha 6000, ", 0), 0u) << added;
+    EXPECT_NE(added.find("6000 \u00d7 4000 pixels.\n"
+                         "Added to the camera bag: Sony E 18-55mm f/3.5-5.6 OSS."),
+              std::string::npos)
+        << added;
+    EXPECT_EQ(AddFromSummary(photo),
+              "\u201cSony Alpha 6000\u201d is in the camera bag already.\n"
+              "\u201cSony E 18-55mm f/3.5-5.6 OSS\u201d is in the camera bag already.");
+    ReadBagFile();
+    ASSERT_EQ(bag.bodies.size(), 1u);
+    ASSERT_EQ(bag.lenses.size(), 1u);
+    EXPECT_NEAR(bag.bodies[0].xsizeMm, 23.4699, 5e-5);  // 43.27 / 1.534 × 3 / √13
+    EXPECT_EQ(bag.bodies[0].yresol, 4000);
+    EXPECT_EQ(bag.lenses[0].maxFocalMm, 55);
+}
+
 TEST_F(PhotoWindowTest, TheCanonEos20dLeavesTheCursorWhereItWas) {
     TypeInto("FOCAL", "35");
     const double cursor = CursorAt();
@@ -136,8 +199,8 @@ TEST_F(PhotoWindowTest, WhatThePanelCannotTakeChangesNothingAndIsSaid) {
           {"Exif.Photo.PixelYDimension", "2336"},
           {"Exif.Photo.SubjectDistance", "4000000000/1"}},
          "kadrel|Kadrel Test Far \u00b7 3504\u00a0\u00d7\u00a02336\u00a0px \u00b7 24 mm \u00b7 "
-         "f/3.5 \u00b7 subject 4000000000.00 m from "
-         "the sensor = 3999999999.98 m from the lens\n"
+         "f/3.5 \u00b7 subject 4000000000 m from "
+         "the sensor = 4000000000 m from the lens\n"
          "no sensor size: the camera is not in the database, and the photo gives neither a 35 "
          "mm focal length nor a focal-plane resolution\n"
          "subject 4000000000 m from the lens is beyond the farthest d max, 1000000000 m: "

@@ -139,16 +139,21 @@ TEST(RegularFileRead, AFileTheUserCannotReadIsNoMissingFile) {
 // Each helper a shell's few words; the deadline 300 ms.
 TEST(HelperRun, EndsByItselfOrIsStoppedAndSaysHow) {
     const std::string tooMuch = "head -c " + std::to_string(kLargestAnswer + 1) + " /dev/zero";
+    // Far more than a pipe holds, as the lens database's list is: the helper
+    // must be able to wait while its answer is read.
+    const std::string long_answer(200000, 'x');
+    const std::string lens_list = "head -c 200000 /dev/zero | tr '\\0' x";
     const struct {
         std::string script;
         HelperOutcome outcome;
-        const char* answer;
+        std::optional<std::string> answer;
     } cases[] = {
+        {lens_list, HelperOutcome::kFinished, long_answer},
         {"printf 'kadrel-photo 1\\nend\\n'", HelperOutcome::kFinished, "kadrel-photo 1\nend\n"},
         {"read line; printf \"[$line]\"; echo gone >&2", HelperOutcome::kFinished, "[]"},
         {"printf half; exit 3", HelperOutcome::kFailed, "half"},
         {"printf half; kill -SEGV $$", HelperOutcome::kFailed, "half"},
-        {tooMuch, HelperOutcome::kFailed, nullptr},  // what came before the cap is not asked
+        {tooMuch, HelperOutcome::kFailed, std::nullopt},  // what came before the cap is not asked
         {"printf begun; exec sleep 60", HelperOutcome::kTimedOut, "begun"},
         {"exec >&-; sleep 60", HelperOutcome::kTimedOut, ""},
     };
@@ -158,8 +163,8 @@ TEST(HelperRun, EndsByItselfOrIsStoppedAndSaysHow) {
         const auto start = std::chrono::steady_clock::now();
         EXPECT_EQ(RunHelper(argv, 300, &answer), c.outcome) << c.script;
         EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2)) << c.script;
-        if (c.answer != nullptr) {
-            EXPECT_EQ(answer, c.answer) << c.script;
+        if (c.answer) {
+            EXPECT_EQ(answer, *c.answer) << c.script;
         }
     }
     const char* missing[] = {"/no/such/helper", nullptr};

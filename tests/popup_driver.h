@@ -61,6 +61,20 @@ inline void AnswerNextFileDialog(const QString& path) {
     });
 }
 
+// Types words into the next choice's search box and takes the item found.
+inline void AnswerNextChoice(const QString& words) {
+    OnNextPopup([words] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        auto* search = dialog ? dialog->findChild<QLineEdit*>() : nullptr;
+        if (search == nullptr) {
+            return false;
+        }
+        QTest::keyClicks(search, words);
+        QTest::keyClick(search, Qt::Key_Return);
+        return true;
+    });
+}
+
 // Opens a context menu with a right click on a control (the panel's, on the
 // graph) and walks the labels given, opening submenus; the last label is
 // chosen when it can be, and its enabled state is kept.

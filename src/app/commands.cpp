@@ -62,6 +62,7 @@ int InitPanel() {
     LocateBagFile();
     ReadBagFile();
     TakePinsFromBag();
+    TakeLensFromBag();
     SetCtrlVal(panelHandle, PANEL_COPYRIGHT, VersionText().c_str());
     PutIntoFields(settings, false);
     // Redraw reads the fields back, so what a field makes of a value is what

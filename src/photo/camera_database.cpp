@@ -75,11 +75,20 @@ void LookUpCamera(PhotoFacts* facts) {
         return;
     }
     const lfCamera** found = db->FindCameras(make.c_str(), model.c_str());
-    if (found != nullptr && found[0] != nullptr) {
-        facts->crop = Crop(found[0]->CropFactor);
-        facts->databaseMaker = Name(found[0]->Maker);
-        facts->databaseModel = Name(found[0]->Model);
+    const lfCamera* camera = found != nullptr ? found[0] : nullptr;
+    if (camera != nullptr) {
+        facts->crop = Crop(camera->CropFactor);
+        facts->databaseMaker = Name(camera->Maker);
+        facts->databaseModel = Name(camera->Model);
     }
+    const std::string lensModel = TrimmedAscii(facts->lensModel);
+    // lensfun's own matching, as it spells the lens ("F3.5-5.6" is "f/3.5-5.6").
+    const lfLens** lenses =
+        lensModel.empty() ? nullptr : db->FindLenses(camera, nullptr, lensModel.c_str());
+    if (lenses != nullptr && lenses[0] != nullptr) {
+        facts->databaseLens = LensName(*lenses[0]);
+    }
+    lf_free(lenses);
     lf_free(found);
 }
 

@@ -88,6 +88,7 @@ bool ReadExifFacts(const unsigned char* data, long size, PhotoFacts* facts, std:
     try {
         facts->make = Text(exif, "Exif.Image.Make");
         facts->model = Text(exif, "Exif.Image.Model");
+        facts->lensModel = Text(exif, "Exif.Photo.LensModel");
         facts->focal = Exact(exif, "Exif.Photo.FocalLength");
         facts->fNumber = Exact(exif, "Exif.Photo.FNumber");
         facts->captureWidth = Exact(exif, "Exif.Photo.PixelXDimension");

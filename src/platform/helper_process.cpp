@@ -18,10 +18,17 @@ HelperProcess::~HelperProcess() {
 
 bool HelperProcess::Start(const char* const argv[]) {
     int pipeEnds[2];
-    if (pipe2(pipeEnds, O_CLOEXEC | O_NONBLOCK) != 0) {
+    if (pipe2(pipeEnds, O_CLOEXEC) != 0) {
         return false;
     }
     output_.reset(pipeEnds[0]);
+    // Only our end waits for nothing: the helper's writes block while its
+    // answer outgrows the pipe, as any program's output may.
+    if (fcntl(pipeEnds[0], F_SETFL, O_NONBLOCK) != 0) {
+        close(pipeEnds[1]);
+        output_.reset(-1);
+        return false;
+    }
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);

@@ -3,8 +3,8 @@
 # The camera bag in the real program: the factory camera and lensfun's
 # E 18-55mm added through the bag window, kept across a restart, then put
 # back on the panel with "Use body" and "Use lens" (f/4 at 24 mm), read over
-# AT-SPI in the a11y twin; then every way out with the bag window open and
-# active.
+# AT-SPI in the a11y twin; a photo's body added from its summary; then every
+# way out with the Lens details form, and with the bag window, open and active.
 if [ "${2:-}" = a11y ] && [ -z "${KADREL_A11Y_SESSION:-}" ]; then
     export KADREL_A11Y_SESSION=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
     exec dbus-run-session -- "$0" "$@"
@@ -84,6 +84,47 @@ grep -q '^XSIZE = 22.5[[:space:]]' "$WORK/app/kadrel.ini" ||
     fail "Use body did not reach the panel: $(cat "$WORK/app/kadrel.ini")"
 echo "after a restart, Use body: 22.5 mm on the panel, saved by OK"
 passed=$((passed + 1))
+
+# A photo's camera into the bag from its summary (Alt+B), kept for the next run.
+"$BUILD_DIR/tests/make_photo" "$WORK/d70.jpg" d70 || fail "no test photo"
+start_program kadrel "$WORK/d70.jpg"
+xdotool windowfocus --sync "$(xdotool search --sync --onlyvisible --name '^kadrel$' | head -1)"
+xdotool key alt+b
+sleep 0.5
+dismiss_popup                                          # "Added to the camera bag: …"
+focus_panel && xdotool key alt+o
+wait_program
+[ "$STATUS" -eq 0 ] || fail "OK after Add to bag: exit status $STATUS"
+grep -qx 'name = Nikon D70' "$WORK/app/bag.ini" &&
+    grep -qx 'resolution = 3008 x 2000' "$WORK/app/bag.ini" ||
+    fail "Add to bag did not keep the photo's body: $(cat "$WORK/app/bag.ini")"
+echo "photo summary, Add to bag: Nikon D70, 3008 x 2000, in bag.ini"
+passed=$((passed + 1))
+
+# Every way out with the Lens details form open and active over the bag window.
+for way in escape ctrl_q TERM HUP; do
+    start_program kadrel
+    open_bag
+    xdotool mousemove --window "$SIDE" 538 336 click 1  # Lens details…
+    FORM=$(wait_window 'Lens details' 100)
+    [ -n "$FORM" ] || fail "no Lens details form"
+    xdotool windowfocus --sync "$FORM"
+    sleep 0.3
+    case $way in
+        escape) xdotool key Escape ;;
+        ctrl_q) xdotool key ctrl+q ;;
+        *) kill -s "$way" "$PROGRAM_PID" ;;
+    esac
+    sleep 0.5
+    if [ "$way" = escape ]; then
+        wait_gone 'Lens details' || fail "Escape left the Lens details form open"
+        focus_panel && xdotool key alt+o
+    fi
+    wait_program
+    [ "$STATUS" -eq 0 ] || fail "Lens details open, then $way: exit status $STATUS"
+    echo "Lens details open and active, then $way: exit status 0"
+    passed=$((passed + 1))
+done
 
 side_window_ways_out 'kadrel camera bag' ctrl+b
 echo "camera bag window${2:+ ($2)}: $passed passed, 0 failed"

@@ -390,7 +390,7 @@ BAG=$(dirname "$SETTINGS")/bag.ini
 printf '%s\n' "[body]" "name = Sony A6000" "sensor = 23.5 x 15.6 mm" "resolution = 6000 x 4000" \
     "[lens]" "name = Sony E 18-55mm f/3.5-5.6 OSS" "mount = Sony E" "focal = 18-55 mm" \
     "widest = 18 mm f/3.5, 24 mm f/4" "[lens]" "name = Sony FE 85mm f/1.8" "focal = 85-85 mm" \
-    "widest = 85 mm f/1.8" "[pin]" "name = portrait" "lens = Sony FE 85mm f/1.8" "focal = 85 mm" "aperture = f/1.8" \
+    "widest = 85 mm f/1.8" "minimum focus = 0.8 m" "pupil magnification = 0.9" "[pin]" "name = portrait" "lens = Sony FE 85mm f/1.8" "focal = 85 mm" "aperture = f/1.8" \
     "distance = 2.5 m" "sensor width = 23.5 mm" "coc = 0.004 mm" >"$BAG"
 run bag
 expect "the bag listed" 0 "Bag file: $BAG
@@ -398,12 +398,18 @@ Bodies:
   Sony A6000                     23.5 × 15.6 mm, 6000 × 4000 pixels
 Lenses:
   Sony E 18-55mm f/3.5-5.6 OSS   18-55 mm, widest f/3.5 at 18 mm, f/4 at 24 mm; Sony E
-  Sony FE 85mm f/1.8             85-85 mm, widest f/1.8 at 85 mm
+  Sony FE 85mm f/1.8             85-85 mm, widest f/1.8 at 85 mm, focuses to 800.0 mm, pupil magnification 0.9
 Pinned setups:
   portrait                       85 mm f/1.8 at 2.5 m, Sony FE 85mm f/1.8" ""
 run dof --body sony --lens "SONY E" --distance 3
 [ "$STATUS" = 0 ] && [ "${OUT%%$'\n'*}" = "Sensor 23.50 x 15.60 mm, 6000 x 4000 pixels; focal length 24.00 mm; f/4.00" ] &&
     passed=$((passed + 1)) || fail "dof with a body and a lens: status $STATUS, $OUT $ERR"
+# The table's stops are the lens's: it opens to f/3.67 at 20 mm, so f/4 first.
+run table --csv --lens "sony e" --focal 20
+apertures=$(printf '%s\n' "$OUT" | python3 -c 'import csv, sys
+print(*sorted({row[3] for row in list(csv.reader(sys.stdin))[1:]}, key=float))')
+[ "$STATUS" = 0 ] && [ "$apertures" = "4 5.6 8 11 16 22" ] &&
+    passed=$((passed + 1)) || fail "table with a lens: status $STATUS, apertures $apertures $ERR"
 run dof --lens "sony" --distance 3
 expect "an ambiguous lens" 2 "" 'kadrel dof: --lens: "sony" could be any of:
   Sony E 18-55mm f/3.5-5.6 OSS

@@ -11,6 +11,7 @@
 #include "core/settings/lens_search.h"
 #include "core/settings/sensor_presets.h"
 #include "core/text/text_format.h"
+#include "core/text/units.h"
 #include "options/option_table.h"
 
 namespace {
@@ -25,6 +26,9 @@ void ReadBagOnce(std::FILE* err) {
         if (const std::string why = ReadBagFile(); !why.empty()) {
             std::fprintf(err, "kadrel: %s: %s; the bag is empty\n", bagFullPath, why.c_str());
         }
+        // A sub-command uses the body and lens its options name, not the window's.
+        bag.chosenBody.clear();
+        bag.chosenLens.clear();
     }
 }
 
@@ -56,18 +60,24 @@ int Unique(const std::string& typed, const std::vector<std::string>& names, std:
     return -1;
 }
 
-std::string LensLine(const BagLens& l) {
+std::string LensLine(const BagLens& l, Units units) {
     std::string text = TextFormat("%g-%g mm", l.minFocalMm, l.maxFocalMm);
     for (std::size_t i = 0; i < l.widest.size(); ++i) {
         text += TextFormat("%s f/%g at %g mm", i == 0 ? ", widest" : ",", l.widest[i].fNumber,
                            l.widest[i].focalMm);
+    }
+    if (l.minFocusM > 0) {
+        text += ", focuses to " + FormatDistance(l.minFocusM, units);
+    }
+    if (l.pupilMagnification != 1) {
+        text += ", pupil magnification " + ShortestNumber(l.pupilMagnification);
     }
     return text + (l.mount.empty() ? "" : "; " + l.mount);
 }
 
 }  // namespace
 
-std::string BagListing() {
+std::string BagListing(Units units) {
     std::string text = "Bodies:\n";
     for (const BagBody& b : bag.bodies) {
         text += TextFormat("  %-30s %s\n", b.name.c_str(),
@@ -75,7 +85,7 @@ std::string BagListing() {
     }
     text += "Lenses:\n";
     for (const BagLens& l : bag.lenses) {
-        text += TextFormat("  %-30s %s\n", l.name.c_str(), LensLine(l).c_str());
+        text += TextFormat("  %-30s %s\n", l.name.c_str(), LensLine(l, units).c_str());
     }
     text += "Pinned setups:\n";
     for (const BagPin& p : bag.pins) {
@@ -104,7 +114,9 @@ std::string ApplyBagOption(const char* option, const std::string& name, Settings
     } else {
         double focal = s->focal;
         double aperture = s->aperture;
-        FitToLens(bag.lenses[static_cast<std::size_t>(found)], &focal, &aperture);
+        const BagLens& lens = bag.lenses[static_cast<std::size_t>(found)];
+        bag.chosenLens = lens.name;  // its stops for the table
+        FitToLens(lens, &focal, &aperture);
         s->focal = static_cast<float>(focal);
         s->aperture = static_cast<float>(aperture);
     }
@@ -122,6 +134,6 @@ int RunBag(int argc, char* argv[], std::FILE* out, std::FILE* err) {
         return status;
     }
     ReadBagOnce(err);
-    std::fprintf(out, "Bag file: %s\n%s", bagFullPath, BagListing().c_str());
+    std::fprintf(out, "Bag file: %s\n%s", bagFullPath, BagListing(Units::Metric).c_str());
     return 0;
 }

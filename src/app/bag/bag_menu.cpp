@@ -13,6 +13,7 @@
 #include "app/photo.h"
 #include "core/optics/full_frame.h"
 #include "core/settings/lens_search.h"
+#include "core/settings/sensor_presets.h"
 #include "core/text/text_format.h"
 
 namespace {
@@ -32,8 +33,6 @@ enum : int {
     kFirstRemoveLens = kFirstBagItem + 400,
 };
 
-int chosenLens = -1;  // into bag.lenses
-
 void SaveBag() {
     WriteBagFile();
     RefreshBagWindow();
@@ -46,6 +45,11 @@ std::size_t InMenu(const std::vector<T>& entries) {
     return std::min<std::size_t>(entries.size(), 100);
 }
 
+// A name with a tick when it is the one in use.
+std::string Marked(const std::string& name, const std::string& chosen) {
+    return name == chosen ? name + " \u2713" : name;
+}
+
 struct Row {
     int id;
     int parent;
@@ -55,15 +59,16 @@ struct Row {
 std::vector<Row> BagRows() {
     std::vector<Row> rows{{kUseBody, 0, "Use body"}, {kUseLens, 0, "Use lens"}};
     for (std::size_t i = 0; i < InMenu(bag.bodies); ++i) {
-        rows.push_back({kFirstBody + static_cast<int>(i), kUseBody, bag.bodies[i].name});
+        rows.push_back({kFirstBody + static_cast<int>(i), kUseBody,
+                        Marked(bag.bodies[i].name, bag.chosenBody)});
     }
     if (bag.bodies.empty()) {
         rows.push_back({kNoBody, kUseBody, "None yet: Camera bag, Add this camera\u2026"});
     }
     rows.push_back({kNoLens, kUseLens, "No lens"});
     for (std::size_t i = 0; i < InMenu(bag.lenses); ++i) {
-        const std::string mark = static_cast<int>(i) == chosenLens ? " \u2713" : "";
-        rows.push_back({kFirstLens + static_cast<int>(i), kUseLens, bag.lenses[i].name + mark});
+        rows.push_back({kFirstLens + static_cast<int>(i), kUseLens,
+                        Marked(bag.lenses[i].name, bag.chosenLens)});
     }
     rows.push_back({kBagMenu, 0, "Camera bag"});
     rows.push_back({kOpenWindow, kBagMenu, MenuLabel(Action::Bag)});
@@ -81,9 +86,10 @@ std::vector<Row> BagRows() {
 }
 
 // Where the panel is beyond the lens, its nearest focal length and its
-// widest aperture there; then one recalculation.
+// widest aperture there; then one recalculation, and its pupil magnification.
 void UseLens(int index) {
-    chosenLens = index;
+    bag.chosenLens = index >= 0 ? bag.lenses[static_cast<std::size_t>(index)].name : "";
+    SaveBag();
     if (index >= 0) {
         double focal = settings.focal;
         double aperture = settings.aperture;
@@ -94,6 +100,9 @@ void UseLens(int index) {
         }
     }
     Redraw(panelHandle, 0, EVENT_COMMIT, nullptr, 0, 0);
+    if (index >= 0) {
+        SetPupil(bag.lenses[static_cast<std::size_t>(index)].pupilMagnification);
+    }
 }
 
 }  // namespace
@@ -104,49 +113,116 @@ void AddPanelBodyToBag() {
         name.find_first_not_of(" \t") == std::string::npos) {
         return;
     }
-    bag.bodies.push_back({name, settings.xsize, settings.ysize, settings.xresol, settings.yresol});
-    SaveBag();
+    std::string said;
+    if (!AddBodyToBag({name, settings.xsize, settings.ysize, settings.xresol, settings.yresol},
+                      &said)) {
+        MessagePopup("kadrel", said.c_str());
+    }
 }
 
-// lensfun is read once, when first asked, by the photo helper; lenses that
-// surely cover the panel's sensor come first.
-void AddLensToBag() {
+namespace {
+
+// Whether an entry of that name is in the bag, which *said then tells.
+template <typename T>
+bool InBag(const std::vector<T>& entries, const std::string& name, std::string* said) {
+    const bool found =
+        std::any_of(entries.begin(), entries.end(), [&name](const T& e) { return e.name == name; });
+    *said = found ? "\u201c" + name + "\u201d is in the camera bag already." : "";
+    return found;
+}
+
+// lensfun's lenses, read once, when first asked, by the photo helper; the
+// user is told when it cannot be read, and nullptr comes back.
+const std::vector<BagLens>* Lensfun() {
     static std::vector<BagLens> lensfun;
     char helper[MAX_PATHNAME_LEN];
     if (lensfun.empty() &&
         (!FindPhotoHelper(helper) || !ReadLensesWith(helper, nullptr, &lensfun))) {
         MessagePopup("kadrel", "kadrel could not read the lens database (lensfun).");
+        return nullptr;
+    }
+    return &lensfun;
+}
+
+}  // namespace
+
+bool AddBodyToBag(const BagBody& body, std::string* said) {
+    if (InBag(bag.bodies, body.name, said)) {
+        return false;
+    }
+    bag.bodies.push_back(body);
+    SaveBag();
+    *said = "Added to the camera bag: " + body.name + ", " +
+            SensorText(body.xsizeMm, body.ysizeMm, body.xresol, body.yresol) + ".";
+    return true;
+}
+
+bool AddLensfunLensToBag(const std::string& name, std::string* said) {
+    if (InBag(bag.lenses, name, said)) {
+        return false;
+    }
+    if (const std::vector<BagLens>* lensfun = Lensfun()) {
+        for (const BagLens& l : *lensfun) {
+            if (l.name == name) {
+                bag.lenses.push_back(l);
+                SaveBag();
+                *said = "Added to the camera bag: " + name + ".";
+                return true;
+            }
+        }
+    }
+    *said = "The lens database has no lens \u201c" + name + "\u201d.";
+    return false;
+}
+
+// Lenses that surely cover the panel's sensor come first.
+void AddLensToBag() {
+    const std::vector<BagLens>* lensfun = Lensfun();
+    if (lensfun == nullptr) {
         return;
     }
     const std::vector<std::size_t> order =
-        FindLenses(lensfun, "", CropFactor(settings.xsize, settings.ysize));
+        FindLenses(*lensfun, "", CropFactor(settings.xsize, settings.ysize));
     std::vector<std::string> labels;
     for (std::size_t i : order) {
-        const BagLens& l = lensfun[i];
+        const BagLens& l = (*lensfun)[i];
         labels.push_back(l.mount.empty() ? l.name : l.name + " \u2014 " + l.mount);
     }
-    std::vector<const char*> items;
-    for (const std::string& l : labels) {
-        items.push_back(l.c_str());
-    }
     int chosen = -1;
-    if (PromptPopupChoice("Add a lens", "Lenses by name; those for this sensor first:",
-                          items.data(), items.size(), &chosen) == 1) {
-        bag.lenses.push_back(lensfun[order[static_cast<std::size_t>(chosen)]]);
+    if (PromptPopupChoice("Add a lens", "Lenses by name; those for this sensor first:", labels,
+                          &chosen) == 1) {
+        bag.lenses.push_back((*lensfun)[order[static_cast<std::size_t>(chosen)]]);
         SaveBag();
     }
 }
 
 namespace {
 
-void RemoveLens(int index) {
-    bag.lenses.erase(bag.lenses.begin() + index);
-    chosenLens = chosenLens == index ? -1 : chosenLens - (chosenLens > index ? 1 : 0);
+void UseBody(int index) {
+    const BagBody& b = bag.bodies[static_cast<std::size_t>(index)];
+    bag.chosenBody = b.name;
     SaveBag();
-    Redraw(panelHandle, 0, EVENT_COMMIT, nullptr, 0, 0);
+    PutSensor(b.xsizeMm, b.ysizeMm, b.xresol, b.yresol);
 }
 
 }  // namespace
+
+void RemoveBody(std::size_t index) {
+    if (bag.bodies[index].name == bag.chosenBody) {
+        bag.chosenBody.clear();
+    }
+    bag.bodies.erase(bag.bodies.begin() + static_cast<std::ptrdiff_t>(index));
+    SaveBag();
+}
+
+void RemoveLens(std::size_t index) {
+    if (bag.lenses[index].name == bag.chosenLens) {
+        bag.chosenLens.clear();
+    }
+    bag.lenses.erase(bag.lenses.begin() + static_cast<std::ptrdiff_t>(index));
+    SaveBag();
+    Redraw(panelHandle, 0, EVENT_COMMIT, nullptr, 0, 0);
+}
 
 void AddBagItems(std::vector<MenuItem>* items, std::vector<std::string>* labels) {
     const std::vector<Row> rows = BagRows();
@@ -161,15 +237,13 @@ void AddBagItems(std::vector<MenuItem>* items, std::vector<std::string>* labels)
 
 void ChooseFromBag(int id) {
     if (id >= kFirstRemoveLens) {
-        RemoveLens(id - kFirstRemoveLens);
+        RemoveLens(static_cast<std::size_t>(id - kFirstRemoveLens));
     } else if (id >= kFirstRemoveBody) {
-        bag.bodies.erase(bag.bodies.begin() + (id - kFirstRemoveBody));
-        SaveBag();
+        RemoveBody(static_cast<std::size_t>(id - kFirstRemoveBody));
     } else if (id >= kFirstLens) {
         UseLens(id - kFirstLens);
     } else if (id >= kFirstBody) {
-        const BagBody& b = bag.bodies[static_cast<std::size_t>(id - kFirstBody)];
-        PutSensor(b.xsizeMm, b.ysizeMm, b.xresol, b.yresol);
+        UseBody(id - kFirstBody);
     } else if (id == kNoLens) {
         UseLens(-1);
     } else if (id == kAddBody) {
@@ -182,9 +256,21 @@ void ChooseFromBag(int id) {
 }
 
 const BagLens* ChosenLens() {
-    return chosenLens >= 0 && static_cast<std::size_t>(chosenLens) < bag.lenses.size()
-               ? &bag.lenses[static_cast<std::size_t>(chosenLens)]
-               : nullptr;
+    const auto found = std::find_if(bag.lenses.begin(), bag.lenses.end(), [](const BagLens& l) {
+        return !bag.chosenLens.empty() && l.name == bag.chosenLens;
+    });
+    return found != bag.lenses.end() ? &*found : nullptr;
+}
+
+void TakeLensFromBag() {
+    if (const BagLens* lens = ChosenLens()) {
+        settings.pupil = static_cast<float>(lens->pupilMagnification);
+    }
+}
+
+LensStops ChosenLensStops(double focalMm) {
+    const BagLens* lens = ChosenLens();
+    return lens != nullptr ? StopsAt(*lens, focalMm) : LensStops{};
 }
 
 std::string BodyOnPanel() {

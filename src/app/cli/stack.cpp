@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/bag.h"
 #include "cli/camera_options.h"
 #include "closeup/closeup_options.h"
 #include "core/planning/focus_plan.h"
@@ -131,6 +132,7 @@ int RunStack(int argc, char* argv[], std::FILE* out, std::FILE* err) {
     if (const int status = ReadRequest(line, options, camera, &request)) {
         return status;
     }
+    request.lens = ChosenLensStops(camera.settings.focal);
     const Settings& s = camera.settings;
     const CocChoice& coc = camera.preferences.coc;
     const FocusPlan plan = MakeFocusPlan(s, coc, request);

@@ -38,3 +38,14 @@ double ThirdStopAtOrBelow(double n) {
     }
     return below;
 }
+
+std::vector<double> StopsWithin(const std::vector<double>& stops, LensStops lens) {
+    std::vector<double> within;
+    for (double stop : stops) {
+        if (stop >= lens.widest * (1 - kSameStop) &&
+            (lens.smallest <= 0 || stop <= lens.smallest * (1 + kSameStop))) {
+            within.push_back(stop);
+        }
+    }
+    return within;
+}

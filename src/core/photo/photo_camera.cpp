@@ -261,6 +261,7 @@ PhotoCamera CameraFromFacts(const PhotoFacts& facts) {
     c.camera = facts.databaseMaker.empty() || facts.databaseModel.empty()
                    ? CameraName(facts.make, facts.model)
                    : CameraName(facts.databaseMaker, facts.databaseModel);
+    c.lens = TrimmedAscii(facts.databaseLens);
     TakePixels(facts, &c);
     c.focal = Positive(facts.focal);
     c.hasFocal = c.focal > 0;

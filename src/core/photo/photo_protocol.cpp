@@ -57,6 +57,8 @@ bool ApplyLine(const std::string& key, const std::string& rest, PhotoCamera* c) 
     const std::vector<std::string> w = Words(rest);
     if (key == "camera") {
         c->camera = TrimmedAscii(rest);
+    } else if (key == "lens") {
+        c->lens = TrimmedAscii(rest);
     } else if (key == "sensor" && w.size() == 4) {
         for (const SourceName& s : kSources) {
             if (w[0] == s.word) {
@@ -117,6 +119,9 @@ std::string PhotoProtocolText(const PhotoCamera& c) {
     std::string body;
     if (!c.camera.empty()) {
         body += "camera " + c.camera + "\n";
+    }
+    if (!c.lens.empty()) {
+        body += "lens " + c.lens + "\n";
     }
     for (const SourceName& s : kSources) {
         if (c.sensorSource == s.source) {

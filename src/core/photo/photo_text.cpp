@@ -30,7 +30,7 @@ std::string SensorSourceText(const PhotoCamera& c) {
     return "";
 }
 
-std::string PhotoSummaryLine(const PhotoCamera& c) {
+std::string PhotoSummaryLine(const PhotoCamera& c, Units units) {
     std::vector<std::string> parts;
     if (!c.camera.empty()) {
         parts.push_back(c.camera);
@@ -53,10 +53,11 @@ std::string PhotoSummaryLine(const PhotoCamera& c) {
     if (c.distance == DistanceKind::Infinite) {
         parts.push_back("subject at infinity");
     } else if (PhotoLensDistance(c, &s)) {
-        parts.push_back(TextFormat("subject %.2f m from the sensor = %.2f m from the lens",
-                                   c.sensorDistance, s));
+        const Magnitude both = SharedMagnitude({c.sensorDistance, s}, units);
+        parts.push_back("subject " + FormatDistance(c.sensorDistance, units, both) +
+                        " from the sensor = " + FormatDistance(s, units, both) + " from the lens");
     } else if (c.distance == DistanceKind::Finite) {
-        parts.push_back(TextFormat("subject %.2f m from the sensor", c.sensorDistance));
+        parts.push_back("subject " + FormatDistance(c.sensorDistance, units) + " from the sensor");
     }
     std::string line;
     for (const std::string& part : parts) {

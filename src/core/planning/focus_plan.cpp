@@ -15,7 +15,8 @@ FocusPlan MakeFocusPlan(const Settings& settings, const CocChoice& coc,
     if (std::isinf(request.farEnd)) {
         plan.bracket = PlanHyperfocalBracket(plan.zone);
     }
-    plan.oneShot = PlanOneShot(focal, c, request.nearEnd, request.farEnd, settings.pupil);
+    plan.oneShot =
+        PlanOneShot(focal, c, request.nearEnd, request.farEnd, settings.pupil, request.lens);
     plan.blur = ComputeBlurDisc(focal, settings.aperture, request.focus, request.blurAt,
                                 Metres(settings.xsize), settings.xresol);
     return plan;

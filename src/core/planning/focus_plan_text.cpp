@@ -12,19 +12,10 @@ namespace {
 constexpr std::size_t kShotColumn = 6;  // characters: "shot" and a number up to 10000
 constexpr std::size_t kColumn = 12;     // characters per length column
 
-// Pads to a width in characters, not bytes: ∞, ′ and ″ take several bytes.
-std::string Padded(const std::string& text, std::size_t width) {
-    std::size_t characters = 0;
-    for (unsigned char byte : text) {
-        characters += (byte & 0xC0) != 0x80;
-    }
-    return characters < width ? text + std::string(width - characters, ' ') : text + " ";
-}
-
 std::string Row(const std::vector<std::string>& cells) {
     std::string row;
     for (const std::string& cell : cells) {
-        row += Padded(cell, row.empty() ? kShotColumn : kColumn);
+        row += FitColumn(cell, row.empty() ? kShotColumn : kColumn, Overflow::Keep);
     }
     while (!row.empty() && row.back() == ' ') {
         row.pop_back();

@@ -74,6 +74,14 @@ void TakeWidest(const std::string& value, BagLens* lens) {
         [](const ApertureAt& a, const ApertureAt& b) { return a.focalMm < b.focalMm; });
 }
 
+void ApplyChosen(const std::string& key, const std::string& value, Bag* bag) {
+    if (SameWord(key, "body")) {
+        bag->chosenBody = value;
+    } else if (SameWord(key, "lens")) {
+        bag->chosenLens = value;
+    }
+}
+
 void ApplyBody(const std::string& key, const std::string& value, BagBody* body) {
     if (SameWord(key, "name")) {
         body->name = value;
@@ -209,7 +217,9 @@ void BagReader::Line(const char* line) {
     const char* start = text.c_str();
     std::string key;
     std::string value;
-    if (SameWord(start, "[body]")) {
+    if (SameWord(start, "[chosen]")) {
+        section_ = Section::Chosen;
+    } else if (SameWord(start, "[body]")) {
         section_ = Section::Body;
         bag_.bodies.emplace_back();
     } else if (SameWord(start, "[lens]")) {
@@ -220,6 +230,8 @@ void BagReader::Line(const char* line) {
         bag_.pins.emplace_back();
     } else if (start[0] == '#' || !SplitKeyLine(start, &key, &value)) {
         return;
+    } else if (section_ == Section::Chosen) {
+        ApplyChosen(key, value, &bag_);
     } else if (section_ == Section::Body) {
         ApplyBody(key, value, &bag_.bodies.back());
     } else if (section_ == Section::Lens) {
@@ -231,7 +243,7 @@ void BagReader::Line(const char* line) {
 
 Bag BagReader::Result() const {
     return {Only(bag_.bodies, UsableBody), Only(bag_.lenses, UsableLens),
-            Only(bag_.pins, UsablePin)};
+            Only(bag_.pins, UsablePin), bag_.chosenBody, bag_.chosenLens};
 }
 
 std::string BagFileText(const Bag& bag) {
@@ -239,6 +251,9 @@ std::string BagFileText(const Bag& bag) {
         "# bag.ini: kadrel's camera bag, its bodies, lenses and pinned setups\n"
         "# Each [body], [lens] or [pin] starts an entry; lines starting with # are comments.\n"
         "# A lens's widest apertures are given at each focal length they are known for.\n";
+    if (!bag.chosenBody.empty() || !bag.chosenLens.empty()) {
+        text += "\n[chosen]\nbody = " + bag.chosenBody + "\nlens = " + bag.chosenLens + "\n";
+    }
     for (const BagBody& b : bag.bodies) {
         text += BodyText(b);
     }

@@ -69,6 +69,10 @@ void FitToLens(const BagLens& lens, double* focalMm, double* aperture) {
     *aperture = std::max(*aperture, WidestApertureAt(lens, *focalMm));
 }
 
+LensStops StopsAt(const BagLens& lens, double focalMm) {
+    return {WidestApertureAt(lens, focalMm), lens.smallest};
+}
+
 std::vector<std::size_t> MatchingNames(const std::vector<std::string>& names,
                                        const std::string& typed) {
     std::vector<std::size_t> found;

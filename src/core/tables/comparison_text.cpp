@@ -8,10 +8,6 @@
 
 namespace {
 
-bool ContinuationByte(char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
-
 // One row: its label, then one column per setup.
 template <typename Cell>
 std::string Row(const char* label, std::size_t count, Cell cell) {
@@ -26,21 +22,6 @@ std::string Row(const char* label, std::size_t count, Cell cell) {
 }
 
 }  // namespace
-
-std::string FitColumn(const std::string& text, std::size_t width) {
-    std::string fitted;
-    std::size_t characters = 0;
-    for (char c : text) {
-        if (!ContinuationByte(c)) {
-            if (characters + 1 >= width) {
-                break;  // one blank stays between columns
-            }
-            ++characters;
-        }
-        fitted += c;
-    }
-    return fitted + std::string(width - characters, ' ');
-}
 
 std::string ComposeComparison(const std::vector<std::string>& names,
                               const std::vector<ShotSetup>& setups, Units units) {

@@ -107,3 +107,12 @@ int PromptPopupChoice(const char* title, const char* message, const char* const*
     *chosen = list->currentRow();
     return 1;
 }
+
+int PromptPopupChoice(const char* title, const char* message, const std::vector<std::string>& items,
+                      int* chosen) {
+    std::vector<const char*> texts;
+    for (const std::string& item : items) {
+        texts.push_back(item.c_str());
+    }
+    return PromptPopupChoice(title, message, texts.data(), texts.size(), chosen);
+}

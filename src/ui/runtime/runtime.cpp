@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QStyleFactory>
 #include <QThread>
@@ -165,15 +166,21 @@ int QuitUserInterface(int returnCode) {
     return 0;
 }
 
-int MessagePopup(const char* title, const char* message) {
-    if (!runtime().app) {
-        return fail(UIENotInitialized, "MessagePopup before InitCVIRTE");
-    }
+namespace {
+
+// A plain-text message with OK and, when action is given, a second button;
+// true when that one was pressed.
+bool ShowMessage(const char* title, const char* message, const char* action) {
     QWidget* parent = QApplication::activeWindow();
     QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(title), QString(), QMessageBox::Ok,
                     parent);
     box.setTextFormat(Qt::PlainText);
     box.setText(QString::fromUtf8(message));
+    QPushButton* extra = action != nullptr
+                             ? box.addButton(QString::fromUtf8(action), QMessageBox::ActionRole)
+                             : nullptr;
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setEscapeButton(QMessageBox::Ok);  // the close box and Escape dismiss, as OK does
     shareButtonIcons(&box);
     // Beside the panel where the screen has room, so the panel stays in view.
     if (parent != nullptr && parent->screen() != nullptr) {
@@ -185,7 +192,24 @@ int MessagePopup(const char* title, const char* message) {
         }
     }
     box.exec();
+    return extra != nullptr && box.clickedButton() == extra;
+}
+
+}  // namespace
+
+int MessagePopup(const char* title, const char* message) {
+    if (!runtime().app) {
+        return fail(UIENotInitialized, "MessagePopup before InitCVIRTE");
+    }
+    ShowMessage(title, message, nullptr);
     return 0;
+}
+
+int MessagePopupWithAction(const char* title, const char* message, const char* action) {
+    if (!runtime().app) {
+        return fail(UIENotInitialized, "MessagePopupWithAction before InitCVIRTE");
+    }
+    return ShowMessage(title, message, action) ? 1 : 0;
 }
 
 int GetProjectDir(char (&directory)[MAX_PATHNAME_LEN]) {

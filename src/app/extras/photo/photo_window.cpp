@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/bag.h"
 #include "app/extras.h"
 #include "app/kadrel.h"
 #include "app/kadrel_uir.h"
@@ -64,7 +65,7 @@ void Apply(const PhotoFields& f) {
 // What the photo gave, what is missing and what the panel keeps; a refusal first.
 std::string Summary(const PhotoCamera& c, const PhotoFields& f, const std::string& after) {
     std::string text = f.refused ? f.kept.front() + ".\n\n" : "";
-    text += PhotoSummaryLine(c) + after;
+    text += PhotoSummaryLine(c, preferences.units) + after;
     for (const std::string& line : c.missing) {
         text += "\n" + line;
     }
@@ -76,6 +77,33 @@ std::string Summary(const PhotoCamera& c, const PhotoFields& f, const std::strin
 
 void Tell(const std::string& text) {
     MessagePopup("kadrel", text.c_str());
+}
+
+// The summary, with a button that keeps the photo's body in the bag when the
+// photo gives its sensor and its pixels, and its lens when lensfun knows it;
+// the panel and kadrel.ini stay as the photo left them.
+void TellAndOfferBag(const PhotoCamera& c, const std::string& summary) {
+    const bool body = c.sensorSource != SensorSource::None && c.hasPixels;
+    if (!body && c.lens.empty()) {
+        Tell(summary);
+        return;
+    }
+    if (MessagePopupWithAction("kadrel", summary.c_str(), "Add to &bag") != 1) {
+        return;
+    }
+    std::string said;
+    std::string text;
+    if (body) {
+        AddBodyToBag({c.camera.empty() ? "Camera of a photo" : c.camera, c.xsize, c.ysize,
+                      static_cast<int>(c.xresol), static_cast<int>(c.yresol)},
+                     &said);
+        text = said;
+    }
+    if (!c.lens.empty()) {
+        AddLensfunLensToBag(c.lens, &said);
+        text += (text.empty() ? "" : "\n") + said;
+    }
+    Tell(text);
 }
 
 }  // namespace
@@ -111,7 +139,7 @@ void LoadPhoto(const char* path) {
     const PhotoFields fields =
         FieldsFromPhoto(camera, definition::PhotoRanges(), preferences.units);
     Apply(fields);
-    Tell(Summary(camera, fields, ""));
+    TellAndOfferBag(camera, Summary(camera, fields, ""));
 }
 
 void ChooseCameraModel() {
@@ -132,13 +160,9 @@ void ChooseCameraModel() {
         labels.push_back(
             TextFormat("%s (crop %.3f)", CameraName(b.maker, b.model).c_str(), b.crop));
     }
-    std::vector<const char*> items;
-    for (const std::string& l : labels) {
-        items.push_back(l.c_str());
-    }
     int chosen = -1;
-    if (PromptPopupChoice("Camera model", "Camera bodies, by maker and model:", items.data(),
-                          items.size(), &chosen) != 1) {
+    if (PromptPopupChoice("Camera model", "Camera bodies, by maker and model:", labels, &chosen) !=
+        1) {
         return;
     }
     const CameraBody& body = bodies[static_cast<std::size_t>(chosen)];

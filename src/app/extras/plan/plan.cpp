@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/bag.h"
 #include "app/extras.h"
 #include "core/macro/macro_text.h"
 #include "core/optics/thin_lens.h"
@@ -118,6 +119,7 @@ std::string PlanText(std::size_t maxRows, FocusPlan* planned = nullptr,
     const LiveSetup& setup = CurrentSetup();
     const Settings& camera = setup.camera;
     const Preferences& chosen = setup.preferences;
+    request.lens = ChosenLensStops(camera.focal);
     const FocusPlan made = MakeFocusPlan(camera, chosen.coc, request);
     if (planned != nullptr) {
         *planned = made;

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <string>
 
+#include "app/bag.h"
 #include "app/extras.h"
 #include "app/tables.h"
 #include "core/tables/table_text.h"
@@ -24,9 +25,10 @@ int tableControl;
 int doneText;      // where the last export went, or why it did not
 int bottomRow[6];  // the buttons but Close
 
-// The setup the table was last made for: a change of its camera or its
-// preferences remakes it.
+// The setup and the lens the table was last made for: a change of its
+// camera, its preferences or the lens (whose stops it shows) remakes it.
 LiveSetup shown;
+std::string shownLens;
 
 std::string ListText(const std::vector<double>& values, std::string (*text)(double)) {
     std::string list;
@@ -192,7 +194,7 @@ void ShowTable(int, bool, const LiveSetup&) {
 
 void FollowTable(int, bool, const LiveSetup& setup) {
     if (!(SameCamera(setup.camera, shown.camera) &&
-          SamePreferences(setup.preferences, shown.preferences))) {
+          SamePreferences(setup.preferences, shown.preferences) && bag.chosenLens == shownLens)) {
         RefreshTableWindow();
     }
 }
@@ -211,6 +213,7 @@ void RefreshTableWindow() {
         return;
     }
     shown = CurrentSetup();
+    shownLens = bag.chosenLens;
     const std::vector<DofTable> tables = BuildTables();
     const std::vector<std::string> header = CardHeader(tables[0], CameraText(), CocText());
     std::string text = "Depth of field, " + ListText(TableFocals(), Number) + " mm";

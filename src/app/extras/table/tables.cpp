@@ -3,6 +3,7 @@
 // window, for the camera options on the command line.
 #include "app/tables.h"
 
+#include "app/bag.h"
 #include "app/version.h"
 #include "core/optics/f_stops.h"
 #include "core/settings/sensor_presets.h"
@@ -25,8 +26,12 @@ std::vector<double> ChosenFocals(const TableChoice& choice, const Settings& came
     return choice.focals.empty() ? std::vector<double>{camera.focal} : choice.focals;
 }
 
-std::vector<double> ChosenApertures(const TableChoice& choice) {
-    return choice.apertures.empty() ? FullStops() : choice.apertures;
+std::vector<double> ChosenApertures(const TableChoice& choice, double focal) {
+    if (!choice.apertures.empty()) {
+        return choice.apertures;
+    }
+    const std::vector<double> stops = StopsWithin(FullStops(), ChosenLensStops(focal));
+    return stops.empty() ? FullStops() : stops;  // beyond them all: the limits remark says so
 }
 
 std::vector<double> ChosenDistances(const TableChoice& choice, Units units) {
@@ -38,7 +43,7 @@ std::vector<DofTable> BuildTables(const Settings& camera, const Preferences& pre
     std::vector<DofTable> tables;
     const double coc = CocMillimetres(prefs.coc, camera);
     for (double focal : ChosenFocals(choice, camera)) {
-        tables.push_back(BuildDofTable(focal, coc, ChosenApertures(choice),
+        tables.push_back(BuildDofTable(focal, coc, ChosenApertures(choice, focal),
                                        ChosenDistances(choice, prefs.units)));
     }
     return tables;
@@ -88,7 +93,7 @@ std::vector<double> TableFocals() {
 }
 
 std::vector<double> TableApertures() {
-    return ChosenApertures(tableChoice);
+    return ChosenApertures(tableChoice, CurrentSetup().camera.focal);
 }
 
 std::vector<double> TableDistances() {

@@ -8,8 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "core/optics/f_stops.h"
 #include "core/optics/optics.h"
 #include "core/settings/bag_text.h"
+#include "core/text/units.h"
 #include "ui/userint.h"
 #include "ui/userint_extras.h"
 
@@ -39,8 +41,12 @@ void AddBagItems(std::vector<MenuItem>* items, std::vector<std::string>* labels)
 // beyond them), the panel's camera or a lens from lensfun added, or an entry
 // removed; the bag is saved at once.
 void ChooseFromBag(int id);
-// The lens in use, or nullptr.
+// The lens in use (the bag's chosen lens, kept in bag.ini), or nullptr.
 const BagLens* ChosenLens();
+// At start-up, after ReadBagFile: the pupil magnification of the lens kept in use.
+void TakeLensFromBag();
+// What the lens in use opens to at focalMm; nothing known without one.
+LensStops ChosenLensStops(double focalMm);
 // The name of the first body in the bag with the panel's sensor, or "".
 std::string BodyOnPanel();
 
@@ -55,8 +61,8 @@ std::string ApplyBagOption(const char* option, const std::string& name, Settings
 int RunBag(int argc, char* argv[], std::FILE* out, std::FILE* err);
 
 // The bag as kadrel bag and the bag window show it: bodies, lenses and pins,
-// one a line under a heading each.
-std::string BagListing();
+// one a line under a heading each, a lens's minimum focus in units.
+std::string BagListing(Units units);
 
 // The camera bag window (Ctrl+B, or "Camera bag…"): the bag as text, with
 // buttons that add the panel's camera or a lens from lensfun; made on first
@@ -64,5 +70,16 @@ std::string BagListing();
 void OpenBagWindow();
 void RefreshBagWindow();
 // What the window's buttons and the menu's items do; the bag is saved at once.
+// Removing the body or lens in use leaves none in use.
 void AddPanelBodyToBag();
+// Adds a body unless one of its name is in the bag already (false then);
+// *said tells which, as the user reads it.
+bool AddBodyToBag(const BagBody& body, std::string* said);
+// The same for a lens of lensfun's, by its name there.
+bool AddLensfunLensToBag(const std::string& name, std::string* said);
 void AddLensToBag();
+void RemoveBody(std::size_t index);
+// Asks for a lens's minimum focus distance and pupil magnification; the lens
+// in use passes its pupil on to every pupil field.
+void EditLensDetails();
+void RemoveLens(std::size_t index);

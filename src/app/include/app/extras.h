@@ -87,6 +87,8 @@ bool ReadWindowDistance(int window, int control, const char* what, bool allowInf
 // and the plan window): a change recalculates every figure, and each window
 // shows the pupil of the live setup it is handed.
 int NewPupilField(int window, int top, int left);
+// A pupil magnification from elsewhere (the lens in use), as if typed there.
+void SetPupil(double pupil);
 constexpr int kPupilFieldWidth = 80;
 // The Preferences dialog (context menu, Ctrl+,): units and circle of
 // confusion, saved at once; Ctrl+Q in it quits as from the panel.

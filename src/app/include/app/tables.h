@@ -15,7 +15,8 @@
 #include "core/tables/side_view.h"
 
 // What the cards show. An empty list means the default: the panel's focal
-// length, full stops f/1.4 to f/22, the standard distances of the units.
+// length, full stops f/1.4 to f/22 (those the lens in use has at each focal
+// length), the standard distances of the units.
 struct TableChoice {
     std::vector<double> focals;     // mm
     std::vector<double> apertures;  // f-numbers
@@ -27,7 +28,7 @@ extern TableChoice tableChoice;
 // one card per focal length, the camera as headers name it, and the cards as
 // HTML (for the PDF and the printer) and as CSV.
 std::vector<double> ChosenFocals(const TableChoice& choice, const Settings& camera);
-std::vector<double> ChosenApertures(const TableChoice& choice);
+std::vector<double> ChosenApertures(const TableChoice& choice, double focal);
 std::vector<double> ChosenDistances(const TableChoice& choice, Units units);
 std::vector<DofTable> BuildTables(const Settings& camera, const Preferences& prefs,
                                   const TableChoice& choice);

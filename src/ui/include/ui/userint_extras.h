@@ -77,6 +77,11 @@ int RunPopupMenu(int panel, int top, int left, const MenuItem* items, std::size_
 int PromptPopupNumber(const char* title, const char* message, double* value, double min, double max,
                       int decimals);
 
+// As MessagePopup, with a second button beside OK labelled action ("Add to
+// &bag"): 1 when that button was pressed, 0 when the message was dismissed
+// otherwise (OK, Escape, the close box, a quit); UIENotInitialized.
+int MessagePopupWithAction(const char* title, const char* message, const char* action);
+
 // As MessagePopup, leaving a control of the panel in view (a picture the
 // message explains): beside the panel where the screen has room, else beside
 // the control; where no place holds the whole message, its text scrolls in
@@ -202,6 +207,8 @@ int GetDroppedFile(char (&path)[MAX_PATHNAME_LEN]);
 // cancelled; UIEBadValue for no items; UIENotInitialized.
 int PromptPopupChoice(const char* title, const char* message, const char* const* items,
                       std::size_t count, int* chosen);
+int PromptPopupChoice(const char* title, const char* message, const std::vector<std::string>& items,
+                      int* chosen);
 
 // 0; calls callback(callbackData) once from the event loop, after the events
 // already waiting: work that should run inside RunUserInterface (where a

@@ -18,3 +18,14 @@ double ThirdStopAtOrAbove(double n);
 // The largest marked third stop at or below n (0 when n is under f/1, or not
 // a number): the smallest aperture that still keeps within n.
 double ThirdStopAtOrBelow(double n);
+
+// What a lens opens to at one focal length: its widest and smallest aperture,
+// each 0 when not known.
+struct LensStops {
+    double widest = 0;
+    double smallest = 0;
+};
+
+// The stops a lens has: those not wider than its widest nor narrower than its
+// smallest, in their order.
+std::vector<double> StopsWithin(const std::vector<double>& stops, LensStops lens);

@@ -32,6 +32,8 @@ struct PhotoFacts {
     Fraction planeUnit;                           // 2 inch (the default), 3 cm, 4 mm, 5 µm
     double crop = 0;                              // the camera database's crop factor; 0 none
     std::string databaseMaker, databaseModel;     // the database's names for the body
+    std::string lensModel;                        // the lens the photo names, as read
+    std::string databaseLens;                     // the database's name for that lens
 };
 
 enum class SensorSource { None, Database, Film35, FocalPlane };
@@ -39,6 +41,7 @@ enum class DistanceKind { None, Finite, Infinite };
 
 struct PhotoCamera {
     std::string camera;  // "Nikon D70"; empty when the photo names none
+    std::string lens;    // the database's name of the photo's lens; empty when unknown
     SensorSource sensorSource = SensorSource::None;
     double xsize = 0, ysize = 0;  // mm
     double crop = 0;              // from the database or the 35 mm focal length

@@ -5,6 +5,7 @@
 //
 //   kadrel-photo 1
 //   camera Nikon D70
+//   lens Nikon AF-S DX Nikkor 18-70mm f/3.5-4.5G ED    (the database's name)
 //   sensor database 23.627 15.71 1.525     (source, width mm, height mm, crop)
 //   pixels 3008 2000
 //   focal 50

@@ -23,6 +23,7 @@ struct PlanRequest {
     double focus;       // m: where the lens is focused, for the blur; NaN for no blur
     double blurAt;      // m: the point whose blur disc is asked for; +inf allowed
     bool wave = false;  // each shot's depth by wave optics instead of geometry
+    LensStops lens{};   // the one shot's stop among those the lens has
 };
 
 struct FocusPlan {

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "core/optics/f_stops.h"
+
 struct OneShot {
     double focus;           // m from the lens: the harmonic mean 2AB/(A + B)
     double fromSensor;      // the same from the sensor plane
@@ -16,5 +18,6 @@ struct OneShot {
 };
 
 // Zone from nearEnd to farEnd (+inf allowed), metres from the lens, for a lens
-// of pupil magnification pupil.
-OneShot PlanOneShot(double focal, double coc, double nearEnd, double farEnd, double pupil = 1);
+// of pupil magnification pupil; the marked stop is one the lens has.
+OneShot PlanOneShot(double focal, double coc, double nearEnd, double farEnd, double pupil = 1,
+                    LensStops lens = {});

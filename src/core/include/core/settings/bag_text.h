@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The text of bag.ini: the user's bodies, lenses and pinned setups. Sections
-// "[body]", "[lens]" and "[pin]" each start an entry; "key = value" lines
+// The text of bag.ini: the user's bodies, lenses and pinned setups, and the
+// body and lens in use. Sections "[body]", "[lens]" and "[pin]" each start an
+// entry, "[chosen]" names the body and lens in use; "key = value" lines
 // below fill it, keys in any letter case; "#" starts a comment line. A value
 // that does not read changes nothing; an entry without a name, or without
 // the figures it cannot do without, is left out.
@@ -49,6 +50,8 @@ struct Bag {
     std::vector<BagBody> bodies;
     std::vector<BagLens> lenses;
     std::vector<BagPin> pins;
+    std::string chosenBody{};  // the names last chosen from the bag; may be empty
+    std::string chosenLens{};
 };
 
 // Reads bag.ini line by line into a bag.
@@ -60,7 +63,7 @@ class BagReader {
     Bag Result() const;
 
   private:
-    enum class Section { None, Body, Lens, Pin };
+    enum class Section { None, Chosen, Body, Lens, Pin };
     Section section_ = Section::None;
     Bag bag_;
 };

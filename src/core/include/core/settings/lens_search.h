@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/optics/f_stops.h"
 #include "core/settings/bag_text.h"
 
 // The places in lenses of those whose name or mount holds every word typed,
@@ -25,6 +26,9 @@ std::string LensLimitsText(const BagLens& lens, double focalMm, double aperture)
 // The focal length brought into the lens's range, then the aperture up to
 // its widest there: what choosing the lens does to a setup.
 void FitToLens(const BagLens& lens, double* focalMm, double* aperture);
+
+// What the lens opens to at focalMm: its widest there, its smallest.
+LensStops StopsAt(const BagLens& lens, double focalMm);
 
 // The places of the names that start with typed, letter case aside; the
 // exact name alone when there is one.

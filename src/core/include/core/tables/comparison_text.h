@@ -20,7 +20,3 @@ constexpr std::size_t kColumnWidth = 18;
 // first's depth at the same framing, with where it then stands.
 std::string ComposeComparison(const std::vector<std::string>& names,
                               const std::vector<ShotSetup>& setups, Units units);
-
-// text cut to width − 1 characters and padded with blanks to width (a UTF-8
-// sequence counts as one character).
-std::string FitColumn(const std::string& text, std::size_t width);
