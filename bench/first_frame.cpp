@@ -11,8 +11,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/kadrel_uir.h"
 #include "monotonic_ms.h"
+#include "program/kadrel_uir.h"
 
 namespace {
 

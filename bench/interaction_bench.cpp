@@ -16,12 +16,13 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "app/extras.h"
-#include "app/kadrel.h"
-#include "app/kadrel_uir.h"
-#include "app/tables.h"
+#include "program/kadrel.h"
+#include "program/kadrel_uir.h"
+#include "services/camera/tables.h"
 #include "widgets/bands/band_chart_widget.h"
 #include "widgets/graph/graph_widget.h"
+#include "windows/details/details.h"
+#include "windows/plan/plan.h"
 
 namespace {
 

@@ -12,9 +12,10 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "app/extras.h"
-#include "app/kadrel.h"
-#include "app/kadrel_uir.h"
+#include "program/kadrel.h"
+#include "program/kadrel_uir.h"
+#include "windows/menu/menu.h"
+#include "windows/preferences/preferences_dialog.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QWidget>
 
-#include "app/kadrel_uir.h"
 #include "first_frame.h"
+#include "program/kadrel_uir.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

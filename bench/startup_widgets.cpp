@@ -15,8 +15,8 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include "app/kadrel_uir.h"
 #include "first_frame.h"
+#include "program/kadrel_uir.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/kadrel_uir.h"
+#include "program/kadrel_uir.h"
 #include "ui/userint.h"
 
 namespace {

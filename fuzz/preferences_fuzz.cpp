@@ -9,9 +9,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/kadrel.h"
 #include "core/settings/bag_text.h"
 #include "core/settings/preferences_text.h"
+#include "program/kadrel.h"
 
 namespace {
 

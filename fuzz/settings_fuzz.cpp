@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "app/kadrel.h"
 #include "core/settings/settings_text.h"
+#include "program/kadrel.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FILE* file = fmemopen(const_cast<uint8_t*>(data), size, "r");

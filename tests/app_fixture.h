@@ -20,9 +20,11 @@
 #include <string>
 #include <vector>
 
-#include "app/extras.h"
-#include "app/kadrel.h"
-#include "app/kadrel_uir.h"
+#include "cli/subcommands.h"
+#include "program/kadrel.h"
+#include "program/kadrel_uir.h"
+#include "start/start.h"
+#include "windows/menu/menu.h"
 
 // While it lives, answers each message pop-up as a user pressing OK and
 // keeps what it said, title and text joined by "|".

@@ -17,6 +17,8 @@
 #include "app_fixture.h"
 #include "golden.h"
 #include "model/model.h"
+#include "program/saved_setup.h"
+#include "services/key_files.h"
 #include "services/live_setup.h"
 
 namespace {

@@ -18,16 +18,19 @@
 #include <memory>
 #include <vector>
 
-#include "app/bag.h"
-#include "app/extras.h"
-#include "app/keys.h"
-#include "app/preferences.h"
-#include "app/tables.h"
 #include "app_fixture.h"
 #include "core/text/units.h"
 #include "golden.h"
 #include "popup_driver.h"
+#include "program/kadrel.h"
+#include "services/camera/bag.h"
+#include "services/camera/tables.h"
+#include "services/keys.h"
+#include "services/preferences.h"
 #include "widgets/graph/graph_widget.h"
+#include "windows/details/details.h"
+#include "windows/frame/side_window.h"
+#include "windows/menu/menu.h"
 
 namespace {
 

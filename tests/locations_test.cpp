@@ -18,10 +18,11 @@
 #include <utility>
 #include <vector>
 
-#include "app/kadrel.h"
-#include "app/locations.h"
-#include "app/preferences.h"
 #include "app_fixture.h"
+#include "cli/subcommands.h"
+#include "program/kadrel.h"
+#include "services/locations.h"
+#include "services/preferences.h"
 
 namespace {
 

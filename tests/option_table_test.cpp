@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "options/option_table.h"
+#include "cli/options/option_table.h"
 
 #include <gtest/gtest.h>
 

@@ -17,11 +17,11 @@
 #include <fstream>
 #include <random>
 
-#include "app/photo.h"
 #include "core/photo/photo_text.h"
 #include "core/settings/lens_search.h"
-#include "panel_definition.h"
 #include "photo_maker.h"
+#include "program/panel_definition.h"
+#include "services/photo.h"
 
 using namespace std::string_literals;
 

@@ -19,14 +19,15 @@
 #include <cstdio>
 #include <fstream>
 
-#include "app/bag.h"
-#include "app/extras.h"
-#include "app/photo.h"
-#include "app/preferences.h"
 #include "app_fixture.h"
 #include "cli/subcommands.h"
 #include "photo_maker.h"
 #include "popup_driver.h"
+#include "program/kadrel.h"
+#include "services/camera/bag.h"
+#include "services/photo.h"
+#include "services/preferences.h"
+#include "windows/photo/photo_window.h"
 
 namespace {
 

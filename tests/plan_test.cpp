@@ -14,14 +14,17 @@
 #include <string>
 #include <vector>
 
-#include "app/extras.h"
-#include "app/kadrel_uir.h"
-#include "app/tables.h"
 #include "app_fixture.h"
 #include "popup_driver.h"
+#include "program/kadrel.h"
+#include "program/kadrel_uir.h"
+#include "services/camera/tables.h"
 #include "widgets/bands/band_chart_widget.h"
 #include "widgets/bands/chart_labels.h"
 #include "widgets/text/text_message.h"
+#include "windows/details/details.h"
+#include "windows/frame/side_window.h"
+#include "windows/preferences/preferences_dialog.h"
 
 namespace {
 

@@ -8,12 +8,13 @@
 #include <cstdio>
 #include <string>
 
-#include "app/bag.h"
-#include "app/preferences.h"
-#include "app/tables.h"
 #include "app_fixture.h"
 #include "golden.h"
 #include "odd_files.h"
+#include "program/kadrel.h"
+#include "services/camera/bag.h"
+#include "services/camera/tables.h"
+#include "services/preferences.h"
 
 namespace {
 

@@ -16,10 +16,13 @@
 #include <QInputDialog>
 #include <QPointer>
 
-#include "app/extras.h"
 #include "app_fixture.h"
 #include "core/settings/sensor_presets.h"
 #include "odd_files.h"
+#include "program/kadrel.h"
+#include "windows/details/details.h"
+#include "windows/frame/side_window.h"
+#include "windows/menu/menu.h"
 
 namespace {
 

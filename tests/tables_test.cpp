@@ -18,15 +18,22 @@
 #include <set>
 #include <sstream>
 
-#include "app/extras.h"
-#include "app/preferences.h"
-#include "app/tables.h"
 #include "app_fixture.h"
 #include "core/optics/f_stops.h"
 #include "core/tables/table_text.h"
 #include "popup_driver.h"
+#include "program/kadrel.h"
+#include "services/camera/tables.h"
+#include "services/preferences.h"
 #include "ui/userint.h"
 #include "widgets/bands/band_chart_widget.h"
+#include "windows/details/details.h"
+#include "windows/frame/side_window.h"
+#include "windows/menu/menu.h"
+#include "windows/photo/photo_window.h"
+#include "windows/plan/plan.h"
+#include "windows/preferences/preferences_dialog.h"
+#include "windows/table/table_window.h"
 
 namespace {
 

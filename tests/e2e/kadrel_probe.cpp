@@ -6,8 +6,9 @@
 #include <cstdio>
 #include <string>
 
-#include "app/kadrel.h"
-#include "app/kadrel_uir.h"
+#include "program/kadrel.h"
+#include "program/kadrel_uir.h"
+#include "start/start.h"
 
 namespace {
 

@@ -1,3 +1,3 @@
 // SPDX-License-Identifier: MIT
 // Must not compile: the runtime knows nothing of the program.
-#include "app/kadrel.h"
+#include "program/kadrel.h"

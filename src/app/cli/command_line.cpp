@@ -6,15 +6,15 @@
 #include <string>
 #include <vector>
 
-#include "app/bag.h"
-#include "app/kadrel.h"
-#include "app/keys.h"
-#include "app/locations.h"
-#include "app/output.h"
-#include "app/preferences.h"
+#include "cli/options/option_table.h"
+#include "cli/options/output.h"
 #include "cli/subcommands.h"
 #include "core/text/text_format.h"
-#include "options/option_table.h"
+#include "program/kadrel.h"
+#include "services/camera/bag.h"
+#include "services/keys.h"
+#include "services/locations.h"
+#include "services/preferences.h"
 
 namespace {
 

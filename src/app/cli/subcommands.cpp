@@ -8,14 +8,16 @@
 #include <cstring>
 #include <vector>
 
-#include "app/bag.h"
-#include "app/output.h"
-#include "cli/dof.h"
-#include "cli/photo.h"
-#include "cli/stack.h"
-#include "cli/table.h"
-#include "closeup/tilt_command.h"
+#include "cli/commands/bag_command.h"
+#include "cli/commands/dof.h"
+#include "cli/commands/photo.h"
+#include "cli/commands/stack.h"
+#include "cli/commands/table.h"
+#include "cli/commands/tilt_command.h"
+#include "cli/options/output.h"
 #include "core/text/text_format.h"
+#include "program/kadrel.h"
+#include "services/camera/bag.h"
 
 namespace {
 

@@ -1,9 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The cli/ room: the sub-commands, --help and --version, output whose failed write is a failure,
-// and the action rows behind the context menu, the keys, --help and the manual page. It may use
-// the core, the ui, app headers and options/.
-//
-// kadrel's sub-commands (`kadrel dof …` and those to come): one row each in
+// kadrel's sub-commands (`kadrel dof …`): one row each in
 // one table, answered on the command line without a display. Results go to
 // out in the C locale, a one-line diagnostic starting "kadrel: " to err.
 // Status 0 on success, 1 for a failure (a failed write to out included), 2
@@ -28,3 +24,11 @@ bool RunSubcommand(int argc, char* argv[], std::FILE* out, std::FILE* err, int* 
 
 // "  dof     summary" lines, one per sub-command, for `kadrel --help`.
 std::string SubcommandList();
+
+// Answers --version or --help, the first of them on the command line, on
+// out; true when one was answered. Needs no display; other arguments are
+// ignored.
+bool AnswerCommandLine(int argc, char* argv[], std::FILE* out);
+
+// The photo named as the one argument, if any.
+char* PhotoOnCommandLine(int argc, char* argv[]);

@@ -3,7 +3,7 @@
 // builds it after every change (a typed field, the cursor, a preference, a
 // pin, a photo, a preset) and publishes it; every view that follows it is
 // handed the value, and none reads the graph cursor or the globals itself.
-// The command line builds the same value from the saved files.
+// The command line builds the same value from the saved files (program/saved_setup.h).
 #pragma once
 
 #include <functional>
@@ -30,14 +30,3 @@ void PublishSetup(const LiveSetup& setup);
 const LiveSetup& CurrentSetup();
 // follower is handed every setup published from now on.
 void Follow(std::function<void(const LiveSetup&)> follower);
-
-// What the saved files hold, as the window would start with them, read
-// without touching the program's own settings and preferences. *settingsWhy
-// and *preferencesWhy say why a file could not be read ("" when it was or is
-// missing); the factory values stand in for it.
-struct SavedSetup {
-    LiveSetup setup;
-    std::string settingsWhy;
-    std::string preferencesWhy;
-};
-SavedSetup SetupFromFiles();

@@ -7,7 +7,7 @@
 #include <sstream>
 #include <string>
 
-#include "app/keys.h"
+#include "services/keys.h"
 
 int main(int argc, char* argv[]) {
     if (argc != 3) {

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/kadrel_uir.h"
+#include "program/kadrel_uir.h"
 #include "ui/userint.h"
 
 int main(int argc, char* argv[]) {
