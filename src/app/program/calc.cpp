@@ -185,3 +185,12 @@ void PlaceCursor(double d) {
     SetGraphCursor(panelHandle, PANEL_GRAPH, 1, d, 0);  // Cursor puts it back onto the line
     Cursor(panelHandle, PANEL_GRAPH, EVENT_COMMIT, nullptr, 1, 0);  // as the graph raises it
 }
+
+void FocusAtHyperfocal() {
+    PlaceCursor(dh);
+}
+
+void SetPupil(double pupil) {
+    settings.pupil = static_cast<float>(pupil);
+    Cursor(panelHandle, 0, EVENT_COMMIT, nullptr, 0, 0);  // every figure and field again
+}

@@ -59,6 +59,11 @@ void PutSensor(double xsize, double ysize, int xresol, int yresol);
 // distance, a photo's subject): beyond d max, d max rises to hold d first;
 // then Cursor runs as after the user's own move.
 void PlaceCursor(double d);
+// The cursor at the hyperfocal distance.
+void FocusAtHyperfocal();
+// The lens's pupil magnification (typed in a side window, or of the lens in
+// use) into the settings, and every figure worked out again.
+void SetPupil(double pupil);
 // The camera line, the report as shown and the near and far limits; COPY's
 // text, and on the clipboard.
 std::string PlainReportText();

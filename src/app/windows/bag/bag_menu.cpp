@@ -13,6 +13,7 @@
 #include "program/kadrel_uir.h"
 #include "services/camera/bag.h"
 #include "services/keys.h"
+#include "services/live_setup.h"
 #include "services/photo.h"
 #include "windows/bag/bag_window.h"
 #include "windows/frame/side_window.h"
@@ -92,11 +93,12 @@ void UseLens(int index) {
     bag.chosenLens = index >= 0 ? bag.lenses[static_cast<std::size_t>(index)].name : "";
     SaveBag();
     if (index >= 0) {
-        double focal = settings.focal;
-        double aperture = settings.aperture;
+        const Settings& camera = CurrentSetup().camera;
+        double focal = camera.focal;
+        double aperture = camera.aperture;
         FitToLens(bag.lenses[static_cast<std::size_t>(index)], &focal, &aperture);
         SetCtrlVal(panelHandle, PANEL_FOCAL, focal);
-        if (aperture != settings.aperture) {
+        if (aperture != camera.aperture) {
             SetCtrlVal(panelHandle, PANEL_APERTURE, aperture);
         }
     }
@@ -115,8 +117,8 @@ void AddPanelBodyToBag() {
         return;
     }
     std::string said;
-    if (!AddBodyToBag({name, settings.xsize, settings.ysize, settings.xresol, settings.yresol},
-                      &said)) {
+    const Settings& s = CurrentSetup().camera;
+    if (!AddBodyToBag({name, s.xsize, s.ysize, s.xresol, s.yresol}, &said)) {
         MessagePopup("kadrel", said.c_str());
     }
 }
@@ -182,8 +184,8 @@ void AddLensToBag() {
     if (lensfun == nullptr) {
         return;
     }
-    const std::vector<std::size_t> order =
-        FindLenses(*lensfun, "", CropFactor(settings.xsize, settings.ysize));
+    const std::vector<std::size_t> order = FindLenses(
+        *lensfun, "", CropFactor(CurrentSetup().camera.xsize, CurrentSetup().camera.ysize));
     std::vector<std::string> labels;
     for (std::size_t i : order) {
         const BagLens& l = (*lensfun)[i];

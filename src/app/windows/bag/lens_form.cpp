@@ -9,7 +9,7 @@
 #include "program/kadrel.h"
 #include "program/kadrel_uir.h"
 #include "services/camera/bag.h"
-#include "services/preferences.h"
+#include "services/live_setup.h"
 #include "windows/bag/bag_window.h"
 #include "windows/frame/side_window.h"
 
@@ -26,7 +26,7 @@ bool Blank(const std::string& text) {
 std::string CheckLensFields(const FormField* fields, std::size_t, void*) {
     double value = 0;
     if (!Blank(fields[0].value) &&
-        !ParseDistance(fields[0].value, preferences.units, false, &value)) {
+        !ParseDistance(fields[0].value, CurrentSetup().preferences.units, false, &value)) {
         return "Minimum focus: \u201c" + Excerpt(fields[0].value) +
                "\u201d is not a distance; leave it empty when unknown.";
     }
@@ -60,7 +60,7 @@ void EditLensDetails() {
         return;
     }
     BagLens& lens = bag.lenses[static_cast<std::size_t>(index)];
-    const Units units = preferences.units;
+    const Units units = CurrentSetup().preferences.units;
     FormField fields[] = {
         {"MINFOCUS", "&Minimum focus", nullptr, 0, 0,
          lens.minFocusM > 0 ? FormatDistance(lens.minFocusM, units) : ""},

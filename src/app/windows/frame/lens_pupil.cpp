@@ -19,11 +19,6 @@ int PupilTyped(int window, int control, int event, void*, int, int) {
 
 }  // namespace
 
-void SetPupil(double pupil) {
-    settings.pupil = static_cast<float>(pupil);
-    Cursor(panelHandle, 0, EVENT_COMMIT, nullptr, 0, 0);  // every figure and field again
-}
-
 int NewPupilField(int window, int top, int left) {
     const int control = NewCtrl(window, CTRL_NUMERIC, "Pupil magnification", top, left);
     SetCtrlAttribute(window, control, ATTR_CONSTANT_NAME, "PUPIL");

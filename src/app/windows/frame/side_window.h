@@ -52,8 +52,6 @@ bool ReadWindowDistance(int window, int control, const char* what, bool allowInf
 // and the plan window): a change recalculates every figure, and each window
 // shows the pupil of the live setup it is handed.
 int NewPupilField(int window, int top, int left);
-// A pupil magnification from elsewhere (the lens in use), as if typed there.
-void SetPupil(double pupil);
 constexpr int kPupilFieldWidth = 80;
 
 // A picture in a side window (a band chart named name for assistive

@@ -14,7 +14,6 @@
 #include "services/camera/tables.h"
 #include "services/keys.h"
 #include "services/live_setup.h"
-#include "services/preferences.h"
 #include "windows/bag/bag_window.h"
 #include "windows/menu/menu.h"
 
@@ -162,8 +161,4 @@ void AskSubjectDistance() {
         }
         PlaceCursor(typed);
     }
-}
-
-void FocusAtHyperfocal() {
-    PlaceCursor(dh);
 }

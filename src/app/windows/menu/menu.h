@@ -22,4 +22,3 @@ void RunAction(Action id);
 void RunContextMenu(int top, int left);
 void ApplySensorPreset(std::size_t index);  // fills the four sensor fields, recalculates once
 void AskSubjectDistance();
-void FocusAtHyperfocal();

@@ -11,8 +11,8 @@
 #include "program/kadrel_uir.h"
 #include "program/panel_definition.h"
 #include "services/camera/bag.h"
+#include "services/live_setup.h"
 #include "services/photo.h"
-#include "services/preferences.h"
 #include "windows/bag/bag_window.h"
 #include "windows/photo/photo_window.h"
 
@@ -66,7 +66,7 @@ void Apply(const PhotoFields& f) {
 // What the photo gave, what is missing and what the panel keeps; a refusal first.
 std::string Summary(const PhotoCamera& c, const PhotoFields& f, const std::string& after) {
     std::string text = f.refused ? f.kept.front() + ".\n\n" : "";
-    text += PhotoSummaryLine(c, preferences.units) + after;
+    text += PhotoSummaryLine(c, CurrentSetup().preferences.units) + after;
     for (const std::string& line : c.missing) {
         text += "\n" + line;
     }
@@ -138,7 +138,7 @@ void LoadPhoto(const char* path) {
         return;
     }
     const PhotoFields fields =
-        FieldsFromPhoto(camera, definition::PhotoRanges(), preferences.units);
+        FieldsFromPhoto(camera, definition::PhotoRanges(), CurrentSetup().preferences.units);
     Apply(fields);
     TellAndOfferBag(camera, Summary(camera, fields, ""));
 }
@@ -174,7 +174,7 @@ void ChooseCameraModel() {
     const double aspect = BodyAspect(body.crop);
     SensorFromCrop(body.crop, aspect, &camera.xsize, &camera.ysize);
     const PhotoFields fields =
-        FieldsFromPhoto(camera, definition::PhotoRanges(), preferences.units);
+        FieldsFromPhoto(camera, definition::PhotoRanges(), CurrentSetup().preferences.units);
     Apply(fields);
     Tell(Summary(
         camera, fields,

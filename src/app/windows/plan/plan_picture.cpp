@@ -10,7 +10,7 @@
 #include "core/tables/side_view.h"
 #include "core/text/text_format.h"
 #include "program/kadrel.h"
-#include "services/preferences.h"
+#include "services/live_setup.h"
 #include "windows/frame/side_window.h"
 #include "windows/plan/plan.h"
 
@@ -130,7 +130,9 @@ int AddPlanPicture(int window, int buttonsLeft, int listing) {
 // The shot reached before stays reached, and its row selected, when it is
 // still there.
 void ShowPlanPicture(int window, const FocusPlan& plan, const std::vector<ListedShot>& listed) {
-    const Scale scale{SharpZoneAt(settings, preferences.coc, 1.0).hyperfocal, preferences.units};
+    const LiveSetup& setup = CurrentSetup();
+    const Scale scale{SharpZoneAt(setup.camera, setup.preferences.coc, 1.0).hyperfocal,
+                      setup.preferences.units};
     BandChart chart;
     std::string description;
     if (!plan.stack.shots.empty()) {
