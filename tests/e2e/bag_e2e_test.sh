@@ -71,7 +71,8 @@ choose_from_end 3 1                                    # Use lens, the first aft
 if [ -n "${KADREL_A11Y_SESSION:-}" ]; then
     TREE="/usr/bin/python3 $(dirname "$0")/a11y_tree.py"
     for field in "X size (mm)=22.50" "Focal length (mm)=24.00" "Aperture F=4.00"; do
-        $TREE get "${field%=*}" | grep -qx "text=${field#*=}" ||
+        # grep -q stops reading early; under pipefail the reader's broken pipe would fail it
+        grep -qx "text=${field#*=}" <<<"$($TREE get "${field%=*}")" ||
             fail "over AT-SPI, ${field%=*} is not ${field#*=}: $($TREE get "${field%=*}")"
     done
     echo "over AT-SPI: 22.50 mm, 24 mm at f/4 after Use body and Use lens"

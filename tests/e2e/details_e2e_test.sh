@@ -73,7 +73,9 @@ walk_side_view() {
         sleep 0.2
     done
     focused_is "Side view"
-    $TREE get "Side view" | grep -qF 'description=Side view, from the lens on the left to ∞ on the right\nHyperfocal distance 25.65 m, half of it 12.83 m\nLive: focused at 10.00 m, Near limit 7.20 m, Far limit 16.37 m' ||
+    # Read whole first: grep -q stops early, and the reader's broken pipe would fail the pipeline.
+    grep -qF 'description=Side view, from the lens on the left to ∞ on the right\nHyperfocal distance 25.65 m, half of it 12.83 m\nLive: focused at 10.00 m, Near limit 7.20 m, Far limit 16.37 m' \
+        <<<"$($TREE get "Side view")" ||
         fail "$row: the side view's description: $($TREE get "Side view")"
     local step
     for step in "Right|Camera: distances from the lens" "Right|Near limit 7.20 m" \
