@@ -400,7 +400,7 @@ Lenses:
   Sony E 18-55mm f/3.5-5.6 OSS   18-55 mm, widest f/3.5 at 18 mm, f/4 at 24 mm; Sony E
   Sony FE 85mm f/1.8             85-85 mm, widest f/1.8 at 85 mm, focuses to 800.0 mm, pupil magnification 0.9
 Pinned setups:
-  portrait                       85 mm f/1.8 at 2.5 m, Sony FE 85mm f/1.8" ""
+  portrait                       85 mm f/1.8 at 2.50 m, Sony FE 85mm f/1.8" ""
 run dof --body sony --lens "SONY E" --distance 3
 [ "$STATUS" = 0 ] && [ "${OUT%%$'\n'*}" = "Sensor 23.50 x 15.60 mm, 6000 x 4000 pixels; focal length 24.00 mm; f/4.00" ] &&
     passed=$((passed + 1)) || fail "dof with a body and a lens: status $STATUS, $OUT $ERR"

@@ -156,7 +156,9 @@ int Cursor(int, int, int event, void*, int, int) {
     dof = r.dof;
     SetCtrlVal(panelHandle, PANEL_TEXTPARAM,
                ComposePanelReport(r, d, settings, preferences.coc, preferences.units).c_str());
-    PublishSetup(MakeLiveSetup(settings, preferences, d));
+    LiveSetup setup = MakeLiveSetup(settings, preferences, d);
+    setup.nearest = dmin;
+    PublishSetup(setup);
     return 0;
 }
 

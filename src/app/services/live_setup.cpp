@@ -20,8 +20,12 @@ std::vector<std::function<void(const LiveSetup&)>>& Followers() {
 }  // namespace
 
 LiveSetup MakeLiveSetup(const Settings& camera, const Preferences& preferences, double cursor) {
-    return {camera, preferences, CocMillimetres(preferences.coc, camera),
-            LensInUse(preferences.coc, camera), cursor};
+    return {camera,
+            preferences,
+            CocMillimetres(preferences.coc, camera),
+            LensInUse(preferences.coc, camera),
+            cursor,
+            std::nan("")};
 }
 
 void PublishSetup(const LiveSetup& setup) {

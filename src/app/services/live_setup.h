@@ -19,6 +19,7 @@ struct LiveSetup {
     double cocMm;             // the circle in use for this camera, mm (NaN: none)
     Lens lens;                // its focal length, aperture and that circle, in metres
     double cursor;            // the subject distance at the graph's cursor, m
+    double nearest;           // the graph's near end, m (NaN without a graph)
 };
 
 // The value for a camera, preferences and cursor, its circle worked out.

@@ -72,8 +72,9 @@ std::string BagListing(Units units) {
     text += "Pinned setups:\n";
     for (const BagPin& p : bag.pins) {
         const std::string with = p.body + (p.body.empty() || p.lens.empty() ? "" : ", ") + p.lens;
-        text += TextFormat("  %-30s %g mm f/%g at %g m%s\n", p.name.c_str(), p.focalMm, p.aperture,
-                           p.distanceM, with.empty() ? "" : (", " + with).c_str());
+        text += TextFormat("  %-30s %g mm f/%g at %s%s\n", p.name.c_str(), p.focalMm, p.aperture,
+                           FormatDistance(p.distanceM, units).c_str(),
+                           with.empty() ? "" : (", " + with).c_str());
     }
     return text;
 }

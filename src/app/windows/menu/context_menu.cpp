@@ -139,8 +139,8 @@ void ApplySensorPreset(std::size_t index) {
 }
 
 void AskSubjectDistance() {
-    DistanceRange range{dmin, definition::FieldNumber(PANEL_DMAX).max};
     const LiveSetup& setup = CurrentSetup();
+    DistanceRange range{setup.nearest, definition::FieldNumber(PANEL_DMAX).max};
     const double d = setup.cursor;
     const Units units = setup.preferences.units;
     const std::string message =
