@@ -67,8 +67,10 @@ void Recompute(benchmark::State& state, bool painted) {
 // The details window open with two pins, so that the side view has three rows.
 void OpenDetailsWithPins() {
     if (pins.empty()) {
-        const double coc = 22.5 / 3504;
-        pins = {{"50 f/1.8", {22.5, 50, 1.8, coc, 3.0}}, {"24 f/8", {22.5, 24, 8, coc, 3.0}}};
+        const double width = Metres(22.5);
+        const double coc = Metres(22.5 / 3504);
+        pins = {{"50 f/1.8", {width, {Metres(50), 1.8, coc}, 3.0}},
+                {"24 f/8", {width, {Metres(24), 8, coc}, 3.0}}};
         OpenDetails();
     }
 }

@@ -10,6 +10,7 @@
 #include "core/tables/table_csv.h"
 #include "core/text/text_format.h"
 #include "golden.h"
+#include "shot_setup.h"
 
 namespace {
 
@@ -17,7 +18,7 @@ namespace {
 // 50 mm f/8: H′ = 10.416667, H = H′ + f = 10.466667; f/22: H′ = 3.787879,
 // H = 3.837879. Near = H′s/(H′ + s − f), far = H′s/(H′ − (s − f)).
 TEST(DofTable, CellsAndHyperfocalRowOfAFiftyMillimetreCard) {
-    const DofTable table = BuildDofTable(50, 0.030, {8, 22}, {3, 5, 0.04});
+    const DofTable table = BuildDofTable(Metres(50), Metres(0.030), {8, 22}, {3, 5, 0.04});
     ASSERT_EQ(table.cells.size(), 3u);
     ASSERT_EQ(table.cells[0].size(), 2u);
     EXPECT_DIGITS(table.cells[0][0].nearLimit, "2.337905");  // 2.34 – 4.19 m
@@ -34,7 +35,7 @@ TEST(DofTable, CellsAndHyperfocalRowOfAFiftyMillimetreCard) {
     EXPECT_TRUE(std::isnan(table.cells[2][0].nearLimit));
     EXPECT_TRUE(std::isnan(table.cells[2][1].farLimit));
     // Focused at H itself: sharp from H/2 to infinity.
-    const DofTable atH = BuildDofTable(50, 0.030, {22}, {table.hyperfocal[1]});
+    const DofTable atH = BuildDofTable(Metres(50), Metres(0.030), {22}, {table.hyperfocal[1]});
     EXPECT_DIGITS(atH.cells[0][0].nearLimit, "1.918939");
     EXPECT_TRUE(std::isinf(atH.cells[0][0].farLimit));
 }
@@ -114,8 +115,8 @@ TEST(DofTable, TypedListsOfFocalLengthsAndApertures) {
 // Three decimals of the hand-computed limits above; in feet, each divided by
 // 0.3048 (3 m = 9.843 ft: 2.337905 m = 7.670 ft, 4.185268 m = 13.731 ft, …).
 TEST(TableCsv, ByteForByteInMetresAndFeet) {
-    const std::vector<DofTable> tables{BuildDofTable(50, 0.03, {8, 22}, {3, 5}),
-                                       BuildDofTable(50, 0.03, {8}, {0.04})};
+    const std::vector<DofTable> tables{BuildDofTable(Metres(50), Metres(0.03), {8, 22}, {3, 5}),
+                                       BuildDofTable(Metres(50), Metres(0.03), {8}, {0.04})};
     EXPECT_EQ(TableCsv("Full frame, 36 x 24 mm", tables, Units::Metric),
               "camera,focal_mm,coc_mm,aperture,focus_m,near_m,far_m,hyperfocal_m,"
               "hyperfocal_near_m\r\n"
@@ -147,8 +148,8 @@ TEST(TableCsv, FieldsQuotedOnlyWhenTheyMustBe) {
 // background blur 35²/(1.4 × 2965) mm. 50 mm: H′ = 46.296296, near 2.820291,
 // far 3.204170, depth 0.383879, field 2.124 m, blur 2500/(1.8 × 2950).
 TEST(SetupCompare, PortraitAtThreeMetresThirtyFiveAgainstFifty) {
-    const ShotSetup wide{36, 35, 1.4, 0.030, 3};
-    const ShotSetup normal{36, 50, 1.8, 0.030, 3};
+    const ShotSetup wide = Shot(36, 35, 1.4, 0.030, 3);
+    const ShotSetup normal = Shot(36, 50, 1.8, 0.030, 3);
     const SetupFigures a = ComputeSetupFigures(wide);
     EXPECT_DIGITS(a.nearLimit, "2.723170");
     EXPECT_DIGITS(a.farLimit, "3.339482");
@@ -163,10 +164,10 @@ TEST(SetupCompare, PortraitAtThreeMetresThirtyFiveAgainstFifty) {
     EXPECT_DIGITS(b.hyperfocal, "46.346296");
     EXPECT_DIGITS(b.fieldWidth, "2.124000");
     EXPECT_DIGITS(b.backgroundBlurMm, "0.470810");
-    const SetupFigures past = ComputeSetupFigures({36, 50, 22, 0.030, 5});
+    const SetupFigures past = ComputeSetupFigures(Shot(36, 50, 22, 0.030, 5));
     EXPECT_TRUE(std::isinf(past.farLimit));
     EXPECT_TRUE(std::isinf(past.depth));
-    EXPECT_TRUE(std::isnan(ComputeSetupFigures({36, 50, 8, 0.030, 0.05}).depth));
+    EXPECT_TRUE(std::isnan(ComputeSetupFigures(Shot(36, 50, 8, 0.030, 0.05)).depth));
 }
 
 // Framing as the 50 mm at 3 m (field 2.124 m), the 35 mm stands at
@@ -176,8 +177,8 @@ TEST(SetupCompare, PortraitAtThreeMetresThirtyFiveAgainstFifty) {
 // needs f/1.40738: f/1.4 holds 0.613047, 0.53 % short of 0.616312, which
 // counts as matched; f/1.2 holds 0.524760.
 TEST(SetupCompare, MatchDepthAtTheSameFraming) {
-    const ShotSetup wide{36, 35, 1.4, 0.030, 3};
-    const ShotSetup normal{36, 50, 1.8, 0.030, 3};
+    const ShotSetup wide = Shot(36, 35, 1.4, 0.030, 3);
+    const ShotSetup normal = Shot(36, 50, 1.8, 0.030, 3);
     DepthMatch match = MatchDepth(wide, normal);
     EXPECT_EQ(match.aperture, 1.8);
     EXPECT_DIGITS(match.distance, "2.100000");
@@ -190,7 +191,7 @@ TEST(SetupCompare, MatchDepthAtTheSameFraming) {
     EXPECT_EQ(match.aperture, 1.4);
     EXPECT_DIGITS(match.distance, "4.285714");
     EXPECT_FALSE(match.matched);
-    match = MatchDepth({36, 50, 1.4, 0.030, 3}, wide);
+    match = MatchDepth(Shot(36, 50, 1.4, 0.030, 3), wide);
     EXPECT_TRUE(match.matched);
     EXPECT_DIGITS(match.exact, "1.40738");
     EXPECT_EQ(match.below.aperture, 1.2);
@@ -199,27 +200,27 @@ TEST(SetupCompare, MatchDepthAtTheSameFraming) {
     EXPECT_DIGITS(match.above.depth, "0.613047");
     // Against the 35 mm at f/1.405 (0.618559 m) f/1.4 is 0.89 % short and
     // matched; at f/1.41 (0.620807 m) 1.25 % short, not.
-    EXPECT_TRUE(MatchDepth({36, 50, 1.4, 0.030, 3}, {36, 35, 1.405, 0.030, 3}).matched);
-    EXPECT_FALSE(MatchDepth({36, 50, 1.4, 0.030, 3}, {36, 35, 1.41, 0.030, 3}).matched);
+    EXPECT_TRUE(MatchDepth(Shot(36, 50, 1.4, 0.030, 3), Shot(36, 35, 1.405, 0.030, 3)).matched);
+    EXPECT_FALSE(MatchDepth(Shot(36, 50, 1.4, 0.030, 3), Shot(36, 35, 1.41, 0.030, 3)).matched);
     // A smaller sensor (22.5 mm wide, 0.020 mm circle) frames 2.124 m at
     // 35 × (1 + 2124/22.5) mm = 3.339 m; f/1 gives 0.361282 m, f/1.1 0.397654.
-    match = MatchDepth({22.5, 35, 4, 0.020, 1}, normal);
+    match = MatchDepth(Shot(22.5, 35, 4, 0.020, 1), normal);
     EXPECT_EQ(match.aperture, 1.1);
     EXPECT_DIGITS(match.distance, "3.339000");
     // Matching an infinite depth: the 35 mm at 3.5 m reaches ∞ once
     // N ≥ 0.035²/(0.00003 × 3.465) = 11.78, so f/13.
-    match = MatchDepth(wide, {36, 50, 22, 0.030, 5});
+    match = MatchDepth(wide, Shot(36, 50, 22, 0.030, 5));
     EXPECT_EQ(match.aperture, 13);
     EXPECT_DIGITS(match.distance, "3.500000");
     // A 600 mm lens framing the same stands at 60 m and would need f/202.
-    EXPECT_EQ(MatchDepth({36, 600, 4, 0.030, 100}, {36, 50, 22, 0.030, 5}).aperture, 0);
-    EXPECT_EQ(MatchDepth(wide, {36, 50, 8, 0.030, 0.01}).aperture, 0);
+    EXPECT_EQ(MatchDepth(Shot(36, 600, 4, 0.030, 100), Shot(36, 50, 22, 0.030, 5)).aperture, 0);
+    EXPECT_EQ(MatchDepth(wide, Shot(36, 50, 8, 0.030, 0.01)).aperture, 0);
 }
 
 // The same two setups as the details window shows them, the live 50 mm
 // first; figures from the hand calculation above, rounded as shown.
 TEST(SetupCompare, ColumnsBesideTheLiveSetup) {
-    const std::vector<ShotSetup> setups{{36, 50, 1.8, 0.030, 3}, {36, 35, 1.4, 0.030, 3}};
+    const std::vector<ShotSetup> setups{Shot(36, 50, 1.8, 0.030, 3), Shot(36, 35, 1.4, 0.030, 3)};
     EXPECT_EQ(ComposeComparison({"Live", "35 f/1.4"}, setups, Units::Metric),
               "Setups compared, exact thin-lens figures:\n"
               "                Live              35 f/1.4\n"

@@ -19,6 +19,7 @@
 #include "program/kadrel.h"
 #include "program/kadrel_uir.h"
 #include "services/camera/tables.h"
+#include "shot_setup.h"
 #include "widgets/bands/band_chart_widget.h"
 #include "widgets/bands/chart_labels.h"
 #include "widgets/text/text_message.h"
@@ -303,8 +304,8 @@ TEST_F(PlanTest, ListingRowsAndPictureBandsChooseEachOther) {
 // panel's farthest).
 TEST_F(PlanTest, LabelsStayInsideAndClearOfEachOtherAndTheBands) {
     const double coc = 22.5 / 3504;
-    pins = {{"A pin with a long name", {22.5, 50, 1.8, coc, 3.0}},
-            {"24 f/8", {22.5, 24, 8, coc, 3.0}}};
+    pins = {{"A pin with a long name", Shot(22.5, 50, 1.8, coc, 3.0)},
+            {"24 f/8", Shot(22.5, 24, 8, coc, 3.0)}};
     const struct {
         const char *focal, *aperture, *dmax;
         double cursor;

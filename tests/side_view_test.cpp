@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "core/optics/details_text.h"
+#include "shot_setup.h"
 
 namespace {
 
@@ -88,8 +89,8 @@ TEST(SideView, TicksAreRoundDistancesApart) {
 // 20 µm circle).
 TEST(SideView, ZonesAreTheFiguresOfTheText) {
     const Settings camera = Camera(24, 3.5f);
-    const std::vector<NamedSetup> pins = {{"50 f/2", {22.5, 50, 2, 0.02, 2.0}},
-                                          {"50 f/22", {22.5, 50, 22, 0.02, 2.0}}};
+    const std::vector<NamedSetup> pins = {{"50 f/2", Shot(22.5, 50, 2, 0.02, 2.0)},
+                                          {"50 f/22", Shot(22.5, 50, 22, 0.02, 2.0)}};
     const SideView view = ComposeSideView(camera, {}, 3.0, pins);
     const std::string text = ComposeDetails(camera, {}, Units::Metric, 3.0);
     const ZoneBand& live = view.zones.at(0);

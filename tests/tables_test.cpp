@@ -25,6 +25,7 @@
 #include "program/kadrel.h"
 #include "services/camera/tables.h"
 #include "services/preferences.h"
+#include "shot_setup.h"
 #include "ui/userint.h"
 #include "widgets/bands/band_chart_widget.h"
 #include "windows/details/details.h"
@@ -75,8 +76,8 @@ TEST(TablePdf, OnePagePerFocalLengthEachWithItsHeader) {
     const QString pdf = dir.filePath("cards.pdf");
     std::vector<DofTable> tables;
     for (double focal : {24, 35, 50}) {
-        tables.push_back(
-            BuildDofTable(focal, 0.030, FullStops(), StandardDistances(Units::Metric)));
+        tables.push_back(BuildDofTable(Metres(focal), Metres(0.030), FullStops(),
+                                       StandardDistances(Units::Metric)));
     }
     const std::string html =
         CardsHtml(tables, "Full frame, 36 \u00d7 24 mm, 6000 \u00d7 4000 pixels", "0.030 mm",
@@ -124,8 +125,8 @@ TEST(TablePdf, AWideCardIsCutIntoPartsWithTheirHeads) {
         distances.push_back(1 + i);
     }
     const std::string html =
-        CardsHtml({BuildDofTable(2000, 0.003, apertures, distances)}, "Full frame", "0.003 mm",
-                  [](double metres) { return FormatDistance(metres, Units::Metric); });
+        CardsHtml({BuildDofTable(Metres(2000), Metres(0.003), apertures, distances)}, "Full frame",
+                  "0.003 mm", [](double metres) { return FormatDistance(metres, Units::Metric); });
     ASSERT_EQ(WriteTablesPdf(html, pdf.toStdString()), "");
     const std::string heads = "Focus f/1 f/1.5 f/2 f/2.5 f/3 f/3.5 f/4 f/4.5 f/5 f/5.5 f/6";
     EXPECT_EQ(LineStarting(PageText(pdf, 1), "Focus"), heads);
@@ -328,8 +329,10 @@ TEST_F(TablesTest, PinnedSetupsComparedInTheDetails) {
     ASSERT_EQ(pins.size(), 1u);
     EXPECT_EQ(pins[0].name, "Portrait lens");
     const ShotSetup& s = pins[0].setup;
-    EXPECT_EQ(std::vector<double>({s.sensorWidthMm, s.focalMm, s.aperture, s.cocMm, s.distance}),
-              std::vector<double>({36, 50, kept.setup.aperture, kept.setup.cocMm, 3}));
+    EXPECT_EQ(std::vector<double>(
+                  {s.sensorWidth, s.lens.focal, s.lens.aperture, s.lens.circle, s.distance}),
+              std::vector<double>(
+                  {Metres(36), Metres(50), kept.setup.lens.aperture, kept.setup.lens.circle, 3}));
     FullFrame("35", "1.4", 3);
     EXPECT_NE(DetailsText().find("Live              Portrait lens"), std::string::npos);
     ChooseInContextMenu({"Pin this setup"});
@@ -453,7 +456,7 @@ TEST_F(TablesTest, TabLeavesTheTableAndReachesEveryButton) {
 // on the clipboard; with KADREL_SHOTS set, the window is saved there as a PNG.
 TEST_F(TablesTest, SideViewDrawsWhatTheDetailsSay) {
     const double coc = 22.5 / 3504;
-    pins = {{"50 f/1.8", {22.5, 50, 1.8, coc, 3.0}}, {"24 f/8", {22.5, 24, 8, coc, 3.0}}};
+    pins = {{"50 f/1.8", Shot(22.5, 50, 1.8, coc, 3.0)}, {"24 f/8", Shot(22.5, 24, 8, coc, 3.0)}};
     OpenDetails();
     PlaceCursor(3.0);
     const std::string text = DetailsText();

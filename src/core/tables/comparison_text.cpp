@@ -34,7 +34,8 @@ std::string ComposeComparison(const std::vector<std::string>& names,
     std::string text = "Setups compared, exact thin-lens figures:\n";
     text += Row("", n, [&](std::size_t i) { return names[i]; });
     text += Row("Setup", n, [&](std::size_t i) {
-        return TextFormat("%g mm f/%g", setups[i].focalMm, setups[i].aperture);
+        const Lens& lens = setups[i].lens;
+        return TextFormat("%g mm f/%g", Millimetres(lens.focal), lens.aperture);
     });
     text += Row("Focused at", n, [&](std::size_t i) { return distance(setups[i].distance); });
     text += Row("Near limit", n, [&](std::size_t i) { return distance(figures[i].nearLimit); });
@@ -57,7 +58,7 @@ std::string ComposeComparison(const std::vector<std::string>& names,
             return "";
         }
         if (m.matched) {
-            return ApertureText(setups[i].aperture) + ", matched";
+            return ApertureText(setups[i].lens.aperture) + ", matched";
         }
         return std::isnan(m.exact) ? "none" : TextFormat("f/%.3g needed", m.exact);
     });

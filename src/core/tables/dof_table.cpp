@@ -29,11 +29,9 @@ bool StartsWith(const std::string& text, const char* prefix) {
 
 }  // namespace
 
-DofTable BuildDofTable(double focalMm, double cocMm, const std::vector<double>& apertures,
+DofTable BuildDofTable(double f, double c, const std::vector<double>& apertures,
                        const std::vector<double>& distances) {
-    const double f = Metres(focalMm);
-    const double c = Metres(cocMm);
-    DofTable table{focalMm, cocMm, apertures, distances, {}, {}};
+    DofTable table{f, c, apertures, distances, {}, {}};
     for (double n : apertures) {
         table.hyperfocal.push_back(Hyperfocal({f, n, c}));
     }

@@ -7,7 +7,7 @@
 #include "core/optics/thin_lens.h"
 
 SetupFigures ComputeSetupFigures(const ShotSetup& setup) {
-    const Lens lens{Metres(setup.focalMm), setup.aperture, Metres(setup.cocMm)};
+    const Lens& lens = setup.lens;
     const double f = lens.focal;
     const double beyond = setup.distance - f;
     if (!(beyond > 0)) {
@@ -20,8 +20,8 @@ SetupFigures ComputeSetupFigures(const ShotSetup& setup) {
     figures.depth = limits.farLimit - limits.nearLimit;
     figures.hyperfocal = Hyperfocal(lens);
     // The magnification is f/(s − f); the sensor width over it is the field.
-    figures.fieldWidth = Metres(setup.sensorWidthMm) * beyond / f;
-    figures.backgroundBlurMm = setup.focalMm * setup.focalMm / (setup.aperture * beyond * 1000);
+    figures.fieldWidth = setup.sensorWidth * beyond / f;
+    figures.backgroundBlurMm = Millimetres(f * f / (lens.aperture * beyond));
     return figures;
 }
 
@@ -31,19 +31,19 @@ namespace {
 constexpr double kSameDepth = 0.01;
 
 double DepthAt(ShotSetup setup, double aperture) {
-    setup.aperture = aperture;
+    setup.lens.aperture = aperture;
     return ComputeSetupFigures(setup).depth;
 }
 
 // The f-number whose depth at the setup's distance is depth; +inf for a
 // depth without end, reached only past the hyperfocal f-number.
 double ExactAperture(const ShotSetup& setup, double depth) {
-    const double f = Metres(setup.focalMm);
+    const double f = setup.lens.focal;
     const double s = setup.distance;
     const double u = s - f;
     const double hyperfocal =
         std::isinf(depth) ? u : u * (s + std::sqrt(s * s + depth * depth)) / depth;
-    return f * f / (Metres(setup.cocMm) * hyperfocal);
+    return f * f / (setup.lens.circle * hyperfocal);
 }
 
 }  // namespace
@@ -51,9 +51,10 @@ double ExactAperture(const ShotSetup& setup, double depth) {
 DepthMatch MatchDepth(const ShotSetup& setup, const ShotSetup& target) {
     const SetupFigures goal = ComputeSetupFigures(target);
     ShotSetup moved = setup;
-    moved.distance = Metres(setup.focalMm) * (1 + goal.fieldWidth * 1000 / setup.sensorWidthMm);
+    const double f = setup.lens.focal;
+    moved.distance = f * (1 + goal.fieldWidth / setup.sensorWidth);
     DepthMatch match{0, moved.distance, NAN, {0, NAN}, {0, NAN}, false};
-    if (std::isnan(goal.depth) || !(moved.distance > Metres(setup.focalMm))) {
+    if (std::isnan(goal.depth) || !(moved.distance > f)) {
         return match;
     }
     match.exact = ExactAperture(moved, goal.depth);
@@ -66,7 +67,7 @@ DepthMatch MatchDepth(const ShotSetup& setup, const ShotSetup& target) {
         }
         match.below = {stop, depth};
     }
-    const double own = DepthAt(moved, setup.aperture);
+    const double own = DepthAt(moved, setup.lens.aperture);
     match.matched = own == goal.depth || std::fabs(own - goal.depth) <= kSameDepth * goal.depth;
     return match;
 }

@@ -20,9 +20,9 @@ constexpr double kLastTickMetres = 1e9;
 ZoneBand PinBand(const NamedSetup& pin) {
     const ShotSetup& s = pin.setup;
     const SetupFigures figures = ComputeSetupFigures(s);
-    const double magnification = s.focalMm / (s.distance * 1000 - s.focalMm);
+    const double magnification = s.lens.focal / (s.distance - s.lens.focal);
     const bool outOfReach = DiffractionExceeds(
-        AiryDiscDiameter(s.aperture, magnification, kSymmetricPupil), Metres(s.cocMm));
+        AiryDiscDiameter(s.lens.aperture, magnification, kSymmetricPupil), s.lens.circle);
     return {pin.name, s.distance, figures.nearLimit, figures.farLimit, outOfReach};
 }
 

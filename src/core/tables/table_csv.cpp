@@ -29,8 +29,8 @@ std::string TableCsv(const std::string& camera, const std::vector<DofTable>& tab
                       unit + ",hyperfocal_" + unit + ",hyperfocal_near_" + unit + "\r\n";
     const std::string cameraField = CsvField(camera);
     for (const DofTable& table : tables) {
-        const std::string lens =
-            cameraField + "," + Short(table.focalMm) + "," + Short(table.cocMm) + ",";
+        const std::string lens = cameraField + "," + Short(Millimetres(table.focal)) + "," +
+                                 Short(Millimetres(table.circle)) + ",";
         for (std::size_t i = 0; i < table.distances.size(); ++i) {
             for (std::size_t j = 0; j < table.apertures.size(); ++j) {
                 const SharpLimits& cell = table.cells[i][j];

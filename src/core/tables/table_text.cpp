@@ -201,7 +201,7 @@ std::vector<Magnitude> ColumnMagnitudes(const std::vector<DofTable>& tables, Uni
 
 std::vector<std::string> CardHeader(const DofTable& table, const std::string& camera,
                                     const std::string& coc) {
-    return {TextFormat("Depth of field, %g mm lens", table.focalMm), "Camera: " + camera,
+    return {TextFormat("Depth of field, %g mm lens", Millimetres(table.focal)), "Camera: " + camera,
             "Circle of confusion: " + coc,
             "Distances from the lens; each cell: near limit, then far limit of sharpness. "
             "H: hyperfocal distance, sharp from H/2 to \u221e when focused there."};

@@ -10,13 +10,13 @@ std::vector<Pin> pins;
 
 namespace {
 
-// The pins as the bag keeps them, saved at once.
+// The bag keeps each pin's figures in millimetres as they came, which the
+// metres in its setup would not always give back to the last digit; so
+// bag.pins[i] is pins[i], and any the bag held past the pins go on saving.
 void KeepPins() {
-    bag.pins.clear();
-    for (const Pin& pin : pins) {
-        const ShotSetup& s = pin.setup;
-        bag.pins.push_back({pin.name, pin.body, pin.lens, s.focalMm, s.aperture, s.distance,
-                            s.sensorWidthMm, s.cocMm});
+    bag.pins.resize(pins.size());
+    for (std::size_t i = 0; i < pins.size(); ++i) {
+        bag.pins[i].name = pins[i].name;
     }
     WriteBagFile();
 }
@@ -28,7 +28,9 @@ void TakePinsFromBag() {
     for (const BagPin& p : bag.pins) {
         if (pins.size() < static_cast<std::size_t>(kMaxPins)) {
             pins.push_back({p.name,
-                            {p.sensorWidthMm, p.focalMm, p.aperture, p.cocMm, p.distanceM},
+                            {Metres(p.sensorWidthMm),
+                             {Metres(p.focalMm), p.aperture, Metres(p.cocMm)},
+                             p.distanceM},
                             p.body,
                             p.lens});
         }
@@ -36,18 +38,21 @@ void TakePinsFromBag() {
 }
 
 ShotSetup LiveShot(const LiveSetup& live) {
-    const Settings& camera = live.camera;
-    return {camera.xsize, camera.focal, camera.aperture, live.cocMm, live.cursor};
+    return {Metres(live.camera.xsize), live.lens, live.cursor};
 }
 
 bool PinLiveSetup() {
     if (pins.size() >= static_cast<std::size_t>(kMaxPins)) {
         return false;
     }
-    const ShotSetup setup = LiveShot(CurrentSetup());
+    const LiveSetup& live = CurrentSetup();
+    const Settings& camera = live.camera;
     const BagLens* lens = ChosenLens();
-    pins.push_back({TextFormat("%g f/%g", setup.focalMm, setup.aperture), setup,
-                    BodyFor(CurrentSetup().camera), lens != nullptr ? lens->name : ""});
+    const std::string name = TextFormat("%g f/%g", camera.focal, camera.aperture);
+    pins.push_back({name, LiveShot(live), BodyFor(camera), lens != nullptr ? lens->name : ""});
+    bag.pins.resize(pins.size() - 1);
+    bag.pins.push_back({name, pins.back().body, pins.back().lens, camera.focal, camera.aperture,
+                        live.cursor, camera.xsize, live.cocMm});
     KeepPins();
     return true;
 }
@@ -73,6 +78,7 @@ bool RemovePin(std::size_t index) {
         return false;
     }
     pins.erase(pins.begin() + static_cast<std::ptrdiff_t>(index));
+    bag.pins.erase(bag.pins.begin() + static_cast<std::ptrdiff_t>(index));
     KeepPins();
     return true;
 }

@@ -43,7 +43,7 @@ std::vector<DofTable> BuildTables(const Settings& camera, const Preferences& pre
     std::vector<DofTable> tables;
     const double coc = CocMillimetres(prefs.coc, camera);
     for (double focal : ChosenFocals(choice, camera)) {
-        tables.push_back(BuildDofTable(focal, coc, ChosenApertures(choice, focal),
+        tables.push_back(BuildDofTable(Metres(focal), Metres(coc), ChosenApertures(choice, focal),
                                        ChosenDistances(choice, prefs.units)));
     }
     return tables;

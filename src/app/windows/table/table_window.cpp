@@ -234,7 +234,7 @@ void RefreshTableWindow() {
     };
     for (const DofTable& table : tables) {
         const std::string lens =
-            tables.size() > 1 ? Number(table.focalMm) + " mm, " : std::string();
+            tables.size() > 1 ? Number(Millimetres(table.focal)) + " mm, " : std::string();
         const Magnitude side = SharedMagnitude(table.distances, units);
         for (std::size_t i = 0; i < table.distances.size(); ++i) {
             rows.push_back(lens + FormatDistance(table.distances[i], units, side));

@@ -19,15 +19,15 @@
 // that there is no image); hyperfocal[j] is H = f²/(N c) + f, where the far
 // limit reaches infinity and the near one is H/2.
 struct DofTable {
-    double focalMm;
-    double cocMm;
+    double focal;   // m
+    double circle;  // m, the circle of confusion
     std::vector<double> apertures;
     std::vector<double> distances;  // m
     std::vector<std::vector<SharpLimits>> cells;
     std::vector<double> hyperfocal;  // m
 };
 
-DofTable BuildDofTable(double focalMm, double cocMm, const std::vector<double>& apertures,
+DofTable BuildDofTable(double focal, double circle, const std::vector<double>& apertures,
                        const std::vector<double>& distances);
 
 // The focus distances of a printed card, in metres: 0.5 … 30 m, or in

@@ -4,12 +4,12 @@
 // figures are exact thin-lens ones, distances in metres from the lens.
 #pragma once
 
+#include "core/optics/thin_lens.h"
+
 struct ShotSetup {
-    double sensorWidthMm;
-    double focalMm;
-    double aperture;
-    double cocMm;     // the circle of confusion chosen for this camera
-    double distance;  // m, focused there
+    double sensorWidth;  // m
+    Lens lens;           // its circle the one chosen for this camera
+    double distance;     // m, focused there
 };
 
 struct SetupFigures {

@@ -19,6 +19,12 @@ constexpr double Metres(double millimetres) {
     return millimetres / kMillimetresPerMetre;
 }
 
+// Metres back in millimetres, for text. Not always the very figure typed
+// (63.7 comes back 63.70000000000001), so files keep the typed millimetres.
+constexpr double Millimetres(double metres) {
+    return metres * kMillimetresPerMetre;
+}
+
 // The unit of a distance: millimetres or inches (Small), metres or feet and
 // inches (Large), or whichever suits the one figure (Either).
 enum class Magnitude { Either, Small, Large };
