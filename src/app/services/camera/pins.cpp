@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Setups pinned, kept in the bag across runs, and compared with the live one.
+#include <algorithm>
+
 #include "core/tables/comparison_text.h"
 #include "core/text/text_format.h"
 #include "services/camera/bag.h"
@@ -11,13 +13,26 @@ std::vector<Pin> pins;
 namespace {
 
 // The bag keeps each pin's figures in millimetres as they came, which the
-// metres in its setup would not always give back to the last digit; so
-// bag.pins[i] is pins[i], and any the bag held past the pins go on saving.
-void KeepPins() {
-    bag.pins.resize(pins.size());
+// metres in its setup would not always give back to the last digit
+// (63.7 mm comes back 63.70000000000001); so bag.pins[i] follows pins[i],
+// and only a pin the bag never held is written from its metres.
+void FollowPinsInBag() {
+    bag.pins.resize(std::min(bag.pins.size(), pins.size()));
     for (std::size_t i = 0; i < pins.size(); ++i) {
+        if (i == bag.pins.size()) {
+            const Pin& p = pins[i];
+            const ShotSetup& s = p.setup;
+            bag.pins.push_back({p.name, p.body, p.lens, Millimetres(s.lens.focal), s.lens.aperture,
+                                s.distance, Millimetres(s.sensorWidth),
+                                Millimetres(s.lens.circle)});
+        }
         bag.pins[i].name = pins[i].name;
     }
+}
+
+// The pins as the bag keeps them, saved at once.
+void KeepPins() {
+    FollowPinsInBag();
     WriteBagFile();
 }
 
@@ -50,10 +65,11 @@ bool PinLiveSetup() {
     const BagLens* lens = ChosenLens();
     const std::string name = TextFormat("%g f/%g", camera.focal, camera.aperture);
     pins.push_back({name, LiveShot(live), BodyFor(camera), lens != nullptr ? lens->name : ""});
-    bag.pins.resize(pins.size() - 1);
-    bag.pins.push_back({name, pins.back().body, pins.back().lens, camera.focal, camera.aperture,
-                        live.cursor, camera.xsize, live.cocMm});
-    KeepPins();
+    FollowPinsInBag();
+    bag.pins.back() = {name,         pins.back().body, pins.back().lens,
+                       camera.focal, camera.aperture,  live.cursor,
+                       camera.xsize, live.cocMm};
+    WriteBagFile();
     return true;
 }
 
@@ -78,7 +94,9 @@ bool RemovePin(std::size_t index) {
         return false;
     }
     pins.erase(pins.begin() + static_cast<std::ptrdiff_t>(index));
-    bag.pins.erase(bag.pins.begin() + static_cast<std::ptrdiff_t>(index));
+    if (index < bag.pins.size()) {
+        bag.pins.erase(bag.pins.begin() + static_cast<std::ptrdiff_t>(index));
+    }
     KeepPins();
     return true;
 }
