@@ -21,7 +21,9 @@ SetupFigures ComputeSetupFigures(const ShotSetup& setup) {
     figures.hyperfocal = Hyperfocal(lens);
     // The magnification is f/(s − f); the sensor width over it is the field.
     figures.fieldWidth = setup.sensorWidth * beyond / f;
-    figures.backgroundBlurMm = Millimetres(f * f / (lens.aperture * beyond));
+    // Worked out in millimetres, in the order it always was, to the last bit.
+    const double focalMm = Millimetres(f);
+    figures.backgroundBlurMm = focalMm * focalMm / (lens.aperture * beyond * 1000);
     return figures;
 }
 
@@ -52,7 +54,8 @@ DepthMatch MatchDepth(const ShotSetup& setup, const ShotSetup& target) {
     const SetupFigures goal = ComputeSetupFigures(target);
     ShotSetup moved = setup;
     const double f = setup.lens.focal;
-    moved.distance = f * (1 + goal.fieldWidth / setup.sensorWidth);
+    // The field over the width in millimetres, as it always was, to the last bit.
+    moved.distance = f * (1 + goal.fieldWidth * 1000 / Millimetres(setup.sensorWidth));
     DepthMatch match{0, moved.distance, NAN, {0, NAN}, {0, NAN}, false};
     if (std::isnan(goal.depth) || !(moved.distance > f)) {
         return match;

@@ -20,7 +20,8 @@ constexpr double kLastTickMetres = 1e9;
 ZoneBand PinBand(const NamedSetup& pin) {
     const ShotSetup& s = pin.setup;
     const SetupFigures figures = ComputeSetupFigures(s);
-    const double magnification = s.lens.focal / (s.distance - s.lens.focal);
+    const double focalMm = Millimetres(s.lens.focal);  // in the order it always was
+    const double magnification = focalMm / (s.distance * 1000 - focalMm);
     const bool outOfReach = DiffractionExceeds(
         AiryDiscDiameter(s.lens.aperture, magnification, kSymmetricPupil), s.lens.circle);
     return {pin.name, s.distance, figures.nearLimit, figures.farLimit, outOfReach};
