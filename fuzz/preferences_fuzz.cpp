@@ -12,6 +12,7 @@
 #include "core/settings/bag_text.h"
 #include "core/settings/preferences_text.h"
 #include "program/kadrel.h"
+#include "services/key_files.h"
 
 namespace {
 

@@ -7,6 +7,7 @@
 
 #include "core/settings/settings_text.h"
 #include "program/kadrel.h"
+#include "services/key_files.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FILE* file = fmemopen(const_cast<uint8_t*>(data), size, "r");
