@@ -64,11 +64,12 @@ bool PinLiveSetup() {
     const Settings& camera = live.camera;
     const BagLens* lens = ChosenLens();
     const std::string name = TextFormat("%g f/%g", camera.focal, camera.aperture);
-    pins.push_back({name, LiveShot(live), BodyFor(camera), lens != nullptr ? lens->name : ""});
-    FollowPinsInBag();
-    bag.pins.back() = {name,         pins.back().body, pins.back().lens,
-                       camera.focal, camera.aperture,  live.cursor,
-                       camera.xsize, live.cocMm};
+    const std::string body = BodyFor(camera);
+    const std::string lensName = lens != nullptr ? lens->name : "";
+    FollowPinsInBag();  // the bag holds the pins there are; the new one in its millimetres
+    pins.push_back({name, LiveShot(live), body, lensName});
+    bag.pins.push_back({name, body, lensName, camera.focal, camera.aperture, live.cursor,
+                        camera.xsize, live.cocMm});
     WriteBagFile();
     return true;
 }

@@ -19,20 +19,6 @@ constexpr int kHeight = 360;
 int bagHandle;  // the window, once made
 int bagText;
 
-int AddCameraButton(int, int, int event, void*, int, int) {
-    if (event == EVENT_COMMIT) {
-        AddPanelBodyToBag();
-    }
-    return 0;
-}
-
-int AddLensButton(int, int, int event, void*, int, int) {
-    if (event == EVENT_COMMIT) {
-        AddLensToBag();
-    }
-    return 0;
-}
-
 // Every entry by kind and name, to choose the one to remove; the pins are
 // those in use, as the details window compares them.
 void RemoveChosenEntry() {
@@ -63,27 +49,15 @@ void RemoveChosenEntry() {
     }
 }
 
-int LensDetailsButton(int, int, int event, void*, int, int) {
-    if (event == EVENT_COMMIT) {
-        EditLensDetails();
-    }
-    return 0;
-}
-
-int RemoveButton(int, int, int event, void*, int, int) {
-    if (event == EVENT_COMMIT) {
-        RemoveChosenEntry();
-    }
-    return 0;
-}
-
 void FillBag(int window) {
     bagHandle = window;
     bagText = SideWindowFigures(window, 12, 11);
-    SideWindowButton(window, "Add this __camera\u2026", "ADDCAMERA", 12, 140, AddCameraButton);
-    SideWindowButton(window, "Add a __lens\u2026", "ADDLENS", 164, 140, AddLensButton);
-    SideWindowButton(window, "__Remove\u2026", "REMOVE", 316, 140, RemoveButton);
-    SideWindowButton(window, "Lens __details\u2026", "LENSDETAILS", 468, 140, LensDetailsButton);
+    SideWindowButton(window, "Add this __camera\u2026", "ADDCAMERA", 12, 140,
+                     OnCommit<AddPanelBodyToBag>);
+    SideWindowButton(window, "Add a __lens\u2026", "ADDLENS", 164, 140, OnCommit<AddLensToBag>);
+    SideWindowButton(window, "__Remove\u2026", "REMOVE", 316, 140, OnCommit<RemoveChosenEntry>);
+    SideWindowButton(window, "Lens __details\u2026", "LENSDETAILS", 468, 140,
+                     OnCommit<EditLensDetails>);
 }
 
 void ShowBag(int, bool, const LiveSetup&) {

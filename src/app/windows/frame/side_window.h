@@ -42,6 +42,14 @@ int SideWindowKeys(int panel, int control, int event, void* callbackData, int ev
 // assistive technology find it by its constant name.
 int SideWindowButton(int window, const char* label, const char* constantName, int left, int width,
                      CtrlCallbackPtr callback);
+// A button's callback that runs run when it is pressed.
+template <void (*run)()>
+int OnCommit(int, int, int event, void*, int, int) {
+    if (event == EVENT_COMMIT) {
+        run();
+    }
+    return 0;
+}
 // A side window's figures: selectable text in the report's face and colour.
 int SideWindowFigures(int window, int top, int pointSize);
 // A distance typed in a side window's field, in the chosen units, up to
